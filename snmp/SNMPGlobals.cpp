@@ -1,0 +1,6 @@
+#include "snmp/SNMPGlobals.h"
+
+TvSNMPDevice gSNMPDevice;
+TvSNMPScope gSNMPScope;
+TvSNMPSecurity gSNMPSecurity;
+std::int32_t gSNMPTimeout = 0;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "snmp/TvSNMPDevice.h"
+#include "snmp/TvSNMPScope.h"
+#include "snmp/TvSNMPSecurity.h"
+
+#include <cstdint>
+#include <string>
+
+// The connection parameters of the one managed switch. Empty until InitSNMPSession sets the defaults;
+// the command line, the device profile and the settings dialog overwrite them; every request copies them.
+extern TvSNMPDevice gSNMPDevice;
+extern TvSNMPScope gSNMPScope;
+extern TvSNMPSecurity gSNMPSecurity;
+
+// Default timeout of every request, in hundredths of a second.
+extern std::int32_t gSNMPTimeout;
+
+// Opens the one SNMP session, loads and raises the engine boots counter kept in `directory`
+// (empty: the current folder) and sets the defaults of the globals. Raises -506, -507 or -508.
+void InitSNMPSession(const std::string& directory);
