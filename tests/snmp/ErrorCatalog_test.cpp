@@ -54,8 +54,8 @@ TEST_P(MapSnmpStatusTest, MapsToCodeAndMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, MapSnmpStatusTest, ::testing::ValuesIn(kMappingCases),
-                         [](const ::testing::TestParamInfo<MappingCase>& info) {
-                             const int s = info.param.status;
+                         [](const ::testing::TestParamInfo<MappingCase>& param) {
+                             const int s = param.param.status;
                              return (s < 0 ? "minus" : "status") + std::to_string(s < 0 ? -s : s);
                          });
 
