@@ -63,7 +63,9 @@ TfrmMain::TfrmMain(QWidget* parent)
     : QMainWindow(parent), programFile_(QCoreApplication::applicationFilePath().toLocal8Bit().toStdString()) {
     setObjectName("frmMain");
     setWindowTitle("QTR-5190MX");
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    // Window managers honour a missing maximise button only with customised hints.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");

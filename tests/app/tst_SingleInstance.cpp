@@ -1,3 +1,4 @@
+#include "app/TfrmMain.h"
 #include "app/TvSingleInstance.h"
 
 #include <QDir>
@@ -28,6 +29,21 @@ private slots:
         QVERIFY(!TvSingleInstance::ActivateRunning(title + "x"));
         TvSingleInstance second(title);
         QVERIFY2(!second.Listen(), "a live copy keeps its name");
+    }
+
+    void activationRestoresAMinimisedWindow() {
+        const QString title = "QTR5190MX : " + UniqueArg();
+        TfrmMain window;
+        TvSingleInstance first(title);
+        QVERIFY(first.Listen());
+        connect(&first, &TvSingleInstance::activateRequested, &window, &TfrmMain::Activate);
+        window.showMinimized();
+        QVERIFY(window.isMinimized());
+        QSignalSpy spy(&first, &TvSingleInstance::activateRequested);
+        QVERIFY(TvSingleInstance::ActivateRunning(title));
+        QVERIFY(spy.wait(2000));
+        QVERIFY(!window.isMinimized());
+        QVERIFY(window.isVisible());
     }
 
     void socketOfADeadCopyIsReplaced() {
