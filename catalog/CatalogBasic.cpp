@@ -22,14 +22,15 @@ const TvOptionList optFileTransfer(TvOptionList::kIntegers, {{1, "other"},
                                                              {10, "memory-full"}});
 const TvOptionList optStatusReset(TvOptionList::kIntegers,
                                   {{1, "proceeding"}, {2, "completed"}, {3, "failed"}});
-const TvOptionList optType(TvOptionList::kIntegers, {{2, "standard"}, {3, "proprietary"}, {4, "experiment"}});
+const TvOptionList optMibCapabilityType(TvOptionList::kIntegers,
+                                        {{2, "standard"}, {3, "proprietary"}, {4, "experiment"}});
 const TvOptionList optSystemReset(TvOptionList::kIntegers, {{3, "warm-start"}, {4, "no-reset"}});
 const TvOptionList optRS232PortConfig(TvOptionList::kIntegers, {{2, "console"}});
 const TvOptionList optGetIPFrom(TvOptionList::kIntegers, {{2, "disabled"}, {3, "bootp"}, {4, "dhcp"}});
 const TvOptionList optTransferType(TvOptionList::kIntegers, {{2, "network-load"}, {3, "out-of-band-load"}});
 const TvOptionList optLoadType(TvOptionList::kIntegers, {{2, "upload"}, {3, "download"}});
-const TvOptionList optCtrl(TvOptionList::kIntegers,
-                           {{2, "inactive"}, {3, "start"}, {4, "delete"}, {5, "config-as-bootup-fw"}});
+const TvOptionList optFileCtrl(TvOptionList::kIntegers,
+                               {{2, "inactive"}, {3, "start"}, {4, "delete"}, {5, "config-as-bootup-fw"}});
 const TvOptionList optTrapsSeverity(TvOptionList::kIntegers,
                                     {{0, "critical"}, {1, "warning"}, {2, "information"}});
 const TvOptionList optCtrlMode(TvOptionList::kIntegers, {{2, "auto"}, {3, "stand-alone"}});
@@ -50,50 +51,50 @@ const TvOptionList optICMPOption(TvOptionList::kIntegers,
                                  {{1, "none"}, {2, "type"}, {3, "code"}, {4, "type-code"}});
 const TvOptionList optTCPOption(TvOptionList::kIntegers,
                                 {{1, "other"}, {2, "dst-addr"}, {3, "src-addr"}, {4, "dst-src-addr"}});
-const TvOptionList optIPAddrMaskState_IPV61(TvOptionList::kIntegers, {{1, "other"},
-                                                                      {2, "dst-ipv6-addr"},
-                                                                      {3, "src-ipv6-addr"},
-                                                                      {4, "dst-src-ipv6-addr"}});
+const TvOptionList optIpv6AddrMaskState(TvOptionList::kIntegers, {{1, "other"},
+                                                                  {2, "dst-ipv6-addr"},
+                                                                  {3, "src-ipv6-addr"},
+                                                                  {4, "dst-src-ipv6-addr"}});
 const TvOptionList optLinkUpDownTrapEnable(TvOptionList::kIntegers, {{2, "disabled"}, {1, "enabled"}});
 const TvOptionList optPromiscuousMode(TvOptionList::kIntegers, {{2, "false"}});
 const TvOptionList optConnectorPresent(TvOptionList::kIntegers, {{2, "false"}, {1, "true"}});
-const TvOptionList optType_MIB2IFTable(TvOptionList::kIntegers, {{2, "regular1822"},
-                                                                 {3, "hdh1822"},
-                                                                 {4, "ddn-x25"},
-                                                                 {5, "rfc877-x25"},
-                                                                 {6, "ethernet-csmacd"},
-                                                                 {7, "iso88023-csmacd"},
-                                                                 {8, "iso88024-tokenBus"},
-                                                                 {9, "iso88025-tokenRing"},
-                                                                 {10, "iso88026-man"},
-                                                                 {11, "starLan"},
-                                                                 {12, "proteon-10Mbit"},
-                                                                 {13, "proteon-80Mbit"},
-                                                                 {14, "hyperchannel"},
-                                                                 {15, "fddi"},
-                                                                 {16, "lapb"},
-                                                                 {17, "sdlc"},
-                                                                 {18, "ds1"},
-                                                                 {19, "e1"},
-                                                                 {20, "basicISDN"},
-                                                                 {21, "primaryISDN"},
-                                                                 {22, "propPointToPointSerial"},
-                                                                 {23, "ppp"},
-                                                                 {24, "softwareLoopback"},
-                                                                 {25, "eon"},
-                                                                 {26, "ethernet-3Mbit"},
-                                                                 {27, "nsip"},
-                                                                 {28, "slip"},
-                                                                 {29, "ultra"},
-                                                                 {30, "ds3"},
-                                                                 {31, "sip"},
-                                                                 {32, "frame-relay"},
-                                                                 {117, "gigabitEthernet"},
-                                                                 {135, "l2VLAN"}});
+const TvOptionList optIfType(TvOptionList::kIntegers, {{2, "regular1822"},
+                                                       {3, "hdh1822"},
+                                                       {4, "ddn-x25"},
+                                                       {5, "rfc877-x25"},
+                                                       {6, "ethernet-csmacd"},
+                                                       {7, "iso88023-csmacd"},
+                                                       {8, "iso88024-tokenBus"},
+                                                       {9, "iso88025-tokenRing"},
+                                                       {10, "iso88026-man"},
+                                                       {11, "starLan"},
+                                                       {12, "proteon-10Mbit"},
+                                                       {13, "proteon-80Mbit"},
+                                                       {14, "hyperchannel"},
+                                                       {15, "fddi"},
+                                                       {16, "lapb"},
+                                                       {17, "sdlc"},
+                                                       {18, "ds1"},
+                                                       {19, "e1"},
+                                                       {20, "basicISDN"},
+                                                       {21, "primaryISDN"},
+                                                       {22, "propPointToPointSerial"},
+                                                       {23, "ppp"},
+                                                       {24, "softwareLoopback"},
+                                                       {25, "eon"},
+                                                       {26, "ethernet-3Mbit"},
+                                                       {27, "nsip"},
+                                                       {28, "slip"},
+                                                       {29, "ultra"},
+                                                       {30, "ds3"},
+                                                       {31, "sip"},
+                                                       {32, "frame-relay"},
+                                                       {117, "gigabitEthernet"},
+                                                       {135, "l2VLAN"}});
 const TvOptionList optOperStatus(TvOptionList::kIntegers, {{1, "up"}, {2, "down"}, {3, "testing"}});
-const TvOptionList optInterfaceName(TvOptionList::kStrings, {{"5120", "System"}});
-const TvOptionList optType_ARP1(TvOptionList::kIntegers,
-                                {{1, "other"}, {2, "invalid"}, {3, "dynamic"}, {4, "static"}});
+const TvOptionList optArpInterface(TvOptionList::kStrings, {{"5120", "System"}});
+const TvOptionList optArpType(TvOptionList::kIntegers,
+                              {{1, "other"}, {2, "invalid"}, {3, "dynamic"}, {4, "static"}});
 const TvOptionList optFacility(TvOptionList::kIntegers, {{0, "local0"},
                                                          {1, "local1"},
                                                          {2, "local2"},
@@ -103,8 +104,8 @@ const TvOptionList optFacility(TvOptionList::kIntegers, {{0, "local0"},
                                                          {6, "local6"},
                                                          {7, "local7"}});
 const TvOptionList optSeverity(TvOptionList::kIntegers, {{1, "all"}, {2, "warning"}, {3, "informational"}});
-const TvOptionList optReset(TvOptionList::kIntegers,
-                            {{1, "none"}, {2, "config"}, {3, "system"}, {4, "reset"}});
+const TvOptionList optResetAction(TvOptionList::kIntegers,
+                                  {{1, "none"}, {2, "config"}, {3, "system"}, {4, "reset"}});
 
 constexpr TvSNMPVarDef tblBasicInformation2[] = {
     {"1.3.6.1.4.1.59371.12.1.1.1", "Protocol Capability", synInteger, accReadOnly, &optProtocolCapability},
@@ -120,7 +121,7 @@ constexpr TvSNMPVarDef tblMibCapabilities1[] = {
     {"1.3.6.1.4.1.59371.12.1.1.2.1.1", "Index", synInteger, accIndex, nullptr},
     {"1.3.6.1.4.1.59371.12.1.1.2.1.2", "Descr", synDisplayString, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.12.1.1.2.1.3", "Version", synInteger, accReadOnly, nullptr},
-    {"1.3.6.1.4.1.59371.12.1.1.2.1.4", "Type", synInteger, accReadOnly, &optType},
+    {"1.3.6.1.4.1.59371.12.1.1.2.1.4", "Type", synInteger, accReadOnly, &optMibCapabilityType},
     {},
 };
 
@@ -160,7 +161,7 @@ constexpr TvSNMPVarDef tblFileTable1[] = {
     {"1.3.6.1.4.1.59371.12.1.2.1.1.5", "File", synDisplayString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.1.2.1.1.6", "Locate ID", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.1.2.1.1.7", "Load Type", synInteger, accReadWrite, &optLoadType},
-    {"1.3.6.1.4.1.59371.12.1.2.1.1.8", "Ctrl", synInteger, accReadWrite, &optCtrl},
+    {"1.3.6.1.4.1.59371.12.1.2.1.1.8", "Ctrl", synInteger, accReadWrite, &optFileCtrl},
     {"1.3.6.1.4.1.59371.12.1.2.1.1.9", "BIncrement", synInteger, accReadWrite, &optTruthValue},
     {"1.3.6.1.4.1.59371.12.1.2.1.1.10", "Multi Image Ctrl ID", synInteger, accReadWrite, nullptr},
     {},
@@ -385,8 +386,7 @@ constexpr TvSNMPVarDef tblIPV61_1[] = {
     {"1.3.6.1.4.1.59371.12.9.2.4.1.1", "Mask Profile ID", synInteger, accIndex, nullptr},
     {"1.3.6.1.4.1.59371.12.9.2.4.1.2", "Mask Class", synInteger, accReadWrite, &optEnableDisable},
     {"1.3.6.1.4.1.59371.12.9.2.4.1.3", "Mask Flowlabel", synInteger, accReadWrite, &optEnableDisable},
-    {"1.3.6.1.4.1.59371.12.9.2.4.1.4", "IP Addr Mask State", synInteger, accReadWrite,
-     &optIPAddrMaskState_IPV61},
+    {"1.3.6.1.4.1.59371.12.9.2.4.1.4", "IP Addr Mask State", synInteger, accReadWrite, &optIpv6AddrMaskState},
     {"1.3.6.1.4.1.59371.12.9.2.4.1.5", "Mask Src IPv6 Mask", synOctetString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.9.2.4.1.6", "Mask Dst IPv6 Mask", synOctetString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.9.2.4.1.7", "Mask Row Status", synInteger, accReadWrite, &optRowStatus},
@@ -653,7 +653,7 @@ constexpr TvSNMPVarDef tblMIB2Information[] = {
 constexpr TvSNMPVarDef tblMIB2IFTable[] = {
     {"1.3.6.1.2.1.2.2.1.1", "Index", synInteger, accReadOnly, nullptr},
     {"1.3.6.1.2.1.2.2.1.2", "Descr                        ", synDisplayString, accReadOnly, nullptr},
-    {"1.3.6.1.2.1.2.2.1.3", "Type", synInteger, accReadOnly, &optType_MIB2IFTable},
+    {"1.3.6.1.2.1.2.2.1.3", "Type", synInteger, accReadOnly, &optIfType},
     {"1.3.6.1.2.1.2.2.1.4", "Mtu  ", synInteger, accReadOnly, nullptr},
     {"1.3.6.1.2.1.2.2.1.5", "Speed           ", synGauge32, accReadOnly, nullptr},
     {"1.3.6.1.2.1.2.2.1.6", "Phys Address     ", synMacAddress, accReadOnly, nullptr},
@@ -675,10 +675,10 @@ constexpr TvSNMPVarDef tblMIB2IPAddressTable[] = {
 };
 
 constexpr TvSNMPVarDef tblARP1[] = {
-    {"1.3.6.1.2.1.4.22.1.1", "Interface Name", synInteger, accIndex, &optInterfaceName},
+    {"1.3.6.1.2.1.4.22.1.1", "Interface Name", synInteger, accIndex, &optArpInterface},
     {"1.3.6.1.2.1.4.22.1.3", "IP Address", synIpAddress, accIndex, nullptr},
     {"1.3.6.1.2.1.4.22.1.2", "MAC Address", synMacAddress, accReadWrite, nullptr},
-    {"1.3.6.1.2.1.4.22.1.4", "Type", synInteger, accReadWrite, &optType_ARP1},
+    {"1.3.6.1.2.1.4.22.1.4", "Type", synInteger, accReadWrite, &optArpType},
     {},
 };
 
@@ -699,7 +699,7 @@ constexpr TvSNMPVarDef tblSysLog_2[] = {
 };
 
 constexpr TvSNMPVarDef tblReset1[] = {
-    {"1.3.6.1.4.1.59371.12.1.2.20", "Reset", synInteger, accReadWrite, &optReset},
+    {"1.3.6.1.4.1.59371.12.1.2.20", "Reset", synInteger, accReadWrite, &optResetAction},
     {},
 };
 

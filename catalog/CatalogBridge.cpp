@@ -5,15 +5,15 @@
 
 namespace {
 
-const TvOptionList optType_InstanceInformation1(TvOptionList::kIntegers, {{0, "cist"}, {1, "msti"}});
+const TvOptionList optMstpInstanceType(TvOptionList::kIntegers, {{0, "cist"}, {1, "msti"}});
 const TvOptionList optMSTPPortAdminP2P(TvOptionList::kIntegers, {{0, "true"}, {1, "false"}, {2, "auto"}});
-const TvOptionList optStatus(TvOptionList::kIntegers, {{2, "disabled"},
-                                                       {3, "discarding"},
-                                                       {4, "learning"},
-                                                       {5, "forwarding"},
-                                                       {6, "broken"},
-                                                       {7, "no-stp-enabled"},
-                                                       {8, "err-disabled"}});
+const TvOptionList optMstpPortStatus(TvOptionList::kIntegers, {{2, "disabled"},
+                                                               {3, "discarding"},
+                                                               {4, "learning"},
+                                                               {5, "forwarding"},
+                                                               {6, "broken"},
+                                                               {7, "no-stp-enabled"},
+                                                               {8, "err-disabled"}});
 const TvOptionList optRole(TvOptionList::kIntegers, {{0, "disable"},
                                                      {1, "alternate"},
                                                      {2, "backup"},
@@ -51,7 +51,7 @@ constexpr TvSNMPVarDef tblInstanceInformation1[] = {
     {"1.3.6.1.4.1.59371.12.15.2.3.1.7", "VLAN Range [321-384]", synOctetString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.15.2.3.1.8", "VLAN Range [385-448]", synOctetString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.15.2.3.1.9", "VLAN Range [449-512]", synOctetString, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.15.2.3.1.10", "Type", synInteger, accReadOnly, &optType_InstanceInformation1},
+    {"1.3.6.1.4.1.59371.12.15.2.3.1.10", "Type", synInteger, accReadOnly, &optMstpInstanceType},
     {"1.3.6.1.4.1.59371.12.15.2.3.1.11", "Status", synInteger, accReadOnly, &optEnabledDisabled},
     {"1.3.6.1.4.1.59371.12.15.2.3.1.12", "Priority", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.15.2.3.1.13", "Designated Root Bridge", synOctetString, accReadOnly, nullptr},
@@ -94,7 +94,7 @@ constexpr TvSNMPVarDef tblPortMSTPInformation1[] = {
     {"1.3.6.1.4.1.59371.12.15.2.5.1.3", "Designated Bridge", synOctetString, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.12.15.2.5.1.4", "Internal Path Cost", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.15.2.5.1.5", "Priority", synInteger, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.15.2.5.1.6", "Status", synInteger, accReadOnly, &optStatus},
+    {"1.3.6.1.4.1.59371.12.15.2.5.1.6", "Status", synInteger, accReadOnly, &optMstpPortStatus},
     {"1.3.6.1.4.1.59371.12.15.2.5.1.7", "Role", synInteger, accReadOnly, &optRole},
     {},
 };

@@ -5,38 +5,36 @@
 
 namespace {
 
-const TvOptionList optConsoleInUse_DeviceInformation1(TvOptionList::kIntegers,
-                                                      {{2, "in-use"}, {3, "not-in-use"}});
+const TvOptionList optDeviceConsoleInUse(TvOptionList::kIntegers, {{2, "in-use"}, {3, "not-in-use"}});
 const TvOptionList optFrontPanelLEDMode(TvOptionList::kIntegers,
                                         {{1, "portStatusMode"}, {2, "poeStatusMode"}});
 const TvOptionList optCleanAllStatisticCounter(TvOptionList::kIntegers, {{1, "normal"}, {2, "active"}});
 const TvOptionList optMediumType(TvOptionList::kIntegers, {{1, "copper"}, {2, "fiber"}});
-const TvOptionList optType_PortInformationTable1(TvOptionList::kIntegers,
-                                                 {{1, "portType-100Base-TX"},
-                                                  {2, "portType-100Base-FX"},
-                                                  {3, "portType-100Base-FL"},
-                                                  {4, "portType-1000Base-TX"},
-                                                  {5, "portType-1000Base-SX"},
-                                                  {6, "portType-1000Base-LX"},
-                                                  {7, "portType-1000Base-SX-GBIC"},
-                                                  {8, "portType-1000Base-LX-GBIC"},
-                                                  {9, "portType-1000Base-TX-GBIC"},
-                                                  {10, "portType-1000Base-1394"},
-                                                  {11, "portType-1000Base-TX-GBIC-COMBO"},
-                                                  {12, "portType-1000Base-none-GBIC"},
-                                                  {13, "portType-1000Base-SX-MGBIC"},
-                                                  {14, "portType-1000Base-LX-MGBIC"},
-                                                  {15, "portType-1000Base-TX-MGBIC"},
-                                                  {16, "portType-1000Base-none-MGBIC"},
-                                                  {17, "portType-SIO"},
-                                                  {18, "portType-10G"},
-                                                  {19, "portType-10G-xenpak-1310nm"},
-                                                  {20, "portType-10G-xenpak-850nm"},
-                                                  {21, "portType-10G-xenpak-empty"},
-                                                  {22, "portType-10G-xfp-1310nm"},
-                                                  {23, "portType-10G-xfp-850nm"},
-                                                  {24, "portType-10G-xfp-empty"},
-                                                  {25, "portType-none"}});
+const TvOptionList optPortType(TvOptionList::kIntegers, {{1, "portType-100Base-TX"},
+                                                         {2, "portType-100Base-FX"},
+                                                         {3, "portType-100Base-FL"},
+                                                         {4, "portType-1000Base-TX"},
+                                                         {5, "portType-1000Base-SX"},
+                                                         {6, "portType-1000Base-LX"},
+                                                         {7, "portType-1000Base-SX-GBIC"},
+                                                         {8, "portType-1000Base-LX-GBIC"},
+                                                         {9, "portType-1000Base-TX-GBIC"},
+                                                         {10, "portType-1000Base-1394"},
+                                                         {11, "portType-1000Base-TX-GBIC-COMBO"},
+                                                         {12, "portType-1000Base-none-GBIC"},
+                                                         {13, "portType-1000Base-SX-MGBIC"},
+                                                         {14, "portType-1000Base-LX-MGBIC"},
+                                                         {15, "portType-1000Base-TX-MGBIC"},
+                                                         {16, "portType-1000Base-none-MGBIC"},
+                                                         {17, "portType-SIO"},
+                                                         {18, "portType-10G"},
+                                                         {19, "portType-10G-xenpak-1310nm"},
+                                                         {20, "portType-10G-xenpak-850nm"},
+                                                         {21, "portType-10G-xenpak-empty"},
+                                                         {22, "portType-10G-xfp-1310nm"},
+                                                         {23, "portType-10G-xfp-850nm"},
+                                                         {24, "portType-10G-xfp-empty"},
+                                                         {25, "portType-none"}});
 const TvOptionList optLinkStatus(TvOptionList::kIntegers, {{1, "other"}, {2, "link-pass"}, {3, "link-fail"}});
 const TvOptionList optNwayStatus(TvOptionList::kIntegers, {{0, "other"},
                                                            {1, "empty"},
@@ -96,10 +94,10 @@ const TvOptionList optTrunkAlgorithm(TvOptionList::kIntegers, {{2, "mac-source"}
                                                                {5, "ip-source"},
                                                                {6, "ip-destination"},
                                                                {7, "ip-source-dest"}});
-const TvOptionList optType_PortTrunkTable1(TvOptionList::kIntegers, {{2, "static"}, {3, "lacp"}});
+const TvOptionList optTrunkType(TvOptionList::kIntegers, {{2, "static"}, {3, "lacp"}});
 const TvOptionList optSecurityMode(TvOptionList::kIntegers,
                                    {{2, "permanent"}, {3, "deleteOnTimeout"}, {4, "deleteOnReset"}});
-const TvOptionList optCurrentState(TvOptionList::kIntegers, {{2, "querier"}, {3, "non-querier"}});
+const TvOptionList optIgmpQuerierState(TvOptionList::kIntegers, {{2, "querier"}, {3, "non-querier"}});
 const TvOptionList optPortAccessState(TvOptionList::kIntegers, {{1, "permit"}, {2, "deny"}});
 const TvOptionList optTrapCtrl(TvOptionList::kIntegers,
                                {{1, "none"}, {2, "stormOccurred"}, {3, "stormCleared"}, {4, "both"}});
@@ -109,15 +107,14 @@ const TvOptionList optMLDSnoopingCurrentState(TvOptionList::kIntegers,
                                               {{1, "other"}, {2, "querier"}, {3, "non-querier"}});
 const TvOptionList optMLDSnoopingControlState(TvOptionList::kIntegers,
                                               {{1, "other"}, {2, "disable"}, {3, "enable"}});
-const TvOptionList optMode_Control3(TvOptionList::kIntegers, {{1, "vlan-based"}, {2, "port-based"}});
+const TvOptionList optLoopbackMode(TvOptionList::kIntegers, {{1, "vlan-based"}, {2, "port-based"}});
 const TvOptionList optPortLoopStatus(TvOptionList::kIntegers, {{1, "normal"}, {2, "loop"}, {3, "error"}});
 
 constexpr TvSNMPVarDef tblDeviceInformation1[] = {
     {"1.3.6.1.4.1.59371.11.69.2.2.1.1.1", "System Up Time", synTimeTicks, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.2.1.1.2", "Total Num Of Port", synInteger, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.2.1.1.3", "Num Of Port In Use", synInteger, accReadOnly, nullptr},
-    {"1.3.6.1.4.1.59371.11.69.2.2.1.1.4", "Console In Use", synInteger, accReadOnly,
-     &optConsoleInUse_DeviceInformation1},
+    {"1.3.6.1.4.1.59371.11.69.2.2.1.1.4", "Console In Use", synInteger, accReadOnly, &optDeviceConsoleInUse},
     {"1.3.6.1.4.1.59371.11.69.2.2.1.1.5", "Module Type", synDisplayString, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.2.1.1.6", "Front Panel LED Mode", synInteger, accReadOnly,
      &optFrontPanelLEDMode},
@@ -160,7 +157,7 @@ constexpr TvSNMPVarDef tblPortInformationTable1[] = {
     {"1.3.6.1.4.1.59371.11.69.2.2.4.4.1.1", "Port Index", synInteger, accIndex, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.2.4.4.1.2", "Medium Type", synInteger, accIndex, &optMediumType},
     {"1.3.6.1.4.1.59371.11.69.2.2.4.4.1.3", "Unit ID", synInteger, accReadOnly, nullptr},
-    {"1.3.6.1.4.1.59371.11.69.2.2.4.4.1.4", "Type", synInteger, accReadOnly, &optType_PortInformationTable1},
+    {"1.3.6.1.4.1.59371.11.69.2.2.4.4.1.4", "Type", synInteger, accReadOnly, &optPortType},
     {"1.3.6.1.4.1.59371.11.69.2.2.4.4.1.5", "Link Status", synInteger, accReadOnly, &optLinkStatus},
     {"1.3.6.1.4.1.59371.11.69.2.2.4.4.1.6", "Nway Status", synInteger, accReadOnly, &optNwayStatus},
     {"1.3.6.1.4.1.59371.11.69.2.2.4.4.1.7", "Module Type", synInteger, accReadOnly, &optModuleType},
@@ -199,7 +196,7 @@ constexpr TvSNMPVarDef tblPortTrunkTable1[] = {
     {"1.3.6.1.4.1.59371.11.69.2.2.8.3.1.3", "Master Port", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.2.8.3.1.4", "Member", synOctetHex, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.2.8.3.1.5", "Flooding Port", synInteger, accReadOnly, nullptr},
-    {"1.3.6.1.4.1.59371.11.69.2.2.8.3.1.6", "Type", synInteger, accReadWrite, &optType_PortTrunkTable1},
+    {"1.3.6.1.4.1.59371.11.69.2.2.8.3.1.6", "Type", synInteger, accReadWrite, &optTrunkType},
     {"1.3.6.1.4.1.59371.11.69.2.2.8.3.1.7", "State", synInteger, accReadWrite, &optRowStatus},
     {},
 };
@@ -292,7 +289,7 @@ constexpr TvSNMPVarDef tblIGMPControlTable1[] = {
     {"1.3.6.1.4.1.59371.11.69.2.2.10.3.1.7", "Route Timeout", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.2.10.3.1.8", "Leave Timer", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.2.10.3.1.9", "Query State", synInteger, accReadWrite, &optDisabledEnabled},
-    {"1.3.6.1.4.1.59371.11.69.2.2.10.3.1.10", "Current State", synInteger, accReadOnly, &optCurrentState},
+    {"1.3.6.1.4.1.59371.11.69.2.2.10.3.1.10", "Current State", synInteger, accReadOnly, &optIgmpQuerierState},
     {"1.3.6.1.4.1.59371.11.69.2.2.10.3.1.11", "Ctrl State", synInteger, accReadWrite, &optDisableEnableFrom2},
     {"1.3.6.1.4.1.59371.11.69.2.2.10.3.1.12", "swL2IGMPFastLeaveState", synInteger, accReadWrite,
      &optDisableEnableFrom2},
@@ -471,7 +468,7 @@ constexpr TvSNMPVarDef tblControl3[] = {
     {"1.3.6.1.4.1.59371.12.41.1.1", "Admin State", synInteger, accReadWrite, &optEnabledDisabled},
     {"1.3.6.1.4.1.59371.12.41.1.2", "Interval", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.41.1.3", "Recover Time", synInteger, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.41.1.4", "Mode", synInteger, accReadWrite, &optMode_Control3},
+    {"1.3.6.1.4.1.59371.12.41.1.4", "Mode", synInteger, accReadWrite, &optLoopbackMode},
     {},
 };
 

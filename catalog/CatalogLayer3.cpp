@@ -5,7 +5,7 @@
 
 namespace {
 
-const TvOptionList optType_IPForwardingTable1(TvOptionList::kIntegers, {{2, "static"}, {3, "dynamic"}});
+const TvOptionList optIpForwardingType(TvOptionList::kIntegers, {{2, "static"}, {3, "dynamic"}});
 const TvOptionList optBackupState(TvOptionList::kIntegers, {{1, "primary"}, {2, "backup"}});
 const TvOptionList optBootpOption82Policy(TvOptionList::kIntegers,
                                           {{1, "replace"}, {2, "drop"}, {3, "keep"}});
@@ -19,26 +19,25 @@ const TvOptionList optDynamicBindingType(TvOptionList::kIntegers, {{1, "ethernet
 const TvOptionList optDynamicBindingStatus(TvOptionList::kIntegers, {{1, "manual"}, {2, "automatic"}});
 const TvOptionList optConflictIPDetectionMethod(TvOptionList::kIntegers,
                                                 {{1, "ping"}, {2, "gratuitous-arp"}});
-const TvOptionList optState(TvOptionList::kIntegers, {{1, "down"}, {4, "pointToPoint"}});
-const TvOptionList optAuthenticationType(TvOptionList::kIntegers, {{0, "none"}, {1, "simple"}, {2, "MD5"}});
+const TvOptionList optOspfVirtIfState(TvOptionList::kIntegers, {{1, "down"}, {4, "pointToPoint"}});
+const TvOptionList optOspfAuthType(TvOptionList::kIntegers, {{0, "none"}, {1, "simple"}, {2, "MD5"}});
 const TvOptionList
-    optType_InterfaceTable1(TvOptionList::kIntegers,
-                            {{1, "broadcast"}, {2, "nbma"}, {3, "pointToPoint"}, {5, "pointToMultipoint"}});
-const TvOptionList optState_InterfaceTable1(TvOptionList::kIntegers, {{1, "down"},
-                                                                      {2, "loopback"},
-                                                                      {3, "waiting"},
-                                                                      {4, "pointToPoint"},
-                                                                      {5, "designatedRouter"},
-                                                                      {6, "backupDesignatedRouter"},
-                                                                      {7, "otherDesignatedRouter"}});
+    optOspfIfType(TvOptionList::kIntegers,
+                  {{1, "broadcast"}, {2, "nbma"}, {3, "pointToPoint"}, {5, "pointToMultipoint"}});
+const TvOptionList optOspfIfState(TvOptionList::kIntegers, {{1, "down"},
+                                                            {2, "loopback"},
+                                                            {3, "waiting"},
+                                                            {4, "pointToPoint"},
+                                                            {5, "designatedRouter"},
+                                                            {6, "backupDesignatedRouter"},
+                                                            {7, "otherDesignatedRouter"}});
 const TvOptionList optMulticastForwarding(TvOptionList::kIntegers,
                                           {{1, "blocked"}, {2, "multicast"}, {3, "unicast"}});
 const TvOptionList optVirtualRouterState(TvOptionList::kIntegers,
                                          {{1, "initialize"}, {2, "backup"}, {3, "master"}});
-const TvOptionList optAuthenticationType_VRRPOperation1(TvOptionList::kIntegers,
-                                                        {{1, "noAuthentication"},
-                                                         {2, "simpleTextPassword"},
-                                                         {3, "ipAuthenticationHeader"}});
+const TvOptionList optVrrpAuthType(TvOptionList::kIntegers, {{1, "noAuthentication"},
+                                                             {2, "simpleTextPassword"},
+                                                             {3, "ipAuthenticationHeader"}});
 const TvOptionList optOperateProtocol(TvOptionList::kIntegers,
                                       {{1, "ip"}, {2, "bridge"}, {3, "decnet"}, {4, "other"}});
 const TvOptionList optSourceFilterMode(TvOptionList::kIntegers, {{1, "include"}, {2, "exclude"}});
@@ -57,7 +56,7 @@ constexpr TvSNMPVarDef tblIPForwardingTable1[] = {
     {"1.3.6.1.4.1.59371.11.69.2.3.2.2.1.1.1", "IP Address", synIpAddress, accIndex, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.2.2.1.1.2", "Subnet Mask", synIpAddress, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.2.2.1.1.3", "Port Number", synInteger, accReadOnly, nullptr},
-    {"1.3.6.1.4.1.59371.11.69.2.3.2.2.1.1.4", "Type", synInteger, accReadOnly, &optType_IPForwardingTable1},
+    {"1.3.6.1.4.1.59371.11.69.2.3.2.2.1.1.4", "Type", synInteger, accReadOnly, &optIpForwardingType},
     {},
 };
 
@@ -214,10 +213,9 @@ constexpr TvSNMPVarDef tblInterfaceTable1_1[] = {
     {"1.3.6.1.4.1.59371.11.69.2.3.7.1.4", "Retransmit Interval", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.7.1.5", "Hello Interval", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.7.1.6", "Router Dead Interval", synInteger, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.11.69.2.3.7.1.7", "State", synInteger, accReadOnly, &optState},
+    {"1.3.6.1.4.1.59371.11.69.2.3.7.1.7", "State", synInteger, accReadOnly, &optOspfVirtIfState},
     {"1.3.6.1.4.1.59371.11.69.2.3.7.1.8", "Number of Events", synCounter32, accReadOnly, nullptr},
-    {"1.3.6.1.4.1.59371.11.69.2.3.7.1.9", "Authentication Type", synInteger, accReadWrite,
-     &optAuthenticationType},
+    {"1.3.6.1.4.1.59371.11.69.2.3.7.1.9", "Authentication Type", synInteger, accReadWrite, &optOspfAuthType},
     {"1.3.6.1.4.1.59371.11.69.2.3.7.1.10", "Authentication Key", synDisplayString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.7.1.11", "MD5 Key ID", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.7.1.12", "Status", synInteger, accReadWrite, &optRowStatus},
@@ -228,7 +226,7 @@ constexpr TvSNMPVarDef tblInterfaceTable1_2[] = {
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.1", "IP Address", synIpAddress, accIndex, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.2", "Address Less IF", synInteger, accIndex, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.3", "Area ID", synIpAddress, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.11.69.2.3.8.1.4", "Type", synInteger, accReadWrite, &optType_InterfaceTable1},
+    {"1.3.6.1.4.1.59371.11.69.2.3.8.1.4", "Type", synInteger, accReadWrite, &optOspfIfType},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.5", "Admin Stat", synInteger, accReadWrite, &optEnabledDisabled},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.6", "Rtr Priority", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.7", "Transit Delay", synInteger, accReadWrite, nullptr},
@@ -236,14 +234,14 @@ constexpr TvSNMPVarDef tblInterfaceTable1_2[] = {
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.9", "Hello Interval", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.10", "Rtr Dead Interval", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.11", "Poll Interval", synInteger, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.11.69.2.3.8.1.12", "State", synInteger, accReadOnly, &optState_InterfaceTable1},
+    {"1.3.6.1.4.1.59371.11.69.2.3.8.1.12", "State", synInteger, accReadOnly, &optOspfIfState},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.13", "Designated Router", synIpAddress, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.14", "Backup Designated Router", synIpAddress, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.15", "Events", synCounter32, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.16", "Multicast Forwarding", synInteger, accReadWrite,
      &optMulticastForwarding},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.17", "Demand", synInteger, accReadWrite, &optTruthValue},
-    {"1.3.6.1.4.1.59371.11.69.2.3.8.1.18", "Auth Type", synInteger, accReadWrite, &optAuthenticationType},
+    {"1.3.6.1.4.1.59371.11.69.2.3.8.1.18", "Auth Type", synInteger, accReadWrite, &optOspfAuthType},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.19", "Auth Key", synDisplayString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.20", "Auth Key ID", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.11.69.2.3.8.1.21", "Status", synInteger, accReadWrite, &optActiveNotInService},
@@ -275,8 +273,7 @@ constexpr TvSNMPVarDef tblVRRPOperation1[] = {
     {"1.3.6.1.2.1.68.1.3.1.6", "IP Address Count", synInteger, accReadOnly, nullptr},
     {"1.3.6.1.2.1.68.1.3.1.7", "Master IP Address", synIpAddress, accReadOnly, nullptr},
     {"1.3.6.1.2.1.68.1.3.1.8", "Primary IP Address", synIpAddress, accReadWrite, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.9", "Authentication Type", synInteger, accReadWrite,
-     &optAuthenticationType_VRRPOperation1},
+    {"1.3.6.1.2.1.68.1.3.1.9", "Authentication Type", synInteger, accReadWrite, &optVrrpAuthType},
     {"1.3.6.1.2.1.68.1.3.1.10", "Authentication Key", synDisplayString, accReadWrite, nullptr},
     {"1.3.6.1.2.1.68.1.3.1.11", "Advertisement Interval", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.2.1.68.1.3.1.12", "Preempt Mode", synInteger, accReadWrite, &optTruthValue},

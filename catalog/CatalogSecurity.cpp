@@ -42,8 +42,8 @@ const TvOptionList optTerminateCause(TvOptionList::kIntegers, {{1, "supplicantLo
                                                                {6, "portReInit"},
                                                                {7, "portAdminDisabled"},
                                                                {999, "notTerminatedYet"}});
-const TvOptionList optAuthProtocol(TvOptionList::kIntegers,
-                                   {{1, "authProtocolRadiusEap"}, {2, "authProtocolRadiusPap"}});
+const TvOptionList optDot1xAuthProtocol(TvOptionList::kIntegers,
+                                        {{1, "authProtocolRadiusEap"}, {2, "authProtocolRadiusPap"}});
 const TvOptionList optAuthMode(TvOptionList::kIntegers, {{1, "portBase"}, {2, "macBase"}, {3, "none"}});
 const TvOptionList optServerIndex(TvOptionList::kIntegers, {{1, "swRadiusServerIndex-first"},
                                                             {2, "swRadiusServerIndex-second"},
@@ -56,43 +56,41 @@ const TvOptionList optServiceMethod(TvOptionList::kIntegers, {{1, "swRadiusAcctS
 const TvOptionList optServiceMode(TvOptionList::kIntegers, {{1, "radiusAcctServiceModeNone"},
                                                             {2, "radiusAcctServiceModeStartStop"},
                                                             {3, "radiusAcctServiceModeStopOnly"}});
-const TvOptionList optMethod(TvOptionList::kIntegers, {{1, "local"}, {2, "radius"}});
-const TvOptionList optStatus_PortInformationTable2(TvOptionList::kIntegers, {{1, "unauth"},
-                                                                             {2, "authenticating"},
-                                                                             {3, "authenticated"}});
-const TvOptionList optStatus_PortInformationTable3(
+const TvOptionList optWebAuthMethod(TvOptionList::kIntegers, {{1, "local"}, {2, "radius"}});
+const TvOptionList optWebAuthPortStatus(TvOptionList::kIntegers,
+                                        {{1, "unauth"}, {2, "authenticating"}, {3, "authenticated"}});
+const TvOptionList optMacAuthPortStatus(
     TvOptionList::kIntegers,
     {{1, "unconnected"}, {2, "connecting"}, {3, "authenticating"}, {4, "authenticated"}, {5, "failure"}});
-const TvOptionList optCurrentStatus(TvOptionList::kIntegers, {{1, "normal"}, {2, "exhausted"}});
-const TvOptionList optTrapLogState(TvOptionList::kIntegers, {{2, "enabled"}, {3, "disabled"}});
+const TvOptionList optKorvaneStatus(TvOptionList::kIntegers, {{1, "normal"}, {2, "exhausted"}});
+const TvOptionList optIpMacTrapLogState(TvOptionList::kIntegers, {{2, "enabled"}, {3, "disabled"}});
 const TvOptionList optAllPortState(TvOptionList::kIntegers,
                                    {{2, "enable-strict"}, {3, "disable"}, {4, "enable-loose"}});
-const TvOptionList optAction(TvOptionList::kIntegers, {{1, "inactive"}, {2, "active"}});
-const TvOptionList optMode(TvOptionList::kIntegers, {{1, "ARP"}, {2, "ACL"}, {3, "Auto"}});
+const TvOptionList optIpMacBindingAction(TvOptionList::kIntegers, {{1, "inactive"}, {2, "active"}});
+const TvOptionList optIpMacBindingMode(TvOptionList::kIntegers, {{1, "ARP"}, {2, "ACL"}, {3, "Auto"}});
 const TvOptionList optBlockedType(TvOptionList::kIntegers,
                                   {{1, "other"}, {2, "blockByAddrBind"}, {3, "delete"}});
-const TvOptionList optMethod1Type(TvOptionList::kIntegers, {{1, "tacacs"},
-                                                            {2, "xtacacs"},
-                                                            {3, "tacacs-plus"},
-                                                            {4, "radius"},
-                                                            {5, "server-group"},
-                                                            {7, "local-enable"},
-                                                            {8, "none"},
-                                                            {9, ""}});
-const TvOptionList optMethod1Type_AACLoginMethodList1(TvOptionList::kIntegers, {{1, "tacacs"},
-                                                                                {2, "xtacacs"},
-                                                                                {3, "tacacs-plus"},
-                                                                                {4, "radius"},
-                                                                                {5, "server-group"},
-                                                                                {6, "local"},
-                                                                                {8, "none"},
-                                                                                {9, ""}});
-const TvOptionList optAuthProtocol1(
+const TvOptionList optEnableMethodType(TvOptionList::kIntegers, {{1, "tacacs"},
+                                                                 {2, "xtacacs"},
+                                                                 {3, "tacacs-plus"},
+                                                                 {4, "radius"},
+                                                                 {5, "server-group"},
+                                                                 {7, "local-enable"},
+                                                                 {8, "none"},
+                                                                 {9, ""}});
+const TvOptionList optLoginMethodType(TvOptionList::kIntegers, {{1, "tacacs"},
+                                                                {2, "xtacacs"},
+                                                                {3, "tacacs-plus"},
+                                                                {4, "radius"},
+                                                                {5, "server-group"},
+                                                                {6, "local"},
+                                                                {8, "none"},
+                                                                {9, ""}});
+const TvOptionList optServerGroupProtocol(
     TvOptionList::kIntegers,
     {{1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}, {5, "none"}, {6, ""}});
-const TvOptionList
-    optAuthProtocol_AACServerInformation1(TvOptionList::kIntegers,
-                                          {{1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}});
+const TvOptionList optAacServerProtocol(TvOptionList::kIntegers,
+                                        {{1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}});
 
 constexpr TvSNMPVarDef tblSSHControl1[] = {
     {"1.3.6.1.4.1.59371.12.6.1.1", "SSH Version", synInteger, accReadOnly, nullptr},
@@ -241,7 +239,7 @@ constexpr TvSNMPVarDef tblAuthenticationSessionStatistics1[] = {
 };
 
 constexpr TvSNMPVarDef tblAuthenticationControl2[] = {
-    {"1.3.6.1.4.1.59371.12.3.1.1", "auth Protocol", synInteger, accReadOnly, &optAuthProtocol},
+    {"1.3.6.1.4.1.59371.12.3.1.1", "auth Protocol", synInteger, accReadOnly, &optDot1xAuthProtocol},
     {"1.3.6.1.4.1.59371.12.3.1.2", "Auth Mode", synInteger, accReadWrite, &optAuthMode},
     {},
 };
@@ -380,7 +378,7 @@ constexpr TvSNMPVarDef tblGuestVLAN1[] = {
 
 constexpr TvSNMPVarDef tblControlTable2[] = {
     {"1.3.6.1.4.1.59371.12.27.1.1", "Admin State", synInteger, accReadWrite, &optDisabledEnabled},
-    {"1.3.6.1.4.1.59371.12.27.1.2", "Method", synInteger, accReadWrite, &optMethod},
+    {"1.3.6.1.4.1.59371.12.27.1.2", "Method", synInteger, accReadWrite, &optWebAuthMethod},
     {"1.3.6.1.4.1.59371.12.27.1.3", "VLAN Name", synDisplayString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.27.1.4", "All Port State", synInteger, accReadWrite, &optOtherDisabledEnabled},
     {"1.3.6.1.4.1.59371.12.27.1.5", "Redirect Path", synDisplayString, accReadWrite, nullptr},
@@ -392,7 +390,7 @@ constexpr TvSNMPVarDef tblPortInformationTable2[] = {
     {"1.3.6.1.4.1.59371.12.27.2.1.1.1", "Port", synInteger, accIndex, nullptr},
     {"1.3.6.1.4.1.59371.12.27.2.1.1.2", "User Name", synDisplayString, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.12.27.2.1.1.3", "IP Address", synIpAddress, accReadOnly, nullptr},
-    {"1.3.6.1.4.1.59371.12.27.2.1.1.4", "Status", synInteger, accReadOnly, &optStatus_PortInformationTable2},
+    {"1.3.6.1.4.1.59371.12.27.2.1.1.4", "Status", synInteger, accReadOnly, &optWebAuthPortStatus},
     {"1.3.6.1.4.1.59371.12.27.2.1.1.5", "Assign VID", synInteger, accReadOnly, nullptr},
     {},
 };
@@ -407,7 +405,7 @@ constexpr TvSNMPVarDef tblPortManagementTable1[] = {
 
 constexpr TvSNMPVarDef tblControlTable4[] = {
     {"1.3.6.1.4.1.59371.12.35.1.1", "State", synInteger, accReadWrite, &optDisabledEnabledFrom1},
-    {"1.3.6.1.4.1.59371.12.35.1.2", "Method", synInteger, accReadWrite, &optMethod},
+    {"1.3.6.1.4.1.59371.12.35.1.2", "Method", synInteger, accReadWrite, &optWebAuthMethod},
     {"1.3.6.1.4.1.59371.12.35.1.3", "Password", synDisplayString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.35.1.4", "Guest VLAN Name", synDisplayString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.35.1.5", "Guest Member Ports", synOctetHex, accReadWrite, nullptr},
@@ -418,7 +416,7 @@ constexpr TvSNMPVarDef tblControlTable4[] = {
 constexpr TvSNMPVarDef tblPortInformationTable3[] = {
     {"1.3.6.1.4.1.59371.12.35.2.1.1.1", "Port Index", synInteger, accIndex, nullptr},
     {"1.3.6.1.4.1.59371.12.35.2.1.1.2", "MAC Index", synMacAddress, accIndex, nullptr},
-    {"1.3.6.1.4.1.59371.12.35.2.1.1.3", "Status", synInteger, accReadOnly, &optStatus_PortInformationTable3},
+    {"1.3.6.1.4.1.59371.12.35.2.1.1.3", "Status", synInteger, accReadOnly, &optMacAuthPortStatus},
     {"1.3.6.1.4.1.59371.12.35.2.1.1.4", "Assign VLAN Name", synDisplayString, accReadOnly, nullptr},
     {},
 };
@@ -445,14 +443,14 @@ constexpr TvSNMPVarDef tblControlState1[] = {
     {"1.3.6.1.4.1.59371.12.19.2.1", "Rising Threshold", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.19.2.2", "Falling Threshold", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.19.2.4", "Alarm Admin State", synInteger, accReadWrite, &optOtherDisabledEnabled},
-    {"1.3.6.1.4.1.59371.12.19.2.5", "Current Status", synInteger, accReadOnly, &optCurrentStatus},
+    {"1.3.6.1.4.1.59371.12.19.2.5", "Current Status", synInteger, accReadOnly, &optKorvaneStatus},
     {"1.3.6.1.4.1.59371.12.19.2.6", "Interval", synInteger, accReadOnly, nullptr},
     {},
 };
 
 constexpr TvSNMPVarDef tblMode1[] = {
-    {"1.3.6.1.4.1.59371.12.23.1.1", "Trap Log State", synInteger, accReadWrite, &optTrapLogState},
-    {"1.3.6.1.4.1.59371.12.23.1.2", "ACL Mode", synInteger, accReadWrite, &optTrapLogState},
+    {"1.3.6.1.4.1.59371.12.23.1.1", "Trap Log State", synInteger, accReadWrite, &optIpMacTrapLogState},
+    {"1.3.6.1.4.1.59371.12.23.1.2", "ACL Mode", synInteger, accReadWrite, &optIpMacTrapLogState},
     {"1.3.6.1.4.1.59371.12.23.1.4", "DHCP Snoop State", synInteger, accReadWrite, &optEnabledDisabled},
     {"1.3.6.1.4.1.59371.12.23.1.5", "Clear All State", synInteger, accReadWrite, &optOtherStart},
     {},
@@ -478,8 +476,8 @@ constexpr TvSNMPVarDef tblEntryManagement1[] = {
     {"1.3.6.1.4.1.59371.12.23.4.1.1.2", "MAC", synMacAddress, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.23.4.1.1.3", "Status", synInteger, accReadWrite, &optRowStatus},
     {"1.3.6.1.4.1.59371.12.23.4.1.1.4", "Ports", synOctetHex, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.23.4.1.1.5", "Action", synInteger, accReadOnly, &optAction},
-    {"1.3.6.1.4.1.59371.12.23.4.1.1.6", "Mode", synInteger, accReadWrite, &optMode},
+    {"1.3.6.1.4.1.59371.12.23.4.1.1.5", "Action", synInteger, accReadOnly, &optIpMacBindingAction},
+    {"1.3.6.1.4.1.59371.12.23.4.1.1.6", "Mode", synInteger, accReadWrite, &optIpMacBindingMode},
     {},
 };
 
@@ -497,7 +495,7 @@ constexpr TvSNMPVarDef tblDHCPSnoopTable1[] = {
     {"1.3.6.1.4.1.59371.12.23.4.3.1.2", "DHCP Snoop MAC", synMacAddress, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.12.23.4.3.1.3", "DHCP Snoop Lease Time", synInteger, accReadOnly, nullptr},
     {"1.3.6.1.4.1.59371.12.23.4.3.1.4", "DHCP Snoop Port", synInteger, accReadOnly, nullptr},
-    {"1.3.6.1.4.1.59371.12.23.4.3.1.5", "DHCP Snoop Status", synInteger, accReadOnly, &optAction},
+    {"1.3.6.1.4.1.59371.12.23.4.3.1.5", "DHCP Snoop Status", synInteger, accReadOnly, &optIpMacBindingAction},
     {},
 };
 
@@ -527,13 +525,13 @@ constexpr TvSNMPVarDef tblAACInformationTable1[] = {
 
 constexpr TvSNMPVarDef tblAACEnableMethodList1[] = {
     {"1.3.6.1.4.1.59371.12.5.4.1.1", "MethodList Name", synDisplayString, accIndex, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.4.1.2", "Method1 Type", synInteger, accReadWrite, &optMethod1Type},
+    {"1.3.6.1.4.1.59371.12.5.4.1.2", "Method1 Type", synInteger, accReadWrite, &optEnableMethodType},
     {"1.3.6.1.4.1.59371.12.5.4.1.3", "Method1 Server Group", synDisplayString, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.4.1.4", "Method2 Type", synInteger, accReadWrite, &optMethod1Type},
+    {"1.3.6.1.4.1.59371.12.5.4.1.4", "Method2 Type", synInteger, accReadWrite, &optEnableMethodType},
     {"1.3.6.1.4.1.59371.12.5.4.1.5", "Method2 Server Group", synDisplayString, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.4.1.6", "Method3 Type", synInteger, accReadWrite, &optMethod1Type},
+    {"1.3.6.1.4.1.59371.12.5.4.1.6", "Method3 Type", synInteger, accReadWrite, &optEnableMethodType},
     {"1.3.6.1.4.1.59371.12.5.4.1.7", "Method3 Server Group", synDisplayString, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.4.1.8", "Method4 Type", synInteger, accReadWrite, &optMethod1Type},
+    {"1.3.6.1.4.1.59371.12.5.4.1.8", "Method4 Type", synInteger, accReadWrite, &optEnableMethodType},
     {"1.3.6.1.4.1.59371.12.5.4.1.9", "Method4 Server Group", synDisplayString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.5.4.1.10", "MethodList Row Status", synInteger, accReadWrite, &optRowStatus},
     {},
@@ -541,17 +539,13 @@ constexpr TvSNMPVarDef tblAACEnableMethodList1[] = {
 
 constexpr TvSNMPVarDef tblAACLoginMethodList1[] = {
     {"1.3.6.1.4.1.59371.12.5.3.1.1", "MethodList Name", synDisplayString, accIndex, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.3.1.2", "Method1 Type", synInteger, accReadWrite,
-     &optMethod1Type_AACLoginMethodList1},
+    {"1.3.6.1.4.1.59371.12.5.3.1.2", "Method1 Type", synInteger, accReadWrite, &optLoginMethodType},
     {"1.3.6.1.4.1.59371.12.5.3.1.3", "Method1 Server Group", synDisplayString, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.3.1.4", "Method2 Type", synInteger, accReadWrite,
-     &optMethod1Type_AACLoginMethodList1},
+    {"1.3.6.1.4.1.59371.12.5.3.1.4", "Method2 Type", synInteger, accReadWrite, &optLoginMethodType},
     {"1.3.6.1.4.1.59371.12.5.3.1.5", "Method2 Server Group", synDisplayString, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.3.1.6", "Method3 Type", synInteger, accReadWrite,
-     &optMethod1Type_AACLoginMethodList1},
+    {"1.3.6.1.4.1.59371.12.5.3.1.6", "Method3 Type", synInteger, accReadWrite, &optLoginMethodType},
     {"1.3.6.1.4.1.59371.12.5.3.1.7", "Method3 Server Group", synDisplayString, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.3.1.8", "Method4 Type", synInteger, accReadWrite,
-     &optMethod1Type_AACLoginMethodList1},
+    {"1.3.6.1.4.1.59371.12.5.3.1.8", "Method4 Type", synInteger, accReadWrite, &optLoginMethodType},
     {"1.3.6.1.4.1.59371.12.5.3.1.9", "Method4 Server Group", synDisplayString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.5.3.1.10", "Row Status", synInteger, accReadWrite, &optRowStatus},
     {},
@@ -582,29 +576,28 @@ constexpr TvSNMPVarDef tblAuthenticationParaTable1[] = {
 constexpr TvSNMPVarDef tblAACServerGroupTable1[] = {
     {"1.3.6.1.4.1.59371.12.5.9.1.1", "Name", synDisplayString, accIndex, nullptr},
     {"1.3.6.1.4.1.59371.12.5.9.1.2", "IP Addr1", synIpAddress, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.9.1.3", "Auth Protocol1", synInteger, accReadWrite, &optAuthProtocol1},
+    {"1.3.6.1.4.1.59371.12.5.9.1.3", "Auth Protocol1", synInteger, accReadWrite, &optServerGroupProtocol},
     {"1.3.6.1.4.1.59371.12.5.9.1.4", "IP Addr2", synIpAddress, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.9.1.5", "Auth Protocol2", synInteger, accReadWrite, &optAuthProtocol1},
+    {"1.3.6.1.4.1.59371.12.5.9.1.5", "Auth Protocol2", synInteger, accReadWrite, &optServerGroupProtocol},
     {"1.3.6.1.4.1.59371.12.5.9.1.6", "IP Addr3", synIpAddress, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.9.1.7", "Auth Protocol3", synInteger, accReadWrite, &optAuthProtocol1},
+    {"1.3.6.1.4.1.59371.12.5.9.1.7", "Auth Protocol3", synInteger, accReadWrite, &optServerGroupProtocol},
     {"1.3.6.1.4.1.59371.12.5.9.1.8", "IP Addr4", synIpAddress, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.9.1.9", "Auth Protocol4", synInteger, accReadWrite, &optAuthProtocol1},
+    {"1.3.6.1.4.1.59371.12.5.9.1.9", "Auth Protocol4", synInteger, accReadWrite, &optServerGroupProtocol},
     {"1.3.6.1.4.1.59371.12.5.9.1.10", "IP Addr5", synIpAddress, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.9.1.11", "Auth Protocol5", synInteger, accReadWrite, &optAuthProtocol1},
+    {"1.3.6.1.4.1.59371.12.5.9.1.11", "Auth Protocol5", synInteger, accReadWrite, &optServerGroupProtocol},
     {"1.3.6.1.4.1.59371.12.5.9.1.12", "IP Addr6", synIpAddress, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.9.1.13", "Auth Protocol6", synInteger, accReadWrite, &optAuthProtocol1},
+    {"1.3.6.1.4.1.59371.12.5.9.1.13", "Auth Protocol6", synInteger, accReadWrite, &optServerGroupProtocol},
     {"1.3.6.1.4.1.59371.12.5.9.1.14", "IP Addr7", synIpAddress, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.9.1.15", "Auth Protocol7", synInteger, accReadWrite, &optAuthProtocol1},
+    {"1.3.6.1.4.1.59371.12.5.9.1.15", "Auth Protocol7", synInteger, accReadWrite, &optServerGroupProtocol},
     {"1.3.6.1.4.1.59371.12.5.9.1.16", "IP Addr8", synIpAddress, accReadWrite, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.9.1.17", "Auth Protocol8", synInteger, accReadWrite, &optAuthProtocol1},
+    {"1.3.6.1.4.1.59371.12.5.9.1.17", "Auth Protocol8", synInteger, accReadWrite, &optServerGroupProtocol},
     {"1.3.6.1.4.1.59371.12.5.9.1.18", "Row Status", synInteger, accReadWrite, &optRowStatus},
     {},
 };
 
 constexpr TvSNMPVarDef tblAACServerInformation1[] = {
     {"1.3.6.1.4.1.59371.12.5.10.1.1", "IP Addr", synIpAddress, accIndex, nullptr},
-    {"1.3.6.1.4.1.59371.12.5.10.1.2", "Auth Protocol", synInteger, accIndex,
-     &optAuthProtocol_AACServerInformation1},
+    {"1.3.6.1.4.1.59371.12.5.10.1.2", "Auth Protocol", synInteger, accIndex, &optAacServerProtocol},
     {"1.3.6.1.4.1.59371.12.5.10.1.3", "Auth Port", synInteger, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.5.10.1.4", "Auth Key", synDisplayString, accReadWrite, nullptr},
     {"1.3.6.1.4.1.59371.12.5.10.1.5", "Timeout", synInteger, accReadWrite, nullptr},

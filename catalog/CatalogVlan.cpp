@@ -8,8 +8,8 @@ namespace {
 const TvOptionList optPortCapabilities(TvOptionList::kIntegers, {{60, "802.1D and 802.1Q"}});
 const TvOptionList optPortAcceptableFrameTypes(TvOptionList::kIntegers,
                                                {{1, "admitAll"}, {2, "admitOnlyVlanTagged"}});
-const TvOptionList optStatus_ForwardingFiltering1(TvOptionList::kIntegers,
-                                                  {{2, "invalid"}, {3, "learned"}, {4, "self"}, {5, "mgmt"}});
+const TvOptionList optFdbEntryStatus(TvOptionList::kIntegers,
+                                     {{2, "invalid"}, {3, "learned"}, {4, "self"}, {5, "mgmt"}});
 const TvOptionList optVLANStatus(TvOptionList::kIntegers, {{2, "permanent"}, {3, "dynamicGvrp"}});
 const TvOptionList optTemplateFrameType(
     TvOptionList::kIntegers,
@@ -88,7 +88,7 @@ constexpr TvSNMPVarDef tblForwardingFiltering1[] = {
     {" ", "ID", synGauge32, accIndex, nullptr},
     {"1.3.6.1.2.1.17.7.1.2.2.1.1", "Address", synMacAddress, accIndex, nullptr},
     {"1.3.6.1.2.1.17.7.1.2.2.1.2", "Port", synInteger, accReadOnly, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", synInteger, accReadOnly, &optStatus_ForwardingFiltering1},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", synInteger, accReadOnly, &optFdbEntryStatus},
     {},
 };
 
