@@ -3,14 +3,17 @@
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 
+// net-snmp wants its configuration header first and its main header before the library ones.
+#include <net-snmp/net-snmp-config.h>
+
+#include <net-snmp/net-snmp-includes.h>
+
 #include <net-snmp/library/keytools.h>
 #include <net-snmp/library/scapi.h>
 #include <net-snmp/library/snmp_transport.h>
 #include <net-snmp/library/snmpusm.h>
 #include <net-snmp/library/snmpv3.h>
 #include <net-snmp/library/transform_oids.h>
-#include <net-snmp/net-snmp-config.h>
-#include <net-snmp/net-snmp-includes.h>
 
 #include <arpa/inet.h>
 #include <netdb.h>
