@@ -452,7 +452,9 @@ void TvSNMPEngine::Shutdown() {
             continue;
         TvSNMPReply reply;
         reply.Status = kClosing;
-        reply.AgentAddress = PeerKey(ex->Peer).substr(0, PeerKey(ex->Peer).find(':'));
+        char buf[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &ex->Peer.sin_addr, buf, sizeof buf);
+        reply.AgentAddress = buf;
         reply.AgentPort = ntohs(ex->Peer.sin_port);
         ex->Done(kClosing, reply);
     }

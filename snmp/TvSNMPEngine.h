@@ -54,6 +54,7 @@ public:
     // Opens the session (once; later calls return the existing one). Throws TvException -506.
     static TvSNMPEngine& Create();
     // Ends every outstanding exchange with -8 and closes the session; Instance() is null afterwards.
+    // Not to be called from inside an exchange's callback.
     static void Shutdown();
 
     ~TvSNMPEngine();
