@@ -53,7 +53,11 @@ TEST_P(MapSnmpStatusTest, MapsToCodeAndMessage) {
     EXPECT_EQ(CatalogText(m.Code), c.message);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ranges, MapSnmpStatusTest, ::testing::ValuesIn(kMappingCases));
+INSTANTIATE_TEST_SUITE_P(Ranges, MapSnmpStatusTest, ::testing::ValuesIn(kMappingCases),
+                         [](const ::testing::TestParamInfo<MappingCase>& param) {
+                             const int s = param.param.status;
+                             return (s < 0 ? "minus" : "status") + std::to_string(s < 0 ? -s : s);
+                         });
 
 TEST(CatalogText, CodesOutsideTheMappingRanges) {
     const struct {
