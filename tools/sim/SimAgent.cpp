@@ -1,8 +1,11 @@
 #include "SimAgent.h"
 
-#include <net-snmp/agent/net-snmp-agent-includes.h>
+// net-snmp wants its configuration header first.
 #include <net-snmp/net-snmp-config.h>
+
 #include <net-snmp/net-snmp-includes.h>
+
+#include <net-snmp/agent/net-snmp-agent-includes.h>
 
 #include <algorithm>
 #include <cerrno>

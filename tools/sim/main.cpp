@@ -12,11 +12,10 @@
 
 namespace {
 
-volatile sig_atomic_t g_stop = 0;
 volatile int g_stopFlag = 0;
 
 void onSignal(int) {
-    g_stop = 1;
+
     g_stopFlag = 1;
 }
 
