@@ -32,10 +32,13 @@ std::optional<std::uint64_t> NumberOf(const TvSnmpValue& v) {
 }
 
 bool CarriesOctets(const TvSnmpValue& v) {
-    return v.Type == TvValueType::OctetString || v.Type == TvValueType::Opaque || v.Type == TvValueType::IpAddress;
+    return v.Type == TvValueType::OctetString || v.Type == TvValueType::Opaque ||
+           v.Type == TvValueType::IpAddress;
 }
 
-bool IsTrue(const std::string& text) { return strcasecmp(text.c_str(), "true") == 0; }
+bool IsTrue(const std::string& text) {
+    return strcasecmp(text.c_str(), "true") == 0;
+}
 
 std::string OptionValue(const TvSNMPVarItem& item) {
     return item.Options ? item.Options->TextToValue(item.Value) : item.Value;
@@ -82,7 +85,9 @@ TvSNMPVarList::TvSNMPVarList(const TvSNMPVarDef* table, int itemType, int keyCou
     AddRows(table);
 }
 
-TvSNMPVarList::TvSNMPVarList(const TvSNMPVarList& other) { Assign(other); }
+TvSNMPVarList::TvSNMPVarList(const TvSNMPVarList& other) {
+    Assign(other);
+}
 
 TvSNMPVarList& TvSNMPVarList::operator=(const TvSNMPVarList& other) {
     Assign(other);
@@ -112,8 +117,8 @@ void TvSNMPVarList::AddRows(const TvSNMPVarDef* table) {
 }
 
 void TvSNMPVarList::AddItem(const std::string& oid, const std::string& label, int syntax, int access,
-                            const TvOptionList* options, const std::string& getExpr, const std::string& setExpr,
-                            const std::string& note) {
+                            const TvOptionList* options, const std::string& getExpr,
+                            const std::string& setExpr, const std::string& note) {
     auto item = std::make_unique<TvSNMPVarItem>();
     item->Oid = oid;
     item->Label = label;
@@ -131,7 +136,9 @@ void TvSNMPVarList::AppendInstance(const std::string& text) {
         item->Oid += "." + text;
 }
 
-bool TvSNMPVarList::IsImplied(int i) const { return (Item(i).Access & accImplied) != 0; }
+bool TvSNMPVarList::IsImplied(int i) const {
+    return (Item(i).Access & accImplied) != 0;
+}
 
 bool TvSNMPVarList::IsReadable(int i) const {
     const int a = Item(i).Access;
@@ -271,8 +278,9 @@ std::string TvSNMPVarList::ValueText(int syntax, const TvSnmpValue& value) {
     // Values shorter than their form are shown as absent rather than padded into a different
     // number; the 8-octet DateAndTime is a complete form without a UTC offset.
     case synReal:
-        return octets && value.Octets.size() >= 8 ? TvValueText::RealToText(TvValueText::OctetsToReal(value.Octets))
-                                                  : kNull;
+        return octets && value.Octets.size() >= 8
+                   ? TvValueText::RealToText(TvValueText::OctetsToReal(value.Octets))
+                   : kNull;
     case synDateAndTime:
         return octets && value.Octets.size() >= 8 ? TvDateTime::FromOctets(value.Octets).ToText() : kNull;
     case synDateTimeReal:
@@ -345,7 +353,9 @@ TvSnmpValue TvSNMPVarList::MakeVarbind(int i) const {
     }
 }
 
-bool TvSNMPVarList::LastKeyImplied(int i) const { return i == KeyCount - 1 && IsImplied(i); }
+bool TvSNMPVarList::LastKeyImplied(int i) const {
+    return i == KeyCount - 1 && IsImplied(i);
+}
 
 std::string TvSNMPVarList::DecodeKey(int i, const std::string& instance) {
     TvSNMPVarItem& item = Item(i);
@@ -456,7 +466,8 @@ std::string TvSNMPVarList::DecodeKey(int i, const std::string& instance) {
     if (item.Options)
         text = item.Options->ValueToText(text);
     item.Value = std::move(text);
-    return TvValueText::OidToText(std::vector<std::uint32_t>(ids.begin() + static_cast<std::ptrdiff_t>(pos), ids.end()));
+    return TvValueText::OidToText(
+        std::vector<std::uint32_t>(ids.begin() + static_cast<std::ptrdiff_t>(pos), ids.end()));
 }
 
 std::string TvSNMPVarList::EncodeKey(int i) const {

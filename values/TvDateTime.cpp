@@ -33,7 +33,9 @@ void CivilFromDays(std::int64_t z, std::int64_t& y, unsigned& m, unsigned& d) {
 const std::int64_t kEpoch = DaysFromCivil(1899, 12, 30);
 constexpr std::int64_t kMsPerDay = 86400000;
 
-bool IsLeap(std::int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(std::int64_t y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 unsigned DaysInMonth(std::int64_t y, unsigned m) {
     static const unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -172,13 +174,15 @@ std::string TvDateTime::ToOctets() const {
     return o;
 }
 
-void TvDateTime::SwapYear() { Year = static_cast<std::uint16_t>((Year >> 8) | (Year << 8)); }
+void TvDateTime::SwapYear() {
+    Year = static_cast<std::uint16_t>((Year >> 8) | (Year << 8));
+}
 
 std::string TvDateTime::ToText() const {
     char buf[96];
     if ((UtcHours != 0 || UtcMinutes != 0) && (UtcDirection == '+' || UtcDirection == '-'))
-        std::snprintf(buf, sizeof buf, "%d-%d-%d,%d:%d:%d.%d,%c%d:%d", Year, Month, Day, Hour, Minutes, Seconds,
-                      DeciSeconds, UtcDirection, UtcHours, UtcMinutes);
+        std::snprintf(buf, sizeof buf, "%d-%d-%d,%d:%d:%d.%d,%c%d:%d", Year, Month, Day, Hour, Minutes,
+                      Seconds, DeciSeconds, UtcDirection, UtcHours, UtcMinutes);
     else
         std::snprintf(buf, sizeof buf, "%d-%d-%d,%d:%d:%d.%d", Year, Month, Day, Hour, Minutes, Seconds,
                       DeciSeconds);

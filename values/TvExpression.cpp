@@ -13,7 +13,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsBlank(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 
 std::string Trim(const std::string& s) {
     size_t b = 0;
@@ -25,7 +27,9 @@ std::string Trim(const std::string& s) {
     return s.substr(b, e - b);
 }
 
-bool IsNow(const std::string& s) { return strcasecmp(Trim(s).c_str(), "NOW") == 0; }
+bool IsNow(const std::string& s) {
+    return strcasecmp(Trim(s).c_str(), "NOW") == 0;
+}
 
 // Position of the ")" that closes the "(" at `open`, or npos. `skip` marks characters to ignore.
 size_t MatchingClose(const std::string& s, size_t open, const std::vector<bool>* skip = nullptr) {
@@ -103,7 +107,9 @@ std::string Side(const std::string& s) {
     return t;
 }
 
-[[noreturn]] void BadResult() { RaiseError(errBadSyntaxInExpression); }
+[[noreturn]] void BadResult() {
+    RaiseError(errBadSyntaxInExpression);
+}
 
 // x cut toward zero, refused when the target range cannot hold it.
 double WholeIn(double x, double lo, double hi) {
@@ -153,7 +159,8 @@ std::string TvExpression::Replacement(int index, bool quoteTexts) const {
     }
 }
 
-std::string TvExpression::ExpandExpression(const std::string& expression, char marker, bool quoteTexts) const {
+std::string TvExpression::ExpandExpression(const std::string& expression, char marker,
+                                           bool quoteTexts) const {
     std::string out;
     size_t pos = 0;
     for (;;) {
@@ -186,7 +193,8 @@ double TvExpression::EvaluateNumber(const std::string& text) {
         const size_t close = MatchingClose(text, open);
         if (close != std::string::npos) {
             const double inner = EvaluateNumber(text.substr(open + 1, close - open - 1));
-            return EvaluateNumber(text.substr(0, open) + TvValueText::RealToText(inner) + text.substr(close + 1));
+            return EvaluateNumber(text.substr(0, open) + TvValueText::RealToText(inner) +
+                                  text.substr(close + 1));
         }
     }
     if (const size_t p = FindBinary(text, '+'); p != std::string::npos)

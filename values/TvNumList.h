@@ -7,8 +7,7 @@
 
 // Numbers parsed from a text with a separator: include lists of a write ("1,3,4"), LED octet lists,
 // multi-number fields. Count is one more than the number of separators; an empty text has none.
-template <typename T>
-class TvNumList {
+template <typename T> class TvNumList {
     static_assert(std::is_integral_v<T> && sizeof(T) <= 4);
 
 public:
@@ -72,7 +71,8 @@ private:
         bool overflow = false;
 
         void AddDigit(int d) {
-            const unsigned long long limit = static_cast<unsigned long long>(std::numeric_limits<T>::max()) + 1;
+            const unsigned long long limit =
+                static_cast<unsigned long long>(std::numeric_limits<T>::max()) + 1;
             magnitude = magnitude * 10 + static_cast<unsigned long long>(d);
             if (magnitude > limit) {
                 magnitude = limit;
@@ -83,7 +83,8 @@ private:
             const auto max = static_cast<unsigned long long>(std::numeric_limits<T>::max());
             if (negative) {
                 if constexpr (std::is_signed_v<T>) {
-                    out = magnitude > max ? std::numeric_limits<T>::min() : static_cast<T>(-static_cast<T>(magnitude));
+                    out = magnitude > max ? std::numeric_limits<T>::min()
+                                          : static_cast<T>(-static_cast<T>(magnitude));
                 }
                 return !overflow && digits;
             }

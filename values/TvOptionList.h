@@ -20,8 +20,8 @@ struct TvOptionPair {
 
 // One entry of a built list; owns its texts.
 struct TvOption {
-    int Value = 0;         // kind 1
-    std::string StrValue;  // kinds 2 and 3
+    int Value = 0;        // kind 1
+    std::string StrValue; // kinds 2 and 3
     std::string Text;
 };
 

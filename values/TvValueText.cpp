@@ -8,8 +8,12 @@
 
 namespace {
 
-bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9')
@@ -137,7 +141,9 @@ std::string TvValueText::TicksToText(std::uint32_t ticks) {
 
 std::uint32_t TvValueText::TextToTicks(std::string_view text) {
     std::uint32_t total = 0;
-    auto add = [&total](std::int32_t n, std::uint32_t unit) { total += static_cast<std::uint32_t>(n) * unit; };
+    auto add = [&total](std::int32_t n, std::uint32_t unit) {
+        total += static_cast<std::uint32_t>(n) * unit;
+    };
     std::string_view s = text;
     size_t word = s.find("days");
     size_t wordLen = 4;

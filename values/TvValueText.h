@@ -18,7 +18,9 @@ public:
 
     // C atol on a 32-bit long: blanks, sign, digits accumulated modulo 2^32.
     static std::int32_t Atol(std::string_view text);
-    static std::uint32_t AtolUnsigned(std::string_view text) { return static_cast<std::uint32_t>(Atol(text)); }
+    static std::uint32_t AtolUnsigned(std::string_view text) {
+        return static_cast<std::uint32_t>(Atol(text));
+    }
     // Unsigned decimal of up to 64 bits, accumulated modulo 2^64; a leading "-" negates.
     static std::uint64_t AtoU64(std::string_view text);
     // A whole-text integer (blanks around allowed) within 32 bits, or nothing.

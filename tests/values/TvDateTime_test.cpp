@@ -35,7 +35,8 @@ TEST(DateAndTime, OffsetShownOnlyWithSignAndNonZero) {
     // A zero offset and a direction octet that is neither sign are not shown.
     EXPECT_EQ(TvDateTime::FromOctets(Octets({0x07, 0xd8, 1, 23, 9, 5, 0, 0, '-', 0, 0})).ToText(),
               "2008-1-23,9:5:0.0");
-    EXPECT_EQ(TvDateTime::FromOctets(Octets({0x07, 0xd8, 1, 23, 9, 5, 0, 0, 0, 8, 0})).ToText(), "2008-1-23,9:5:0.0");
+    EXPECT_EQ(TvDateTime::FromOctets(Octets({0x07, 0xd8, 1, 23, 9, 5, 0, 0, 0, 8, 0})).ToText(),
+              "2008-1-23,9:5:0.0");
 }
 
 TEST(DateAndTime, ParsesTexts) {
@@ -43,9 +44,11 @@ TEST(DateAndTime, ParsesTexts) {
         const char* text;
         TvDateTime expected;
     } cases[] = {
-        {"2008-1-23,13:30:15.0,-5:30", TvDateTime::FromOctets(Octets({7, 0xd8, 1, 23, 13, 30, 15, 0, '-', 5, 30}))},
+        {"2008-1-23,13:30:15.0,-5:30",
+         TvDateTime::FromOctets(Octets({7, 0xd8, 1, 23, 13, 30, 15, 0, '-', 5, 30}))},
         {"2008-1-23", TvDateTime::FromOctets(Octets({7, 0xd8, 1, 23, 0, 0, 0, 0, '+', 0, 0}))},
-        {"2008-1-23,13:30:15.0,+8", TvDateTime::FromOctets(Octets({7, 0xd8, 1, 23, 13, 30, 15, 0, '+', 0, 0}))},
+        {"2008-1-23,13:30:15.0,+8",
+         TvDateTime::FromOctets(Octets({7, 0xd8, 1, 23, 13, 30, 15, 0, '+', 0, 0}))},
         {"2008-1-23 13:30", TvDateTime::FromOctets(Octets({7, 0xd8, 1, 23, 0, 0, 0, 0, '+', 0, 0}))},
         {"", TvDateTime::FromOctets(Octets({0, 0, 0, 0, 0, 0, 0, 0, '+', 0, 0}))},
         {"70000-300-1", TvDateTime::FromOctets(Octets({0x11, 0x70, 44, 1, 0, 0, 0, 0, '+', 0, 0}))},
@@ -88,7 +91,8 @@ TEST(DateTimeReal, FormatsDayCounts) {
     for (const auto& c : cases) {
         EXPECT_EQ(TvDateTime::DaysToText(c.days).value_or("none"), c.text) << c.days;
     }
-    for (double bad : {1e300, -1e7, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
+    for (double bad :
+         {1e300, -1e7, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
         EXPECT_FALSE(TvDateTime::DaysToText(bad).has_value()) << bad;
 }
 
@@ -107,8 +111,9 @@ TEST(DateTimeReal, ReadsTexts) {
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(TvDateTime::TextToDays(c.text).value_or(-9e9), c.days) << c.text;
-    for (const char* bad : {"", "(NULL)", "2008/13/01", "2008/02/30", "2008/01/23 13:00:00 pm", "2008/01/23 24:00:00",
-                            "2008/01/23 12:00:00 xm", "2008-01-23", "0/01/01", "2008/01/23 12"})
+    for (const char* bad :
+         {"", "(NULL)", "2008/13/01", "2008/02/30", "2008/01/23 13:00:00 pm", "2008/01/23 24:00:00",
+          "2008/01/23 12:00:00 xm", "2008-01-23", "0/01/01", "2008/01/23 12"})
         EXPECT_FALSE(TvDateTime::TextToDays(bad).has_value()) << bad;
     // Leap days.
     EXPECT_TRUE(TvDateTime::TextToDays("2000/02/29").has_value());

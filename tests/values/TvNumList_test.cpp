@@ -6,8 +6,7 @@
 
 namespace {
 
-template <typename T>
-std::vector<T> Values(const TvNumList<T>& list) {
+template <typename T> std::vector<T> Values(const TvNumList<T>& list) {
     std::vector<T> v;
     for (int i = 0; i < list.Count(); ++i)
         v.push_back(list.Get(i));

@@ -5,7 +5,8 @@
 namespace {
 
 const TvOptionList kStatus(TvOptionList::kIntegers, {{2, "disabled"}, {3, "enabled"}, {3, "on"}, {2, "off"}});
-const TvOptionList kAuth(TvOptionList::kStrings, {{"1.3.6.1.6.3.10.1.1.2", "MD5"}, {"1.3.6.1.6.3.10.1.1.3", "SHA"}});
+const TvOptionList kAuth(TvOptionList::kStrings,
+                         {{"1.3.6.1.6.3.10.1.1.2", "MD5"}, {"1.3.6.1.6.3.10.1.1.3", "SHA"}});
 const TvOptionList kPorts(TvOptionList::kPrefixes, {{"GE", "Gigabit "}, {"FE", "Fast "}});
 const TvOptionList kExact(TvOptionList::kIntegers, {{1, "Up"}}, true);
 
