@@ -300,6 +300,11 @@ void TvSNMPVarList::StoreVarbind(int i, const TvSnmpValue& value) {
     item.Value = std::move(text);
 }
 
+void TvSNMPVarList::StoreVarbind(int i, const TvVarBind& varbind) {
+    StoreVarbind(i, varbind.Value);
+    Item(i).CurrentOid = varbind.Oid;
+}
+
 TvSnmpValue TvSNMPVarList::MakeVarbind(int i) const {
     const TvSNMPVarItem& item = Item(i);
     if (!IsKnownSyntax(item.Syntax))

@@ -63,6 +63,8 @@ public:
     // Value conversions; each raises -511 for a syntax outside the table and then leaves the item
     // as it was.
     void StoreVarbind(int i, const TvSnmpValue& value);
+    // The same, and the varbind's OID becomes the item's CurrentOid (where a walk goes on).
+    void StoreVarbind(int i, const TvVarBind& varbind);
     TvSnmpValue MakeVarbind(int i) const;
     // Takes key item i's value from the leading sub-identifiers of `instance` and returns the
     // dotted rest. An instance too short for the key gives "(NULL)" and an empty rest.

@@ -158,8 +158,9 @@ TEST(VarbindConversion, OptionsTranslateBothWays) {
     EXPECT_EQ(list.MakeVarbind(0), Num(TvValueType::Integer, 2));
     list.StoreVarbind(0, Num(TvValueType::Integer, 7));
     EXPECT_EQ(list.Item(0).Value, "7");
-    list.StoreVarbind(0, Of(TvValueType::NoSuchObject));
+    list.StoreVarbind(0, TvVarBind{"1.3.6.1.4.1.59371.1.3", Of(TvValueType::NoSuchObject)});
     EXPECT_EQ(list.Item(0).Value, "(NULL)");
+    EXPECT_EQ(list.Item(0).CurrentOid, "1.3.6.1.4.1.59371.1.3");
     EXPECT_EQ(list.MakeVarbind(0), Of(TvValueType::Null));
 }
 
@@ -176,6 +177,10 @@ TEST(VarbindConversion, UnknownSyntaxRaisesAndKeepsTheValue) {
         }
     };
     expectBadSyntax([&] { list.StoreVarbind(0, Num(TvValueType::Integer, 1)); });
+    expectBadSyntax([&] {
+        list.StoreVarbind(0, TvVarBind{"1.3.6.1.4.1.59371.1.5", Num(TvValueType::Integer, 1)});
+    });
+    EXPECT_TRUE(list.Item(0).CurrentOid.empty());
     expectBadSyntax([&] { list.MakeVarbind(0); });
     expectBadSyntax([&] { list.DecodeKey(0, "1"); });
     expectBadSyntax([&] { list.EncodeKey(0); });
