@@ -1,6 +1,53 @@
 #include "snmp/SNMPGlobals.h"
 
+#include "snmp/ErrorCatalog.h"
+#include "snmp/SnmpEventProcessor.h"
+#include "snmp/TvBootCounter.h"
+#include "snmp/TvSNMPEngine.h"
+
+// Constructed before the connection globals, so destroyed after them.
+SnmpEventProcessor gSnmpEventProcessor;
 TvSNMPDevice gSNMPDevice;
 TvSNMPScope gSNMPScope;
 TvSNMPSecurity gSNMPSecurity;
 std::int32_t gSNMPTimeout = 0;
+
+namespace {
+const std::string kLocalEngineId = "TvSNMP_PP_Application";
+}
+
+void InitSNMPSession(const std::string& directory) {
+    TvSNMPEngine& engine = TvSNMPEngine::Create();
+
+    const std::string path = BootCounterPath(directory);
+    int boot = 0;
+    const int loaded = getBootCounter(path, kLocalEngineId, boot);
+    if (loaded != 0 && loaded != -1 && loaded != -2)
+        RaiseError(errLoadBootCounter);
+    if (loaded != 0)
+        boot = 0;
+    // snmpEngineBoots stops at its maximum instead of wrapping.
+    if (boot < 2147483647)
+        ++boot;
+    if (saveBootCounter(path, kLocalEngineId, boot) != 0)
+        RaiseError(errSaveBootCounter);
+    engine.SetLocalEngine(kLocalEngineId, boot);
+
+    gSNMPDevice.Address = "127.0.0.1";
+    gSNMPDevice.Port = 161;
+    gSNMPScope.ContextEngineID.clear();
+    gSNMPScope.ContextName.clear();
+    gSNMPSecurity.Version = 0;
+    gSNMPSecurity.ReadCommunity = "rdcomm";
+    gSNMPSecurity.WriteCommunity = "wrtcomm";
+    gSNMPSecurity.SecurityModel = 1;
+    gSNMPSecurity.SecurityLevel = 1;
+    gSNMPSecurity.SecurityName.clear();
+    gSNMPSecurity.AuthPassword.clear();
+    gSNMPSecurity.PrivPassword.clear();
+    gSNMPSecurity.AuthProtocol = 1;
+    gSNMPSecurity.PrivProtocol = 1;
+    gSNMPTimeout = 100;
+
+    gSnmpEventProcessor.Start();
+}

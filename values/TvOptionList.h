@@ -1,8 +1,10 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One pair of an option table: the value on the wire and the word shown to the operator.
@@ -18,8 +20,8 @@ struct TvOptionPair {
 
 // One entry of a built list; owns its texts.
 struct TvOption {
-    int Value = 0;         // kind 1
-    std::string StrValue;  // kinds 2 and 3
+    int Value = 0;        // kind 1
+    std::string StrValue; // kinds 2 and 3
     std::string Text;
 };
 
@@ -39,12 +41,19 @@ public:
     int Count() const { return static_cast<int>(items_.size()); }
     const TvOption& Item(int index) const { return items_.at(static_cast<size_t>(index)); }
 
+    // Matching follows the list's letter-case rule; kind 3 matches by prefix. No match gives -1.
     int IndexOfText(const std::string& text) const;
     int IndexOfValue(const std::string& value) const;
+    // Unmatched input comes back unchanged, so unknown values show as received and unknown
+    // words are sent as typed.
     std::string ValueToText(const std::string& value) const;
     std::string TextToValue(const std::string& text) const;
 
 private:
+    bool SameChar(char a, char b) const;
+    bool Equal(std::string_view a, std::string_view b) const;
+    bool StartsWith(std::string_view text, std::string_view prefix) const;
+
     int kind_;
     bool caseSensitive_;
     std::vector<TvOption> items_;

@@ -1,0 +1,196 @@
+#include "app/TfrmMain.h"
+
+#include "app/TvMessageBox.h"
+#include "profile/CommandLine.h"
+#include "profile/DeviceProfile.h"
+#include "snmp/ErrorCatalog.h"
+#include "snmp/SNMPGlobals.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+
+namespace {
+
+constexpr int kPictureWidth = 919;
+constexpr int kPictureHeight = 113;
+constexpr int kStatusBarHeight = 20;
+
+const char* const kSnmpV3Entries[] = {
+    "SNMP Engine",
+    "Message Processing and Dispatching",
+    "SNMP Target MIB",
+    "User-based Security Model",
+    "View-based Access Control Model",
+    "Notifications",
+    "Community",
+};
+
+QString PlainCaption(QString text) {
+    return text.remove(QLatin1Char('&'));
+}
+
+QAction* FindEntry(const QList<QAction*>& actions, const QString& caption) {
+    for (QAction* action : actions) {
+        if (PlainCaption(action->text()) == caption)
+            return action;
+        if (QMenu* sub = action->menu())
+            if (QAction* found = FindEntry(sub->actions(), caption))
+                return found;
+    }
+    return nullptr;
+}
+
+QLabel* HiddenHolder(QWidget* parent, const char* name, int left, int top) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->move(left, top);
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent)
+    : QMainWindow(parent), programFile_(QCoreApplication::applicationFilePath().toLocal8Bit().toStdString()) {
+    setObjectName("frmMain");
+    setWindowTitle("QTR-5190MX");
+    // Window managers honour a missing maximise button only with customised hints.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Sunken);
+    Panel1->setLineWidth(1);
+    ScrollBox1 = new QScrollArea(Panel1);
+    ScrollBox1->setObjectName("ScrollBox1");
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget;
+    content->setObjectName("ScrollBoxContent");
+    content->setFixedSize(kPictureWidth, kPictureHeight);
+    Image1 = new QLabel(content);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(0, 0, kPictureWidth, kPictureHeight);
+    Image1->setStyleSheet("background-color: #3a3d42;");
+    ST_RmonState = HiddenHolder(content, "ST_RmonState", 240, 92);
+    stSTP = HiddenHolder(content, "stSTP", 160, 92);
+    ScrollBox1->setWidget(content);
+    ScrollBox1->setGeometry(3, 3, kPictureWidth, kPictureHeight);
+    setCentralWidget(Panel1);
+
+    StatusPanel0 = new QLabel(this);
+    StatusPanel0->setObjectName("StatusBar1Panel0");
+    StatusPanel0->setMinimumWidth(50);
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setFixedHeight(kStatusBarHeight);
+    statusBar()->addWidget(StatusPanel0, 1);
+
+    resize(ClientWidth, ClientHeight);
+}
+
+TfrmMain::~TfrmMain() = default;
+
+QAction* TfrmMain::MenuEntry(const QString& caption) const {
+    return FindEntry(menuBar()->actions(), caption);
+}
+
+void TfrmMain::SetEntryVisible(const QString& caption, bool visible) {
+    if (QAction* entry = MenuEntry(caption))
+        entry->setVisible(visible);
+}
+
+void TfrmMain::SetEntryEnabled(const QString& caption, bool enabled) {
+    if (QAction* entry = MenuEntry(caption))
+        entry->setEnabled(enabled);
+}
+
+bool TfrmMain::FormCreate(const std::vector<std::string>& params) {
+    // 1. Client area of the front panel, resizable, no maximise button: done at construction; the menu
+    // bar (built by then) is added on top of the client area.
+    const int menuHeight = menuBar()->actions().isEmpty() ? 0 : menuBar()->sizeHint().height();
+    resize(ClientWidth, ClientHeight + menuHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    // 2. The session; its failure propagates to the caller.
+    InitSNMPSession("");
+
+    // 3. Operating mode.
+    mode_ = DecideOperatingMode(programFile_);
+    SetEntryVisible("SNMP Configure", mode_ == OperatingMode::Standalone);
+
+    // 4. Message files beside the program.
+    LoadMessageFiles(ProgramFolder(programFile_) + "errMSg/");
+
+    // 5. Requests wait two seconds.
+    gSNMPTimeout = 200;
+
+    // 6.
+    if (params.empty()) {
+        TvMessageBox::Information(this, "No parameter input");
+        return false;
+    }
+
+    // 7.
+    if (const CommandLineResult scan = ScanCommandLine(params); !scan.Ok) {
+        TvMessageBox::Error(this, FromBytes(scan.Message));
+        return false;
+    }
+
+    // 8.
+    connection_.CopyFromSession();
+
+    // 9. The profile replaces what the command line set, communities excepted.
+    std::string profilePath;
+    if (ReadProfile(gSNMPDevice.Address, mode_, programFile_, connection_, &profilePath) ==
+        ProfileRead::Unreadable)
+        TvMessageBox::Warning(this, "Cannot read the device profile " +
+                                        QFile::decodeName(profilePath.c_str()) +
+                                        ".\nThe settings of the command line are used.");
+
+    // 10.
+    BuildFrontPanel();
+
+    // 11.
+    setWindowTitle(windowTitle() + " : " + FromBytes(gSNMPDevice.Address));
+
+    // 12. SNMPv3 administration only under SNMPv3.
+    for (const char* entry : kSnmpV3Entries)
+        SetEntryEnabled(entry, gSNMPSecurity.Version == 3);
+
+    // 13.
+    ReadRmonState();
+    return true;
+}
+
+void TfrmMain::Activate() {
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!TvMessageBox::YesNo(this, "Are you sure to exit?", "Exit")) {
+        event->ignore();
+        return;
+    }
+    if (!released_) {
+        released_ = true;
+        ReleaseFrontPanel();
+    }
+    event->accept();
+}

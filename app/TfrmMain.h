@@ -1,0 +1,70 @@
+#pragma once
+
+#include "profile/ConnectionTexts.h"
+#include "profile/OperatingMode.h"
+
+#include <QMainWindow>
+
+#include <string>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QScrollArea;
+
+// The main window: front panel picture, hidden value holders, status bar and the management menu.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Start-up of the window, run once before it is shown: session, mode, message files, command line,
+    // device profile, front panel, caption, menus. False when start-up ended the program (the operator
+    // has been told why). Raises the error exception when the session cannot be opened.
+    bool FormCreate(const std::vector<std::string>& params);
+
+    // The program file whose folder decides the mode and holds the message files and the standalone
+    // profiles. Defaults to the running program.
+    void SetProgramFile(const std::string& path) { programFile_ = path; }
+    const std::string& ProgramFile() const { return programFile_; }
+
+    const ConnectionTexts& Connection() const { return connection_; }
+    OperatingMode Mode() const { return mode_; }
+
+    // A menu entry by caption ("&" ignored), searched through the whole menu bar; null when absent.
+    QAction* MenuEntry(const QString& caption) const;
+
+    // Brings the window to the front, also from minimised.
+    void Activate();
+
+    QFrame* Panel1 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* ST_RmonState = nullptr; // value holder of the RMON state read
+    QLabel* stSTP = nullptr;        // value holder of the running spanning tree version
+    QLabel* StatusPanel0 = nullptr; // status bar panel 0: LED poll lines, RMON and STP read errors
+
+    static constexpr int ClientWidth = 925;
+    static constexpr int ClientHeight = 139;
+
+protected:
+    // Builds the LED shapes and starts the LED poll.
+    virtual void BuildFrontPanel() {}
+    // Reads the switch's RMON state into ST_RmonState and sets the RMON entries from it.
+    virtual void ReadRmonState() {}
+    // Stops the LED poll, waits for its outstanding read and releases the binding.
+    virtual void ReleaseFrontPanel() {}
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void SetEntryVisible(const QString& caption, bool visible);
+    void SetEntryEnabled(const QString& caption, bool enabled);
+
+    std::string programFile_;
+    OperatingMode mode_ = OperatingMode::Suite;
+    ConnectionTexts connection_;
+    bool released_ = false;
+};

@@ -1,0 +1,164 @@
+#include "profile/DeviceProfile.h"
+
+#include "profile/TvIni.h"
+#include "snmp/SNMPGlobals.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSettings>
+
+#include <cerrno>
+#include <charconv>
+#include <cstdint>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A whole signed decimal integer, or `def`.
+int ToIntDef(const std::string& text, int def) {
+    int value = 0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+')
+        ++first;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    return (ec == std::errc() && end == last && first != last) ? value : def;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ProfileFileName(const std::string& address) {
+    if (address.empty() || address == "." || address == ".." || address.find('/') != std::string::npos ||
+        address.find('\0') != std::string::npos)
+        return {};
+    return address + ".cfg";
+}
+
+std::optional<std::string> SuiteInstallPath() {
+    QSettings settings(QSettings::NativeFormat, QSettings::SystemScope, "Tarvo", "Nimbro5.1");
+    if (!QFileInfo::exists(settings.fileName()) || settings.status() != QSettings::NoError)
+        return std::nullopt;
+    return QFile::encodeName(settings.value("ExePath/Path").toString()).toStdString();
+}
+
+std::optional<std::string> ProfilePath(OperatingMode mode, const std::string& programFile,
+                                       const std::string& address) {
+    const std::string name = ProfileFileName(address);
+    if (name.empty())
+        return std::nullopt;
+    if (mode == OperatingMode::Standalone)
+        return ProgramFolder(programFile) + name;
+    const auto suite = SuiteInstallPath();
+    if (!suite)
+        return std::nullopt;
+    // Joined without separators: the stored path ends with one.
+    return *suite + "../Conf/MBF/" + name;
+}
+
+ProfileRead ReadProfileFile(const std::string& path, ConnectionTexts& texts) {
+    if (::access(path.c_str(), F_OK) != 0)
+        return ProfileRead::Missing;
+    if (QFile file(QFile::decodeName(path.c_str())); !file.open(QIODevice::ReadOnly))
+        return ProfileRead::Unreadable;
+
+    const TvIni ini(path);
+    const auto text = [&](const char* key) { return ini.ReadString(kProfileSection, key, ""); };
+    const auto number = [&](const char* key, int def) { return ToIntDef(text(key), def); };
+
+    gSNMPSecurity.Version = static_cast<std::int8_t>(number("Version", 0));
+    texts.Version = std::to_string(gSNMPSecurity.Version);
+    gSNMPDevice.Port = static_cast<std::uint16_t>(number("AgentPort", 161));
+    texts.AgentPort = std::to_string(gSNMPDevice.Port);
+    gSNMPScope.ContextName = texts.ContextName = text("ContextName");
+    gSNMPScope.ContextEngineID = texts.ContextEngineID = text("ContextEngineID");
+    gSNMPSecurity.SecurityModel = number("SecurityModel", 1);
+    texts.SecurityModel = std::to_string(gSNMPSecurity.SecurityModel);
+    // The file holds list positions (0, 1, 2); the session wants codes (1, 2, 3, and 9 for IDEA).
+    gSNMPSecurity.SecurityLevel = number("SecurityLevel", 0) + 1;
+    texts.SecurityLevel = std::to_string(gSNMPSecurity.SecurityLevel);
+    gSNMPSecurity.SecurityName = texts.SecurityName = text("SecurityName");
+    gSNMPSecurity.AuthProtocol = number("AuthProtocol", 0) + 1;
+    texts.AuthProtocol = std::to_string(gSNMPSecurity.AuthProtocol);
+    const int priv = number("PrivProtocol", 0);
+    gSNMPSecurity.PrivProtocol = priv == 2 ? 9 : priv + 1;
+    texts.PrivProtocol = std::to_string(gSNMPSecurity.PrivProtocol);
+    gSNMPSecurity.AuthPassword = texts.AuthPassword = text("AuthPassword");
+    gSNMPSecurity.PrivPassword = texts.PrivPassword = text("PrivPassword");
+    return ProfileRead::Read;
+}
+
+ProfileRead ReadProfile(const std::string& address, OperatingMode mode, const std::string& programFile,
+                        ConnectionTexts& texts, std::string* pathOut) {
+    const auto path = ProfilePath(mode, programFile, address);
+    if (!path)
+        return ProfileRead::Missing;
+    if (pathOut)
+        *pathOut = *path;
+    return ReadProfileFile(*path, texts);
+}
+
+void TvProfileSettings::StampNow() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale = QLocale::system();
+    UpdateDate = locale.toString(now.date(), QLocale::ShortFormat).toLatin1().toStdString();
+    UpdateTime = locale.toString(now.time(), QLocale::LongFormat).toLatin1().toStdString();
+}
+
+std::string ProfileBytes(const TvProfileSettings& s) {
+    const std::pair<const char*, const std::string*> lines[] = {
+        {"AgentIP", &s.AgentIP},
+        {"AgentPort", &s.AgentPort},
+        {"Version", &s.Version},
+        {"SecurityName", &s.SecurityName},
+        {"AuthPassword", &s.AuthPassword},
+        {"PrivPassword", &s.PrivPassword},
+        {"AuthProtocol", &s.AuthProtocol},
+        {"PrivProtocol", &s.PrivProtocol},
+        {"ContextEngineID", &s.ContextEngineID},
+        {"SecurityLevel", &s.SecurityLevel},
+        {"ContextName", &s.ContextName},
+        {"GetCommStr", &s.GetCommStr},
+        {"SetCommStr", &s.SetCommStr},
+        {"UpdateDate", &s.UpdateDate},
+        {"UpdateTime", &s.UpdateTime},
+    };
+    std::string out = "[Program Information]";
+    for (const auto& [key, value] : lines)
+        out += std::string("\r\n") + key + "=" + *value;
+    out += "\r\nSecurityModel=3";
+    return out;
+}
+
+bool WriteProfile(const std::string& path, const TvProfileSettings& settings) {
+    if (path.empty())
+        return false;
+    std::string tmp = path + ".XXXXXX";
+    const int fd = ::mkstemp(tmp.data()); // created 0600
+    if (fd < 0)
+        return false;
+    const bool ok =
+        ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && WriteAll(fd, ProfileBytes(settings)) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,1015 @@
+#include "snmp/TvSNMPEngine.h"
+
+#include "snmp/ErrorCatalog.h"
+#include "snmp/TvException.h"
+
+// net-snmp wants its configuration header first and its main header before the library ones.
+#include <net-snmp/net-snmp-config.h>
+
+#include <net-snmp/net-snmp-includes.h>
+
+#include <net-snmp/library/keytools.h>
+#include <net-snmp/library/scapi.h>
+#include <net-snmp/library/snmp_transport.h>
+#include <net-snmp/library/snmpusm.h>
+#include <net-snmp/library/snmpv3.h>
+#include <net-snmp/library/transform_oids.h>
+
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/select.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <map>
+#include <unordered_map>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Status numbers the catalog mapping takes.
+constexpr int kTimeout = -5;
+constexpr int kClosing = -8;
+constexpr int kOperationFailed = -1;
+constexpr int kNotSupportedOnTarget = -16;
+constexpr int kInvalidOid = -17;
+constexpr int kInvalidEngineId = -1406;
+constexpr int kUsmUnsupportedSecLevel = 1403;
+constexpr int kUsmUnknownUser = 1404;
+constexpr int kUsmEncryption = 1405;
+constexpr int kUsmDecryption = 1406;
+constexpr int kUsmAuthError = 1407;
+constexpr int kUsmAuthFailure = 1408;
+constexpr int kUsmParse = 1409;
+constexpr int kUsmUnknownEngine = 1410;
+constexpr int kUsmNotInTime = 1411;
+constexpr int kUsmUnsupportedAuth = 1412;
+constexpr int kUsmUnsupportedPriv = 1413;
+
+// Grace beyond the library's own timeout before an exchange is given up without its help.
+constexpr auto kWatchdogGrace = std::chrono::milliseconds(1000);
+
+struct ProtocolOid {
+    const oid* Oid;
+    u_int Len;
+};
+
+ProtocolOid AuthOid(int code) {
+    switch (code) {
+    case apHmacMd5:
+        return {usmHMACMD5AuthProtocol, USM_AUTH_PROTO_MD5_LEN};
+    case apHmacSha:
+        return {usmHMACSHA1AuthProtocol, USM_AUTH_PROTO_SHA_LEN};
+    case apHmacSha224:
+        return {usmHMAC128SHA224AuthProtocol, OID_LENGTH(usmHMAC128SHA224AuthProtocol)};
+    case apHmacSha256:
+        return {usmHMAC192SHA256AuthProtocol, OID_LENGTH(usmHMAC192SHA256AuthProtocol)};
+    case apHmacSha384:
+        return {usmHMAC256SHA384AuthProtocol, OID_LENGTH(usmHMAC256SHA384AuthProtocol)};
+    case apHmacSha512:
+        return {usmHMAC384SHA512AuthProtocol, OID_LENGTH(usmHMAC384SHA512AuthProtocol)};
+    default:
+        return {nullptr, 0};
+    }
+}
+
+ProtocolOid PrivOid(int code) {
+    switch (code) {
+    case ppCbcDes:
+        return {usmDESPrivProtocol, USM_PRIV_PROTO_DES_LEN};
+    case ppAes128:
+        return {usmAESPrivProtocol, USM_PRIV_PROTO_AES_LEN};
+    case ppAes192:
+        return {usmAES192PrivProtocol, OID_LENGTH(usmAES192PrivProtocol)};
+    case ppAes256:
+        return {usmAES256PrivProtocol, OID_LENGTH(usmAES256PrivProtocol)};
+    default:
+        return {nullptr, 0};
+    }
+}
+
+// net-snmp errors met while sending or in reports, as USM/class statuses.
+int StatusOfLibraryError(int err) {
+    switch (err) {
+    case SNMPERR_TIMEOUT:
+        return kTimeout;
+    case SNMPERR_UNKNOWN_ENG_ID:
+    case SNMPERR_USM_UNKNOWNENGINEID:
+        return kUsmUnknownEngine;
+    case SNMPERR_UNKNOWN_USER_NAME:
+    case SNMPERR_USM_UNKNOWNSECURITYNAME:
+        return kUsmUnknownUser;
+    case SNMPERR_UNSUPPORTED_SEC_LEVEL:
+    case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL:
+    case SNMPERR_BAD_SEC_LEVEL:
+        return kUsmUnsupportedSecLevel;
+    case SNMPERR_AUTHENTICATION_FAILURE:
+    case SNMPERR_USM_AUTHENTICATIONFAILURE:
+        return kUsmAuthFailure;
+    case SNMPERR_NOT_IN_TIME_WINDOW:
+    case SNMPERR_USM_NOTINTIMEWINDOW:
+        return kUsmNotInTime;
+    case SNMPERR_DECRYPTION_ERR:
+    case SNMPERR_USM_DECRYPTIONERROR:
+        return kUsmDecryption;
+    case SNMPERR_USM_ENCRYPTIONERROR:
+        return kUsmEncryption;
+    case SNMPERR_USM_PARSEERROR:
+        return kUsmParse;
+    case SNMPERR_BAD_ADDRESS:
+        return -18;
+    default:
+        return kOperationFailed;
+    }
+}
+
+bool ParseOid(const std::string& text, std::vector<oid>& out) {
+    out.clear();
+    std::size_t i = (!text.empty() && text[0] == '.') ? 1 : 0;
+    if (i >= text.size())
+        return false;
+    while (i <= text.size()) {
+        std::uint64_t v = 0;
+        std::size_t digits = 0;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            v = v * 10 + static_cast<unsigned>(text[i] - '0');
+            if (v > 0xFFFFFFFFull)
+                return false;
+            ++i;
+            ++digits;
+        }
+        if (digits == 0)
+            return false;
+        out.push_back(static_cast<oid>(v));
+        if (out.size() > MAX_OID_LEN)
+            return false;
+        if (i == text.size())
+            break;
+        if (text[i] != '.')
+            return false;
+        ++i;
+    }
+    return true;
+}
+
+std::string OidText(const oid* o, std::size_t len) {
+    std::string s;
+    for (std::size_t i = 0; i < len; ++i) {
+        if (i)
+            s += '.';
+        s += std::to_string(o[i]);
+    }
+    return s;
+}
+
+TvSnmpValue ValueOf(const netsnmp_variable_list* v) {
+    TvSnmpValue out;
+    auto octets = [&] { return std::string(reinterpret_cast<const char*>(v->val.string), v->val_len); };
+    switch (v->type) {
+    case ASN_INTEGER:
+        out.Type = TvValueType::Integer;
+        out.Int = static_cast<std::int32_t>(*v->val.integer);
+        break;
+    case ASN_OCTET_STR:
+    case ASN_BIT_STR:
+        out.Type = TvValueType::OctetString;
+        out.Octets = octets();
+        break;
+    case ASN_OPAQUE:
+        out.Type = TvValueType::Opaque;
+        out.Octets = octets();
+        break;
+    case ASN_OBJECT_ID:
+        out.Type = TvValueType::ObjectId;
+        for (std::size_t i = 0; i < v->val_len / sizeof(oid); ++i)
+            out.Oid.push_back(static_cast<std::uint32_t>(v->val.objid[i]));
+        break;
+    case ASN_IPADDRESS:
+        out.Type = TvValueType::IpAddress;
+        out.Octets = octets();
+        break;
+    case ASN_COUNTER:
+        out.Type = TvValueType::Counter32;
+        out.Int = static_cast<std::uint32_t>(*v->val.integer);
+        break;
+    case ASN_GAUGE: // also Unsigned32
+        out.Type = TvValueType::Gauge32;
+        out.Int = static_cast<std::uint32_t>(*v->val.integer);
+        break;
+    case ASN_TIMETICKS:
+        out.Type = TvValueType::TimeTicks;
+        out.Int = static_cast<std::uint32_t>(*v->val.integer);
+        break;
+    case ASN_COUNTER64:
+        out.Type = TvValueType::Counter64;
+        out.Counter64 = (static_cast<std::uint64_t>(v->val.counter64->high & 0xFFFFFFFFu) << 32) |
+                        (v->val.counter64->low & 0xFFFFFFFFu);
+        break;
+    case SNMP_NOSUCHOBJECT:
+        out.Type = TvValueType::NoSuchObject;
+        break;
+    case SNMP_NOSUCHINSTANCE:
+        out.Type = TvValueType::NoSuchInstance;
+        break;
+    case SNMP_ENDOFMIBVIEW:
+        out.Type = TvValueType::EndOfMibView;
+        break;
+    default:
+        out.Type = TvValueType::Null;
+        break;
+    }
+    return out;
+}
+
+// Adds a varbind for a SET; false when the value cannot be encoded.
+bool AddValue(netsnmp_pdu* pdu, const std::vector<oid>& name, const TvSnmpValue& v) {
+    long n = static_cast<long>(v.Int);
+    const auto* bytes = reinterpret_cast<const u_char*>(v.Octets.data());
+    switch (v.Type) {
+    case TvValueType::Null:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_NULL, nullptr, 0) != nullptr;
+    case TvValueType::Integer:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_INTEGER, &n, sizeof n) != nullptr;
+    case TvValueType::Counter32:
+    case TvValueType::Gauge32:
+    case TvValueType::TimeTicks: {
+        u_char type = v.Type == TvValueType::Counter32 ? ASN_COUNTER
+                      : v.Type == TvValueType::Gauge32 ? ASN_GAUGE
+                                                       : ASN_TIMETICKS;
+        u_long u = static_cast<std::uint32_t>(v.Int);
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), type, &u, sizeof u) != nullptr;
+    }
+    case TvValueType::OctetString:
+    case TvValueType::Opaque:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(),
+                                     v.Type == TvValueType::Opaque ? ASN_OPAQUE : ASN_OCTET_STR, bytes,
+                                     v.Octets.size()) != nullptr;
+    case TvValueType::IpAddress: {
+        if (v.Octets.size() != 4)
+            return false;
+        in_addr_t a;
+        std::memcpy(&a, v.Octets.data(), 4);
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_IPADDRESS, &a, sizeof a) != nullptr;
+    }
+    case TvValueType::ObjectId: {
+        std::vector<oid> o(v.Oid.begin(), v.Oid.end());
+        if (o.size() < 2 || o.size() > MAX_OID_LEN)
+            return false;
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID, o.data(),
+                                     o.size() * sizeof(oid)) != nullptr;
+    }
+    case TvValueType::Counter64: {
+        counter64 c{};
+        c.high = static_cast<u_long>(v.Counter64 >> 32);
+        c.low = static_cast<u_long>(v.Counter64 & 0xFFFFFFFFu);
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_COUNTER64, &c, sizeof c) != nullptr;
+    }
+    case TvValueType::NoSuchObject:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), SNMP_NOSUCHOBJECT, nullptr, 0) != nullptr;
+    case TvValueType::NoSuchInstance:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), SNMP_NOSUCHINSTANCE, nullptr, 0) !=
+               nullptr;
+    case TvValueType::EndOfMibView:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), SNMP_ENDOFMIBVIEW, nullptr, 0) != nullptr;
+    }
+    return false;
+}
+
+u_char* Dup(const std::string& s) {
+    auto* p = static_cast<u_char*>(std::malloc(s.size() + 1));
+    if (p) {
+        std::memcpy(p, s.data(), s.size());
+        p[s.size()] = 0;
+    }
+    return p;
+}
+
+// Resolves an IPv4 address the way the platform does: getaddrinfo AF_INET, first address.
+bool Resolve(const std::string& host, std::uint16_t port, sockaddr_in& out) {
+    if (host.empty())
+        return false;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* res = nullptr;
+    if (getaddrinfo(host.c_str(), nullptr, &hints, &res) != 0 || !res)
+        return false;
+    std::memcpy(&out, res->ai_addr, sizeof out);
+    freeaddrinfo(res);
+    out.sin_port = htons(port);
+    return true;
+}
+
+std::string PeerKey(const sockaddr_in& a) {
+    char buf[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &a.sin_addr, buf, sizeof buf);
+    return std::string(buf) + ":" + std::to_string(ntohs(a.sin_port));
+}
+
+// Memory net-snmp's callback data points at. The library may write a status word through that
+// pointer after the callback, so it starts with one and stays alive until the library call returns.
+struct Slot {
+    int LibraryScratch[4] = {};
+    long ExchangeId = 0;
+    bool Probe = false;
+    int TimeWindowReports = 0;
+};
+
+struct Event {
+    Slot* From = nullptr;
+    int Op = 0;
+    int Command = 0;
+    int ErrorStatus = 0;
+    int ErrorIndex = 0;
+    int ReportType = 0;
+    std::string EngineId;
+    std::vector<TvVarBind> VarBinds;
+    std::string Address;
+    std::uint16_t Port = 0;
+};
+
+struct PendingExchange {
+    long Id = 0;
+    TvSNMPTarget Target;
+    sockaddr_in Peer{};
+    TvPduKind Kind = TvPduKind::Get;
+    std::vector<TvVarBind> VarBinds;
+    TvSNMPEngine::Callback Done;
+    bool Blocking = false;
+    bool Queued = false;
+    bool Finished = false;
+    bool Rediscovered = false;
+    int RetriesLeft = 0;
+    Slot* Current = nullptr;
+    Clock::time_point Deadline;
+    int Status = 0;
+    TvSNMPReply Reply;
+};
+
+std::unique_ptr<TvSNMPEngine> gEngine;
+
+} // namespace
+
+struct TvSNMPEngine::Impl {
+    void* Session = nullptr;
+    netsnmp_session* Ss = nullptr;
+    long NextId = 1;
+    std::map<long, std::unique_ptr<PendingExchange>> Exchanges;
+    std::unordered_map<Slot*, std::unique_ptr<Slot>> Slots;
+    std::deque<Event> Events;
+    std::deque<long> Ready;                       // finished asynchronous exchanges, in order of completion
+    std::deque<long> Waiting;                     // held back by the in-flight cap
+    std::map<std::string, std::string> EngineIds; // peer -> authoritative engine ID
+    std::map<std::string, std::vector<u_char>> LocalKeys; // engine, protocol, password -> key
+    std::size_t InFlight = 0;
+
+    static int OnLibrary(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic);
+
+    int Start(PendingExchange& ex);
+    int SendAttempt(PendingExchange& ex);
+    int SendProbe(PendingExchange& ex);
+    int SendRequest(PendingExchange& ex, const std::string& engineId);
+    int RegisterUser(const TvSNMPTarget& t, const std::string& engineId);
+    bool LocalKey(int authCode, const std::string& engineId, const std::string& password,
+                  std::vector<u_char>& key);
+    int Transmit(PendingExchange& ex, netsnmp_pdu* pdu, bool probe);
+    void Finish(PendingExchange& ex, int status);
+    void Retire(Slot* slot, bool orphan);
+    void HandleEvents();
+    void Handle(Event& ev);
+    void Advance(PendingExchange& ex, Event& ev, bool probe);
+    void Pump(int waitMs);
+    void CheckDeadlines();
+    void LaunchWaiting();
+    void Deliver();
+    void ForgetLibraryEngineId();
+};
+
+TvSNMPEngine::TvSNMPEngine() : d_(std::make_unique<Impl>()) {}
+
+TvSNMPEngine::~TvSNMPEngine() {
+    if (d_->Session)
+        snmp_sess_close(d_->Session);
+}
+
+TvSNMPEngine* TvSNMPEngine::Instance() {
+    return gEngine.get();
+}
+
+TvSNMPEngine& TvSNMPEngine::Create() {
+    if (gEngine)
+        return *gEngine;
+    static bool libraryReady = false;
+    if (!libraryReady) {
+        // No MIB loading (and no warnings about it), no user or system snmp.conf, nothing persisted.
+        setenv("MIBS", "", 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
+        const std::string dir =
+            (std::filesystem::temp_directory_path() / ("qtr5190mx-snmp-" + std::to_string(getuid())))
+                .string();
+        netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, dir.c_str());
+        init_snmp("qtr5190mx");
+        libraryReady = true;
+    }
+    netsnmp_session s;
+    snmp_sess_init(&s);
+    s.version = SNMP_VERSION_2c;
+    std::string peer = "udp:127.0.0.1:161"; // only a default; every PDU names its own agent
+    s.peername = peer.data();
+    s.flags |= SNMP_FLAGS_DONT_PROBE;
+    s.retries = 0; // retries are counted per exchange here
+    s.timeout = 1000000;
+    std::unique_ptr<TvSNMPEngine> engine(new TvSNMPEngine());
+    engine->d_->Session = snmp_sess_open(&s);
+    if (!engine->d_->Session)
+        RaiseError(errCreateSession);
+    engine->d_->Ss = snmp_sess_session(engine->d_->Session);
+    engine->d_->Ss->flags |= SNMP_FLAGS_DONT_PROBE;
+    gEngine = std::move(engine);
+    return *gEngine;
+}
+
+void TvSNMPEngine::Shutdown() {
+    if (!gEngine)
+        return;
+    std::unique_ptr<TvSNMPEngine> engine = std::move(gEngine);
+    Impl& d = *engine->d_;
+    // Every asynchronous exchange still open learns that the session is going away.
+    auto exchanges = std::move(d.Exchanges);
+    for (auto& [id, ex] : exchanges) {
+        if (ex->Blocking || !ex->Done)
+            continue;
+        TvSNMPReply reply;
+        reply.Status = kClosing;
+        char buf[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &ex->Peer.sin_addr, buf, sizeof buf);
+        reply.AgentAddress = buf;
+        reply.AgentPort = ntohs(ex->Peer.sin_port);
+        ex->Done(kClosing, reply);
+    }
+}
+
+void TvSNMPEngine::SetLocalEngine(const std::string& engineId, int boots) {
+    set_exact_engineID(reinterpret_cast<const u_char*>(engineId.data()), engineId.size());
+    // The library's configuration hook takes the counter of the previous start and adds one itself.
+    std::string previous = std::to_string(boots > 0 ? boots - 1 : 0);
+    engineBoots_conf("engineBoots", previous.data());
+}
+
+int TvSNMPEngine::SocketDescriptor() const {
+    netsnmp_transport* t = snmp_sess_transport(d_->Session);
+    return t ? t->sock : -1;
+}
+
+std::size_t TvSNMPEngine::OutstandingCount() const {
+    std::size_t n = 0;
+    for (const auto& [id, ex] : d_->Exchanges)
+        n += ex->Blocking ? 0 : 1;
+    return n;
+}
+
+int TvSNMPEngine::Exchange(const TvSNMPTarget& target, TvPduKind kind, const std::vector<TvVarBind>& vbs,
+                           TvSNMPReply& out) {
+    auto ex = std::make_unique<PendingExchange>();
+    if (!Resolve(target.Address, target.Port, ex->Peer))
+        RaiseError(errInvalidAddress);
+    const long id = d_->NextId++;
+    ex->Id = id;
+    ex->Target = target;
+    ex->Kind = kind;
+    ex->VarBinds = vbs;
+    ex->Blocking = true;
+    PendingExchange& ref = *ex;
+    d_->Exchanges[id] = std::move(ex);
+    int status = d_->Start(ref);
+    if (status != 0)
+        d_->Finish(ref, status);
+    while (!ref.Finished)
+        d_->Pump(100);
+    ref.Reply.Status = ref.Status;
+    out = std::move(ref.Reply);
+    status = ref.Status;
+    d_->Exchanges.erase(id);
+    return status;
+}
+
+long TvSNMPEngine::ExchangeAsync(const TvSNMPTarget& target, TvPduKind kind,
+                                 const std::vector<TvVarBind>& vbs, Callback callback) {
+    auto ex = std::make_unique<PendingExchange>();
+    if (!Resolve(target.Address, target.Port, ex->Peer))
+        RaiseError(errInvalidAddress);
+    const long id = d_->NextId++;
+    ex->Id = id;
+    ex->Target = target;
+    ex->Kind = kind;
+    ex->VarBinds = vbs;
+    ex->Done = std::move(callback);
+    PendingExchange& ref = *ex;
+    d_->Exchanges[id] = std::move(ex);
+    const int status = d_->Start(ref);
+    if (status != 0) {
+        // Refused before anything left: a bad protocol or security setting is an outcome the callback
+        // reports; a failure of the send itself is raised.
+        const bool refusedSetting = status == kUsmUnsupportedAuth || status == kUsmUnsupportedPriv ||
+                                    status == kUsmUnsupportedSecLevel || status == kNotSupportedOnTarget;
+        if (!refusedSetting) {
+            d_->Exchanges.erase(id);
+            throw TvException(MapSnmpStatus(status).Message, MapSnmpStatus(status).Code);
+        }
+        d_->Finish(ref, status);
+    }
+    return id;
+}
+
+void TvSNMPEngine::Cancel(long id) {
+    auto it = d_->Exchanges.find(id);
+    if (it == d_->Exchanges.end() || it->second->Blocking)
+        return;
+    if (it->second->Current)
+        it->second->Current->ExchangeId = 0; // a late reply finds nobody
+    if (it->second->Current && !it->second->Finished)
+        --d_->InFlight;
+    it->second->Current = nullptr;
+    d_->Exchanges.erase(it);
+    std::erase(d_->Waiting, id);
+    d_->LaunchWaiting();
+}
+
+void TvSNMPEngine::ProcessPendingEvents() {
+    d_->Pump(0);
+    d_->Deliver();
+}
+
+// ---------------------------------------------------------------------------------------------------
+
+int TvSNMPEngine::Impl::Start(PendingExchange& ex) {
+    const TvSNMPTarget& t = ex.Target;
+    if (t.Version != 0 && t.Version != 1 && t.Version != 3)
+        return kNotSupportedOnTarget;
+    std::vector<oid> scratch;
+    for (const auto& vb : ex.VarBinds)
+        if (!ParseOid(vb.Oid, scratch))
+            return kInvalidOid;
+    if (t.Version == 3) {
+        if (t.SecurityLevel < 1 || t.SecurityLevel > 3)
+            return kUsmUnsupportedSecLevel;
+        if (t.AuthProtocol != apNone && !AuthOid(t.AuthProtocol).Oid)
+            return kUsmUnsupportedAuth;
+        if (t.PrivProtocol != ppNone && !PrivOid(t.PrivProtocol).Oid)
+            return kUsmUnsupportedPriv; // CBC-IDEA among them: net-snmp has none
+        if (t.SecurityLevel >= 2 && t.AuthProtocol == apNone)
+            return kUsmUnsupportedSecLevel;
+        if (t.SecurityLevel == 3 && t.PrivProtocol == ppNone)
+            return kUsmUnsupportedSecLevel;
+    }
+    ex.RetriesLeft = std::max(0, t.Retries);
+    if (InFlight >= kMaxInFlight && !ex.Blocking) {
+        ex.Queued = true;
+        Waiting.push_back(ex.Id);
+        return 0;
+    }
+    return SendAttempt(ex);
+}
+
+int TvSNMPEngine::Impl::SendAttempt(PendingExchange& ex) {
+    if (ex.Target.Version == 3) {
+        auto it = EngineIds.find(PeerKey(ex.Peer));
+        if (it == EngineIds.end())
+            return SendProbe(ex);
+        return SendRequest(ex, it->second);
+    }
+    return SendRequest(ex, {});
+}
+
+int TvSNMPEngine::Impl::SendProbe(PendingExchange& ex) {
+    // Engine discovery as an ordinary asynchronous exchange, so that a dead agent never blocks the
+    // caller for a whole timeout inside the library.
+    netsnmp_pdu* pdu = snmp_pdu_create(SNMP_MSG_GET);
+    pdu->version = SNMP_VERSION_3;
+    pdu->securityModel = SNMP_SEC_MODEL_USM;
+    pdu->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    pdu->securityName = reinterpret_cast<char*>(Dup(""));
+    pdu->securityNameLen = 0;
+    return Transmit(ex, pdu, true);
+}
+
+bool TvSNMPEngine::Impl::LocalKey(int authCode, const std::string& engineId, const std::string& password,
+                                  std::vector<u_char>& key) {
+    std::string cacheKey = engineId;
+    cacheKey += '\0';
+    cacheKey += std::to_string(authCode);
+    cacheKey += '\0';
+    cacheKey += password;
+    auto it = LocalKeys.find(cacheKey);
+    if (it != LocalKeys.end()) {
+        key = it->second;
+        return true;
+    }
+    const ProtocolOid auth = AuthOid(authCode);
+    u_char ku[SNMP_MAXBUF_SMALL];
+    size_t kuLen = sizeof ku;
+    if (generate_Ku(auth.Oid, auth.Len, reinterpret_cast<const u_char*>(password.data()), password.size(), ku,
+                    &kuLen) != SNMPERR_SUCCESS)
+        return false;
+    u_char kul[SNMP_MAXBUF_SMALL];
+    size_t kulLen = sizeof kul;
+    if (generate_kul(auth.Oid, auth.Len, reinterpret_cast<const u_char*>(engineId.data()), engineId.size(),
+                     ku, kuLen, kul, &kulLen) != SNMPERR_SUCCESS)
+        return false;
+    key.assign(kul, kul + kulLen);
+    LocalKeys[cacheKey] = key;
+    return true;
+}
+
+int TvSNMPEngine::Impl::RegisterUser(const TvSNMPTarget& t, const std::string& engineId) {
+    // The user is registered afresh from the exchange's own copy, so a changed password counts at once.
+    const auto* eid = reinterpret_cast<const u_char*>(engineId.data());
+    if (usmUser* old = usm_get_user(eid, engineId.size(), t.SecurityName.c_str())) {
+        usm_remove_user(old);
+        usm_free_user(old);
+    }
+    std::vector<u_char> authKey, privKey;
+    if (t.SecurityLevel >= 2 && !LocalKey(t.AuthProtocol, engineId, t.AuthPassword, authKey))
+        return kUsmAuthError;
+    if (t.SecurityLevel == 3) {
+        if (!LocalKey(t.AuthProtocol, engineId, t.PrivPassword, privKey))
+            return kUsmEncryption;
+        const ProtocolOid priv = PrivOid(t.PrivProtocol);
+        const int need = sc_get_proper_priv_length(priv.Oid, priv.Len);
+        if (need > 0 && privKey.size() < static_cast<std::size_t>(need)) {
+            const netsnmp_priv_alg_info* alg = sc_get_priv_alg_byoid(priv.Oid, priv.Len);
+            const ProtocolOid auth = AuthOid(t.AuthProtocol);
+            constexpr u_int kBuf = 128;
+            auto* buf = static_cast<u_char*>(std::malloc(kBuf));
+            std::memcpy(buf, privKey.data(), privKey.size());
+            size_t len = privKey.size();
+            std::vector<oid> hash(auth.Oid, auth.Oid + auth.Len);
+            std::vector<u_char> eidCopy(eid, eid + engineId.size());
+            const int rc = alg ? netsnmp_extend_kul(need, hash.data(), auth.Len, alg->type, eidCopy.data(),
+                                                    engineId.size(), &buf, &len, kBuf)
+                               : SNMPERR_GENERR;
+            if (rc == SNMPERR_SUCCESS)
+                privKey.assign(buf, buf + len);
+            std::free(buf);
+            if (rc != SNMPERR_SUCCESS)
+                return kUsmEncryption;
+        }
+    }
+    usmUser* u = usm_create_user();
+    if (!u)
+        return kOperationFailed;
+    u->engineID = Dup(engineId);
+    u->engineIDLen = engineId.size();
+    u->name = strdup(t.SecurityName.c_str());
+    u->secName = strdup(t.SecurityName.c_str());
+    u->userStorageType = ST_VOLATILE;
+    if (t.SecurityLevel >= 2) {
+        const ProtocolOid auth = AuthOid(t.AuthProtocol);
+        SNMP_FREE(u->authProtocol);
+        u->authProtocol = snmp_duplicate_objid(auth.Oid, auth.Len);
+        u->authProtocolLen = auth.Len;
+        u->authKey = static_cast<u_char*>(netsnmp_memdup(authKey.data(), authKey.size()));
+        u->authKeyLen = authKey.size();
+    }
+    if (t.SecurityLevel == 3) {
+        const ProtocolOid priv = PrivOid(t.PrivProtocol);
+        SNMP_FREE(u->privProtocol);
+        u->privProtocol = snmp_duplicate_objid(priv.Oid, priv.Len);
+        u->privProtocolLen = priv.Len;
+        u->privKey = static_cast<u_char*>(netsnmp_memdup(privKey.data(), privKey.size()));
+        u->privKeyLen = privKey.size();
+    }
+    usm_add_user(u);
+    return 0;
+}
+
+int TvSNMPEngine::Impl::SendRequest(PendingExchange& ex, const std::string& engineId) {
+    const TvSNMPTarget& t = ex.Target;
+    const int command = ex.Kind == TvPduKind::Set       ? SNMP_MSG_SET
+                        : ex.Kind == TvPduKind::GetNext ? SNMP_MSG_GETNEXT
+                                                        : SNMP_MSG_GET;
+    if (t.Version == 3) {
+        if (int rc = RegisterUser(t, engineId); rc != 0)
+            return rc;
+    }
+    netsnmp_pdu* pdu = snmp_pdu_create(command);
+    if (t.Version == 3) {
+        pdu->version = SNMP_VERSION_3;
+        pdu->securityModel = SNMP_SEC_MODEL_USM;
+        pdu->securityLevel = t.SecurityLevel;
+        pdu->securityName = reinterpret_cast<char*>(Dup(t.SecurityName));
+        pdu->securityNameLen = t.SecurityName.size();
+        pdu->securityEngineID = Dup(engineId);
+        pdu->securityEngineIDLen = engineId.size();
+        const std::string& ctxEngine = t.ContextEngineID.empty() ? engineId : t.ContextEngineID;
+        pdu->contextEngineID = Dup(ctxEngine);
+        pdu->contextEngineIDLen = ctxEngine.size();
+        pdu->contextName = reinterpret_cast<char*>(Dup(t.ContextName));
+        pdu->contextNameLen = t.ContextName.size();
+    } else {
+        pdu->version = t.Version == 0 ? SNMP_VERSION_1 : SNMP_VERSION_2c;
+        const std::string& community = ex.Kind == TvPduKind::Set ? t.WriteCommunity : t.ReadCommunity;
+        pdu->community = Dup(community);
+        pdu->community_len = community.size();
+    }
+    std::vector<oid> name;
+    for (const auto& vb : ex.VarBinds) {
+        ParseOid(vb.Oid, name);
+        const bool ok = ex.Kind == TvPduKind::Set
+                            ? AddValue(pdu, name, vb.Value)
+                            : snmp_add_null_var(pdu, name.data(), name.size()) != nullptr;
+        if (!ok) {
+            snmp_free_pdu(pdu);
+            return -11; // invalid PDU: a value that cannot be encoded
+        }
+    }
+    return Transmit(ex, pdu, false);
+}
+
+int TvSNMPEngine::Impl::Transmit(PendingExchange& ex, netsnmp_pdu* pdu, bool probe) {
+    auto* to = static_cast<netsnmp_indexed_addr_pair*>(std::calloc(1, sizeof(netsnmp_indexed_addr_pair)));
+    std::memcpy(&to->remote_addr.sin, &ex.Peer, sizeof ex.Peer);
+    pdu->transport_data = to;
+    pdu->transport_data_length = sizeof(netsnmp_indexed_addr_pair);
+
+    auto slot = std::make_unique<Slot>();
+    slot->ExchangeId = ex.Id;
+    slot->Probe = probe;
+    Slot* raw = slot.get();
+    const long hundredths = std::max<std::int32_t>(1, ex.Target.Timeout);
+    Ss->timeout = hundredths * 10000L; // the library copies it into the request at send time
+    Ss->retries = 0;
+    // The library insists that the session's version matches the PDU's when sending.
+    Ss->version = pdu->version;
+    const int sent = snmp_sess_async_send(Session, pdu, &Impl::OnLibrary, raw);
+    Ss->version = SNMP_DEFAULT_VERSION;
+    if (sent == 0) {
+        const int err = Ss->s_snmp_errno;
+        snmp_free_pdu(pdu); // still ours when the send fails
+        return StatusOfLibraryError(err);
+    }
+    Slots[raw] = std::move(slot);
+    ex.Current = raw;
+    ex.Queued = false;
+    ex.Deadline = Clock::now() + std::chrono::milliseconds(hundredths * 10) + kWatchdogGrace;
+    ++InFlight;
+    return 0;
+}
+
+int TvSNMPEngine::Impl::OnLibrary(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) {
+    if (!gEngine || op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_SEND_FAILED ||
+        op == NETSNMP_CALLBACK_OP_SEC_ERROR || op == NETSNMP_CALLBACK_OP_CONNECT)
+        return 1; // not final: the request stays in the library
+    Impl& d = *gEngine->d_;
+    auto* slot = static_cast<Slot*>(magic);
+    if (!d.Slots.count(slot))
+        return 1;
+    Event ev;
+    ev.From = slot;
+    ev.Op = op;
+    if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu) {
+        ev.Command = pdu->command;
+        ev.ErrorStatus = static_cast<int>(pdu->errstat);
+        ev.ErrorIndex = static_cast<int>(pdu->errindex);
+        if (pdu->securityEngineID && pdu->securityEngineIDLen)
+            ev.EngineId.assign(reinterpret_cast<const char*>(pdu->securityEngineID),
+                               pdu->securityEngineIDLen);
+        if (pdu->command == SNMP_MSG_REPORT)
+            ev.ReportType = snmpv3_get_report_type(pdu);
+        for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
+            ev.VarBinds.push_back({OidText(v->name, v->name_length), ValueOf(v)});
+        if (pdu->transport_data && pdu->transport_data_length >= static_cast<int>(sizeof(sockaddr_in))) {
+            sockaddr_in from;
+            std::memcpy(&from, pdu->transport_data, sizeof from);
+            if (from.sin_family == AF_INET) {
+                char buf[INET_ADDRSTRLEN] = {};
+                inet_ntop(AF_INET, &from.sin_addr, buf, sizeof buf);
+                ev.Address = buf;
+                ev.Port = ntohs(from.sin_port);
+            }
+        }
+        // A notInTimeWindow report makes the library resend once by itself; only the second is final.
+        if (ev.ReportType == SNMPERR_NOT_IN_TIME_WINDOW && slot->TimeWindowReports++ == 0)
+            return 1;
+    }
+    d.Events.push_back(std::move(ev));
+    return 1;
+}
+
+void TvSNMPEngine::Impl::Retire(Slot* slot, bool orphan) {
+    if (!slot)
+        return;
+    if (orphan) {
+        slot->ExchangeId = 0; // the library may still answer; keep the memory it points at
+        return;
+    }
+    Slots.erase(slot);
+}
+
+void TvSNMPEngine::Impl::Finish(PendingExchange& ex, int status) {
+    if (ex.Current) {
+        ex.Current = nullptr;
+        --InFlight;
+    }
+    ex.Finished = true;
+    ex.Status = status;
+    if (ex.Reply.AgentAddress.empty()) {
+        char buf[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &ex.Peer.sin_addr, buf, sizeof buf);
+        ex.Reply.AgentAddress = buf;
+        ex.Reply.AgentPort = ntohs(ex.Peer.sin_port);
+    }
+    ex.Reply.Status = status;
+    if (!ex.Blocking)
+        Ready.push_back(ex.Id);
+}
+
+void TvSNMPEngine::Impl::HandleEvents() {
+    while (!Events.empty()) {
+        Event ev = std::move(Events.front());
+        Events.pop_front();
+        Handle(ev);
+    }
+}
+
+void TvSNMPEngine::Impl::Handle(Event& ev) {
+    Slot* slot = ev.From;
+    const long id = slot->ExchangeId;
+    const bool probe = slot->Probe;
+    Retire(slot, false);
+    auto it = Exchanges.find(id);
+    if (id == 0 || it == Exchanges.end())
+        return;
+    PendingExchange& ex = *it->second;
+    if (ex.Current != slot || ex.Finished)
+        return;
+    ex.Current = nullptr;
+    --InFlight;
+    Advance(ex, ev, probe);
+}
+
+void TvSNMPEngine::Impl::Advance(PendingExchange& ex, Event& ev, bool probe) {
+
+    auto retryOrFinish = [&](int status) {
+        if (ex.RetriesLeft > 0) {
+            --ex.RetriesLeft;
+            const int rc = SendAttempt(ex);
+            if (rc != 0)
+                Finish(ex, rc);
+            return;
+        }
+        Finish(ex, status);
+    };
+
+    const std::string peer = PeerKey(ex.Peer);
+    if (ev.Op == NETSNMP_CALLBACK_OP_TIMED_OUT) {
+        // A silent SNMPv3 agent may have come back with another engine ID: discover it again.
+        if (ex.Target.Version == 3)
+            EngineIds.erase(peer);
+        retryOrFinish(kTimeout);
+        return;
+    }
+    if (ev.Op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) {
+        Finish(ex, kOperationFailed);
+        return;
+    }
+    if (!ev.Address.empty()) {
+        ex.Reply.AgentAddress = ev.Address;
+        ex.Reply.AgentPort = ev.Port;
+    }
+    if (probe) {
+        if (ev.EngineId.empty()) {
+            Finish(ex, kInvalidEngineId);
+            return;
+        }
+        EngineIds[peer] = ev.EngineId;
+        const int rc = SendRequest(ex, ev.EngineId);
+        if (rc != 0)
+            Finish(ex, rc);
+        return;
+    }
+    if (ev.Command == SNMP_MSG_REPORT) {
+        if (ev.ReportType == SNMPERR_UNKNOWN_ENG_ID && !ex.Rediscovered) {
+            // The agent restarted with a new engine ID: learn it and send again, once.
+            ex.Rediscovered = true;
+            EngineIds.erase(peer);
+            int rc;
+            if (!ev.EngineId.empty()) {
+                EngineIds[peer] = ev.EngineId;
+                rc = SendRequest(ex, ev.EngineId);
+            } else {
+                rc = SendProbe(ex);
+            }
+            if (rc != 0)
+                Finish(ex, rc);
+            return;
+        }
+        Finish(ex, StatusOfLibraryError(ev.ReportType));
+        return;
+    }
+    ex.Reply.ErrorIndex = ev.ErrorIndex;
+    ex.Reply.VarBinds = std::move(ev.VarBinds);
+    Finish(ex, ev.ErrorStatus);
+}
+
+void TvSNMPEngine::Impl::ForgetLibraryEngineId() {
+    // The library copies the engine ID of any report into the session; engine IDs are kept per agent
+    // here, so the session must not carry one into the next probe.
+    SNMP_FREE(Ss->securityEngineID);
+    Ss->securityEngineIDLen = 0;
+    SNMP_FREE(Ss->contextEngineID);
+    Ss->contextEngineIDLen = 0;
+}
+
+void TvSNMPEngine::Impl::Pump(int waitMs) {
+    const int fd = snmp_sess_transport(Session) ? snmp_sess_transport(Session)->sock : -1;
+    if (waitMs > 0 && fd >= 0) {
+        int numfds = 0, block = 1;
+        fd_set fds;
+        FD_ZERO(&fds);
+        timeval tv{};
+        snmp_sess_select_info(Session, &numfds, &fds, &tv, &block);
+        int ms = waitMs;
+        if (!block)
+            ms = std::min<long>(ms, tv.tv_sec * 1000 + tv.tv_usec / 1000 + 1);
+        pollfd p{fd, POLLIN, 0};
+        poll(&p, 1, std::max(0, ms));
+    }
+    for (;;) {
+        pollfd p{fd, POLLIN, 0};
+        if (fd < 0 || poll(&p, 1, 0) <= 0 || !(p.revents & POLLIN))
+            break;
+        fd_set fds;
+        FD_ZERO(&fds);
+        FD_SET(fd, &fds);
+        snmp_sess_read(Session, &fds);
+        ForgetLibraryEngineId();
+        HandleEvents();
+    }
+    snmp_sess_timeout(Session);
+    HandleEvents();
+    CheckDeadlines();
+    LaunchWaiting();
+}
+
+void TvSNMPEngine::Impl::CheckDeadlines() {
+    const auto now = Clock::now();
+    std::vector<long> late;
+    for (auto& [id, ex] : Exchanges)
+        if (ex->Current && !ex->Finished && now > ex->Deadline)
+            late.push_back(id);
+    for (long id : late) {
+        auto it = Exchanges.find(id);
+        if (it == Exchanges.end())
+            continue;
+        PendingExchange& ex = *it->second;
+        // The library dropped the request without telling: treat it as a timeout of this try, and
+        // keep the memory the library may still point at.
+        Slot* slot = ex.Current;
+        const bool probe = slot->Probe;
+        Retire(slot, true);
+        ex.Current = nullptr;
+        --InFlight;
+        Event ev;
+        ev.Op = NETSNMP_CALLBACK_OP_TIMED_OUT;
+        Advance(ex, ev, probe);
+    }
+}
+
+void TvSNMPEngine::Impl::LaunchWaiting() {
+    while (!Waiting.empty() && InFlight < kMaxInFlight) {
+        const long id = Waiting.front();
+        Waiting.pop_front();
+        auto it = Exchanges.find(id);
+        if (it == Exchanges.end())
+            continue;
+        const int rc = SendAttempt(*it->second);
+        if (rc != 0)
+            Finish(*it->second, rc);
+    }
+}
+
+void TvSNMPEngine::Impl::Deliver() {
+    while (!Ready.empty()) {
+        const long id = Ready.front();
+        Ready.pop_front();
+        auto it = Exchanges.find(id);
+        if (it == Exchanges.end())
+            continue; // cancelled
+        std::unique_ptr<PendingExchange> ex = std::move(it->second);
+        Exchanges.erase(it);
+        if (ex->Done)
+            ex->Done(ex->Status, ex->Reply);
+    }
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "snmp/TvSNMPTarget.h"
+#include "snmp/TvSnmpValue.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+enum class TvPduKind { Get, GetNext, Set };
+
+struct TvSNMPReply {
+    int Status = 0;
+    int ErrorIndex = 0;
+    std::vector<TvVarBind> VarBinds;
+    std::string AgentAddress;
+    std::uint16_t AgentPort = 0;
+};
+
+// Security protocol codes: the session library's codes, plus the further ones net-snmp offers, chosen
+// so that they collide with none of the others (priv never 3).
+enum TvAuthProtocolCode {
+    apNone = 1,
+    apHmacMd5 = 2,
+    apHmacSha = 3,
+    apHmacSha224 = 4,
+    apHmacSha256 = 5,
+    apHmacSha384 = 6,
+    apHmacSha512 = 7,
+};
+enum TvPrivProtocolCode {
+    ppNone = 1,
+    ppCbcDes = 2,
+    ppAes128 = 4,
+    ppAes192 = 5,
+    ppAes256 = 6,
+    ppCbcIdea = 9,
+};
+
+// The one SNMP session of the process, over net-snmp's single-session API. Every outcome is a status
+// in the numbering MapSnmpStatus takes: 0, PDU error-status 1..18, -5 timeout, -8 closing, USM
+// 1401..1414, SNMPv3 -1402..-1418, class errors -1..-23.
+class TvSNMPEngine {
+public:
+    using Callback = std::function<void(int status, TvSNMPReply& reply)>;
+
+    // Exchanges in flight beyond this wait in a queue: loopback agents drop datagrams past it.
+    static constexpr std::size_t kMaxInFlight = 200;
+
+    static TvSNMPEngine* Instance(); // null before Create
+    // Opens the session (once; later calls return the existing one). Throws TvException -506.
+    static TvSNMPEngine& Create();
+    // Ends every outstanding exchange with -8 and closes the session; Instance() is null afterwards.
+    // Not to be called from inside an exchange's callback.
+    static void Shutdown();
+
+    ~TvSNMPEngine();
+    TvSNMPEngine(const TvSNMPEngine&) = delete;
+    TvSNMPEngine& operator=(const TvSNMPEngine&) = delete;
+
+    // Local SNMPv3 engine ID and boots counter.
+    void SetLocalEngine(const std::string& engineId, int boots);
+
+    // Blocking. Throws TvException -509 for an address that does not resolve, before sending.
+    int Exchange(const TvSNMPTarget& target, TvPduKind kind, const std::vector<TvVarBind>& vbs,
+                 TvSNMPReply& out);
+    // Asynchronous: the callback gets the outcome later, from ProcessPendingEvents, never from inside
+    // this call or a blocking Exchange. Throws TvException on a failure to send.
+    long ExchangeAsync(const TvSNMPTarget& target, TvPduKind kind, const std::vector<TvVarBind>& vbs,
+                       Callback callback);
+    // The callback of `id` is never called afterwards.
+    void Cancel(long id);
+    // Reads every ready datagram, runs timeouts and retries, and calls the callbacks of finished
+    // exchanges.
+    void ProcessPendingEvents();
+
+    int SocketDescriptor() const;
+    std::size_t OutstandingCount() const; // asynchronous exchanges not yet delivered
+
+    struct Impl;
+
+private:
+    TvSNMPEngine();
+    std::unique_ptr<Impl> d_;
+};

@@ -1,0 +1,244 @@
+#include "app/TfrmMain.h"
+#include "app/TvMessageBox.h"
+#include "snmp/ErrorCatalog.h"
+#include "snmp/SNMPGlobals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Box {
+    TvMessageBox::Kind kind;
+    QString title;
+    QString text;
+};
+
+// Records the start-up seams in the order they run, and what the window looked like at that moment.
+class ProbeMain : public TfrmMain {
+public:
+    QStringList calls;
+    QString captionAtFrontPanel;
+    int releases = 0;
+
+protected:
+    void BuildFrontPanel() override {
+        calls << "BuildFrontPanel";
+        captionAtFrontPanel = windowTitle();
+    }
+    void ReadRmonState() override { calls << "ReadRmonState"; }
+    void ReleaseFrontPanel() override { ++releases; }
+};
+
+const QStringList kV3Entries = {"SNMP Engine",
+                                "Message Processing and Dispatching",
+                                "SNMP Target MIB",
+                                "User-based Security Model",
+                                "View-based Access Control Model",
+                                "Notifications",
+                                "Community"};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir root_;
+    QList<Box> boxes_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Yes;
+
+    QString StandaloneFolder() const { return root_.path() + "/tarvo_ems/QTR5190MX"; }
+    QString SuiteFolder() const { return root_.path() + "/suite"; }
+
+    std::unique_ptr<ProbeMain> MakeWindow(const QString& folder) {
+        auto w = std::make_unique<ProbeMain>();
+        w->SetProgramFile((folder + "/qtr5190mx").toStdString());
+        // The menu exists before start-up runs, as it does when the window is built.
+        QMenu* admin = w->menuBar()->addMenu("&Administration");
+        admin->addAction("SNMP &Configure");
+        QMenu* v3 = admin->addMenu("SNMPv3");
+        for (const QString& e : kV3Entries)
+            v3->addAction(e);
+        admin->addAction("Save Changes");
+        return w;
+    }
+
+    void WriteFile(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(root_.isValid());
+        QVERIFY(QDir().mkpath(StandaloneFolder()));
+        QVERIFY(QDir().mkpath(SuiteFolder()));
+        // The engine boots counter goes to the current folder; the suite has no settings file here.
+        QVERIFY(QDir::setCurrent(root_.path()));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, root_.path() + "/etc");
+        TvMessageBox::SetHook([this](TvMessageBox::Kind kind, const QString& title, const QString& text) {
+            boxes_.append({kind, title, text});
+            return answer_;
+        });
+    }
+    void init() {
+        boxes_.clear();
+        answer_ = QMessageBox::Yes;
+        QFile::remove(StandaloneFolder() + "/127.0.0.1.cfg");
+    }
+    void cleanupTestCase() { TvMessageBox::SetHook({}); }
+
+    void noParametersEndsStartUp() {
+        auto w = MakeWindow(SuiteFolder());
+        QVERIFY(!w->FormCreate({}));
+        QCOMPARE(boxes_.size(), 1);
+        QCOMPARE(boxes_[0].text, QString("No parameter input"));
+        QCOMPARE(gSNMPTimeout, 200);
+        QVERIFY(w->calls.isEmpty());
+    }
+
+    void badParameterEndsStartUp_data() {
+        QTest::addColumn<QStringList>("params");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unresolvable host")
+            << QStringList{"/Ino-such-host.invalid", "/v1"} << "Error Host Name!";
+        QTest::newRow("empty host") << QStringList{"/I"} << "Error Host Name!";
+        QTest::newRow("non-numeric version")
+            << QStringList{"/I127.0.0.1", "/vx"} << "'x' is not a valid integer value";
+        QTest::newRow("non-numeric port")
+            << QStringList{"/I127.0.0.1", "/v3", "/t1x"} << "'1x' is not a valid integer value";
+    }
+    void badParameterEndsStartUp() {
+        QFETCH(QStringList, params);
+        QFETCH(QString, message);
+        auto w = MakeWindow(SuiteFolder());
+        std::vector<std::string> args;
+        for (const QString& p : params)
+            args.push_back(p.toStdString());
+        QVERIFY(!w->FormCreate(args));
+        QCOMPARE(boxes_.size(), 1);
+        QCOMPARE(boxes_[0].kind, TvMessageBox::Kind::Error);
+        QCOMPARE(boxes_[0].text, message);
+        QVERIFY2(w->calls.isEmpty(), "nothing is built after a failed scan");
+        QCOMPARE(w->windowTitle(), QString("QTR-5190MX"));
+    }
+
+    void suiteModeWithoutProfileTakesTheCommandLine() {
+        auto w = MakeWindow(SuiteFolder());
+        QVERIFY(w->FormCreate({"/Ilocalhost", "/v3", "/t1161", "/nadmin", "/Rpub", "/Wpriv"}));
+        QVERIFY(boxes_.isEmpty());
+        QCOMPARE(w->Mode(), OperatingMode::Suite);
+        QCOMPARE(w->windowTitle(), QString("QTR-5190MX : 127.0.0.1"));
+        QCOMPARE(w->calls, (QStringList{"BuildFrontPanel", "ReadRmonState"}));
+        QCOMPARE(w->captionAtFrontPanel, QString("QTR-5190MX"));
+        const ConnectionTexts& c = w->Connection();
+        QCOMPARE(c.AgentIP, std::string("127.0.0.1"));
+        QCOMPARE(c.AgentPort, std::string("1161"));
+        QCOMPARE(c.Version, std::string("3"));
+        QCOMPARE(c.SecurityName, std::string("admin"));
+        QCOMPARE(c.GetCommStr, std::string("pub"));
+        QCOMPARE(c.SetCommStr, std::string("priv"));
+        QCOMPARE(c.SecurityLevel, std::string("1"));
+        QVERIFY(!w->MenuEntry("SNMP Configure")->isVisible());
+        for (const QString& e : kV3Entries)
+            QVERIFY2(w->MenuEntry(e)->isEnabled(), qPrintable(e));
+        QVERIFY(w->MenuEntry("Save Changes")->isEnabled());
+    }
+
+    void standaloneProfileOverridesTheCommandLine() {
+        WriteFile(StandaloneFolder() + "/127.0.0.1.cfg",
+                  "[Program Information]\r\nAgentPort=2161\r\nContextName=rdcomm");
+        auto w = MakeWindow(StandaloneFolder());
+        QVERIFY(w->FormCreate({"/I127.0.0.1", "/v3", "/t1161", "/nadmin", "/Rpub", "/Wpriv"}));
+        QCOMPARE(w->Mode(), OperatingMode::Standalone);
+        QCOMPARE(gSNMPSecurity.Version, 0); // no "Version" key: its default, whatever "/v" said
+        QCOMPARE(gSNMPDevice.Port, 2161);
+        QCOMPARE(gSNMPSecurity.SecurityName, std::string());
+        QCOMPARE(gSNMPSecurity.ReadCommunity, std::string("pub"));
+        QCOMPARE(gSNMPSecurity.WriteCommunity, std::string("priv"));
+        const ConnectionTexts& c = w->Connection();
+        QCOMPARE(c.Version, std::string("0"));
+        QCOMPARE(c.AgentPort, std::string("2161"));
+        QCOMPARE(c.ContextName, std::string("rdcomm"));
+        QCOMPARE(c.GetCommStr, std::string("pub"));
+        QVERIFY(w->MenuEntry("SNMP Configure")->isVisible());
+        for (const QString& e : kV3Entries)
+            QVERIFY2(!w->MenuEntry(e)->isEnabled(), qPrintable(e));
+    }
+
+    void damagedProfilesDoNotStopStartUp() {
+        QByteArray garbage;
+        for (int i = 0; i < 200000; ++i)
+            garbage.append(char((i * 131) % 256));
+        WriteFile(StandaloneFolder() + "/127.0.0.1.cfg", garbage);
+        auto w = MakeWindow(StandaloneFolder());
+        QVERIFY(w->FormCreate({"/I127.0.0.1", "/v1"}));
+        QVERIFY(boxes_.isEmpty());
+        QCOMPARE(gSNMPSecurity.Version, 0);
+
+        // A profile that cannot be read is reported and the command line stays in force.
+        QFile::remove(StandaloneFolder() + "/127.0.0.1.cfg");
+        QVERIFY(QDir().mkpath(StandaloneFolder() + "/127.0.0.1.cfg"));
+        auto w2 = MakeWindow(StandaloneFolder());
+        QVERIFY(w2->FormCreate({"/I127.0.0.1", "/v1"}));
+        QVERIFY(QDir(StandaloneFolder() + "/127.0.0.1.cfg").removeRecursively());
+        QCOMPARE(boxes_.size(), 1);
+        QCOMPARE(boxes_[0].kind, TvMessageBox::Kind::Warning);
+        QVERIFY(boxes_[0].text.startsWith("Cannot read the device profile "));
+        QCOMPARE(gSNMPSecurity.Version, 1);
+    }
+
+    void messageFilesComeFromBesideTheProgram() {
+        const QString folder = root_.path() + "/tarvo_ems/Other";
+        QVERIFY(QDir().mkpath(folder + "/errMSg"));
+        WriteFile(folder + "/errMSg/snmp.err", "first\r\nVariable is gone\r\n");
+        auto w = MakeWindow(folder);
+        QVERIFY(w->FormCreate({"/I127.0.0.1"}));
+        QCOMPARE(CatalogText(-102), std::string("Variable is gone"));
+        ResetMessageTables();
+    }
+
+    void closingAsksFirst() {
+        auto w = MakeWindow(SuiteFolder());
+        QVERIFY(w->FormCreate({"/I127.0.0.1"}));
+        w->show();
+        answer_ = QMessageBox::No;
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->releases, 0);
+        QCOMPARE(boxes_.size(), 1);
+        QCOMPARE(boxes_[0].title, QString("Exit"));
+        QCOMPARE(boxes_[0].text, QString("Are you sure to exit?"));
+        answer_ = QMessageBox::Yes;
+        QVERIFY(w->close());
+        QCOMPARE(w->releases, 1);
+    }
+
+    void layoutAndPicture() {
+        auto w = MakeWindow(SuiteFolder());
+        QVERIFY(w->FormCreate({"/I127.0.0.1", "/v1"}));
+        w->StatusPanel0->setText("Get: (TvSNMP++) Ok! Request: Led Status. Receive at 10:00:00.");
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(w->width(), TfrmMain::ClientWidth);
+        QCOMPARE(w->height() - w->menuBar()->height(), TfrmMain::ClientHeight);
+        QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(w->ST_RmonState->isHidden());
+        QVERIFY(w->stSTP->isHidden());
+        QCOMPARE(w->stSTP->pos(), QPoint(160, 92));
+        QCOMPARE(w->Image1->size(), QSize(919, 113));
+        const QString png = QCoreApplication::applicationDirPath() + "/main_window.png";
+        QVERIFY(w->grab().save(png));
+        qInfo("window grabbed to %s", qPrintable(png));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_MainWindow.moc"

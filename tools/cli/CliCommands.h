@@ -1,0 +1,6 @@
+#pragma once
+
+#include "CliDispatcher.h"
+
+// Subcommands, one source file each.
+int CmdCatalog(const CliContext& ctx);

@@ -1,0 +1,298 @@
+#include "SimAgent.h"
+
+// net-snmp wants its configuration header first.
+#include <net-snmp/net-snmp-config.h>
+
+#include <net-snmp/net-snmp-includes.h>
+
+#include <net-snmp/agent/net-snmp-agent-includes.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/select.h>
+#include <utility>
+
+extern "C" void init_vacm_conf(void); // net-snmp's community/user access tokens (libnetsnmpmibs)
+
+namespace {
+
+SimStore* g_store = nullptr;
+bool g_log = false;
+
+SimOid toSimOid(const oid* name, size_t len) {
+    return SimOid(name, name + len);
+}
+
+std::string oidText(const SimOid& o) {
+    std::string s;
+    for (auto v : o)
+        s += "." + std::to_string(v);
+    return s;
+}
+
+void setValue(netsnmp_variable_list* var, const SimValue& v) {
+    switch (v.type) {
+    case SimType::Integer: {
+        long n = static_cast<long>(v.num);
+        snmp_set_var_typed_value(var, ASN_INTEGER, &n, sizeof n);
+        break;
+    }
+    case SimType::Counter32:
+    case SimType::Gauge32:
+    case SimType::TimeTicks: {
+        u_long n = static_cast<u_long>(v.num & 0xFFFFFFFF);
+        snmp_set_var_typed_value(var, v.type, &n, sizeof n);
+        break;
+    }
+    case SimType::Counter64: {
+        counter64 c;
+        auto u = static_cast<std::uint64_t>(v.num);
+        c.high = static_cast<u_long>(u >> 32);
+        c.low = static_cast<u_long>(u & 0xFFFFFFFF);
+        snmp_set_var_typed_value(var, ASN_COUNTER64, &c, sizeof c);
+        break;
+    }
+    case SimType::ObjectId: {
+        std::vector<oid> o(v.oid.begin(), v.oid.end());
+        snmp_set_var_typed_value(var, ASN_OBJECT_ID, o.data(), o.size() * sizeof(oid));
+        break;
+    }
+    default:
+        snmp_set_var_typed_value(var, v.type, v.bytes.data(), v.bytes.size());
+    }
+}
+
+SimSetVar toSetVar(const netsnmp_variable_list* var) {
+    SimSetVar s;
+    s.oid = toSimOid(var->name, var->name_length);
+    s.type = var->type;
+    switch (var->type) {
+    case ASN_INTEGER:
+        s.num = *var->val.integer;
+        break;
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS:
+        s.num = static_cast<std::int64_t>(static_cast<unsigned long>(*var->val.integer) & 0xFFFFFFFFul);
+        break;
+    case ASN_COUNTER64:
+        s.num = static_cast<std::int64_t>((static_cast<std::uint64_t>(var->val.counter64->high) << 32) |
+                                          var->val.counter64->low);
+        break;
+    case ASN_OBJECT_ID:
+        s.oidValue.assign(var->val.objid, var->val.objid + var->val_len / sizeof(oid));
+        break;
+    case ASN_OCTET_STR:
+    case ASN_IPADDRESS:
+    case ASN_OPAQUE:
+        s.bytes.assign(reinterpret_cast<const char*>(var->val.string), var->val_len);
+        break;
+    default:
+        break;
+    }
+    return s;
+}
+
+std::string who(netsnmp_agent_request_info* reqinfo) {
+    const netsnmp_pdu* pdu = reqinfo->asp ? reqinfo->asp->pdu : nullptr;
+    if (!pdu)
+        return "?";
+    if (pdu->version == SNMP_VERSION_3)
+        return "v3 " + std::string(pdu->securityName ? pdu->securityName : "", pdu->securityNameLen);
+    std::string v = pdu->version == SNMP_VERSION_1 ? "v1 " : "v2c ";
+    return v + std::string(reinterpret_cast<const char*>(pdu->community), pdu->community_len);
+}
+
+int handle(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo,
+           netsnmp_request_info* requests) {
+    SimStore& store = *g_store;
+    switch (reqinfo->mode) {
+    case MODE_GET:
+        for (auto* r = requests; r; r = r->next) {
+            SimValue v;
+            auto found = store.get(toSimOid(r->requestvb->name, r->requestvb->name_length), v);
+            if (found == SimStore::Lookup::Found)
+                setValue(r->requestvb, v);
+            else
+                netsnmp_set_request_error(reqinfo, r,
+                                          found == SimStore::Lookup::NoSuchInstance ? SNMP_NOSUCHINSTANCE
+                                                                                    : SNMP_NOSUCHOBJECT);
+            if (g_log)
+                std::printf("GET     %s %s\n", who(reqinfo).c_str(),
+                            oidText(toSimOid(r->requestvb->name, r->requestvb->name_length)).c_str());
+        }
+        break;
+    case MODE_GETNEXT:
+        for (auto* r = requests; r; r = r->next) {
+            SimOid asked = toSimOid(r->requestvb->name, r->requestvb->name_length);
+            SimOid next;
+            SimValue v;
+            const SimOid root = toSimOid(reg->rootoid, reg->rootoid_len);
+            // Stay inside this registration; the agent moves on to the next one by itself.
+            if (store.next(asked, next, v) && next.size() >= root.size() &&
+                std::equal(root.begin(), root.end(), next.begin())) {
+                std::vector<oid> o(next.begin(), next.end());
+                snmp_set_var_objid(r->requestvb, o.data(), o.size());
+                setValue(r->requestvb, v);
+            }
+            // Nothing further: the agent answers endOfMibView.
+            if (g_log)
+                std::printf("GETNEXT %s %s\n", who(reqinfo).c_str(), oidText(asked).c_str());
+        }
+        break;
+    case MODE_SET_RESERVE1: {
+        std::vector<SimSetVar> vars;
+        std::vector<netsnmp_request_info*> reqs;
+        for (auto* r = requests; r; r = r->next) {
+            vars.push_back(toSetVar(r->requestvb));
+            reqs.push_back(r);
+        }
+        SimSetResult res = store.check(vars);
+        if (g_log)
+            for (auto& v : vars)
+                std::printf("SET     %s %s%s\n", who(reqinfo).c_str(), oidText(v.oid).c_str(),
+                            res.status ? (" refused with error " + std::to_string(res.status)).c_str() : "");
+        if (res.status)
+            netsnmp_set_request_error(reqinfo, reqs[res.index], res.status);
+        break;
+    }
+    case MODE_SET_ACTION: {
+        std::vector<SimSetVar> vars;
+        for (auto* r = requests; r; r = r->next)
+            vars.push_back(toSetVar(r->requestvb));
+        store.apply(vars);
+        break;
+    }
+    case MODE_SET_COMMIT:
+        store.commit();
+        break;
+    case MODE_SET_UNDO:
+        store.undo();
+        break;
+    case MODE_SET_FREE:
+        store.commit(); // ends the transaction after a failed reserve; nothing was applied
+        break;
+    default:
+        break;
+    }
+    if (g_log)
+        std::fflush(stdout);
+    return SNMP_ERR_NOERROR;
+}
+
+} // namespace
+
+SimAgent::~SimAgent() {
+    if (m_started)
+        snmp_shutdown("qtr5190mx-sim");
+    if (!m_stateDir.empty()) {
+        std::error_code ec;
+        std::filesystem::remove_all(m_stateDir, ec);
+    }
+}
+
+bool SimAgent::start(const SimOptions& options, std::string& error) {
+    g_store = &m_store;
+    g_log = options.log;
+
+    // Private state folder: nothing of the user's or the system's net-snmp set-up is read or written.
+    char tmpl[] = "/tmp/qtr5190mx-sim.XXXXXX";
+    if (!mkdtemp(tmpl)) {
+        error = "cannot create a state folder in /tmp";
+        return false;
+    }
+    m_stateDir = tmpl;
+    setenv("MIBS", "", 1);
+    setenv("SNMP_PERSISTENT_DIR", m_stateDir.c_str(), 1);
+    setenv("SNMPCONFPATH", m_stateDir.c_str(), 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, m_stateDir.c_str());
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
+    std::string ports = "udp:" + options.address;
+    netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, ports.c_str());
+    snmp_disable_log();
+    snmp_enable_stderrlog();
+
+    init_agent("qtr5190mx-sim");
+    init_vacm_conf();
+
+    std::string engine = options.engineId;
+    if (engine.empty()) {
+        auto colon = options.address.rfind(':');
+        engine = "qtr5190mx-sim-" +
+                 (colon == std::string::npos ? options.address : options.address.substr(colon + 1));
+    }
+    std::vector<std::string> lines = {"engineID " + engine};
+    auto addCommunity = [&](const SimCommunity& c) {
+        lines.push_back((c.readWrite ? "rwcommunity " : "rocommunity ") + c.name);
+    };
+    auto addUser = [&](const SimUser& u) {
+        std::string line = "createUser " + u.name;
+        std::string level = "noauth";
+        if (!u.auth.empty()) {
+            line += " " + u.auth + " " + u.authPass;
+            level = "auth";
+            if (!u.priv.empty()) {
+                line += " " + u.priv + " " + u.privPass;
+                level = "priv";
+            }
+        }
+        lines.push_back(line);
+        lines.push_back((u.readWrite ? "rwuser " : "rouser ") + u.name + " " + level);
+    };
+    for (auto& c : m_store.communities())
+        addCommunity(c);
+    for (auto& c : options.communities)
+        addCommunity(c);
+    for (auto& u : m_store.users())
+        addUser(u);
+    for (auto& u : options.users)
+        addUser(u);
+    for (auto& l : lines)
+        netsnmp_config_remember(const_cast<char*>(l.c_str()));
+
+    // The switch serves the internet subtree and IEEE 802.1X (1.0.8802).
+    static const oid internet[] = {1, 3, 6, 1};
+    static const oid ieee8802[] = {1, 0, 8802};
+    for (auto [root, len] :
+         {std::pair{internet, OID_LENGTH(internet)}, std::pair{ieee8802, OID_LENGTH(ieee8802)}}) {
+        netsnmp_handler_registration* reg =
+            netsnmp_create_handler_registration("qtr5190mx", handle, root, len, HANDLER_CAN_RWRITE);
+        if (!reg || netsnmp_register_handler(reg) != MIB_REGISTERED_OK) {
+            error = "cannot register the object handler";
+            return false;
+        }
+    }
+
+    init_snmp("qtr5190mx-sim");
+    m_started = true;
+    if (init_master_agent() != 0) {
+        error = "cannot listen on udp:" + options.address + " (address in use or not available)";
+        return false;
+    }
+    m_store.setStatHook([](std::uint32_t arc) -> std::uint32_t {
+        // snmp group arcs 1..29 map onto net-snmp's statistics in the same order, arc 7 and 23 unused.
+        if (arc < 1 || arc > 29)
+            return 0;
+        return snmp_get_statistic(static_cast<int>(STAT_SNMPINPKTS + arc - 1));
+    });
+    return true;
+}
+
+void SimAgent::run(const volatile int& stop) {
+    while (!stop) {
+        agent_check_and_process(1);
+        if (m_store.rebootRequested()) {
+            std::printf("reboot: configuration restored to the last save, counters and uptime restarted\n");
+            std::fflush(stdout);
+            m_store.reboot();
+        }
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+// net-snmp master agent serving a SimStore: one handler registered at the root of the tree.
+
+#include "SimStore.h"
+
+#include <string>
+
+struct SimOptions {
+    std::string address = "127.0.0.1:16161";
+    std::string dataFile;
+    std::string engineId; // empty: derived from the port, stable across restarts
+    std::vector<SimCommunity> communities;
+    std::vector<SimUser> users;
+    double ledPeriod = 10;
+    bool log = false;
+};
+
+class SimAgent {
+public:
+    explicit SimAgent(SimStore& store) : m_store(store) {}
+    ~SimAgent();
+    SimAgent(const SimAgent&) = delete;
+    SimAgent& operator=(const SimAgent&) = delete;
+
+    // Sets up net-snmp and opens the UDP port; false with a message on failure.
+    bool start(const SimOptions& options, std::string& error);
+    // Serves requests until stop is set (by a signal).
+    void run(const volatile int& stop);
+
+private:
+    SimStore& m_store;
+    std::string m_stateDir;
+    bool m_started = false;
+};
