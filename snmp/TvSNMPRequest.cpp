@@ -7,6 +7,8 @@
 #include "values/TvExpression.h"
 #include "values/TvNumList.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -106,18 +108,11 @@ TvSNMPTarget TvSNMPRequest::MakeTarget() const {
 }
 
 std::string TvSNMPRequest::BaseOid(int index) const {
-    const std::string& oid = VarList.Item(index).Oid;
-    return VarList.Instance.empty() ? oid : oid + "." + VarList.Instance;
+    return VarList.BaseOid(index);
 }
 
 std::string TvSNMPRequest::RowIndex() {
-    std::string index;
-    for (int k = 0; k < VarList.KeyCount && k < VarList.Count(); ++k) {
-        if (k > 0)
-            index += ".";
-        index += EncodeKey(k);
-    }
-    return index;
+    return VarList.RowIndex();
 }
 
 std::vector<TvVarBind> TvSNMPRequest::FillRead(bool first, TvPduKind& kind) {
@@ -224,10 +219,12 @@ TvSNMPRequest::Stored TvSNMPRequest::StoreReply(int& code, const std::vector<TvV
     return Stored::Row;
 }
 
-bool TvSNMPRequest::OutOfColumn(const std::string& base, const std::string& current, const std::string& returned) {
+bool TvSNMPRequest::OutOfColumn(const std::string& base, const std::string& current,
+                                const std::string& returned) {
     if (!IsTable())
         return false;
-    if (returned.size() > base.size() && returned.compare(0, base.size(), base) == 0 && returned[base.size()] == '.') {
+    if (returned.size() > base.size() && returned.compare(0, base.size(), base) == 0 &&
+        returned[base.size()] == '.') {
         // Within the column; an agent that does not move forward has nothing more to give.
         return returned == current || (!current.empty() && !OidGreater(returned, current));
     }
@@ -310,9 +307,8 @@ void TvSNMPRequest::GetAsync(Callback callback, bool first) {
 
 void TvSNMPRequest::PrepareWrite(const std::string& include, const std::vector<std::string>& values) {
     if (!include.empty()) {
-        TvNumList<int> indexes;
-        indexes.Separator = ',';
-        indexes.SetText(include);
+        TvNumList<int> indexes(',');
+        indexes.Parse(include);
         for (int i = 0; i < VarList.Count(); ++i) {
             TvSNMPVarItem& item = VarList.Item(i);
             const int pos = indexes.IndexOf(i);
@@ -351,7 +347,8 @@ void TvSNMPRequest::Set(const std::string& include, const std::vector<std::strin
         RaiseError(code);
 }
 
-void TvSNMPRequest::SetAsync(Callback callback, const std::string& include, const std::vector<std::string>& values) {
+void TvSNMPRequest::SetAsync(Callback callback, const std::string& include,
+                             const std::vector<std::string>& values) {
     if (!Enabled)
         return;
     TvSNMPVarList saved = CopyOf(VarList);
@@ -369,19 +366,29 @@ void TvSNMPRequest::SetAsync(Callback callback, const std::string& include, cons
 
 std::string TvSNMPRequest::ExpandExpression(const std::string& expression, const std::string& marker,
                                             bool quoteTexts) {
-    return ::ExpandExpression(VarList, expression, marker, quoteTexts);
+    return TvExpression(VarList).ExpandExpression(expression, marker.empty() ? '$' : marker[0], quoteTexts);
 }
 
 std::string TvSNMPRequest::DecodeKey(int index, const std::string& instance) {
     return VarList.DecodeKey(index, instance);
 }
 
-std::string TvSNMPRequest::EncodeKey(int index) { return VarList.EncodeKey(index); }
+std::string TvSNMPRequest::EncodeKey(int index) {
+    return VarList.EncodeKey(index);
+}
 
-void TvSNMPRequest::StoreVarbind(int index, const TvSnmpValue& value) { VarList.StoreVarbind(index, value); }
+void TvSNMPRequest::StoreVarbind(int index, const TvSnmpValue& value) {
+    VarList.StoreVarbind(index, value);
+}
 
-TvSnmpValue TvSNMPRequest::MakeVarbind(int index) { return VarList.MakeVarbind(index); }
+TvSnmpValue TvSNMPRequest::MakeVarbind(int index) {
+    return VarList.MakeVarbind(index);
+}
 
-void TvSNMPRequest::ComputeValue(int index, bool afterRead) { ::ComputeValue(VarList, index, afterRead); }
+void TvSNMPRequest::ComputeValue(int index, bool afterRead) {
+    TvExpression(VarList).ComputeValue(index, afterRead);
+}
 
-bool TvSNMPRequest::AcceptRow(const std::string& filter) { return ::AcceptRow(VarList, filter); }
+bool TvSNMPRequest::AcceptRow(const std::string& filter) {
+    return TvExpression(VarList).AcceptRow(filter);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPError.h"
 #include "snmp/TvSNMPTarget.h"
 #include "snmp/TvSNMPVarList.h"
@@ -35,18 +36,21 @@ public:
     // Writes the writable items; `include` lists item indexes separated by "," (empty: every writable
     // item); `values`, when not empty, gives the value of the item at the same position of `include`.
     void Set(const std::string& include = "", const std::vector<std::string>& values = {});
-    void SetAsync(Callback callback, const std::string& include = "", const std::vector<std::string>& values = {});
+    void SetAsync(Callback callback, const std::string& include = "",
+                  const std::vector<std::string>& values = {});
 
     bool AcceptRowFilter() { return AcceptRow(RowFilter); }
 
-    virtual std::string ExpandExpression(const std::string& expression, const std::string& marker, bool quoteTexts);
+    virtual std::string ExpandExpression(const std::string& expression, const std::string& marker,
+                                         bool quoteTexts);
     virtual std::string DecodeKey(int index, const std::string& instance);
     virtual std::string EncodeKey(int index);
     virtual void StoreVarbind(int index, const TvSnmpValue& value);
     virtual TvSnmpValue MakeVarbind(int index);
     virtual void ComputeValue(int index, bool afterRead);
     virtual bool AcceptRow(const std::string& filter);
-    virtual bool OutOfColumn(const std::string& base, const std::string& current, const std::string& returned);
+    virtual bool OutOfColumn(const std::string& base, const std::string& current,
+                             const std::string& returned);
 
     bool UseGetNext = false;
     std::int32_t Timeout;
