@@ -7,3 +7,4 @@ int CmdCatalog(const CliContext& ctx);
 int CmdGet(const CliContext& ctx);
 int CmdWalk(const CliContext& ctx);
 int CmdSet(const CliContext& ctx);
+int CmdShow(const CliContext& ctx);

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -187,4 +188,32 @@ bool CliSession::ParseAgent(const std::string& agent) {
 void CliSession::Configure(TvSNMPRequest& request) const {
     request.Timeout = timeout_;
     request.Retries = retries_;
+}
+
+void WalkRows(TvSNMPRequest& request, bool async, const std::function<void(const TvSNMPVarList&)>& row) {
+    if (!async) {
+        for (bool more = request.GetStep(true); more; more = request.GetStep(false))
+            row(request.VarList);
+        return;
+    }
+    QEventLoop loop;
+    int code = 0;
+    TvSNMPRequest::Callback step = [&](TvSNMPError& e, TvSNMPVarList& list) {
+        if (e.Code != 0 || e.Finished) {
+            code = e.Code;
+            loop.quit();
+            return;
+        }
+        row(list);
+        try {
+            request.GetAsync(step, false);
+        } catch (const TvException& ex) {
+            code = ex.Code();
+            loop.quit();
+        }
+    };
+    request.GetAsync(step, true);
+    loop.exec();
+    if (code != 0)
+        RaiseError(code);
 }

@@ -2,12 +2,14 @@
 
 #include "CliDispatcher.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class QCoreApplication;
 class TvSNMPRequest;
+class TvSNMPVarList;
 
 // The connection of one command: the net-snmp-style options applied to the session globals, the
 // session opened, the agent resolved. Construction fails with a message in Error().
@@ -30,6 +32,10 @@ private:
     int timeout_ = 200; // hundredths of a second
     int retries_ = 1;
 };
+
+// Walks a table list to its end, calling `row` for each row; through the event pump when `async`.
+// Raises the error exception of a failed exchange.
+void WalkRows(TvSNMPRequest& request, bool async, const std::function<void(const TvSNMPVarList&)>& row);
 
 // One OID:SYNTAX[=VALUE] argument.
 struct CliVariable {

@@ -1,12 +1,8 @@
 #include "CliCommands.h"
 #include "CliSession.h"
 
-#include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
-
-#include <QCoreApplication>
-#include <QEventLoop>
 
 #include <cstdlib>
 
@@ -78,31 +74,7 @@ int CmdWalk(const CliContext& ctx) {
     request.VarList.Assign(list);
     std::string out;
     try {
-        if (!async) {
-            for (bool more = request.GetStep(true); more; more = request.GetStep(false))
-                out += RowLine(request.VarList);
-        } else {
-            QEventLoop loop;
-            int code = 0;
-            TvSNMPRequest::Callback step = [&](TvSNMPError& e, TvSNMPVarList& l) {
-                if (e.Code != 0 || e.Finished) {
-                    code = e.Code;
-                    loop.quit();
-                    return;
-                }
-                out += RowLine(l);
-                try {
-                    request.GetAsync(step, false);
-                } catch (const TvException& ex) {
-                    code = ex.Code();
-                    loop.quit();
-                }
-            };
-            request.GetAsync(step, true);
-            loop.exec();
-            if (code != 0)
-                RaiseError(code);
-        }
+        WalkRows(request, async, [&](const TvSNMPVarList& l) { out += RowLine(l); });
     } catch (const TvException& e) {
         CliWrite(ctx.Out, out);
         std::fprintf(ctx.Err, "%s\n", e.Message().c_str());

@@ -31,6 +31,25 @@ done
 n=$("$CLI" "${V2R[@]}" walk --async --keys 2 ':0x42' 1.3.6.1.2.1.17.7.1.2.2.1.1:0x49 1.3.6.1.2.1.17.7.1.2.2.1.2:0x02 | wc -l)
 [ "$n" -ge 4000 ] || fail "forwarding table walk gave $n rows"
 
+# show: panels of generic menu entries read as their windows read them.
+out=$("$CLI" "${V2R[@]}" show MIB2Information)
+expect_contains "show scalar name" "$out" $'^Name\tQTR-5190MX$'
+expect_contains "show scalar uptime as time text" "$out" $'^Up Time\t[0-9]*:[0-9][0-9]:[0-9][0-9]\.[0-9][0-9]$'
+[ "$(wc -l <<<"$out")" -eq 7 ] || fail "show MIB2Information: $(wc -l <<<"$out") rows"
+out=$("$CLI" "${V2R[@]}" show MIB2IFTable)
+expect_contains "show table header" "$(head -1 <<<"$out")" $'^Index\tDescr'
+expect_contains "show table options" "$out" $'^1\tQTR-5190MX Port 1 on Unit 1[ ]*\tethernet-csmacd\t'
+[ "$(tail -n +2 <<<"$out" | wc -l)" -eq "$(snmpwalk -v2c -c rdcomm -On "$A" 1.3.6.1.2.1.2.2.1.2 | wc -l)" ] ||
+    fail "show MIB2IFTable row count differs from snmpwalk"
+# Two keys, the first an index-only column: VLAN and MAC address decoded from the row instance.
+out=$("$CLI" "${V2R[@]}" show ForwardingFiltering1)
+expect_contains "show two-key header" "$(head -1 <<<"$out")" $'^ID\tAddress\tPort\tStatus$'
+expect_contains "show two-key row" "$out" $'^1\t001A2B000000\t[0-9]*\tlearned$'
+out=$("$CLI" "${V2R[@]}" show USMUserTable 1)
+expect_contains "show page 1" "$out" $'^User Spin Lock\t[0-9]*$'
+"$CLI" "${V2R[@]}" show USMUserTable 3 >/dev/null 2>&1 && fail "show of a page that does not exist"
+"$CLI" "${V2R[@]}" show NoSuchEntry >/dev/null 2>&1 && fail "show of an unknown entry"
+
 # Failures: the catalog message on standard error, exit status 1.
 out=$("$CLI" "${V2R[@]}" set 1.3.6.1.2.1.1.5.0:0x4c=x 2>&1); rc=$?
 [ $rc -eq 1 ] || fail "set with the read community: exit $rc"
