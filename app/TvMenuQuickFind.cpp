@@ -3,7 +3,6 @@
 #include "app/TvMainMenu.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
