@@ -1,12 +1,17 @@
 #include "app/TfrmMain.h"
 
+#include "app/TvMainMenu.h"
+#include "app/TvMenuQuickFind.h"
 #include "app/TvMessageBox.h"
+#include "app/TvProcessLauncher.h"
 #include "profile/CommandLine.h"
 #include "profile/DeviceProfile.h"
+#include "profile/SiblingCommandLine.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 
 #include <QCloseEvent>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
@@ -16,7 +21,9 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStatusBar>
+#include <array>
 
 namespace {
 
@@ -24,15 +31,23 @@ constexpr int kPictureWidth = 919;
 constexpr int kPictureHeight = 113;
 constexpr int kStatusBarHeight = 20;
 
-const char* const kSnmpV3Entries[] = {
-    "SNMP Engine",
-    "Message Processing and Dispatching",
-    "SNMP Target MIB",
-    "User-based Security Model",
-    "View-based Access Control Model",
-    "Notifications",
-    "Community",
+// "SNMP Engine", "Message Processing and Dispatching", "SNMP Target MIB", "User-based Security Model",
+// "View-based Access Control Model", "Notifications", "Community".
+constexpr const char* kSnmpV3Entries[] = {"Engine", "MPD",           "TARGET",      "USM",
+                                          "VACM",   "Notification1", "CommunityMIB"};
+
+// "Statistics", "History" and "Alarm/Event" under "RMON".
+constexpr const char* kRmonEntries[] = {"Statistics1", "History1", "AlarmEvent1"};
+
+// The generic configuration window is not part of this build yet: OpenRecipeWindow lands with it.
+constexpr bool kRecipeWindowsLanded = false;
+
+// Entries with a handler of their own (Name + "Click"), added as their windows land.
+struct EntryHandler {
+    const char* Name;
+    void (TfrmMain::*Click)();
 };
+constexpr std::array<EntryHandler, 0> kEntryHandlers{};
 
 QString PlainCaption(QString text) {
     return text.remove(QLatin1Char('&'));
@@ -97,6 +112,12 @@ TfrmMain::TfrmMain(QWidget* parent)
     statusBar()->setFixedHeight(kStatusBarHeight);
     statusBar()->addWidget(StatusPanel0, 1);
 
+    menu_ = new TvMainMenu(this, &TfrmMain::EntryLanded,
+                           [this](const TvMenuNode& node) { MenuEntryClick(node); });
+    QuickFind = new TvMenuQuickFind(*menu_, this);
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_K), QKeySequence(Qt::Key_Slash)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, QuickFind, &TvMenuQuickFind::Open);
+
     resize(ClientWidth, ClientHeight);
 }
 
@@ -106,14 +127,58 @@ QAction* TfrmMain::MenuEntry(const QString& caption) const {
     return FindEntry(menuBar()->actions(), caption);
 }
 
-void TfrmMain::SetEntryVisible(const QString& caption, bool visible) {
-    if (QAction* entry = MenuEntry(caption))
-        entry->setVisible(visible);
+void TfrmMain::SetRmonEntriesEnabled(bool enabled) {
+    for (const char* entry : kRmonEntries)
+        menu_->SetAllowed(entry, enabled);
 }
 
-void TfrmMain::SetEntryEnabled(const QString& caption, bool enabled) {
-    if (QAction* entry = MenuEntry(caption))
-        entry->setEnabled(enabled);
+bool TfrmMain::EntryLanded(const TvMenuNode& node) {
+    switch (node.Kind) {
+    case TvMenuKind::Submenu:
+    case TvMenuKind::Sibling:
+    case TvMenuKind::NoAction:
+        return true;
+    case TvMenuKind::Scalar:
+    case TvMenuKind::Table:
+    case TvMenuKind::Pages:
+        return kRecipeWindowsLanded && TvMenuTree::Recipe(node);
+    case TvMenuKind::Hidden:
+        return false;
+    default:
+        return std::any_of(kEntryHandlers.begin(), kEntryHandlers.end(),
+                           [&node](const EntryHandler& h) { return std::string_view(h.Name) == node.Name; });
+    }
+}
+
+void TfrmMain::MenuEntryClick(const TvMenuNode& node) {
+    if (const TvWindowRecipe* recipe = TvMenuTree::Recipe(node)) {
+        OpenRecipeWindow(*recipe);
+        return;
+    }
+    if (node.Kind == TvMenuKind::Sibling) {
+        LaunchSibling(node.Target);
+        return;
+    }
+    for (const EntryHandler& h : kEntryHandlers)
+        if (std::string_view(h.Name) == node.Name)
+            (this->*h.Click)();
+    // NoAction: nothing is bound to the entry.
+}
+
+void TfrmMain::OpenRecipeWindow(const TvWindowRecipe& recipe) {
+    // Lands with the configuration window; unreachable while kRecipeWindowsLanded is false.
+    Q_UNUSED(recipe);
+}
+
+void TfrmMain::LaunchSibling(const char* argument) {
+    const SiblingCommand command = BuildSiblingCommand(connection_, argument);
+    QStringList arguments;
+    for (const std::string& a : command.Arguments)
+        arguments << FromBytes(a);
+    const QString program = FromBytes(command.Program);
+    // The suite's own program ignores a failed start; here the operator is told, not left waiting.
+    if (QString reason; !TvProcessLauncher::StartDetached(program, arguments, &reason))
+        TvMessageBox::Error(this, "Cannot start the program \"" + program + "\".\n" + reason);
 }
 
 bool TfrmMain::FormCreate(const std::vector<std::string>& params) {
@@ -129,7 +194,7 @@ bool TfrmMain::FormCreate(const std::vector<std::string>& params) {
 
     // 3. Operating mode.
     mode_ = DecideOperatingMode(programFile_);
-    SetEntryVisible("SNMP Configure", mode_ == OperatingMode::Standalone);
+    menu_->SetVisible("SNMPConfigure1", mode_ == OperatingMode::Standalone);
 
     // 4. Message files beside the program.
     LoadMessageFiles(ProgramFolder(programFile_) + "errMSg/");
@@ -168,7 +233,7 @@ bool TfrmMain::FormCreate(const std::vector<std::string>& params) {
 
     // 12. SNMPv3 administration only under SNMPv3.
     for (const char* entry : kSnmpV3Entries)
-        SetEntryEnabled(entry, gSNMPSecurity.Version == 3);
+        menu_->SetAllowed(entry, gSNMPSecurity.Version == 3);
 
     // 13.
     ReadRmonState();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/TvMenuTree.h"
 #include "profile/ConnectionTexts.h"
 #include "profile/OperatingMode.h"
 
@@ -12,6 +13,8 @@ class QAction;
 class QFrame;
 class QLabel;
 class QScrollArea;
+class TvMainMenu;
+class TvMenuQuickFind;
 
 // The main window: front panel picture, hidden value holders, status bar and the management menu.
 class TfrmMain : public QMainWindow {
@@ -39,6 +42,14 @@ public:
     // Brings the window to the front, also from minimised.
     void Activate();
 
+    // The management menu (built with the window, before FormCreate) and its quick-find (Ctrl+K, "/").
+    TvMainMenu& MainMenu() const { return *menu_; }
+    TvMenuQuickFind* QuickFind = nullptr;
+
+    // Enables or disables "Statistics", "History" and "Alarm/Event" under "RMON" after a read of the
+    // switch's RMON state.
+    void SetRmonEntriesEnabled(bool enabled);
+
     QFrame* Panel1 = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     QLabel* Image1 = nullptr;
@@ -59,10 +70,20 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
-private:
-    void SetEntryVisible(const QString& caption, bool visible);
-    void SetEntryEnabled(const QString& caption, bool enabled);
+    // Builds and shows the generic configuration window of a recipe, modally. Implemented with the
+    // configuration window; until then the generic entries stay disabled (kRecipeWindowsLanded).
+    void OpenRecipeWindow(const TvWindowRecipe& recipe);
 
+private:
+    // Every leaf's click: generic entries open their recipe, siblings start their program, the others
+    // go to their own handler (Name + "Click").
+    void MenuEntryClick(const TvMenuNode& node);
+    // Whether what an entry opens exists in this build; entries that have not landed stay disabled.
+    static bool EntryLanded(const TvMenuNode& node);
+    // Starts the sibling program of a table argument with this window's connection settings.
+    void LaunchSibling(const char* argument);
+
+    TvMainMenu* menu_ = nullptr;
     std::string programFile_;
     OperatingMode mode_ = OperatingMode::Suite;
     ConnectionTexts connection_;

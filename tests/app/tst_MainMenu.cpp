@@ -1,0 +1,425 @@
+#include "app/TfrmMain.h"
+#include "app/TvMainMenu.h"
+#include "app/TvMenuQuickFind.h"
+#include "app/TvMessageBox.h"
+#include "app/TvProcessLauncher.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class ProbeMain : public TfrmMain {
+protected:
+    void BuildFrontPanel() override {}
+    void ReadRmonState() override {}
+    void ReleaseFrontPanel() override {}
+};
+
+struct Start {
+    QString program;
+    QStringList arguments;
+};
+
+// One line of the reviewed menu reference, as far as the menu bar shows it: depth, quoted caption,
+// name and whether it is hidden; separators as depth and "-".
+QStringList ReferenceShape() {
+    QFile f(QTR_SOURCE_DIR "/tests/catalog/menu_tree.tsv");
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines;
+    for (const QByteArray& raw : f.readAll().split('\n')) {
+        if (raw.isEmpty())
+            continue;
+        const QStringList cols = QString::fromLatin1(raw).split('\t');
+        if (cols.size() == 2)
+            lines << cols[0] + "\t-";
+        else
+            lines << cols[0] + '\t' + cols[1] + '\t' + cols[2] + '\t' +
+                         (cols[4].contains("hidden") ? "hidden" : "");
+    }
+    return lines;
+}
+
+void Shape(const QList<QAction*>& actions, int depth, QStringList& out) {
+    for (QAction* a : actions) {
+        if (a->isSeparator()) {
+            out << QString::number(depth) + "\t-";
+            continue;
+        }
+        QString caption = a->text();
+        caption.replace('\n', "\\n");
+        out << QString::number(depth) + "\t\"" + caption + "\"\t" + a->objectName() + '\t' +
+                   (a->isVisible() ? "" : "hidden");
+        if (a->menu())
+            Shape(a->menu()->actions(), depth + 1, out);
+    }
+}
+
+QStringList Found(const TvMenuQuickFind& f) {
+    QStringList items;
+    for (int i = 0; i < f.lstFound->count(); ++i)
+        items << f.lstFound->item(i)->text();
+    return items;
+}
+
+const QString kSep = QString::fromUtf8(" \u203a ");
+
+} // namespace
+
+class TestMainMenu : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir root_;
+    QList<Start> starts_;
+    QStringList boxes_;
+    bool startResult_ = true;
+
+    std::unique_ptr<ProbeMain> MakeWindow(const std::vector<std::string>& params) {
+        auto w = std::make_unique<ProbeMain>();
+        w->SetProgramFile((root_.path() + "/suite/qtr5190mx").toStdString());
+        if (!w->FormCreate(params))
+            return nullptr;
+        return w;
+    }
+    void RecordStarts() {
+        TvProcessLauncher::SetHook(
+            [this](const QString& program, const QStringList& arguments, QString* reason) {
+                starts_.append({program, arguments});
+                if (!startResult_)
+                    *reason = "refused by the test";
+                return startResult_;
+            });
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(root_.isValid());
+        QVERIFY(QDir().mkpath(root_.path() + "/suite"));
+        QVERIFY(QDir::setCurrent(root_.path()));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, root_.path() + "/etc");
+        TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString&, const QString& text) {
+            boxes_ << text;
+            return QMessageBox::Yes;
+        });
+    }
+    void init() {
+        starts_.clear();
+        boxes_.clear();
+        startResult_ = true;
+        RecordStarts();
+    }
+    void cleanupTestCase() {
+        TvMessageBox::SetHook({});
+        TvProcessLauncher::SetHook({});
+    }
+
+    // The menu bar holds every entry of the reference in its order, with exact captions, names,
+    // separators and hidden entries.
+    void menuBarFollowsTheReference() {
+        ProbeMain w;
+        QStringList shape;
+        Shape(w.menuBar()->actions(), 0, shape);
+        const QStringList expected = ReferenceShape();
+        QVERIFY(!expected.isEmpty());
+        for (int i = 0; i < std::min(shape.size(), expected.size()); ++i)
+            QCOMPARE(shape[i], expected[i]);
+        QCOMPARE(shape.size(), expected.size());
+
+        QStringList shown;
+        for (const QAction* a : w.menuBar()->actions())
+            if (a->isVisible())
+                shown << a->text();
+        QCOMPARE(shown,
+                 (QStringList{"Basic Configuration", "Single IP Configuration", "Bridge", "VLAN", "RMON",
+                              "SNMP V3", "Security ", "Layer2 Management", "Layer 3 Management", "Help"}));
+    }
+
+    // Only what exists in this build can be clicked: siblings, submenus and the no-action entry.
+    void entriesWithoutTheirWindowAreDisabled_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("scalar") << "SNTP1" << false;
+        QTest::newRow("table") << "FanTable1" << false;
+        QTest::newRow("pages") << "USMUserTable" << false;
+        QTest::newRow("window") << "CurrentTime1" << false;
+        QTest::newRow("counter window") << "MIB2IFCounter" << false;
+        QTest::newRow("spanning tree") << "BridgeSTPInformation" << false;
+        QTest::newRow("command") << "SaveConfig" << false;
+        QTest::newRow("reboot") << "Reset" << false;
+        QTest::newRow("settings") << "SNMPConfigure1" << false;
+        QTest::newRow("help") << "H1" << false;
+        QTest::newRow("about") << "About1" << false;
+        QTest::newRow("hidden exit") << "Exit" << false;
+        QTest::newRow("sibling") << "dot3Statistics1" << true;
+        QTest::newRow("sibling deep") << "PIMInfo1" << true;
+        QTest::newRow("no action") << "RadiusAuthenticationServerTable1" << true;
+        QTest::newRow("submenu") << "OSPFRFC18501" << true;
+    }
+    void entriesWithoutTheirWindowAreDisabled() {
+        QFETCH(QString, entry);
+        QFETCH(bool, enabled);
+        ProbeMain w;
+        const QAction* a = w.MainMenu().Entry(entry.toStdString());
+        QVERIFY(a);
+        QCOMPARE(a->objectName(), entry);
+        QCOMPARE(a->isEnabled(), enabled);
+    }
+
+    void siblingLaunchesWithTheConnectionSettings_data() {
+        QTest::addColumn<QStringList>("params");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("SNMPv1") << QStringList{"/I127.0.0.1", "/v0", "/Rpub lic", "/Wpriv"} << "OSPFGeneral1"
+                                << "Layer3"
+                                << QStringList{"/I127.0.0.1", "/Rpub lic", "/Wpriv", "/TLayer3_OSPF", ""};
+        QTest::newRow("SNMPv2c") << QStringList{"/I127.0.0.1", "/v1"} << "UnicastMulticastStaticForwardTable1"
+                                 << "VLan"
+                                 << QStringList{"/I127.0.0.1", "/Rrdcomm", "/Wwrtcomm",
+                                                "/TVLan_Tp8021QStatic", ""};
+        QTest::newRow("SNMPv3") << QStringList{"/I127.0.0.1", "/v3",        "/t1161", "/m3",
+                                               "/nadmin",     "/l3",        "/a2",    "/p2",
+                                               "/Aauth pass", "/Pprivpass", "/cctx",  "/d8000"}
+                                << "dot3Statistics1"
+                                << "EthernetLike"
+                                << QStringList{"/I127.0.0.1",
+                                               "/t1161",
+                                               "/v3",
+                                               "/d8000",
+                                               "/m3",
+                                               "/nadmin",
+                                               "/l3",
+                                               "/a2",
+                                               "/p2",
+                                               "/Aauth pass",
+                                               "/Pprivpass",
+                                               "/cctx",
+                                               "/TEthernetLike_dot3StatsTable",
+                                               ""};
+    }
+    void siblingLaunchesWithTheConnectionSettings() {
+        QFETCH(QStringList, params);
+        QFETCH(QString, entry);
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        std::vector<std::string> args;
+        for (const QString& p : params)
+            args.push_back(p.toStdString());
+        auto w = MakeWindow(args);
+        QVERIFY(w);
+        w->MainMenu().Entry(entry.toStdString())->trigger();
+        QCOMPARE(starts_.size(), 1);
+        QCOMPARE(starts_[0].program, program);
+        QCOMPARE(starts_[0].arguments, arguments);
+        QVERIFY(boxes_.isEmpty());
+    }
+
+    void failedStartIsReported() {
+        startResult_ = false;
+        auto w = MakeWindow({"/I127.0.0.1", "/v1"});
+        QVERIFY(w);
+        w->MainMenu().Entry("CIDRRFC20961")->trigger();
+        QCOMPARE(starts_.size(), 1);
+        QCOMPARE(boxes_, QStringList{"Cannot start the program \"Layer3\".\nrefused by the test"});
+    }
+
+    // A real start: the program is found through PATH and receives one argument per parameter.
+    void realStartThroughThePath() {
+        TvProcessLauncher::SetHook({});
+        QTemporaryDir bin;
+        const QString out = bin.path() + "/args.txt";
+        {
+            QFile script(bin.path() + "/Rmon");
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > \"" + out.toUtf8() +
+                         ".tmp\" && /bin/mv \"" + out.toUtf8() + ".tmp\" \"" + out.toUtf8() + "\"\n");
+            script.close();
+            QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8());
+        auto w = MakeWindow({"/I127.0.0.1", "/v1", "/Rmy community"});
+        QVERIFY(w);
+        w->MainMenu().Entry("AlarmEvent1")->trigger();
+        w->MainMenu().Entry("IpMroute1")->trigger(); // no Layer3 on this PATH
+        qputenv("PATH", oldPath);
+        QCOMPARE(boxes_.size(), 1);
+        QVERIFY2(boxes_[0].startsWith("Cannot start the program \"Layer3\".\nThe program was not found"),
+                 qPrintable(boxes_[0]));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 5000);
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()),
+                 QString("[/I127.0.0.1]\n[/Rmy community]\n[/Wwrtcomm]\n[/TRmon_AlarmEvent]\n[]\n"));
+    }
+
+    void noActionEntryDoesNothing() {
+        auto w = MakeWindow({"/I127.0.0.1", "/v1"});
+        QVERIFY(w);
+        QAction* a = w->MainMenu().Entry("RadiusAuthenticationServerTable1");
+        QVERIFY(a->isVisible());
+        a->trigger();
+        QVERIFY(starts_.isEmpty());
+        QVERIFY(boxes_.isEmpty());
+    }
+
+    void rmonStateSwitchesItsThreeEntries() {
+        auto w = MakeWindow({"/I127.0.0.1", "/v1"});
+        QVERIFY(w);
+        const char* rmon[] = {"Statistics1", "History1", "AlarmEvent1"};
+        for (bool enabled : {false, true, false}) {
+            w->SetRmonEntriesEnabled(enabled);
+            for (const char* e : rmon)
+                QCOMPARE(w->MainMenu().Entry(e)->isEnabled(), enabled);
+            QVERIFY(!w->MainMenu().Entry("S1")->isEnabled()); // "RMON State" is not one of them
+        }
+        w->MainMenu().Entry("History1")->trigger();
+        QVERIFY(starts_.isEmpty());
+    }
+
+    void snmpV3EntriesFollowTheVersion() {
+        const char* v3[] = {"Engine", "MPD", "TARGET", "USM", "VACM", "Notification1", "CommunityMIB"};
+        for (const char* version : {"/v1", "/v3"}) {
+            auto w = MakeWindow({"/I127.0.0.1", version});
+            QVERIFY(w);
+            const bool on = std::string(version) == "/v3";
+            for (const char* e : v3)
+                QVERIFY2(w->MainMenu().IsAllowed(e) == on, e);
+            // Submenus follow at once; their generic leaves wait for the configuration window.
+            QCOMPARE(w->MainMenu().Entry("USM")->isEnabled(), on);
+            QVERIFY(!w->MainMenu().Entry("Engine")->isEnabled());
+            QVERIFY(w->MainMenu().Entry("CommunityMIB") == w->MenuEntry("Community"));
+        }
+    }
+
+    void quickFindFiltersAndOpens() {
+        auto w = MakeWindow({"/I127.0.0.1", "/v1"});
+        QVERIFY(w);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        TvMenuQuickFind& f = *w->QuickFind;
+
+        QTest::keyClick(w.get(), Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(f.isVisible());
+        QTest::keyClicks(f.edtFind, "ALARM/");
+        QCOMPARE(Found(f), QStringList{"RMON" + kSep + "Alarm/Event"});
+        QTest::keyClick(f.edtFind, Qt::Key_Escape);
+        QVERIFY(!f.isVisible());
+        QVERIFY(starts_.isEmpty());
+
+        // "/" opens it too, with an empty search; words may come from the path.
+        QTest::keyClick(w.get(), Qt::Key_Slash);
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.edtFind->text(), QString());
+        QTest::keyClicks(f.edtFind, "rmon");
+        QCOMPARE(Found(f), (QStringList{"RMON" + kSep + "RMON State", "RMON" + kSep + "Statistics",
+                                        "RMON" + kSep + "History", "RMON" + kSep + "Alarm/Event"}));
+        QCOMPARE(f.lstFound->currentRow(), 1); // the first one that can be opened
+        QTest::keyClick(f.edtFind, Qt::Key_Down);
+        QTest::keyClick(f.edtFind, Qt::Key_Return);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(starts_.size(), 1);
+        QCOMPARE(starts_[0].arguments.value(3), QString("/TRmon_History"));
+    }
+
+    void quickFindNeverOpensHiddenOrDisabledEntries() {
+        auto w = MakeWindow({"/I127.0.0.1", "/v1"});
+        QVERIFY(w);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        TvMenuQuickFind& f = *w->QuickFind;
+        const struct {
+            const char* text;
+            int found;
+        } hidden[] = {{"POE", 0},
+                      {"EtherLike", 0},
+                      {"MAC Binding Information", 0},
+                      {"SNMP Configure", 0},
+                      {"exit", 0},
+                      {"RSTP", 0},
+                      {"Refresh Panel", 0}};
+        for (const auto& h : hidden) {
+            f.Open();
+            QTest::keyClicks(f.edtFind, h.text);
+            QVERIFY2(f.lstFound->count() == h.found, h.text);
+            QCOMPARE(f.lblHint->text(), QString("No menu entry matches."));
+        }
+
+        // A generic entry without its window, and a sibling switched off by the RMON state.
+        w->SetRmonEntriesEnabled(false);
+        for (const char* text : {"model user table", "rmon history"}) {
+            f.Open();
+            QTest::keyClicks(f.edtFind, text);
+            QCOMPARE(f.lstFound->count(), 1);
+            QVERIFY(f.lstFound->item(0)->foreground().color() != f.palette().color(QPalette::Text));
+            QCOMPARE(f.lblHint->text(), QString("This entry is not available now."));
+            QTest::keyClick(f.edtFind, Qt::Key_Return);
+            QVERIFY2(f.isVisible(), text);
+        }
+        QVERIFY(starts_.isEmpty());
+        f.hide();
+    }
+
+    // Pictures of the menu and the quick-find for the eye and the documentation.
+    void grabMenuAndQuickFind() {
+        auto w = MakeWindow({"/I127.0.0.1", "/v1"});
+        QVERIFY(w);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QMenu* top = w->MainMenu().Entry("VLAN1")->menu();
+        QMenu* sub = w->MainMenu().Entry("N8021Q1")->menu();
+        const QPoint at = w->menuBar()->actionGeometry(top->menuAction()).bottomLeft();
+        top->popup(w->menuBar()->mapToGlobal(at));
+        QVERIFY(QTest::qWaitForWindowExposed(top));
+        const QRect subRect = top->actionGeometry(sub->menuAction());
+        sub->popup(top->mapToGlobal(subRect.topRight()));
+        QVERIFY(QTest::qWaitForWindowExposed(sub));
+
+        // Offscreen windows are separate surfaces: put the open menus onto the window's picture.
+        const QRect win = w->frameGeometry();
+        QRect all = win | top->geometry() | sub->geometry();
+        QPixmap shot(all.size());
+        shot.fill(Qt::white);
+        {
+            QPainter p(&shot);
+            p.drawPixmap(w->geometry().topLeft() - all.topLeft(), w->grab());
+            p.drawPixmap(top->pos() - all.topLeft(), top->grab());
+            p.drawPixmap(sub->pos() - all.topLeft(), sub->grab());
+        }
+        const QString dir = QCoreApplication::applicationDirPath();
+        QVERIFY(shot.save(dir + "/main_menu.png"));
+        sub->hide();
+        top->hide();
+
+        TvMenuQuickFind& f = *w->QuickFind;
+        f.Open();
+        QTest::keyClicks(f.edtFind, "ospf");
+        QVERIFY(f.lstFound->count() > 3);
+        all = win | f.geometry();
+        QPixmap find(all.size());
+        find.fill(Qt::white);
+        {
+            QPainter p(&find);
+            p.drawPixmap(w->geometry().topLeft() - all.topLeft(), w->grab());
+            p.drawPixmap(f.pos() - all.topLeft(), f.grab());
+        }
+        QVERIFY(find.save(dir + "/menu_quickfind.png"));
+        qInfo("menu and quick-find grabbed to %s", qPrintable(dir));
+        f.hide();
+    }
+};
+
+QTEST_MAIN(TestMainMenu)
+#include "tst_MainMenu.moc"
