@@ -22,8 +22,9 @@ int CodeOf(const std::function<void()>& f) {
     try {
         f();
     } catch (const TvException& e) {
-        if (e.Message().find("is not a valid date and time") == std::string::npos)
+        if (e.Message().find("is not a valid date and time") == std::string::npos) {
             EXPECT_EQ(e.Message(), CatalogText(e.Code()));
+        }
         return e.Code();
     }
     return 0;
