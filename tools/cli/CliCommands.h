@@ -4,3 +4,6 @@
 
 // Subcommands, one source file each.
 int CmdCatalog(const CliContext& ctx);
+int CmdGet(const CliContext& ctx);
+int CmdWalk(const CliContext& ctx);
+int CmdSet(const CliContext& ctx);

@@ -1,5 +1,7 @@
 #include "CliDispatcher.h"
 
+#include <string_view>
+
 const CliCommand* CliDispatcher::Find(const std::string& name) const {
     for (const CliCommand& c : commands_)
         if (name == c.Name)
@@ -31,6 +33,11 @@ int CliDispatcher::Run(const std::vector<std::string>& argv, std::FILE* out, std
             break;
         }
         ctx.Options.push_back(argv[i]);
+        // "-v 2c": the value of a net-snmp-style option is the next argument.
+        if (argv[i].size() == 2 &&
+            std::string_view(kValueOptionLetters).find(argv[i][1]) != std::string_view::npos &&
+            i + 1 < argv.size())
+            ctx.Options.push_back(argv[++i]);
     }
     if (i >= argv.size()) {
         PrintUsage(err);

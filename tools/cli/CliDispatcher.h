@@ -24,6 +24,9 @@ struct CliCommand {
     int (*Run)(const CliContext& ctx);
 };
 
+// Options that take a value, as net-snmp's tools spell them ("-v 2c" or "-v2c").
+inline constexpr const char* kValueOptionLetters = "vculaAxXnEtr";
+
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;

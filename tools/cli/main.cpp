@@ -8,6 +8,10 @@ namespace {
 constexpr CliCommand kCommands[] = {
     {"catalog", false, "",
      "list every descriptor table row: entry, page, row, OID, label, syntax, access, options", CmdCatalog},
+    {"get", true, "OID:SYNTAX ...", "one GET of full OIDs; prints OID, a tab and the value per item", CmdGet},
+    {"walk", true, "[--keys N] [--implied] [--async] OID:SYNTAX ...",
+     "table walk of the columns; the first N are keys; prints one line of values per row", CmdWalk},
+    {"set", true, "OID:SYNTAX=VALUE ...", "one SET of full OIDs", CmdSet},
 };
 
 } // namespace

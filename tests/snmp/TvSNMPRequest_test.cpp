@@ -1,0 +1,342 @@
+#include "snmp/ErrorCatalog.h"
+#include "snmp/SNMPGlobals.h"
+#include "snmp/TvException.h"
+#include "snmp/TvSNMPEngine.h"
+#include "snmp/TvSNMPRequest.h"
+#include "support/SimSwitch.h"
+#include "support/SnmpdAgent.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+
+namespace {
+
+QCoreApplication& App() {
+    static int argc = 1;
+    static char name[] = "test_snmp";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+void EnsureSession() {
+    App();
+    static QTemporaryDir dir;
+    if (!TvSNMPEngine::Instance())
+        InitSNMPSession(dir.path().toStdString());
+}
+
+void UseAgent(std::uint16_t port, int version, const std::string& read, const std::string& write) {
+    gSNMPDevice.Address = "127.0.0.1";
+    gSNMPDevice.Port = port;
+    gSNMPSecurity.Version = static_cast<std::int8_t>(version);
+    gSNMPSecurity.ReadCommunity = read;
+    gSNMPSecurity.WriteCommunity = write;
+    gSNMPTimeout = 100;
+}
+
+// Runs the message loop until `done` holds or `ms` pass.
+template <typename Pred> bool PumpUntil(Pred done, int ms = 5000) {
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.start(ms);
+    while (!done() && deadline.isActive())
+        loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    return done();
+}
+
+// Column values of a table, read with net-snmp's own snmpwalk: {column -> {row index -> value}}.
+std::map<std::string, std::map<std::string, std::string>>
+ReferenceWalk(std::uint16_t port, const std::string& version, const std::vector<std::string>& columns) {
+    std::map<std::string, std::map<std::string, std::string>> out;
+    for (const std::string& column : columns) {
+        const std::string cmd = "MIBS= SNMPCONFPATH=/nonexistent snmpwalk -v" + version +
+                                " -c public -On -Oq -Oe -t 2 127.0.0.1:" + std::to_string(port) + " " +
+                                column + " 2>/dev/null";
+        std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(cmd.c_str(), "r"), &pclose);
+        char line[4096];
+        while (pipe && fgets(line, sizeof line, pipe.get())) {
+            std::string s(line);
+            while (!s.empty() && (s.back() == '\n' || s.back() == '\r'))
+                s.pop_back();
+            const size_t blank = s.find(' ');
+            std::string oid = s.substr(1, blank - 1); // numeric OIDs start with "."
+            std::string value = blank == std::string::npos ? "" : s.substr(blank + 1);
+            if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+                value = value.substr(1, value.size() - 2);
+            if (oid.rfind(column + ".", 0) == 0)
+                out[column][oid.substr(column.size() + 1)] = value;
+        }
+    }
+    return out;
+}
+
+constexpr TvSNMPVarDef kIfTable[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "Index", synInteger, accIndex},
+    {"1.3.6.1.2.1.2.2.1.2", "Descr", synDisplayString, accReadOnly},
+    {"1.3.6.1.2.1.2.2.1.3", "Type", synInteger, accReadOnly},
+    {"1.3.6.1.2.1.2.2.1.4", "Mtu", synInteger, accReadOnly},
+    {"1.3.6.1.2.1.2.2.1.5", "Speed", synGauge32, accReadOnly},
+    {"1.3.6.1.2.1.2.2.1.7", "Admin Status", synInteger, accReadWrite},
+    {"1.3.6.1.2.1.2.2.1.8", "Oper Status", synInteger, accReadOnly},
+    {nullptr},
+};
+
+class RequestSnmpdTest : public ::testing::TestWithParam<int> {
+protected:
+    static void SetUpTestSuite() {
+        EnsureSession();
+        agent_ = std::make_unique<SnmpdAgent>();
+        ASSERT_TRUE(agent_->Start()) << agent_->Error();
+    }
+    static void TearDownTestSuite() { agent_.reset(); }
+    static std::unique_ptr<SnmpdAgent> agent_;
+};
+std::unique_ptr<SnmpdAgent> RequestSnmpdTest::agent_;
+
+// A blocking walk ends at noSuchName (SNMPv1) or at the end of the view (SNMPv2c) and gives the same
+// rows as net-snmp's own walker.
+TEST_P(RequestSnmpdTest, WalkOfIfTableEqualsSnmpwalk) {
+    const int version = GetParam();
+    UseAgent(agent_->Port(), version, "public", "private");
+    TvSNMPRequest request;
+    request.VarList.Assign(TvSNMPVarList(kIfTable, 2, 1));
+
+    std::map<std::string, std::vector<std::string>> rows; // index -> values of columns 1..6
+    bool more = request.GetStep(true);
+    while (more) {
+        std::vector<std::string> values;
+        for (int i = 1; i < request.VarList.Count(); ++i)
+            values.push_back(request.VarList.Item(i).Value);
+        rows[request.VarList.Item(0).Value] = values;
+        more = request.GetStep(false);
+    }
+
+    std::vector<std::string> columns;
+    for (int i = 1; kIfTable[i].Oid; ++i)
+        columns.push_back(kIfTable[i].Oid);
+    auto reference = ReferenceWalk(agent_->Port(), version == 0 ? "1" : "2c", columns);
+    ASSERT_FALSE(reference[columns[0]].empty());
+    ASSERT_EQ(rows.size(), reference[columns[0]].size());
+    for (const auto& [index, values] : rows)
+        for (size_t c = 0; c < columns.size(); ++c)
+            EXPECT_EQ(values[c], reference[columns[c]][index]) << "row " << index << " column " << columns[c];
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, RequestSnmpdTest, ::testing::Values(0, 1),
+                         [](const ::testing::TestParamInfo<int>& p) { return p.param == 0 ? "v1" : "v2c"; });
+
+// The same walk through the event pump, and the destruction rule: a request destroyed with reads in
+// flight waits until their callbacks ran.
+TEST_F(RequestSnmpdTest, AsyncWalkAndDestructionWaitsForOutstandingReads) {
+    UseAgent(agent_->Port(), 1, "public", "private");
+    int rows = 0;
+    bool finished = false;
+    int code = 1;
+    TvSNMPRequest request;
+    request.VarList.Assign(TvSNMPVarList(kIfTable, 2, 1));
+    std::function<void(TvSNMPError&, TvSNMPVarList&)> step = [&](TvSNMPError& e, TvSNMPVarList&) {
+        code = e.Code;
+        if (e.Code != 0 || e.Finished) {
+            finished = true;
+            return;
+        }
+        ++rows;
+        request.GetAsync(step, false);
+    };
+    request.GetAsync(step, true);
+    ASSERT_TRUE(PumpUntil([&] { return finished; }));
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(static_cast<size_t>(rows),
+              ReferenceWalk(agent_->Port(), "2c", {kIfTable[1].Oid})[kIfTable[1].Oid].size());
+
+    int callbacks = 0;
+    {
+        auto reader = std::make_unique<TvSNMPRequest>();
+        reader->VarList.Assign(TvSNMPVarList(kIfTable, 2, 1));
+        reader->GetAsync([&](TvSNMPError&, TvSNMPVarList&) { ++callbacks; }, true);
+        reader->GetAsync([&](TvSNMPError&, TvSNMPVarList&) { ++callbacks; }, true);
+        EXPECT_EQ(reader->Outstanding, 2);
+        reader.reset();
+    }
+    EXPECT_EQ(callbacks, 2);
+}
+
+TEST_F(RequestSnmpdTest, ShortRowInstanceAndScalarContinuationRaise) {
+    UseAgent(agent_->Port(), 1, "public", "private");
+    // Two integer keys, but ifTable rows carry one sub-identifier.
+    constexpr TvSNMPVarDef twoKeys[] = {
+        {" ", "Key 1", synInteger, accIndex},
+        {" ", "Key 2", synInteger, accIndex},
+        {"1.3.6.1.2.1.2.2.1.2", "Descr", synDisplayString, accReadOnly},
+        {nullptr},
+    };
+    TvSNMPRequest request;
+    request.VarList.Assign(TvSNMPVarList(twoKeys, 2, 2));
+    try {
+        request.GetStep(true);
+        FAIL() << "no exception";
+    } catch (const TvException& e) {
+        EXPECT_EQ(e.Code(), -514);
+    }
+
+    constexpr TvSNMPVarDef scalars[] = {{"1.3.6.1.2.1.1.5", "Name", synDisplayString, accReadWrite},
+                                        {nullptr}};
+    TvSNMPRequest scalar;
+    scalar.VarList.Assign(TvSNMPVarList(scalars, 0, 0));
+    EXPECT_FALSE(scalar.GetStep(true));
+    try {
+        scalar.GetStep(false);
+        FAIL() << "no exception";
+    } catch (const TvException& e) {
+        EXPECT_EQ(e.Code(), -510);
+    }
+}
+
+TEST_F(RequestSnmpdTest, TimeoutOfAClosedPortRaisesMinus405) {
+    UseAgent(SnmpdAgent::ClosedPort(), 1, "public", "private");
+    gSNMPTimeout = 20;
+    constexpr TvSNMPVarDef scalars[] = {{"1.3.6.1.2.1.1.5", "Name", synDisplayString, accReadWrite},
+                                        {nullptr}};
+    TvSNMPRequest request;
+    request.VarList.Assign(TvSNMPVarList(scalars, 0, 0));
+    try {
+        request.GetStep(true);
+        FAIL() << "no exception";
+    } catch (const TvException& e) {
+        EXPECT_EQ(e.Code(), -405);
+        EXPECT_EQ(e.Message(), "(SNMPClass) SNMP request timed out!");
+    }
+}
+
+// An empty table under SNMPv1 answers the first GET-NEXT with noSuchName: the walk ends without rows
+// and without an error.
+TEST_F(RequestSnmpdTest, EmptyTableUnderSnmpV1EndsWithoutError) {
+    UseAgent(agent_->Port(), 0, "public", "private");
+    constexpr TvSNMPVarDef beyond[] = {
+        {"2.1.1.1", "Index", synInteger, accIndex},
+        {"2.1.1.2", "Value", synInteger, accReadOnly},
+        {nullptr},
+    };
+    TvSNMPRequest request;
+    request.VarList.Assign(TvSNMPVarList(beyond, 2, 1));
+    EXPECT_FALSE(request.GetStep(true));
+}
+
+// Whether a returned OID has left its column, or stopped moving forward within it.
+TEST(RequestOutOfColumn, Cases) {
+    const struct {
+        int itemType;
+        const char* current;
+        const char* returned;
+        bool out;
+    } cases[] = {
+        {2, "", "1.3.6.1.2.1.2.2.1.2.1", false},
+        {2, "1.3.6.1.2.1.2.2.1.2.1", "1.3.6.1.2.1.2.2.1.2.2", false},
+        {2, "1.3.6.1.2.1.2.2.1.2.9", "1.3.6.1.2.1.2.2.1.2.10", false}, // numeric, not text order
+        {2, "1.3.6.1.2.1.2.2.1.2.2", "1.3.6.1.2.1.2.2.1.2.2", true},   // no progress (endOfMibView)
+        {2, "1.3.6.1.2.1.2.2.1.2.5", "1.3.6.1.2.1.2.2.1.2.3", true},   // going backwards: would loop
+        {2, "1.3.6.1.2.1.2.2.1.2.5", "1.3.6.1.2.1.2.2.1.3.1", true},   // next column
+        {2, "1.3.6.1.2.1.2.2.1.2.5", "1.3.6.1.2.1.2.2.1.20.1", true},  // same prefix, other column
+        {2, "1.3.6.1.2.1.2.2.1.2.5", "1.3.6.1.2.1.2.2.1.2", true},     // the column itself
+        {3, "1.3.6.1.2.1.2.2.1.2.5", "1.3.6.1.2.1.2.2.1.3.1", true},
+        {0, "1.3.6.1.2.1.2.2.1.2.5", "1.3.6.1.2.1.2.2.1.3.1", false}, // scalars never leave a column
+        {1, "", "1.9", false},
+    };
+    for (const auto& c : cases) {
+        TvSNMPRequest request;
+        request.VarList.ItemType = static_cast<std::uint8_t>(c.itemType);
+        EXPECT_EQ(request.OutOfColumn("1.3.6.1.2.1.2.2.1.2", c.current, c.returned), c.out)
+            << c.itemType << " " << c.current << " -> " << c.returned;
+    }
+}
+
+class RequestSimTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        EnsureSession();
+        sim_ = std::make_unique<SimSwitch>();
+        ASSERT_TRUE(sim_->Start()) << sim_->Error();
+    }
+    static void TearDownTestSuite() { sim_.reset(); }
+    void SetUp() override { UseAgent(sim_->Port(), 1, "rdcomm", "wrtcomm"); }
+    static std::unique_ptr<SimSwitch> sim_;
+};
+std::unique_ptr<SimSwitch> RequestSimTest::sim_;
+
+constexpr TvSNMPVarDef kSystem[] = {
+    {"1.3.6.1.2.1.1.4", "Contact", synDisplayString, accReadWrite},
+    {"1.3.6.1.2.1.1.5", "Name", synDisplayString, accReadWrite},
+    {"1.3.6.1.2.1.1.6", "Location", synDisplayString, accReadWrite},
+    {nullptr},
+};
+
+std::vector<std::string> ReadSystem() {
+    TvSNMPRequest r;
+    r.VarList.Assign(TvSNMPVarList(kSystem, 0, 0));
+    r.GetStep(true);
+    return {r.VarList.Item(0).Value, r.VarList.Item(1).Value, r.VarList.Item(2).Value};
+}
+
+// A write with an include list sends exactly the included items with the given values, and the list is
+// as it was afterwards, also after a refused write.
+TEST_F(RequestSimTest, IncludeListWritesOnlyTheIncludedItems) {
+    const std::vector<std::string> before = ReadSystem();
+    TvSNMPRequest request;
+    request.VarList.Assign(TvSNMPVarList(kSystem, 0, 0));
+    request.GetStep(true);
+    request.VarList.Item(1).Value = "not sent";
+    request.Set("0,2", {"ops@example.net", "Rack 7"});
+    EXPECT_EQ(ReadSystem(), (std::vector<std::string>{"ops@example.net", before[1], "Rack 7"}));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(request.VarList.Item(i).Access, accReadWrite) << i;
+    EXPECT_EQ(request.VarList.Item(0).Value, before[0]);
+    EXPECT_EQ(request.VarList.Item(1).Value, "not sent");
+
+    // A value of the wrong type for the agent is refused; nothing changes, here or there.
+    request.VarList.Item(0).Syntax = synInteger;
+    try {
+        request.Set("0", {"5"});
+        FAIL() << "no exception";
+    } catch (const TvException& e) {
+        EXPECT_EQ(e.Code(), -107);
+    }
+    EXPECT_EQ(request.VarList.Item(0).Value, before[0]);
+    EXPECT_EQ(request.VarList.Item(0).Access, accReadWrite);
+    EXPECT_EQ(ReadSystem()[0], "ops@example.net");
+    request.VarList.Item(0).Syntax = synDisplayString;
+    request.Set("0,2", {before[0], before[2]});
+}
+
+// Columns of different lengths: the ended columns read "(NOTDONE)" until every column has ended.
+TEST_F(RequestSimTest, ColumnsEndingAtDifferentRowsReadNotDone) {
+    // ifDescr has a row per interface (28 ports and the CPU); dot1dBasePortIfIndex one per bridge port.
+    constexpr TvSNMPVarDef mixed[] = {
+        {"1.3.6.1.2.1.2.2.1.1", "Index", synInteger, accIndex},
+        {"1.3.6.1.2.1.2.2.1.2", "Descr", synDisplayString, accReadOnly},
+        {"1.3.6.1.2.1.17.1.4.1.2", "Bridge Port If Index", synInteger, accReadOnly},
+        {nullptr},
+    };
+    TvSNMPRequest request;
+    request.VarList.Assign(TvSNMPVarList(mixed, 2, 1));
+    int rows = 0, notDone = 0;
+    for (bool more = request.GetStep(true); more; more = request.GetStep(false)) {
+        ++rows;
+        EXPECT_NE(request.VarList.Item(1).Value, "(NOTDONE)");
+        if (request.VarList.Item(2).Value == "(NOTDONE)")
+            ++notDone;
+    }
+    EXPECT_EQ(rows, 29);
+    EXPECT_EQ(notDone, 1);
+}
+
+} // namespace

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// The simulated switch (qtr5190mx-sim) on a free loopback port with its default data, for tests that
+// need the switch's own objects. Communities "rdcomm" and "wrtcomm"; the SNMPv3 users of
+// docs/simulator.md.
+class SimSwitch {
+public:
+    SimSwitch() = default;
+    SimSwitch(const SimSwitch&) = delete;
+    SimSwitch& operator=(const SimSwitch&) = delete;
+    ~SimSwitch();
+
+    // Starts the agent with extra command-line options and waits until it listens; false (with Error()
+    // set) when it does not.
+    bool Start(const std::vector<std::string>& options = {});
+    void Stop();
+
+    std::uint16_t Port() const { return port_; }
+    const std::string& Error() const { return error_; }
+
+private:
+    bool Launch(const std::vector<std::string>& options);
+
+    std::string dir_;
+    std::string error_;
+    std::uint16_t port_ = 0;
+    pid_t pid_ = -1;
+};

@@ -1,0 +1,190 @@
+#include "CliSession.h"
+
+#include "snmp/ErrorCatalog.h"
+#include "snmp/SNMPGlobals.h"
+#include "snmp/TvException.h"
+#include "snmp/TvSNMPEngine.h"
+#include "snmp/TvSNMPRequest.h"
+#include "snmp/TvSNMPVarDef.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+bool ToInt(const std::string& text, long lo, long hi, long& out) {
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    out = std::strtol(text.c_str(), &end, 10);
+    return *end == '\0' && errno == 0 && out >= lo && out <= hi;
+}
+
+} // namespace
+
+bool ParseVariable(const std::string& text, bool withValue, CliVariable& out, std::string& error) {
+    const size_t eq = withValue ? text.find('=') : std::string::npos;
+    if (withValue && eq == std::string::npos) {
+        error = "missing =VALUE in " + text;
+        return false;
+    }
+    const std::string head = withValue ? text.substr(0, eq) : text;
+    const size_t colon = head.rfind(':');
+    if (colon == std::string::npos) {
+        error = "expected OID:SYNTAX, got " + head;
+        return false;
+    }
+    out.Oid = head.substr(0, colon);
+    if (out.Oid.find_first_not_of(' ') == std::string::npos) {
+        out.Oid = " "; // an index-only column: its value comes from the row instance
+    } else if (out.Oid.front() == '.') {
+        out.Oid.erase(0, 1);
+    }
+    const std::string syntax = head.substr(colon + 1);
+    char* end = nullptr;
+    out.Syntax = static_cast<int>(std::strtol(syntax.c_str(), &end, 16));
+    if (syntax.empty() || *end != '\0' || !TvSNMPVarList::IsKnownSyntax(out.Syntax)) {
+        error = "unknown syntax code " + syntax + " (hexadecimal, e.g. 0x02, 0x4c)";
+        return false;
+    }
+    for (char c : out.Oid)
+        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || out.Oid == " ")) {
+            error = "bad OID " + out.Oid;
+            return false;
+        }
+    if (withValue) {
+        out.Value = text.substr(eq + 1);
+        out.HasValue = true;
+    }
+    return true;
+}
+
+CliSession::CliSession(const CliContext& ctx) {
+    static int argc = 1;
+    static char name[] = "qtr5190mx-cli";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        app_ = std::make_unique<QCoreApplication>(argc, argv);
+    LoadMessageFiles(QCoreApplication::applicationDirPath().toStdString() + "/errMSg/");
+    // The engine boots counter of the companion lives in its own data folder, not the current one.
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/qtr5190mx-cli";
+    QDir().mkpath(folder);
+    try {
+        if (!TvSNMPEngine::Instance())
+            InitSNMPSession(folder.toStdString());
+    } catch (const TvException& e) {
+        error_ = e.Message();
+        return;
+    }
+    gSNMPTimeout = 200;
+    if (!ParseOptions(ctx.Options))
+        return;
+    ParseAgent(ctx.Agent);
+}
+
+CliSession::~CliSession() = default;
+
+bool CliSession::ParseOptions(const std::vector<std::string>& options) {
+    static const std::map<std::string, int> auth = {{"MD5", 2},     {"SHA", 3},     {"SHA-224", 4},
+                                                    {"SHA-256", 5}, {"SHA-384", 6}, {"SHA-512", 7}};
+    static const std::map<std::string, int> priv = {
+        {"DES", 2}, {"IDEA", 9}, {"AES", 4}, {"AES-192", 5}, {"AES-256", 6}};
+    static const std::map<std::string, int> level = {{"noAuthNoPriv", 1}, {"authNoPriv", 2}, {"authPriv", 3}};
+    for (size_t i = 0; i < options.size(); ++i) {
+        const std::string& o = options[i];
+        const char letter = o.size() >= 2 ? o[1] : 0;
+        std::string value = o.substr(2);
+        if (value.empty() && i + 1 < options.size())
+            value = options[++i];
+        bool ok = true;
+        long n = 0;
+        switch (letter) {
+        case 'v':
+            ok = value == "1" || value == "2c" || value == "3";
+            gSNMPSecurity.Version = static_cast<std::int8_t>(value == "1" ? 0 : value == "2c" ? 1 : 3);
+            break;
+        case 'c':
+            gSNMPSecurity.ReadCommunity = gSNMPSecurity.WriteCommunity = value;
+            break;
+        case 'u':
+            gSNMPSecurity.SecurityName = value;
+            break;
+        case 'l':
+            ok = level.count(value) > 0;
+            gSNMPSecurity.SecurityLevel = ok ? level.at(value) : 1;
+            break;
+        case 'a':
+            ok = auth.count(value) > 0;
+            gSNMPSecurity.AuthProtocol = ok ? auth.at(value) : 1;
+            break;
+        case 'A':
+            gSNMPSecurity.AuthPassword = value;
+            break;
+        case 'x':
+            ok = priv.count(value) > 0;
+            gSNMPSecurity.PrivProtocol = ok ? priv.at(value) : 1;
+            break;
+        case 'X':
+            gSNMPSecurity.PrivPassword = value;
+            break;
+        case 'n':
+            gSNMPScope.ContextName = value;
+            break;
+        case 'E':
+            gSNMPScope.ContextEngineID = value;
+            break;
+        case 't': {
+            char* end = nullptr;
+            const double seconds = std::strtod(value.c_str(), &end);
+            ok = !value.empty() && *end == '\0' && seconds > 0 && seconds <= 3600;
+            timeout_ = ok ? static_cast<int>(std::lround(seconds * 100)) : timeout_;
+            break;
+        }
+        case 'r':
+            ok = ToInt(value, 0, 20, n);
+            retries_ = static_cast<int>(n);
+            break;
+        default:
+            error_ = "unknown option " + o;
+            return false;
+        }
+        if (!ok || (value.empty() && std::string(kValueOptionLetters).find(letter) != std::string::npos)) {
+            error_ = "bad value for option -" + std::string(1, letter) + ": " + value;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CliSession::ParseAgent(const std::string& agent) {
+    std::string host = agent;
+    long port = 161;
+    const size_t colon = agent.rfind(':');
+    if (colon != std::string::npos) {
+        host = agent.substr(0, colon);
+        if (!ToInt(agent.substr(colon + 1), 1, 65535, port)) {
+            error_ = "bad port in " + agent;
+            return false;
+        }
+    }
+    if (host.empty()) {
+        error_ = "no agent host given";
+        return false;
+    }
+    gSNMPDevice.Address = host;
+    gSNMPDevice.Port = static_cast<std::uint16_t>(port);
+    return true;
+}
+
+void CliSession::Configure(TvSNMPRequest& request) const {
+    request.Timeout = timeout_;
+    request.Retries = retries_;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "CliDispatcher.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QCoreApplication;
+class TvSNMPRequest;
+
+// The connection of one command: the net-snmp-style options applied to the session globals, the
+// session opened, the agent resolved. Construction fails with a message in Error().
+class CliSession {
+public:
+    explicit CliSession(const CliContext& ctx);
+    ~CliSession();
+
+    bool Ok() const { return error_.empty(); }
+    const std::string& Error() const { return error_; }
+    // Applies the timeout and retries given on the command line to a new request.
+    void Configure(TvSNMPRequest& request) const;
+
+private:
+    bool ParseOptions(const std::vector<std::string>& options);
+    bool ParseAgent(const std::string& agent);
+
+    std::unique_ptr<QCoreApplication> app_;
+    std::string error_;
+    int timeout_ = 200; // hundredths of a second
+    int retries_ = 1;
+};
+
+// One OID:SYNTAX[=VALUE] argument.
+struct CliVariable {
+    std::string Oid;
+    int Syntax = 0;
+    std::string Value;
+    bool HasValue = false;
+};
+
+// Parses "1.3.6.1.2.1.1.5.0:0x4c" (and "...=VALUE" when `withValue`); false with a message otherwise.
+bool ParseVariable(const std::string& text, bool withValue, CliVariable& out, std::string& error);

@@ -1,0 +1,112 @@
+#include "CliCommands.h"
+#include "CliSession.h"
+
+#include "snmp/ErrorCatalog.h"
+#include "snmp/TvException.h"
+#include "snmp/TvSNMPRequest.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include <cstdlib>
+
+namespace {
+
+std::string RowLine(const TvSNMPVarList& list) {
+    std::string line;
+    for (int i = 0; i < list.Count(); ++i) {
+        if (i > 0)
+            line += '\t';
+        line += list.Item(i).Value;
+    }
+    return line + '\n';
+}
+
+} // namespace
+
+// A table walk of the given columns; the first N are key columns decoded from the row instance.
+int CmdWalk(const CliContext& ctx) {
+    int keys = 0;
+    bool implied = false;
+    bool async = false;
+    std::vector<CliVariable> columns;
+    for (size_t i = 0; i < ctx.Args.size(); ++i) {
+        const std::string& a = ctx.Args[i];
+        if (a == "--keys" && i + 1 < ctx.Args.size()) {
+            char* end = nullptr;
+            keys = static_cast<int>(std::strtol(ctx.Args[++i].c_str(), &end, 10));
+            if (*end != '\0' || keys < 0) {
+                std::fprintf(ctx.Err, "qtr5190mx-cli: bad key count %s\n", ctx.Args[i].c_str());
+                return kExitUsage;
+            }
+        } else if (a == "--implied") {
+            implied = true;
+        } else if (a == "--async") {
+            async = true;
+        } else {
+            CliVariable v;
+            std::string error;
+            if (!ParseVariable(a, false, v, error)) {
+                std::fprintf(ctx.Err, "qtr5190mx-cli: %s\n", error.c_str());
+                return kExitUsage;
+            }
+            columns.push_back(v);
+        }
+    }
+    if (columns.empty() || keys > static_cast<int>(columns.size())) {
+        std::fprintf(ctx.Err, "usage: qtr5190mx-cli [OPTIONS] AGENT walk [--keys N] [--implied] [--async] "
+                              "OID:SYNTAX ...   (N at most the number of columns)\n");
+        return kExitUsage;
+    }
+    TvSNMPVarList list;
+    list.ItemType = TvSNMPVarList::itTable;
+    list.KeyCount = keys;
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+        int access = i < keys ? accIndex : accReadOnly;
+        if (implied && i == keys - 1)
+            access = accImpliedIndex;
+        list.AddItem(columns[static_cast<size_t>(i)].Oid, columns[static_cast<size_t>(i)].Oid,
+                     columns[static_cast<size_t>(i)].Syntax, access, nullptr, "", "", "");
+    }
+    CliSession session(ctx);
+    if (!session.Ok()) {
+        std::fprintf(ctx.Err, "qtr5190mx-cli: %s\n", session.Error().c_str());
+        return kExitUsage;
+    }
+    TvSNMPRequest request;
+    session.Configure(request);
+    request.VarList.Assign(list);
+    std::string out;
+    try {
+        if (!async) {
+            for (bool more = request.GetStep(true); more; more = request.GetStep(false))
+                out += RowLine(request.VarList);
+        } else {
+            QEventLoop loop;
+            int code = 0;
+            TvSNMPRequest::Callback step = [&](TvSNMPError& e, TvSNMPVarList& l) {
+                if (e.Code != 0 || e.Finished) {
+                    code = e.Code;
+                    loop.quit();
+                    return;
+                }
+                out += RowLine(l);
+                try {
+                    request.GetAsync(step, false);
+                } catch (const TvException& ex) {
+                    code = ex.Code();
+                    loop.quit();
+                }
+            };
+            request.GetAsync(step, true);
+            loop.exec();
+            if (code != 0)
+                RaiseError(code);
+        }
+    } catch (const TvException& e) {
+        CliWrite(ctx.Out, out);
+        std::fprintf(ctx.Err, "%s\n", e.Message().c_str());
+        return kExitFailure;
+    }
+    return CliWrite(ctx.Out, out) ? kExitOk : kExitFailure;
+}
