@@ -303,6 +303,9 @@ void TvEditConstraint::Violation(EditConstraint_s& record, const std::string& me
 }
 
 void TvEditConstraint::FocusNext(QLineEdit* edit) {
+    // Only the operator's typing moves on; the program filling a field must not steal the focus.
+    if (!edit->hasFocus())
+        return;
     // The next widget of the focus chain that Tab would reach.
     for (QWidget* w = edit->nextInFocusChain(); w && w != edit; w = w->nextInFocusChain()) {
         if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(edit->window()) && w->isEnabled() &&

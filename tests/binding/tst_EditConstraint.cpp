@@ -183,6 +183,10 @@ private slots:
         QVERIFY(boxes.isEmpty());
         QTest::keyClicks(form->first, QStringLiteral("5"));
         QCOMPARE(form->first->text(), QStringLiteral("1234")); // no fifth digit
+        // A full value put in by the program leaves the focus where it is.
+        form->third->setFocus();
+        form->first->setText(QStringLiteral("4000"));
+        QCOMPARE(QApplication::focusWidget(), form->third);
     }
 
     void jumpCharacterMovesOn() {
