@@ -74,6 +74,8 @@ EditConstraint_s& TvEditConstraint::Attach(const QString& format, QLineEdit* edi
     auto record = std::make_unique<EditConstraint_s>();
     static_cast<TvFieldFormat&>(*record) = TvFieldFormat::Parse(ToBytes(format)); // raises before any change
     Detach(edit);
+    // Records of edits that are gone are dropped here; the pointers cleared themselves.
+    std::erase_if(records_, [](const auto& r) { return r->Edit.isNull(); });
     record->Edit = edit;
     if (record->Width > 0)
         edit->setFixedWidth(record->Width);
@@ -85,9 +87,6 @@ EditConstraint_s& TvEditConstraint::Attach(const QString& format, QLineEdit* edi
     record->Changed = connect(edit, &QLineEdit::textChanged, this,
                               [this, edit](const QString& text) { TextChanged(edit, text); });
     edit->installEventFilter(this);
-    connect(edit, &QObject::destroyed, this, [this, edit] {
-        std::erase_if(records_, [edit](const auto& r) { return r->Edit.isNull() || r->Edit == edit; });
-    });
     records_.push_back(std::move(record));
     return *records_.back();
 }
@@ -218,7 +217,6 @@ void TvEditConstraint::Release(EditConstraint_s& record) {
         if (record.Limit && record.Edit->validator() == record.Limit)
             record.Edit->setValidator(nullptr);
         delete record.Limit;
-        disconnect(record.Edit, &QObject::destroyed, this, nullptr);
     }
 }
 
