@@ -1,0 +1,274 @@
+#include "binding/TvSNMPRequest2Controls.h"
+
+#include "app/TvMessageBox.h"
+#include "binding/TvStatusPanel.h"
+#include "snmp/ErrorCatalog.h"
+#include "snmp/TvException.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTime>
+
+#include <cstdio>
+
+namespace {
+
+// Every occurrence, left to right; inserted text is not searched again.
+void ReplaceAll(std::string& text, const std::string& placeholder, const std::string& value) {
+    for (size_t at = text.find(placeholder); at != std::string::npos;
+         at = text.find(placeholder, at + value.size()))
+        text.replace(at, placeholder.size(), value);
+}
+
+QString ProgramFileName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
+} // namespace
+
+TvSNMPRequest2Controls::TvSNMPRequest2Controls(QWidget* owner) : Owner(owner) {}
+
+TvSNMPRequest2Controls::~TvSNMPRequest2Controls() {
+    // The request below waits for its outstanding replies; they must not reach what is left of us.
+    alive_.reset();
+    Request.Enabled = false;
+    Busy = false;
+}
+
+void TvSNMPRequest2Controls::SetStatusTarget(QPlainTextEdit* memo) {
+    statusTarget_ = memo;
+}
+void TvSNMPRequest2Controls::SetStatusTarget(QStatusBar* bar) {
+    statusTarget_ = bar;
+}
+void TvSNMPRequest2Controls::SetStatusTarget(TvStatusPanel* panel) {
+    statusTarget_ = panel;
+}
+
+bool TvSNMPRequest2Controls::IsTable() const {
+    return Request.VarList.ItemType == TvSNMPVarList::itTable ||
+           Request.VarList.ItemType == TvSNMPVarList::itTableRows;
+}
+
+TvSNMPRequest::Callback
+TvSNMPRequest2Controls::Guarded(void (TvSNMPRequest2Controls::*handler)(TvSNMPError&)) {
+    std::weak_ptr<int> alive = alive_;
+    return [this, alive, handler](TvSNMPError& reply, TvSNMPVarList&) {
+        if (!alive.expired())
+            (this->*handler)(reply);
+    };
+}
+
+void TvSNMPRequest2Controls::Get() {
+    LastOperation = opGet;
+    BeforeGet();
+    ReceivedCount = 0;
+    Busy = true;
+    if (!Asynchronous) {
+        try {
+            if (IsTable()) {
+                for (bool first = true; Request.GetStep(first); first = false) {
+                    if (Request.AcceptRowFilter()) {
+                        ReceiveOne();
+                        ++ReceivedCount;
+                    }
+                }
+            } else {
+                Request.GetStep(true);
+                if (Request.AcceptRowFilter()) {
+                    ReceiveOne();
+                    ++ReceivedCount;
+                }
+            }
+            AfterGet();
+        } catch (...) {
+            Busy = false;
+            throw;
+        }
+        Busy = false;
+        if (statusTarget_)
+            ShowStatus(CatalogText(0));
+        return;
+    }
+    if (!Request.Enabled) {
+        Busy = false;
+        return;
+    }
+    try {
+        Request.GetAsync(Guarded(&TvSNMPRequest2Controls::ReadReply), true);
+    } catch (...) {
+        Busy = false;
+        throw;
+    }
+}
+
+void TvSNMPRequest2Controls::ReadReply(TvSNMPError& reply) {
+    if (reply.Code != 0) {
+        Busy = false;
+        GetFailed(reply);
+        if (OnGetDone)
+            OnGetDone(*this, reply);
+        return;
+    }
+    // Exceptions must not unwind into the event pump: they end the read here.
+    try {
+        if (IsTable() && reply.Finished) {
+            FinishGet(reply);
+            return;
+        }
+        if (Request.AcceptRowFilter()) {
+            ReceiveOne();
+            ++ReceivedCount;
+        }
+        if (IsTable() && Request.Enabled) {
+            Request.GetAsync(Guarded(&TvSNMPRequest2Controls::ReadReply), false);
+            return;
+        }
+        FinishGet(reply);
+    } catch (const TvException& e) {
+        ProcessingFailed(opGet, e.Message());
+    } catch (const std::exception& e) {
+        ProcessingFailed(opGet, e.what());
+    }
+}
+
+void TvSNMPRequest2Controls::FinishGet(TvSNMPError& reply) {
+    AfterGet();
+    Busy = false;
+    if (statusTarget_) {
+        LastOperation = opGet;
+        ShowStatus(CatalogText(0));
+    }
+    if (OnGetDone)
+        OnGetDone(*this, reply);
+}
+
+void TvSNMPRequest2Controls::Set(bool refreshAfter, bool collect, const std::string& include,
+                                 const std::vector<std::string>& values) {
+    LastOperation = opSet;
+    RefreshAfterSet = refreshAfter;
+    BeforeSet();
+    if (collect)
+        ControlsToValues();
+    Busy = true;
+    if (!Asynchronous) {
+        try {
+            Request.Set(include, values);
+            AfterSet();
+        } catch (...) {
+            Busy = false;
+            throw;
+        }
+        Busy = false;
+        if (statusTarget_)
+            ShowStatus(CatalogText(0));
+        if (IsTable() && RefreshAfterSet)
+            Get();
+        return;
+    }
+    if (!Request.Enabled) {
+        Busy = false;
+        return;
+    }
+    try {
+        Request.SetAsync(Guarded(&TvSNMPRequest2Controls::WriteReply), include, values);
+    } catch (...) {
+        Busy = false;
+        throw;
+    }
+}
+
+void TvSNMPRequest2Controls::WriteReply(TvSNMPError& reply) {
+    if (reply.Code != 0) {
+        Busy = false;
+        SetFailed(reply);
+        if (OnSetDone)
+            OnSetDone(*this, reply);
+        return;
+    }
+    try {
+        AfterSet();
+    } catch (const std::exception& e) {
+        ProcessingFailed(opSet, e.what());
+        return;
+    }
+    Busy = false;
+    LastOperation = opSet;
+    if (statusTarget_)
+        ShowStatus(CatalogText(0));
+    if (OnSetDone)
+        OnSetDone(*this, reply);
+    if (IsTable() && RefreshAfterSet) {
+        try {
+            Get();
+        } catch (const std::exception& e) {
+            ProcessingFailed(opGet, e.what());
+        }
+    }
+}
+
+void TvSNMPRequest2Controls::ProcessingFailed(Operation operation, const std::string& message) {
+    Busy = false;
+    LastOperation = operation;
+    Report(message);
+}
+
+void TvSNMPRequest2Controls::GetFailed(TvSNMPError& reply) {
+    LastOperation = opGet;
+    Report(reply.Message);
+}
+
+void TvSNMPRequest2Controls::SetFailed(TvSNMPError& reply) {
+    LastOperation = opSet;
+    Report(reply.Message);
+}
+
+void TvSNMPRequest2Controls::Report(const std::string& message) {
+    if (statusTarget_)
+        ShowStatus(message);
+    else
+        TvMessageBox::Information(Owner, FromBytes(message), ProgramFileName());
+}
+
+std::string TvSNMPRequest2Controls::StatusTime() {
+    const QTime now = QTime::currentTime();
+    const int hour = now.hour() % 12 == 0 ? 12 : now.hour() % 12;
+    const QLocale locale = QLocale::system();
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d ", hour, now.minute(), now.second());
+    return buf + ToBytes(now.hour() < 12 ? locale.amText() : locale.pmText());
+}
+
+std::string TvSNMPRequest2Controls::FormatStatus(const std::string& form, const std::string& name,
+                                                 const std::string& text, const std::string& time) {
+    std::string t = form;
+    const size_t error = t.find("[ERROR]");
+    const size_t varlist = t.find("[VARLIST]");
+    if (name.empty()) {
+        // Drops everything from just after "[ERROR]" to the end of "[VARLIST]" (" Request:[VARLIST]").
+        if (error != std::string::npos && varlist != std::string::npos && varlist > error)
+            t.erase(error + 7, varlist + 9 - (error + 7));
+    } else {
+        ReplaceAll(t, "[VARLIST]", name);
+    }
+    ReplaceAll(t, "[ERROR]", text);
+    ReplaceAll(t, "[TIME]", time);
+    return t;
+}
+
+void TvSNMPRequest2Controls::ShowStatus(const std::string& text) {
+    if (!statusTarget_)
+        return;
+    const std::string line =
+        FormatStatus(gSnmpMsgTable.Text(LastOperation), Request.VarList.Name, text, StatusTime());
+    const QString q = FromBytes(line);
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(statusTarget_.data()))
+        memo->appendPlainText(q);
+    else if (auto* bar = qobject_cast<QStatusBar*>(statusTarget_.data()))
+        bar->showMessage(q);
+    else if (auto* panel = qobject_cast<TvStatusPanel*>(statusTarget_.data()))
+        panel->setText(q);
+}

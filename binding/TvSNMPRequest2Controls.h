@@ -1,0 +1,89 @@
+#pragma once
+
+#include "snmp/TvSNMPError.h"
+#include "snmp/TvSNMPRequest.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+class QStatusBar;
+class TvStatusPanel;
+
+// Base of every binding of one request to visual controls: runs reads and writes (blocking or through
+// the event pump), calls the steps the concrete bindings fill in, and reports each outcome in one
+// status line (memo, status bar or status-bar panel) or, without a status target, in a message box.
+class TvSNMPRequest2Controls {
+public:
+    enum Operation { opGet = 0, opSet = 1 };
+    // Fired when an asynchronous read or write ends; the reply lives only during the call.
+    using DoneEvent = std::function<void(TvSNMPRequest2Controls& binding, TvSNMPError& reply)>;
+
+    explicit TvSNMPRequest2Controls(QWidget* owner);
+    virtual ~TvSNMPRequest2Controls();
+    TvSNMPRequest2Controls(const TvSNMPRequest2Controls&) = delete;
+    TvSNMPRequest2Controls& operator=(const TvSNMPRequest2Controls&) = delete;
+
+    TvSNMPRequest Request; // owned; its VarList is filled by the creator
+    DoneEvent OnGetDone;
+    DoneEvent OnSetDone;
+    bool Asynchronous = true;
+    bool Busy = false;
+    QPointer<QWidget> Owner; // parent of message boxes, not owned
+    int ReceivedCount = 0;   // replies (scalars) or rows (tables) accepted by the last read
+    Operation LastOperation = opGet;
+    bool RefreshAfterSet = true; // re-read a table after a successful write
+
+    void SetStatusTarget(QPlainTextEdit* memo);
+    void SetStatusTarget(QStatusBar* bar);
+    void SetStatusTarget(TvStatusPanel* panel);
+    QWidget* StatusTarget() const { return statusTarget_; }
+
+    // Reads the whole list into the controls. Errors of a blocking read and failures to send an
+    // asynchronous one are raised.
+    void Get();
+    // Writes the list; `collect` copies the controls into the values first. `include` and `values` go
+    // to the request unchanged. Errors are raised as for Get.
+    void Set(bool refreshAfter, bool collect, const std::string& include = {},
+             const std::vector<std::string>& values = {});
+    // Formats `text` into the template of LastOperation and publishes it; nothing without a target.
+    void ShowStatus(const std::string& text);
+
+    // Steps the concrete bindings fill in.
+    virtual void BeforeGet() {}
+    virtual void BeforeSet() {}
+    // Once per accepted scalar reply or table row; the values are already in the items.
+    virtual void ReceiveOne() = 0;
+    virtual void ControlsToValues() {}
+    virtual void GetFailed(TvSNMPError& reply);
+    virtual void SetFailed(TvSNMPError& reply);
+    virtual void AfterGet() {}
+    virtual void AfterSet() {}
+
+    // The status line of `text` for the template `form`, the list name `name` and the time `time`
+    // (exposed for tests of the template rules).
+    static std::string FormatStatus(const std::string& form, const std::string& name, const std::string& text,
+                                    const std::string& time);
+    // Current local time as "hh:nn:ss" on the 12-hour clock and the locale's AM/PM designator.
+    static std::string StatusTime();
+
+private:
+    bool IsTable() const;
+    void ReadReply(TvSNMPError& reply);
+    void WriteReply(TvSNMPError& reply);
+    void FinishGet(TvSNMPError& reply);
+    void SendNextRow();
+    // A processing error inside a reply: ends the operation and reports the message.
+    void ProcessingFailed(Operation operation, const std::string& message);
+    void Report(const std::string& message);
+    TvSNMPRequest::Callback Guarded(void (TvSNMPRequest2Controls::*handler)(TvSNMPError&));
+
+    QPointer<QWidget> statusTarget_;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0); // replies reach the binding only while it lives
+};
