@@ -1,0 +1,243 @@
+#include "configform/TConfigForm.h"
+
+#include "binding/TvSNMPRequest2Edits.h"
+#include "configform/TEditsPanel.h"
+#include "configform/TSNMPEditorPanel.h"
+#include "configform/TSNMPListViewPanel.h"
+#include "snmp/ErrorCatalog.h"
+#include "snmp/TvException.h"
+
+#include <QCoreApplication>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kCloseRetryMs = 10;
+
+} // namespace
+
+TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
+    setObjectName("ConfigForm");
+    setWindowTitle("ConfigForm");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    resize(0, 0);
+    QCoreApplication::postEvent(this, new QEvent(WM_CONFIG_REFRESH));
+}
+
+TConfigForm::~TConfigForm() {
+    // Normally FormClose has released them; a window dropped unshown still must not leave a read going.
+    for (TSNMPPanel* panel : panels_) {
+        panel->ReleaseBinding();
+        if (auto* editor = qobject_cast<TSNMPEditorPanel*>(panel))
+            editor->EditsPanel->ReleaseBinding();
+    }
+    for (auto& binding : bindings_)
+        binding->Request.Enabled = false;
+    bindings_.clear();
+}
+
+void TConfigForm::CheckType(FormType wanted, const char* message) const {
+    if (type_ != wanted)
+        throw TvException(message, errUnknown);
+}
+
+void TConfigForm::GrowClient(QSize size) {
+    const QSize now = this->size();
+    resize(std::min(std::max(now.width(), size.width()), TSNMPPanel::MaxClientWidth),
+           std::min(std::max(now.height(), size.height()), TSNMPPanel::MaxClientHeight));
+}
+
+TvSNMPRequest2Edits* TConfigForm::Binding(int index) const {
+    return index >= 0 && index < BindingCount() ? bindings_[static_cast<size_t>(index)].get() : nullptr;
+}
+
+TSNMPPanel* TConfigForm::Panel(int index) const {
+    return index >= 0 && index < static_cast<int>(panels_.size()) ? panels_[static_cast<size_t>(index)]
+                                                                  : nullptr;
+}
+
+TSNMPEditorPanel* TConfigForm::AddEditorPanel(std::unique_ptr<TvSNMPRequest2Edits> binding) {
+    CheckType(ftNone, "Can not change Type of a Config Form!");
+    type_ = ftEditor;
+    bindings_.push_back(std::move(binding));
+    auto* panel = new TSNMPEditorPanel(this, bindings_.back().get());
+    panels_.push_back(panel);
+    panel->AttachToForm(this);
+    GrowClient(panel->size());
+    return panel;
+}
+
+TSNMPListViewPanel* TConfigForm::AddListViewPanel(std::unique_ptr<TvSNMPRequest2Edits> binding, int addIndex,
+                                                  const char* addValue, int deleteIndex,
+                                                  const char* deleteValue) {
+    CheckType(ftNone, "Can not change Type of a Config Form!");
+    type_ = ftListView;
+    bindings_.push_back(std::move(binding));
+    auto* panel = new TSNMPListViewPanel(this, bindings_.back().get());
+    panels_.push_back(panel);
+    if (addValue && *addValue)
+        panel->SetAddStatus(addIndex, addValue);
+    if (deleteValue && *deleteValue)
+        panel->SetDeleteStatus(deleteIndex, deleteValue);
+    panel->AttachToForm(this);
+    GrowClient(panel->size());
+    return panel;
+}
+
+void TConfigForm::MakePaged() {
+    CheckType(ftNone, "Can not change Type of a Config Form!");
+    type_ = ftPages;
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName("PageControl");
+    // Tabs that do not fit scroll; Qt has no rows of tabs.
+    pages_->setUsesScrollButtons(true);
+    layout()->addWidget(pages_);
+    connect(pages_, &QTabWidget::currentChanged, this, [this] {
+        // Building the pages selects the first one; the posted refresh reads it once shown.
+        if (isVisible())
+            RefreshActive();
+    });
+}
+
+QWidget* TConfigForm::AddPageSheet(const QString& title) {
+    auto* sheet = new QWidget;
+    sheet->setObjectName(QString("Page%1").arg(pages_->count()));
+    sheet->setProperty("tag", pages_->count());
+    pages_->addTab(sheet, title);
+    return sheet;
+}
+
+void TConfigForm::FinishPage(QWidget* sheet, TSNMPPanel* panel) {
+    const QSize sheetSize(std::max(sheet->width(), panel->width()),
+                          std::max(sheet->height(), panel->height()));
+    sheet->resize(sheetSize);
+    const int tabHeight = pages_->tabBar()->sizeHint().height();
+    pages_->resize(std::max(pages_->width(), sheetSize.width()),
+                   std::max(pages_->height(), tabHeight + sheetSize.height()));
+    GrowClient(pages_->size());
+}
+
+TSNMPEditorPanel* TConfigForm::AddEditorPage(const QString& title,
+                                             std::unique_ptr<TvSNMPRequest2Edits> binding) {
+    CheckType(ftPages, "Can not add editor page to a none-page pannel!");
+    QWidget* sheet = AddPageSheet(title);
+    bindings_.push_back(std::move(binding));
+    auto* panel = new TSNMPEditorPanel(sheet, bindings_.back().get());
+    panels_.push_back(panel);
+    panel->AttachToForm(this);
+    FinishPage(sheet, panel);
+    return panel;
+}
+
+TSNMPListViewPanel* TConfigForm::AddListViewPage(const QString& title,
+                                                 std::unique_ptr<TvSNMPRequest2Edits> binding, int addIndex,
+                                                 const char* addValue, int deleteIndex,
+                                                 const char* deleteValue) {
+    CheckType(ftPages, "Can not add listview page to a none-page pannel!");
+    QWidget* sheet = AddPageSheet(title);
+    bindings_.push_back(std::move(binding));
+    auto* panel = new TSNMPListViewPanel(sheet, bindings_.back().get());
+    panels_.push_back(panel);
+    if (addValue && *addValue)
+        panel->SetAddStatus(addIndex, addValue);
+    if (deleteValue && *deleteValue)
+        panel->SetDeleteStatus(deleteIndex, deleteValue);
+    panel->AttachToForm(this);
+    FinishPage(sheet, panel);
+    return panel;
+}
+
+void TConfigForm::customEvent(QEvent* event) {
+    if (event->type() == WM_CONFIG_REFRESH) {
+        RefreshActive();
+        return;
+    }
+    QDialog::customEvent(event);
+}
+
+void TConfigForm::RefreshActive() {
+    if (closing_)
+        return;
+    TvSNMPRequest2Edits* chosen = nullptr;
+    TSNMPPanel* panel = nullptr;
+    switch (type_) {
+    case ftNone:
+        return;
+    case ftEditor:
+    case ftListView:
+        chosen = Binding(0);
+        panel = Panel(0);
+        break;
+    case ftPages:
+        if (!pages_ || pages_->count() == 0)
+            return;
+        if (QWidget* page = pages_->currentWidget()) {
+            const int tag = page->property("tag").toInt();
+            chosen = Binding(tag);
+            panel = Panel(tag);
+        }
+        break;
+    }
+    if (!chosen)
+        return;
+    if (current_ && current_ != chosen)
+        current_->Request.Enabled = false;
+    current_ = chosen;
+    chosen->Request.Enabled = true;
+    // A read of this page still on its way goes on now that the page is visible again.
+    if (chosen->Busy)
+        return;
+    const TSNMPPanel::HandlerScope scope(*panel);
+    try {
+        chosen->Get();
+    } catch (const TvException& e) {
+        chosen->ShowStatus(e.Message());
+    }
+}
+
+bool TConfigForm::FormClose() {
+    closing_ = true;
+    for (auto& binding : bindings_)
+        binding->Request.Enabled = false;
+    const bool busy =
+        std::any_of(bindings_.begin(), bindings_.end(), [](const auto& b) { return b->Busy; }) ||
+        std::any_of(panels_.begin(), panels_.end(), [](const TSNMPPanel* p) { return p->InHandler(); });
+    if (busy)
+        return false;
+    for (TSNMPPanel* panel : panels_) {
+        panel->ReleaseBinding();
+        if (auto* editor = qobject_cast<TSNMPEditorPanel*>(panel))
+            editor->EditsPanel->ReleaseBinding();
+    }
+    current_ = nullptr;
+    bindings_.clear();
+    return true;
+}
+
+void TConfigForm::done(int result) {
+    if (closed_) {
+        QDialog::done(result);
+        return;
+    }
+    if (!FormClose()) {
+        // Stopped reads end at their next reply or timeout; the close completes then.
+        if (!retryPending_) {
+            retryPending_ = true;
+            QTimer::singleShot(kCloseRetryMs, this, [this, result] {
+                retryPending_ = false;
+                done(result);
+            });
+        }
+        return;
+    }
+    closed_ = true;
+    QDialog::done(result);
+    if (OnClosed)
+        OnClosed();
+}
