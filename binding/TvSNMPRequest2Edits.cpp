@@ -656,12 +656,16 @@ void TvSNMPRequest2Edits::ReceiveOne() {
 
 void TvSNMPRequest2Edits::ControlsToValues() {
     TvSNMPVarList& list = Request.VarList;
-    for (int i = 0; i < list.Count(); ++i)
-        list.Item(i).Value.clear();
-    const int row = SelectedRow();
-    if (model_ && row >= 0)
+    // Scalars keep the values last read: they are what parts and bits are merged into, and what an
+    // item without controls writes. Emptying them would write truncated values.
+    if (model_) {
         for (int i = 0; i < list.Count(); ++i)
-            list.Item(i).Value = ToBytes(model_->Cell(row, i));
+            list.Item(i).Value.clear();
+        const int row = SelectedRow();
+        if (row >= 0)
+            for (int i = 0; i < list.Count(); ++i)
+                list.Item(i).Value = ToBytes(model_->Cell(row, i));
+    }
     StoreControls(-1);
 }
 
