@@ -178,7 +178,10 @@ void TvSNMPRequest2Edits::BindListView(QTreeView* listView, bool disableUntilSel
     listView->setUniformRowHeights(true); // no per-row height queries on long tables
     listView->setAllColumnsShowFocus(true);
     listView->setAlternatingRowColors(false);
-    listView->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d0d0d0; }"));
+    // Grid lines; the selected row keeps the palette's highlight, also without the focus.
+    listView->setStyleSheet(QStringLiteral(
+        "QTreeView::item { border: 1px solid #d0d0d0; }"
+        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     selection_ =
         QObject::connect(listView->selectionModel(), &QItemSelectionModel::selectionChanged, listView,
                          [this](const QItemSelection& selected, const QItemSelection& deselected) {
