@@ -4,11 +4,14 @@
 #include "app/TvMenuQuickFind.h"
 #include "app/TvMessageBox.h"
 #include "app/TvProcessLauncher.h"
+#include "app/TvRecipeWindow.h"
+#include "configform/TConfigForm.h"
 #include "profile/CommandLine.h"
 #include "profile/DeviceProfile.h"
 #include "profile/SiblingCommandLine.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
+#include "snmp/TvException.h"
 
 #include <QCloseEvent>
 
@@ -39,8 +42,8 @@ constexpr const char* kSnmpV3Entries[] = {"Engine", "MPD",           "TARGET",  
 // "Statistics", "History" and "Alarm/Event" under "RMON".
 constexpr const char* kRmonEntries[] = {"Statistics1", "History1", "AlarmEvent1"};
 
-// The generic configuration window is not part of this build yet: OpenRecipeWindow lands with it.
-constexpr bool kRecipeWindowsLanded = false;
+// Generic entries open the configuration window of their recipe.
+constexpr bool kRecipeWindowsLanded = true;
 
 // Entries with a handler of their own (Name + "Click"), added as their windows land.
 struct EntryHandler {
@@ -166,8 +169,25 @@ void TfrmMain::MenuEntryClick(const TvMenuNode& node) {
 }
 
 void TfrmMain::OpenRecipeWindow(const TvWindowRecipe& recipe) {
-    // Lands with the configuration window; unreachable while kRecipeWindowsLanded is false.
-    Q_UNUSED(recipe);
+    // 64-bit counters need SNMPv2c; the choice holds for every request created afterwards.
+    if (recipe.Has(wndCounter64Prompt) && gSNMPSecurity.Version == 0 &&
+        TvMessageBox::OkCancel(this, "This table has Counter64 ! \n Do you want to chane to SNMP V2 ?",
+                               "Changes SNMP Version"))
+        gSNMPSecurity.Version = 1;
+
+    TConfigForm form(this);
+    form.setWindowTitle(FromBytes(recipe.CaptionPrefix() + connection_.AgentIP));
+    try {
+        TvRecipeWindow::Build(form, recipe);
+    } catch (const TvException& e) {
+        TvMessageBox::Error(this, FromBytes(e.Message()));
+        return;
+    }
+    if (recipe.Has(wndRefreshRmonOnClose))
+        form.OnClosed = [this] { ReadRmonState(); };
+    if (RecipeWindowShown)
+        RecipeWindowShown(form);
+    form.exec();
 }
 
 void TfrmMain::LaunchSibling(const char* argument) {

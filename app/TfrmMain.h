@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ class QLabel;
 class QScrollArea;
 class TvMainMenu;
 class TvMenuQuickFind;
+class TConfigForm;
 
 // The main window: front panel picture, hidden value holders, status bar and the management menu.
 class TfrmMain : public QMainWindow {
@@ -73,6 +75,10 @@ protected:
     // Builds and shows the generic configuration window of a recipe, modally. Implemented with the
     // configuration window; until then the generic entries stay disabled (kRecipeWindowsLanded).
     void OpenRecipeWindow(const TvWindowRecipe& recipe);
+
+public:
+    // Called with every generic window just before it is shown modally (tests drive it from here).
+    std::function<void(TConfigForm& form)> RecipeWindowShown;
 
 private:
     // Every leaf's click: generic entries open their recipe, siblings start their program, the others

@@ -2,6 +2,7 @@
 
 #include "configform/TSNMPPanel.h"
 
+class QPushButton;
 class TEditsPanel;
 
 // A panel of editor rows for a scalar group: reads with Refresh, writes the ticked rows with

@@ -10,6 +10,7 @@
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>

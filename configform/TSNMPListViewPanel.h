@@ -50,7 +50,7 @@ protected:
 
 private:
     // Lets a running asynchronous read of this table end before the rows are borrowed or written.
-    void StopRunningRead();
+    bool StopRunningRead();
     QString DialogCaption() const;
     void RunAddDialog(QObject* sender);
     void RunEditDialog(QObject* sender);
