@@ -31,15 +31,26 @@ TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
 }
 
 TConfigForm::~TConfigForm() {
-    // Normally FormClose has released them; a window dropped unshown still must not leave a read going.
+    // Normally FormClose has released them; a window dropped unclosed still must not leave a read going.
+    closing_ = true;
+    closed_ = true;
+    for (auto& binding : bindings_)
+        binding->Request.Enabled = false;
+    ReleaseBindings();
+}
+
+void TConfigForm::ReleaseBindings() {
     for (TSNMPPanel* panel : panels_) {
         panel->ReleaseBinding();
         if (auto* editor = qobject_cast<TSNMPEditorPanel*>(panel))
             editor->EditsPanel->ReleaseBinding();
     }
-    for (auto& binding : bindings_)
-        binding->Request.Enabled = false;
+    current_ = nullptr;
+    // A request waits for its outstanding replies while it is destroyed, letting window messages run:
+    // whatever runs then finds the list already empty.
+    auto doomed = std::move(bindings_);
     bindings_.clear();
+    doomed.clear();
 }
 
 void TConfigForm::CheckType(FormType wanted, const char* message) const {
@@ -193,12 +204,7 @@ void TConfigForm::RefreshActive() {
     // A read of this page still on its way goes on now that the page is visible again.
     if (chosen->Busy)
         return;
-    const TSNMPPanel::HandlerScope scope(*panel);
-    try {
-        chosen->Get();
-    } catch (const TvException& e) {
-        chosen->ShowStatus(e.Message());
-    }
+    panel->ReadBinding();
 }
 
 bool TConfigForm::FormClose() {
@@ -207,16 +213,13 @@ bool TConfigForm::FormClose() {
         binding->Request.Enabled = false;
     const bool busy =
         std::any_of(bindings_.begin(), bindings_.end(), [](const auto& b) { return b->Busy; }) ||
-        std::any_of(panels_.begin(), panels_.end(), [](const TSNMPPanel* p) { return p->InHandler(); });
+        std::any_of(panels_.begin(), panels_.end(), [](TSNMPPanel* p) {
+            const auto* editor = qobject_cast<TSNMPEditorPanel*>(p);
+            return p->InHandler() || (editor && editor->EditsPanel->InHandler());
+        });
     if (busy)
         return false;
-    for (TSNMPPanel* panel : panels_) {
-        panel->ReleaseBinding();
-        if (auto* editor = qobject_cast<TSNMPEditorPanel*>(panel))
-            editor->EditsPanel->ReleaseBinding();
-    }
-    current_ = nullptr;
-    bindings_.clear();
+    ReleaseBindings();
     return true;
 }
 
@@ -236,6 +239,9 @@ void TConfigForm::done(int result) {
         }
         return;
     }
+    // A close handled while the bindings went has finished the job already.
+    if (closed_)
+        return;
     closed_ = true;
     QDialog::done(result);
     if (OnClosed)

@@ -68,6 +68,7 @@ private:
     void GrowClient(QSize size);
     QWidget* AddPageSheet(const QString& title);
     void FinishPage(QWidget* sheet, TSNMPPanel* panel);
+    void ReleaseBindings();
 
     FormType type_ = ftNone;
     std::vector<std::unique_ptr<TvSNMPRequest2Edits>> bindings_;

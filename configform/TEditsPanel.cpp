@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
@@ -526,7 +527,16 @@ bool TEditsPanel::WriteChecked() {
 void TEditsPanel::OpenBitmapDialog(int r) {
     ValidRow(r, "OpenBitmapDialog");
     EditRow& row = rows_[static_cast<size_t>(r)];
-    if (row.Columns == 0 || !binding_)
+    if (row.Columns == 0 || !binding_ || inHandler_)
+        return;
+    inHandler_ = true;
+    struct Mark {
+        bool& flag;
+        ~Mark() { flag = false; }
+    } mark{inHandler_};
+    while (binding_ && binding_->Busy)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    if (!binding_)
         return;
     TvSNMPRequest2Edits& binding = *binding_;
     const int i = r;

@@ -80,8 +80,11 @@ public:
     TvSNMPRequest2Edits* Binding() const { return binding_; }
     void ReleaseBinding() { binding_ = nullptr; }
 
-    // The bit-map dialog of an octet row (opened by a click or a key in the row's edit).
+    // The bit-map dialog of an octet row (opened by a click or a key in the row's edit). A read of the
+    // group still running is let finish first, so its reply never lands in the dialog's boxes.
     void OpenBitmapDialog(int row);
+    // The bit-map dialog is open: the window keeps the binding alive meanwhile.
+    bool InHandler() const { return inHandler_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -100,6 +103,7 @@ private:
     QColor readOnlyBackground_;
     TvSNMPRequest2Edits* binding_;
     bool defaultCheck_ = false;
+    bool inHandler_ = false;
     QScrollArea* scrollBox_ = nullptr;
     QWidget* rowsHost_ = nullptr;
     QPointer<TCtrlBtnPanel> buttons_;

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -59,6 +60,15 @@ TSNMPPanel::TSNMPPanel(QWidget* owner, TMsgPanel* sharedMessages, TvSNMPRequest2
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ButtonSplitter);
     resize(0, 0);
+
+    busyWatch_ = new QTimer(this);
+    busyWatch_->setInterval(50);
+    connect(busyWatch_, &QTimer::timeout, this, [this] {
+        if (!binding_ || !binding_->Busy) {
+            busyWatch_->stop();
+            ShowBusy(false);
+        }
+    });
 }
 
 void TSNMPPanel::SetContent(QWidget* control) {
@@ -100,14 +110,27 @@ void TSNMPPanel::AttachToForm(QDialog* window) {
 }
 
 void TSNMPPanel::ReadBinding() {
-    if (!binding_)
+    // A second read over a running one would mix their replies.
+    if (!binding_ || binding_->Busy)
         return;
     const HandlerScope scope(*this);
+    ShowBusy(true);
     try {
         binding_->Get();
     } catch (const TvException& e) {
         binding_->ShowStatus(e.Message());
     }
+    if (binding_ && binding_->Busy)
+        busyWatch_->start(); // replies come through the event pump
+    else
+        ShowBusy(false);
+}
+
+void TSNMPPanel::ShowBusy(bool busy) {
+    if (busy)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
 }
 
 void TSNMPPanel::RefreshButtonClick() {

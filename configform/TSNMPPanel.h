@@ -6,6 +6,7 @@
 
 class QDialog;
 class QSplitter;
+class QTimer;
 class TCtrlBtnPanel;
 class TMsgPanel;
 class TvSNMPRequest2Edits;
@@ -52,17 +53,22 @@ public:
     static constexpr int MaxClientWidth = 800;
     static constexpr int MaxClientHeight = 550;
 
-protected:
-    // Reads the binding; a raised error becomes a status line.
+    // Reads the binding; a raised error becomes a status line. While the read runs the panel shows the
+    // busy pointer and further reads are ignored.
     void ReadBinding();
+
+protected:
     void RefreshButtonClick();
     void CloseButtonClick();
 
 private:
+    void ShowBusy(bool busy);
+
     TvSNMPRequest2Edits* binding_;
     TMsgPanel* sharedMessages_;
     QPointer<QDialog> window_;
     QPointer<QWidget> content_;
     QWidget* contentHolder_ = nullptr;
     int handlerDepth_ = 0;
+    QTimer* busyWatch_ = nullptr;
 };

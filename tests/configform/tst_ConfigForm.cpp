@@ -144,8 +144,9 @@ class TestConfigForm : public QObject {
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Yes;
 
+    // The window's first read (posted at creation) has come back.
     bool Settled(TvSNMPRequest2Edits* b) {
-        return PumpUntil([b] { return !b->Busy; });
+        return PumpUntil([b] { return b->ReceivedCount > 0 && !b->Busy; });
     }
 
 private slots:
@@ -418,9 +419,12 @@ private slots:
         QPointer<TConfigForm> watch(form.get());
         // Close once a few hundred rows are in: from the event loop, or from inside the blocking walk.
         QTimer closer;
+        bool busyShown = false;
         connect(&closer, &QTimer::timeout, this, [&] {
             if (panel->ListViewPanel->ListView->model()->rowCount() > 200 || b->ReceivedCount > 200) {
                 closer.stop();
+                // The running read shows.
+                busyShown = panel->cursor().shape() == Qt::BusyCursor;
                 form->close();
             }
         });
@@ -429,6 +433,7 @@ private slots:
         QVERIFY(PumpUntil([&] { return !form->isVisible(); }, 30000));
         QCOMPARE(form->BindingCount(), 0);
         QVERIFY(form->Closing());
+        QVERIFY(busyShown);
         const int rows = panel->ListViewPanel->ListView->model()->rowCount();
         QVERIFY2(rows > 200 && rows < 4000, qPrintable(QString::number(rows)));
         QVERIFY(panel->Buttons->CountText->text().toInt() > 0);
@@ -437,26 +442,41 @@ private slots:
         QVERIFY(!watch);
     }
 
+    void BitmapDialogSetsTheBits_data() {
+        QTest::addColumn<bool>("afterFirstRead");
+        QTest::newRow("after the first read") << true;
+        QTest::newRow("while the first read runs") << false;
+    }
     void BitmapDialogSetsTheBits() {
+        QFETCH(bool, afterFirstRead);
         TConfigForm form(nullptr);
         TSNMPEditorPanel* panel = form.AddEditorPanel(Bind(&form, kPorts));
         TEditsPanel* rows = panel->EditsPanel;
         rows->SetOctetItem(0, 20, 28);
         form.show();
-        QVERIFY(Settled(form.Binding(0)));
+        if (afterFirstRead)
+            QVERIFY(Settled(form.Binding(0)));
+        else
+            QCoreApplication::sendPostedEvents(&form, TConfigForm::WM_CONFIG_REFRESH);
         auto* edit = qobject_cast<QLineEdit*>(rows->Row(0).Value);
         QVERIFY(edit->isReadOnly());
         QList<QPoint> places;
-        QTimer::singleShot(0, this, [&] {
+        // The dialog opens once the group's read is in.
+        QTimer driver;
+        connect(&driver, &QTimer::timeout, this, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+            if (!dialog || dialog->objectName() != "BitmapDialog")
+                return;
+            driver.stop();
             for (int n : {0, 19, 20, 27})
                 places << dialog->findChild<QCheckBox*>(QString("Bit%1").arg(n))->pos();
             dialog->findChild<QPushButton*>("ClearChecks")->click();
             dialog->findChild<QCheckBox*>("Bit2")->setChecked(true);
             dialog->findChild<QPushButton*>("OK")->click();
         });
+        driver.start(5);
         rows->OpenBitmapDialog(0);
+        QCOMPARE(places.size(), 4);
         // Two lines: 1 to 20 and 21 to 28.
         QCOMPARE(places[0].y(), places[1].y());
         QCOMPARE(places[2].x(), places[0].x());
@@ -464,6 +484,7 @@ private slots:
         QCOMPARE(places[3].y(), places[2].y());
         QVERIFY2(edit->text().startsWith("200000"), qPrintable(edit->text()));
         QCOMPARE(form.Binding(0)->Request.VarList.Item(0).Value.substr(0, 6), std::string("200000"));
+        QVERIFY(MemoLines(panel).last().startsWith("Get: (TvSNMP++) Ok!"));
         form.close();
     }
 
