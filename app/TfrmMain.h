@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ class QLabel;
 class QScrollArea;
 class TvMainMenu;
 class TvMenuQuickFind;
+class TvSNMPRequest2Label;
+class TvSNMPRequest2Leds;
+class TvStatusPanel;
 
 // The main window: front panel picture, hidden value holders, status bar and the management menu.
 class TfrmMain : public QMainWindow {
@@ -53,20 +57,25 @@ public:
     QFrame* Panel1 = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     QLabel* Image1 = nullptr;
-    QLabel* ST_RmonState = nullptr; // value holder of the RMON state read
-    QLabel* stSTP = nullptr;        // value holder of the running spanning tree version
-    QLabel* StatusPanel0 = nullptr; // status bar panel 0: LED poll lines, RMON and STP read errors
+    QLabel* ST_RmonState = nullptr;        // value holder of the RMON state read
+    QLabel* stSTP = nullptr;               // value holder of the running spanning tree version
+    TvStatusPanel* StatusPanel0 = nullptr; // status bar panel 0: LED poll lines, RMON and STP read errors
+    // The LED panels on the picture, in the order of the front-panel table (power, console, ports).
+    std::vector<QFrame*> LedPanels;
+
+    // The front-panel binding: absent until built and after the tear-down.
+    TvSNMPRequest2Leds* FrontPanel() const { return frontPanel_.get(); }
 
     static constexpr int ClientWidth = 925;
     static constexpr int ClientHeight = 139;
 
 protected:
     // Builds the LED shapes and starts the LED poll.
-    virtual void BuildFrontPanel() {}
+    virtual void BuildFrontPanel();
     // Reads the switch's RMON state into ST_RmonState and sets the RMON entries from it.
-    virtual void ReadRmonState() {}
+    virtual void ReadRmonState();
     // Stops the LED poll, waits for its outstanding read and releases the binding.
-    virtual void ReleaseFrontPanel() {}
+    virtual void ReleaseFrontPanel();
 
     void closeEvent(QCloseEvent* event) override;
 
@@ -88,4 +97,6 @@ private:
     OperatingMode mode_ = OperatingMode::Suite;
     ConnectionTexts connection_;
     bool released_ = false;
+    std::unique_ptr<TvSNMPRequest2Leds> frontPanel_;
+    std::unique_ptr<TvSNMPRequest2Label> rmonState_;
 };

@@ -31,6 +31,7 @@ bool SimSwitch::Start(const std::vector<std::string>& options) {
         }
         dir_ = tmpl;
     }
+    options_ = options;
     // Another process may take the probed port first: try a few.
     for (int attempt = 0; attempt < 5; ++attempt) {
         port_ = SnmpdAgent::ClosedPort();
@@ -82,6 +83,13 @@ bool SimSwitch::Launch(const std::vector<std::string>& options) {
     error_ = "the simulated switch did not start on port " + std::to_string(port_) + ": " + text.str();
     Stop();
     return false;
+}
+
+bool SimSwitch::Restart() {
+    Stop();
+    if (port_ == 0)
+        return false;
+    return Launch(options_);
 }
 
 void SimSwitch::Stop() {
