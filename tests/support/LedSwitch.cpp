@@ -45,8 +45,9 @@ bool LedSwitch::Start(const std::string& leds, int rmonState) {
                     .string();
     std::ofstream out(dataFile_);
     out << "community rdcomm ro\ncommunity wrtcomm rw\n"
-        << kLedOid << ".1 HEX rw " << HexDigits(leds) << "\n"
-        << kRmonOid << ".0 INTEGER rw " << rmonState << "\n";
+        << kLedOid << ".1 HEX rw " << HexDigits(leds) << "\n";
+    if (rmonState >= 0)
+        out << kRmonOid << ".0 INTEGER rw " << rmonState << "\n";
     out.close();
     if (!out) {
         error_ = "cannot write " + dataFile_;
