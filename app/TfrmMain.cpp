@@ -4,7 +4,7 @@
 #include "app/TvMenuQuickFind.h"
 #include "app/TvMessageBox.h"
 #include "app/TvProcessLauncher.h"
-#include "app/TvSNMPRequest2Label.h"
+#include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvSNMPRequest2Leds.h"
 #include "binding/TvStatusPanel.h"
 #include "catalog/TvFrontPanel.h"
@@ -166,9 +166,10 @@ void TfrmMain::BuildFrontPanel() {
 
 void TfrmMain::ReadRmonState() {
     if (!rmonState_) {
-        rmonState_ = std::make_unique<TvSNMPRequest2Label>(this, ST_RmonState);
+        rmonState_ = std::make_unique<TvSNMPRequest2Edits>(this);
         rmonState_->Asynchronous = false;
         rmonState_->Request.VarList.Assign(TvSNMPVarList(kRmonState, TvSNMPVarList::itScalars, 0));
+        rmonState_->BindStaticText(0, ST_RmonState);
     }
     try {
         rmonState_->Get();

@@ -16,7 +16,7 @@ class QLabel;
 class QScrollArea;
 class TvMainMenu;
 class TvMenuQuickFind;
-class TvSNMPRequest2Label;
+class TvSNMPRequest2Edits;
 class TvSNMPRequest2Leds;
 class TvStatusPanel;
 
@@ -98,5 +98,5 @@ private:
     ConnectionTexts connection_;
     bool released_ = false;
     std::unique_ptr<TvSNMPRequest2Leds> frontPanel_;
-    std::unique_ptr<TvSNMPRequest2Label> rmonState_;
+    std::unique_ptr<TvSNMPRequest2Edits> rmonState_;
 };

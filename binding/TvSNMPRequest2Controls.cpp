@@ -68,11 +68,15 @@ void TvSNMPRequest2Controls::Get() {
     ReceivedCount = 0;
     Busy = true;
     if (!Asynchronous) {
+        // ReceiveOne may let window messages run, and one of them may destroy this binding.
+        const std::weak_ptr<int> alive = alive_;
         try {
             if (IsTable()) {
                 for (bool first = true; Request.GetStep(first); first = false) {
                     if (Request.AcceptRowFilter()) {
                         ReceiveOne();
+                        if (alive.expired())
+                            return;
                         ++ReceivedCount;
                     }
                 }
@@ -80,6 +84,8 @@ void TvSNMPRequest2Controls::Get() {
                 Request.GetStep(true);
                 if (Request.AcceptRowFilter()) {
                     ReceiveOne();
+                    if (alive.expired())
+                        return;
                     ++ReceivedCount;
                 }
             }
@@ -120,7 +126,10 @@ void TvSNMPRequest2Controls::ReadReply(TvSNMPError& reply) {
             return;
         }
         if (Request.AcceptRowFilter()) {
+            const std::weak_ptr<int> alive = alive_;
             ReceiveOne();
+            if (alive.expired())
+                return;
             ++ReceivedCount;
         }
         if (IsTable() && Request.Enabled) {

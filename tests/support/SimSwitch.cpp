@@ -1,5 +1,7 @@
 #include "support/SimSwitch.h"
 
+#include "support/ChildProcess.h"
+
 #include "support/SnmpdAgent.h"
 
 #include <chrono>
@@ -93,18 +95,5 @@ bool SimSwitch::Restart() {
 }
 
 void SimSwitch::Stop() {
-    if (pid_ <= 0)
-        return;
-    kill(pid_, SIGTERM);
-    int status = 0;
-    for (int i = 0; i < 300; ++i) {
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    kill(pid_, SIGKILL);
-    waitpid(pid_, &status, 0);
-    pid_ = -1;
+    StopChildProcess(pid_);
 }
