@@ -5,6 +5,10 @@
 #include "app/TvMessageBox.h"
 #include "app/TvProcessLauncher.h"
 #include "app/TvRecipeWindow.h"
+#include "binding/TvSNMPRequest2Edits.h"
+#include "binding/TvSNMPRequest2Leds.h"
+#include "binding/TvStatusPanel.h"
+#include "catalog/TvFrontPanel.h"
 #include "configform/TConfigForm.h"
 #include "profile/CommandLine.h"
 #include "profile/DeviceProfile.h"
@@ -14,14 +18,15 @@
 #include "snmp/TvException.h"
 
 #include <QCloseEvent>
-
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
@@ -101,19 +106,29 @@ TfrmMain::TfrmMain(QWidget* parent)
     Image1 = new QLabel(content);
     Image1->setObjectName("Image1");
     Image1->setGeometry(0, 0, kPictureWidth, kPictureHeight);
+    // Embedded, decoded by Qt's JPEG plugin; if that is missing the LEDs still show on a dark face.
     Image1->setStyleSheet("background-color: #3a3d42;");
+    if (const QPixmap picture(":/frontpanel.jpg"); !picture.isNull())
+        Image1->setPixmap(picture);
+    for (const TvLedPanelRow& row : FrontPanelLedPanels()) {
+        auto* panel = new QFrame(content);
+        panel->setObjectName(row.Name);
+        panel->setGeometry(row.Left, row.Top, row.Width, row.Height);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Raised);
+        LedPanels.push_back(panel);
+    }
     ST_RmonState = HiddenHolder(content, "ST_RmonState", 240, 92);
     stSTP = HiddenHolder(content, "stSTP", 160, 92);
     ScrollBox1->setWidget(content);
     ScrollBox1->setGeometry(3, 3, kPictureWidth, kPictureHeight);
     setCentralWidget(Panel1);
 
-    StatusPanel0 = new QLabel(this);
-    StatusPanel0->setObjectName("StatusBar1Panel0");
-    StatusPanel0->setMinimumWidth(50);
     statusBar()->setObjectName("StatusBar1");
     statusBar()->setFixedHeight(kStatusBarHeight);
-    statusBar()->addWidget(StatusPanel0, 1);
+    StatusPanel0 = new TvStatusPanel(statusBar(), 1);
+    StatusPanel0->setObjectName("StatusBar1Panel0");
+    StatusPanel0->setMinimumWidth(50);
 
     menu_ = new TvMainMenu(this, &TfrmMain::EntryLanded,
                            [this](const TvMenuNode& node) { MenuEntryClick(node); });
@@ -124,7 +139,66 @@ TfrmMain::TfrmMain(QWidget* parent)
     resize(ClientWidth, ClientHeight);
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    // Destroyed without a close (start-up failed, or by its owner): the poll must not outlive the LEDs.
+    if (!released_) {
+        released_ = true;
+        TfrmMain::ReleaseFrontPanel();
+    }
+}
+
+void TfrmMain::BuildFrontPanel() {
+    frontPanel_ = std::make_unique<TvSNMPRequest2Leds>(this);
+    TvSNMPRequest2Leds& leds = *frontPanel_;
+    leds.Request.VarList.Assign(TvSNMPVarList(kFrontPanelLedStatus, TvSNMPVarList::itInstance, 0));
+    leds.Request.VarList.Instance = kFrontPanelInstance;
+    leds.SetLedMode(lmPaired, kFrontPanelHeaderLength);
+    leds.Request.Timeout = kFrontPanelTimeout;
+    const auto rows = FrontPanelLedPanels();
+    for (size_t i = 0; i < rows.size(); ++i)
+        leds.AddLeds(0, rows[i].Octets, *rows[i].Map, LedPanels[i], rows[i].FirstLeft, rows[i].Gap,
+                     TvLedShape::Rectangle, kLedSize, kLedSize);
+    leds.Request.VarList.Name = kFrontPanelListName;
+    try {
+        leds.Start(kFrontPanelPollInterval);
+    } catch (const std::exception&) {
+        // The LEDs stay dark and the timer keeps asking; its ticks report what goes wrong.
+    }
+    leds.SetStatusTarget(StatusPanel0);
+}
+
+void TfrmMain::ReadRmonState() {
+    if (!rmonState_) {
+        rmonState_ = std::make_unique<TvSNMPRequest2Edits>(this);
+        rmonState_->Asynchronous = false;
+        rmonState_->Request.VarList.Assign(TvSNMPVarList(kRmonState, TvSNMPVarList::itScalars, 0));
+        rmonState_->BindStaticText(0, ST_RmonState);
+    }
+    try {
+        rmonState_->Get();
+    } catch (const std::exception& e) {
+        StatusPanel0->setText(FromBytes(e.what()));
+        return;
+    }
+    const QString state = ST_RmonState->text();
+    if (state == "disabled")
+        SetRmonEntriesEnabled(false);
+    else if (state == "enabled")
+        SetRmonEntriesEnabled(true);
+}
+
+void TfrmMain::ReleaseFrontPanel() {
+    if (!frontPanel_)
+        return;
+    frontPanel_->Stop();
+    frontPanel_->Request.Enabled = false;
+    // Wait for the outstanding read, letting its reply (or its timeout) in; bounded by the tries.
+    const TvSNMPRequest& request = frontPanel_->Request;
+    QDeadlineTimer deadline(qint64(request.Timeout) * 10 * (request.Retries + 1) + 1000);
+    while (frontPanel_->Busy && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    frontPanel_.reset();
+}
 
 QAction* TfrmMain::MenuEntry(const QString& caption) const {
     return FindEntry(menuBar()->actions(), caption);

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ class QScrollArea;
 class TvMainMenu;
 class TvMenuQuickFind;
 class TConfigForm;
+class TvSNMPRequest2Edits;
+class TvSNMPRequest2Leds;
+class TvStatusPanel;
 
 // The main window: front panel picture, hidden value holders, status bar and the management menu.
 class TfrmMain : public QMainWindow {
@@ -55,25 +59,29 @@ public:
     QFrame* Panel1 = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     QLabel* Image1 = nullptr;
-    QLabel* ST_RmonState = nullptr; // value holder of the RMON state read
-    QLabel* stSTP = nullptr;        // value holder of the running spanning tree version
-    QLabel* StatusPanel0 = nullptr; // status bar panel 0: LED poll lines, RMON and STP read errors
+    QLabel* ST_RmonState = nullptr;        // value holder of the RMON state read
+    QLabel* stSTP = nullptr;               // value holder of the running spanning tree version
+    TvStatusPanel* StatusPanel0 = nullptr; // status bar panel 0: LED poll lines, RMON and STP read errors
+    // The LED panels on the picture, in the order of the front-panel table (power, console, ports).
+    std::vector<QFrame*> LedPanels;
+
+    // The front-panel binding: absent until built and after the tear-down.
+    TvSNMPRequest2Leds* FrontPanel() const { return frontPanel_.get(); }
 
     static constexpr int ClientWidth = 925;
     static constexpr int ClientHeight = 139;
 
 protected:
     // Builds the LED shapes and starts the LED poll.
-    virtual void BuildFrontPanel() {}
+    virtual void BuildFrontPanel();
     // Reads the switch's RMON state into ST_RmonState and sets the RMON entries from it.
-    virtual void ReadRmonState() {}
+    virtual void ReadRmonState();
     // Stops the LED poll, waits for its outstanding read and releases the binding.
-    virtual void ReleaseFrontPanel() {}
+    virtual void ReleaseFrontPanel();
 
     void closeEvent(QCloseEvent* event) override;
 
-    // Builds and shows the generic configuration window of a recipe, modally. Implemented with the
-    // configuration window; until then the generic entries stay disabled (kRecipeWindowsLanded).
+    // Builds and shows the generic configuration window of a recipe, modally; destroyed when it closes.
     void OpenRecipeWindow(const TvWindowRecipe& recipe);
 
 public:
@@ -94,4 +102,6 @@ private:
     OperatingMode mode_ = OperatingMode::Suite;
     ConnectionTexts connection_;
     bool released_ = false;
+    std::unique_ptr<TvSNMPRequest2Leds> frontPanel_;
+    std::unique_ptr<TvSNMPRequest2Edits> rmonState_;
 };

@@ -34,8 +34,7 @@ constexpr TvMenuNode Win(const char* caption, const char* name, const char* wind
     return n;
 }
 
-constexpr TvMenuNode Sib(const char* caption, const char* name, const char* argument,
-                             unsigned flags = 0) {
+constexpr TvMenuNode Sib(const char* caption, const char* name, const char* argument, unsigned flags = 0) {
     TvMenuNode n = Leaf(caption, name, TvMenuKind::Sibling, flags);
     n.Target = argument;
     return n;
@@ -237,7 +236,7 @@ constexpr TvMenuNode kN8021Q1[] = {
     Leaf("Forwarding/Filtering", "ForwardingFiltering1", Table),
     Leaf("802.1Q VLAN", "N8021QVLAN1", Pages),
     Sib("Unicast/Multicast Static Forwarding Table", "UnicastMulticastStaticForwardTable1",
-            "/TVLan_Tp8021QStatic"),
+        "/TVLan_Tp8021QStatic"),
 };
 
 // DoubleVLAN

@@ -86,6 +86,13 @@ void TvSNMPRequest::LoadSettings() {
     PrivProtocol = gSNMPSecurity.PrivProtocol;
 }
 
+TvSNMPEngine& TvSNMPRequest::Engine() {
+    TvSNMPEngine* engine = TvSNMPEngine::Instance();
+    if (!engine)
+        RaiseError(errCreateSession);
+    return *engine;
+}
+
 TvSNMPTarget TvSNMPRequest::MakeTarget() const {
     TvSNMPTarget t;
     t.Address = Address;
@@ -184,10 +191,8 @@ TvSNMPRequest::Stored TvSNMPRequest::StoreReply(int& code, const std::vector<TvV
         ++readable;
         if (code == errNoSuchName && IsTable()) {
             // An SNMPv1 agent says noSuchName past the last row and echoes what it was asked.
-            if (returned == item.CurrentOid || returned == asked) {
+            if (returned == item.CurrentOid || returned == asked)
                 code = 0;
-                return Stored::Ended;
-            }
             return Stored::Ended;
         }
         const std::string base = BaseOid(i);
@@ -236,11 +241,8 @@ bool TvSNMPRequest::GetStep(bool first) {
         return false;
     TvPduKind kind;
     std::vector<TvVarBind> vbs = FillRead(first, kind);
-    TvSNMPEngine* engine = TvSNMPEngine::Instance();
-    if (!engine)
-        RaiseError(errCreateSession);
     TvSNMPReply reply;
-    const int status = engine->Exchange(MakeTarget(), kind, vbs, reply);
+    const int status = Engine().Exchange(MakeTarget(), kind, vbs, reply);
     int code = MapSnmpStatus(status).Code;
     if (code != 0 && !(code == errNoSuchName && IsTable()))
         RaiseError(code);
@@ -251,13 +253,11 @@ bool TvSNMPRequest::GetStep(bool first) {
 }
 
 void TvSNMPRequest::SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, Callback callback, bool read) {
-    TvSNMPEngine* engine = TvSNMPEngine::Instance();
-    if (!engine)
-        RaiseError(errCreateSession);
+    TvSNMPEngine& engine = Engine();
     auto sent = std::make_shared<std::vector<TvVarBind>>(varbinds);
     std::weak_ptr<TvSNMPRequest*> guard = self_;
     auto id = std::make_shared<long>(0);
-    *id = engine->ExchangeAsync(
+    *id = engine.ExchangeAsync(
         MakeTarget(), kind, varbinds,
         [guard, id, sent, read, callback = std::move(callback)](int status, TvSNMPReply& reply) {
             const auto self = guard.lock();
@@ -325,10 +325,10 @@ void TvSNMPRequest::PrepareWrite(const std::string& include, const std::vector<s
         ComputeValue(i, false);
 }
 
-void TvSNMPRequest::Set(const std::string& include, const std::vector<std::string>& values) {
-    if (!Enabled)
-        return;
-    TvSNMPVarList saved = CopyOf(VarList);
+std::vector<TvVarBind> TvSNMPRequest::WriteVarbinds(const std::string& include,
+                                                    const std::vector<std::string>& values) {
+    // Exclusions and given values last for this one write, also when building it fails.
+    const TvSNMPVarList saved = CopyOf(VarList);
     std::vector<TvVarBind> vbs;
     try {
         PrepareWrite(include, values);
@@ -338,11 +338,15 @@ void TvSNMPRequest::Set(const std::string& include, const std::vector<std::strin
         throw;
     }
     VarList.Assign(saved);
-    TvSNMPEngine* engine = TvSNMPEngine::Instance();
-    if (!engine)
-        RaiseError(errCreateSession);
+    return vbs;
+}
+
+void TvSNMPRequest::Set(const std::string& include, const std::vector<std::string>& values) {
+    if (!Enabled)
+        return;
+    const std::vector<TvVarBind> vbs = WriteVarbinds(include, values);
     TvSNMPReply reply;
-    const int code = MapSnmpStatus(engine->Exchange(MakeTarget(), TvPduKind::Set, vbs, reply)).Code;
+    const int code = MapSnmpStatus(Engine().Exchange(MakeTarget(), TvPduKind::Set, vbs, reply)).Code;
     if (code != 0)
         RaiseError(code);
 }
@@ -351,17 +355,7 @@ void TvSNMPRequest::SetAsync(Callback callback, const std::string& include,
                              const std::vector<std::string>& values) {
     if (!Enabled)
         return;
-    TvSNMPVarList saved = CopyOf(VarList);
-    std::vector<TvVarBind> vbs;
-    try {
-        PrepareWrite(include, values);
-        vbs = FillWrite();
-    } catch (...) {
-        VarList.Assign(saved);
-        throw;
-    }
-    VarList.Assign(saved);
-    SendAsync(TvPduKind::Set, std::move(vbs), std::move(callback), false);
+    SendAsync(TvPduKind::Set, WriteVarbinds(include, values), std::move(callback), false);
 }
 
 std::string TvSNMPRequest::ExpandExpression(const std::string& expression, const std::string& marker,

@@ -80,10 +80,12 @@ private:
     bool IsTable() const { return VarList.ItemType == 2 || VarList.ItemType == 3; }
     std::string BaseOid(int index) const;
     std::string RowIndex();
+    static TvSNMPEngine& Engine();
     TvSNMPTarget MakeTarget() const;
     std::vector<TvVarBind> FillRead(bool first, TvPduKind& kind);
     std::vector<TvVarBind> FillWrite();
     void PrepareWrite(const std::string& include, const std::vector<std::string>& values);
+    std::vector<TvVarBind> WriteVarbinds(const std::string& include, const std::vector<std::string>& values);
     Stored StoreReply(int& code, const std::vector<TvVarBind>& sent, const std::vector<TvVarBind>& received);
     void HandleReply(const Callback& callback, const std::vector<TvVarBind>* sent, int status,
                      const TvSNMPReply& reply);

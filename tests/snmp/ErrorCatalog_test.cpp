@@ -115,7 +115,8 @@ TEST_F(MessageFileTest, LinesAreReadAsSpecified) {
         {"trailing blanks kept", "first  \nsecond\n", 2, "first  ", "second"},
         {"CR LF cut", "first\r\nsecond\r\n", 2, "first", "second"},
         {"no final line end", "first\nsecond", 2, "first", "second"},
-        {"only blanks", "  \n\r\n\t\n", -1, "(SNMP) Response PDU Too Big!", "(SNMP) Variable does not exist!"},
+        {"only blanks", "  \n\r\n\t\n", -1, "(SNMP) Response PDU Too Big!",
+         "(SNMP) Variable does not exist!"},
         {"empty", "", -1, "(SNMP) Response PDU Too Big!", "(SNMP) Variable does not exist!"},
         {"short file falls back", "only one\n", 1, "only one", "(SNMP) Variable does not exist!"},
     };
@@ -129,7 +130,8 @@ TEST_F(MessageFileTest, LinesAreReadAsSpecified) {
         EXPECT_EQ(gSnmpErrorStatusTable.Text(0), c.entry0) << c.name;
         EXPECT_EQ(gSnmpErrorStatusTable.Text(1), c.entry1) << c.name;
         // Past the end of a short file the built-in text stands; nothing is read outside the file.
-        EXPECT_EQ(gSnmpErrorStatusTable.Text(17), "(SNMP) Cannot create variable, Inconsistent Name!") << c.name;
+        EXPECT_EQ(gSnmpErrorStatusTable.Text(17), "(SNMP) Cannot create variable, Inconsistent Name!")
+            << c.name;
     }
 }
 

@@ -1,5 +1,7 @@
 #include "support/SimSwitch.h"
 
+#include "support/ChildProcess.h"
+
 #include "support/SnmpdAgent.h"
 
 #include <chrono>
@@ -31,6 +33,7 @@ bool SimSwitch::Start(const std::vector<std::string>& options) {
         }
         dir_ = tmpl;
     }
+    options_ = options;
     // Another process may take the probed port first: try a few.
     for (int attempt = 0; attempt < 5; ++attempt) {
         port_ = SnmpdAgent::ClosedPort();
@@ -84,19 +87,13 @@ bool SimSwitch::Launch(const std::vector<std::string>& options) {
     return false;
 }
 
+bool SimSwitch::Restart() {
+    Stop();
+    if (port_ == 0)
+        return false;
+    return Launch(options_);
+}
+
 void SimSwitch::Stop() {
-    if (pid_ <= 0)
-        return;
-    kill(pid_, SIGTERM);
-    int status = 0;
-    for (int i = 0; i < 300; ++i) {
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    kill(pid_, SIGKILL);
-    waitpid(pid_, &status, 0);
-    pid_ = -1;
+    StopChildProcess(pid_);
 }

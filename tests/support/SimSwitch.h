@@ -19,6 +19,8 @@ public:
     // set) when it does not.
     bool Start(const std::vector<std::string>& options = {});
     void Stop();
+    // Starts the stopped agent again on the same port with the same options (a switch coming back).
+    bool Restart();
 
     std::uint16_t Port() const { return port_; }
     const std::string& Error() const { return error_; }
@@ -26,6 +28,7 @@ public:
 private:
     bool Launch(const std::vector<std::string>& options);
 
+    std::vector<std::string> options_;
     std::string dir_;
     std::string error_;
     std::uint16_t port_ = 0;

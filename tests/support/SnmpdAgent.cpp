@@ -1,5 +1,7 @@
 #include "support/SnmpdAgent.h"
 
+#include "support/ChildProcess.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -171,18 +173,5 @@ bool SnmpdAgent::WaitUntilAnswering() {
 }
 
 void SnmpdAgent::Stop() {
-    if (pid_ <= 0)
-        return;
-    kill(pid_, SIGTERM);
-    int status = 0;
-    for (int i = 0; i < 200; ++i) {
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    kill(pid_, SIGKILL);
-    waitpid(pid_, &status, 0);
-    pid_ = -1;
+    StopChildProcess(pid_);
 }
