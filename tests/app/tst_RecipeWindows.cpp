@@ -124,6 +124,8 @@ private slots:
                 line = LastLine(FirstPanel(form));
                 if (form.windowTitle() != QString::fromLatin1(recipe->CaptionPrefix().c_str()) + "127.0.0.1")
                     failures << QString(recipe->Name) + ": caption " + form.windowTitle();
+                if (recipe->Height > 0 && form.height() != recipe->Height)
+                    failures << QString(recipe->Name) + QString(": height %1").arg(form.height());
             });
             ++opened;
             if (!line.startsWith("Get: (TvSNMP++) Ok!"))
