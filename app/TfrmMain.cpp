@@ -187,6 +187,18 @@ void TfrmMain::ReadRmonState() {
         SetRmonEntriesEnabled(true);
 }
 
+void TfrmMain::ReadStpVersion() {
+    stpVersion_ = std::make_unique<TvSNMPRequest2Edits>(this);
+    stpVersion_->Asynchronous = false;
+    stpVersion_->Request.VarList.Assign(TvSNMPVarList(kStpVersion, TvSNMPVarList::itScalars, 0));
+    stpVersion_->BindStaticText(0, stSTP);
+    try {
+        stpVersion_->Get();
+    } catch (const std::exception& e) {
+        StatusPanel0->setText(FromBytes(e.what()));
+    }
+}
+
 void TfrmMain::ReleaseFrontPanel() {
     if (!frontPanel_)
         return;

@@ -78,6 +78,10 @@ protected:
     virtual void ReadRmonState();
     // Stops the LED poll, waits for its outstanding read and releases the binding.
     virtual void ReleaseFrontPanel();
+    // Reads the running spanning tree version into stSTP (blocking) before the spanning tree window
+    // opens; a failure goes to the status bar and leaves stSTP as it was. The binding stays attached
+    // until the next read replaces it.
+    void ReadStpVersion();
 
     void closeEvent(QCloseEvent* event) override;
 
@@ -104,4 +108,5 @@ private:
     bool released_ = false;
     std::unique_ptr<TvSNMPRequest2Leds> frontPanel_;
     std::unique_ptr<TvSNMPRequest2Edits> rmonState_;
+    std::unique_ptr<TvSNMPRequest2Edits> stpVersion_;
 };

@@ -29,6 +29,16 @@ constexpr TvSNMPVarDef kRmonState[] = {
 };
 
 namespace {
+constexpr TvOptionPair kStpVersions[] = {{0, "stp"}, {1, "rstp"}, {2, "mstp"}};
+const TvOptionList optStpVersion(TvOptionList::kIntegers, kStpVersions);
+} // namespace
+
+constexpr TvSNMPVarDef kStpVersion[] = {
+    {"1.3.6.1.4.1.59371.12.15.1.2", "Version", synInteger, accReadWrite, &optStpVersion},
+    {},
+};
+
+namespace {
 
 // Ports 1-12 and 13-24 sit at the odd octets: each port's state octet is followed by its colour octet.
 constexpr TvLedPanelRow kPanels[] = {

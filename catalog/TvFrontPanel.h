@@ -25,6 +25,10 @@ inline constexpr int kFrontPanelPollInterval = 300; // tens of milliseconds: a p
 // "RMON State": item type 0, options "disabled" (2) and "enabled" (3).
 extern const TvSNMPVarDef kRmonState[];
 
+// "Version" of the spanning tree, read into the main window's stSTP: item type 0, options 0 "stp",
+// 1 "rstp", 2 "mstp".
+extern const TvSNMPVarDef kStpVersion[];
+
 // One panel of LEDs on the picture, in build order.
 struct TvLedPanelRow {
     const char* Name;

@@ -26,6 +26,7 @@ namespace {
 class OpenMain : public TfrmMain {
 public:
     using TfrmMain::ReadRmonState;
+    using TfrmMain::ReadStpVersion;
     using TfrmMain::ReleaseFrontPanel;
 };
 
@@ -239,6 +240,25 @@ private slots:
         QVERIFY(RmonAllowed(*w)); // as the menu built them
         QVERIFY(PumpUntil([&] { return !w->FrontPanel()->Busy; }));
         QVERIFY(w->StatusPanel0->text().startsWith("Get: (TvSNMP++) Ok! Request: Led Status."));
+    }
+
+    // The spanning tree entry's read: the option name lands in stSTP; a failed read reports in the status
+    // bar and leaves the text the spanning tree window compares against.
+    void stpVersionIsReadIntoTheHiddenText() {
+        SimSwitch full;
+        QVERIFY2(full.Start(), full.Error().c_str());
+        auto w = Open(full.Port(), 1);
+        QVERIFY(w);
+        w->ReadStpVersion();
+        QCOMPARE(w->stSTP->text(), QString("rstp"));
+        QVERIFY(!w->stSTP->isVisible());
+
+        auto v1 = Open(switch_->Port(), 0); // serves no spanning tree: noSuchName under SNMPv1
+        QVERIFY(v1);
+        v1->stSTP->setText("mstp");
+        v1->ReadStpVersion();
+        QCOMPARE(v1->stSTP->text(), QString("mstp"));
+        QCOMPARE(v1->StatusPanel0->text(), QString::fromLatin1(CatalogText(errNoSuchName).c_str()));
     }
 
     void closingStopsThePollAndReleasesTheBinding() {
