@@ -153,7 +153,7 @@ private slots:
     void initTestCase() {
         InitSNMPSession(dir.path().toStdString());
         sim = std::make_unique<SimSwitch>();
-        QVERIFY2(sim->Start(), sim->Error().c_str());
+        QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
         TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString& title, const QString& text) {
             boxes << title + ": " + text;
             return answer;
@@ -355,8 +355,15 @@ private slots:
         QVERIFY(Column(panel, 0).contains("7"));
         answer = QMessageBox::Yes;
         SelectRow(panel, "7");
+        const size_t logBefore = sim->Log().size();
         panel->Buttons->DeleteButton->click();
         QVERIFY(PumpUntil([&] { return !b->Busy && !Column(panel, 0).contains("7"); }));
+        // Exactly one variable was written: the row-status column at the row's index.
+        QStringList sets;
+        for (const QString& line : QString::fromStdString(sim->Log().substr(logBefore)).split('\n'))
+            if (line.startsWith("SET"))
+                sets << line.section(' ', -1);
+        QCOMPARE(sets, QStringList{"." + QString::fromStdString(b->Request.VarList.Item(3).Oid) + ".7"});
         QCOMPARE(Column(panel, 0), (QStringList{"1", "2"}));
         for (int i = 0; i < b->Request.VarList.Count(); ++i)
             QCOMPARE(b->Request.VarList.Item(i).Access & accExcluded, 0);

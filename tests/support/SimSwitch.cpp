@@ -97,3 +97,10 @@ bool SimSwitch::Restart() {
 void SimSwitch::Stop() {
     StopChildProcess(pid_);
 }
+
+std::string SimSwitch::Log() const {
+    std::ifstream in(dir_ + "/sim.log");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}

@@ -23,6 +23,8 @@ public:
     bool Restart();
 
     std::uint16_t Port() const { return port_; }
+    // What the agent printed so far (with "--log": one line per request and variable).
+    std::string Log() const;
     const std::string& Error() const { return error_; }
 
 private:
