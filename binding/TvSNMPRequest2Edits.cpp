@@ -66,8 +66,11 @@ std::string EditText(const QPointer<QWidget>& control) {
 }
 
 void SetEdit(const QPointer<QWidget>& control, const QString& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(control.data()))
+    if (auto* edit = qobject_cast<QLineEdit*>(control.data())) {
         edit->setText(text);
+        // A value longer than the edit shows its beginning, as the operator reads it.
+        edit->setCursorPosition(0);
+    }
 }
 
 // Hex pairs of the first `count` edits: "00" for an empty edit, a lone digit gets a leading "0".
