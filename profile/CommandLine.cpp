@@ -46,18 +46,6 @@ constexpr Switch kSwitches[] = {
     {"/a", Kind::Number, true}, {"/p", Kind::Number, true},
 };
 
-std::optional<int> StrictInt(const std::string& text) {
-    int value = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+')
-        ++first;
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last || first == last)
-        return std::nullopt;
-    return value;
-}
-
 void Apply(const std::string& name, const std::string& value, int number) {
     if (name == "/v")
         gSNMPSecurity.Version = static_cast<std::int8_t>(number);
@@ -105,7 +93,7 @@ CommandLineResult ScanCommandLine(const std::vector<std::string>& params, const 
                     return {false, "Error Host Name!"};
                 gSNMPDevice.Address = *address;
             } else if (sw.Type == Kind::Number) {
-                const auto parsed = StrictInt(value);
+                const auto parsed = ParseWholeNumber(value);
                 if (!parsed)
                     return {false, "'" + value + "' is not a valid integer value"};
                 number = *parsed;
@@ -123,4 +111,16 @@ std::string SingleInstanceTitle(const std::vector<std::string>& params) {
         if (param.size() > 2 && param.compare(0, 2, "/I") == 0)
             title = "QTR5190MX : " + param.substr(2);
     return title;
+}
+
+std::optional<int> ParseWholeNumber(const std::string& text) {
+    int value = 0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+')
+        ++first;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || end != last || first == last)
+        return std::nullopt;
+    return value;
 }

@@ -12,6 +12,10 @@ using HostResolver = std::function<std::optional<std::string>(const std::string&
 // The system resolver (IPv4 only, first address).
 std::optional<std::string> ResolveIPv4(const std::string& host);
 
+// A whole signed decimal number (an optional "+" allowed), the whole text and nothing else; nullopt
+// otherwise. Numbers of the command line and of the device profile are read this way.
+std::optional<int> ParseWholeNumber(const std::string& text);
+
 struct CommandLineResult {
     bool Ok = true;
     std::string Message; // what to show the operator when not Ok

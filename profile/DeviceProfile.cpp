@@ -1,5 +1,7 @@
 #include "profile/DeviceProfile.h"
 
+#include "profile/CommandLine.h"
+
 #include "profile/TvIni.h"
 #include "snmp/SNMPGlobals.h"
 
@@ -10,24 +12,12 @@
 #include <QSettings>
 
 #include <cerrno>
-#include <charconv>
 #include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-// A whole signed decimal integer, or `def`.
-int ToIntDef(const std::string& text, int def) {
-    int value = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+')
-        ++first;
-    const auto [end, ec] = std::from_chars(first, last, value);
-    return (ec == std::errc() && end == last && first != last) ? value : def;
-}
 
 bool WriteAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
@@ -81,7 +71,7 @@ ProfileRead ReadProfileFile(const std::string& path, ConnectionTexts& texts) {
 
     const TvIni ini(path);
     const auto text = [&](const char* key) { return ini.ReadString(kProfileSection, key, ""); };
-    const auto number = [&](const char* key, int def) { return ToIntDef(text(key), def); };
+    const auto number = [&](const char* key, int def) { return ParseWholeNumber(text(key)).value_or(def); };
 
     gSNMPSecurity.Version = static_cast<std::int8_t>(number("Version", 0));
     texts.Version = std::to_string(gSNMPSecurity.Version);
