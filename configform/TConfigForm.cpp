@@ -73,12 +73,26 @@ TSNMPPanel* TConfigForm::Panel(int index) const {
                                                                   : nullptr;
 }
 
+template <typename Panel>
+Panel* TConfigForm::NewPanel(QWidget* parent, std::unique_ptr<TvSNMPRequest2Edits> binding) {
+    bindings_.push_back(std::move(binding));
+    auto* panel = new Panel(parent, bindings_.back().get());
+    panels_.push_back(panel);
+    return panel;
+}
+
+void TConfigForm::SetRowStatus(TSNMPListViewPanel* panel, int addIndex, const char* addValue, int deleteIndex,
+                               const char* deleteValue) {
+    if (addValue && *addValue)
+        panel->SetAddStatus(addIndex, addValue);
+    if (deleteValue && *deleteValue)
+        panel->SetDeleteStatus(deleteIndex, deleteValue);
+}
+
 TSNMPEditorPanel* TConfigForm::AddEditorPanel(std::unique_ptr<TvSNMPRequest2Edits> binding) {
     CheckType(ftNone, "Can not change Type of a Config Form!");
     type_ = ftEditor;
-    bindings_.push_back(std::move(binding));
-    auto* panel = new TSNMPEditorPanel(this, bindings_.back().get());
-    panels_.push_back(panel);
+    auto* panel = NewPanel<TSNMPEditorPanel>(this, std::move(binding));
     panel->AttachToForm(this);
     GrowClient(panel->size());
     return panel;
@@ -89,13 +103,8 @@ TSNMPListViewPanel* TConfigForm::AddListViewPanel(std::unique_ptr<TvSNMPRequest2
                                                   const char* deleteValue) {
     CheckType(ftNone, "Can not change Type of a Config Form!");
     type_ = ftListView;
-    bindings_.push_back(std::move(binding));
-    auto* panel = new TSNMPListViewPanel(this, bindings_.back().get());
-    panels_.push_back(panel);
-    if (addValue && *addValue)
-        panel->SetAddStatus(addIndex, addValue);
-    if (deleteValue && *deleteValue)
-        panel->SetDeleteStatus(deleteIndex, deleteValue);
+    auto* panel = NewPanel<TSNMPListViewPanel>(this, std::move(binding));
+    SetRowStatus(panel, addIndex, addValue, deleteIndex, deleteValue);
     panel->AttachToForm(this);
     GrowClient(panel->size());
     return panel;
@@ -138,9 +147,7 @@ TSNMPEditorPanel* TConfigForm::AddEditorPage(const QString& title,
                                              std::unique_ptr<TvSNMPRequest2Edits> binding) {
     CheckType(ftPages, "Can not add editor page to a none-page pannel!");
     QWidget* sheet = AddPageSheet(title);
-    bindings_.push_back(std::move(binding));
-    auto* panel = new TSNMPEditorPanel(sheet, bindings_.back().get());
-    panels_.push_back(panel);
+    auto* panel = NewPanel<TSNMPEditorPanel>(sheet, std::move(binding));
     panel->AttachToForm(this);
     FinishPage(sheet, panel);
     return panel;
@@ -152,13 +159,8 @@ TSNMPListViewPanel* TConfigForm::AddListViewPage(const QString& title,
                                                  const char* deleteValue) {
     CheckType(ftPages, "Can not add listview page to a none-page pannel!");
     QWidget* sheet = AddPageSheet(title);
-    bindings_.push_back(std::move(binding));
-    auto* panel = new TSNMPListViewPanel(sheet, bindings_.back().get());
-    panels_.push_back(panel);
-    if (addValue && *addValue)
-        panel->SetAddStatus(addIndex, addValue);
-    if (deleteValue && *deleteValue)
-        panel->SetDeleteStatus(deleteIndex, deleteValue);
+    auto* panel = NewPanel<TSNMPListViewPanel>(sheet, std::move(binding));
+    SetRowStatus(panel, addIndex, addValue, deleteIndex, deleteValue);
     panel->AttachToForm(this);
     FinishPage(sheet, panel);
     return panel;

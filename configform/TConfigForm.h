@@ -65,6 +65,10 @@ protected:
 
 private:
     void CheckType(FormType wanted, const char* message) const;
+    // The form owns the binding; the panel is a child of `parent`.
+    template <typename Panel> Panel* NewPanel(QWidget* parent, std::unique_ptr<TvSNMPRequest2Edits> binding);
+    static void SetRowStatus(TSNMPListViewPanel* panel, int addIndex, const char* addValue, int deleteIndex,
+                             const char* deleteValue);
     void GrowClient(QSize size);
     QWidget* AddPageSheet(const QString& title);
     void FinishPage(QWidget* sheet, TSNMPPanel* panel);
