@@ -202,7 +202,8 @@ TvSNMPRequest::Stored TvSNMPRequest::StoreReply(int& code, const std::vector<TvV
             ++done;
             continue;
         }
-        StoreVarbind(i, received[vb].Value);
+        // A reply short of varbinds leaves the missing items without a value rather than reading past it.
+        StoreVarbind(i, vb < received.size() ? received[vb].Value : TvSnmpValue{});
         item.CurrentOid = returned;
         if (rowInstance.empty() && returned.size() > base.size())
             rowInstance = returned.substr(base.size() + 1);
