@@ -144,7 +144,8 @@ constexpr const char* kCommon[] = {
     "less than [MAXCOUNT]!",
     "Please enter a delimited number string with delimiter '[DELIMITER]'.\\nHere,the count of the number is "
     "equal to [COUNT]!",
-    "Please enter a delimited number string with delimiter '[DELIMITER]'.\\nHere,each number is between [MIN] "
+    "Please enter a delimited number string with delimiter '[DELIMITER]'.\\nHere,each number is between "
+    "[MIN] "
     "and [MAX]!",
 };
 
@@ -220,7 +221,9 @@ std::string CatalogText(int code) {
     return gTvSnmpTable.Text(kUnknownEntry);
 }
 
-void RaiseError(int code) { throw TvException(CatalogText(code), code); }
+void RaiseError(int code) {
+    throw TvException(CatalogText(code), code);
+}
 
 bool LoadMessageFile(TvMessageTable& table, const std::string& path) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
