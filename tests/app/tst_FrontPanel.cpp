@@ -6,6 +6,7 @@
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "support/LedSwitch.h"
+#include "support/PumpUntil.h"
 
 #include <QDir>
 #include <QFrame>
@@ -29,13 +30,6 @@ public:
     using TfrmMain::ReadStpVersion;
     using TfrmMain::ReleaseFrontPanel;
 };
-
-template <typename Pred> bool PumpUntil(Pred done, int ms = 5000) {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
 
 // Power 1, console 2, spare; every port lit steady, copper ports colour 2, combo and GE ports colour 3.
 std::string AllLit(int length = 59) {

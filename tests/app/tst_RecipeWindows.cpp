@@ -9,6 +9,7 @@
 #include "configform/TMsgPanel.h"
 #include "configform/TSNMPListViewPanel.h"
 #include "snmp/SNMPGlobals.h"
+#include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 
 #include <QDir>
@@ -36,13 +37,6 @@ protected:
     void ReadRmonState() override { ++rmonReads; }
     void ReleaseFrontPanel() override {}
 };
-
-template <typename Pred> bool PumpUntil(Pred done, int ms = 15000) {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
 
 // The panel the window shows first and the last line of its memo.
 TSNMPPanel* FirstPanel(const TConfigForm& form) {

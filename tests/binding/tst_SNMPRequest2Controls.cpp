@@ -4,6 +4,7 @@
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvException.h"
+#include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/SnmpdAgent.h"
 
@@ -68,14 +69,6 @@ public:
     std::function<void()> onReceive;
     bool alive = true;
 };
-
-// Runs the message loop until `done` holds or five seconds pass.
-template <typename Pred> bool PumpUntil(Pred done) {
-    QDeadlineTimer deadline(5000);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
 
 void UseAgent(std::uint16_t port, const std::string& write = "wrtcomm") {
     gSNMPDevice.Address = "127.0.0.1";

@@ -8,6 +8,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvException.h"
 #include "support/SimSwitch.h"
+#include "support/SimTables.h"
 #include "values/TvRawValueCodec.h"
 
 #include <QCheckBox>
@@ -30,7 +31,6 @@ const TvOptionList optForwarding(TvOptionList::kIntegers, {{1, "forwarding"}, {2
 const TvOptionList optSpeed(TvOptionList::kIntegers, {{2, "auto"}, {3, "forced"}});
 const TvOptionList optSmall(TvOptionList::kIntegers, {{5, "five"}, {7, "seven"}});
 const TvOptionList optWide(TvOptionList::kIntegers, {{300, "three hundred"}, {2, "two"}});
-const TvOptionList optFdbStatus(TvOptionList::kIntegers, {{2, "invalid"}, {3, "learned"}, {4, "self"}});
 const TvOptionList optPrefix(TvOptionList::kPrefixes, {{"GE", "Gigabit "}});
 
 // Writable objects of the simulated switch, one of each kind of control.
@@ -42,24 +42,6 @@ constexpr TvSNMPVarDef kScalars[] = {
     {"1.3.6.1.4.1.59371.12.10.12.3", "Start", synOctetHex, accReadWrite},
     {"1.3.6.1.2.1.4.2", "TTL", synInteger, accReadWrite},
     {"1.3.6.1.2.1.1.5", "Name", synDisplayString, accReadOnly},
-    {nullptr},
-};
-
-// dot1qVlanStaticTable: rows 1 and 2 in the default data.
-constexpr TvSNMPVarDef kVlanStatic[] = {
-    {" ", "Index", synGauge32, accIndex},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "Static Name", synDisplayString, accReadWrite},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Static Egress Ports", synOctetHex, accReadWrite},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Static Row Status", synInteger, accReadWrite, &optRowStatus},
-    {nullptr},
-};
-
-// dot1qTpFdbTable: several thousand learned addresses.
-constexpr TvSNMPVarDef kFdb[] = {
-    {" ", "ID", synGauge32, accIndex},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.1", "Address", synMacAddress, accIndex},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "Port", synInteger, accReadOnly},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", synInteger, accReadOnly, &optFdbStatus},
     {nullptr},
 };
 
@@ -390,7 +372,7 @@ private slots:
         int handlerCalls = 0;
 
         TvSNMPRequest2Edits b(&window);
-        b.Request.VarList.Assign(TvSNMPVarList(kVlanStatic, 2, 1));
+        b.Request.VarList.Assign(TvSNMPVarList(kSimVlanStatic, 2, 1));
         b.BindListView(view, true);
         b.BindEdits(1, "%s", nameEdit);
         b.BindComboBox(3, status);
@@ -433,7 +415,7 @@ private slots:
         auto binding = std::make_unique<TvSNMPRequest2Edits>(window.get());
         TvSNMPRequest2Edits* raw = binding.get();
         raw->Asynchronous = false;
-        raw->Request.VarList.Assign(TvSNMPVarList(kFdb, 2, 2));
+        raw->Request.VarList.Assign(TvSNMPVarList(kSimFdb, 2, 2));
         raw->BindListView(view, true);
         int rowsWhenClosed = -1;
         // The close arrives while rows are coming in, as a click would.
@@ -451,7 +433,7 @@ private slots:
     void asyncReadShowsRowsWhileReading() {
         QTreeView view;
         TvSNMPRequest2Edits b(nullptr);
-        b.Request.VarList.Assign(TvSNMPVarList(kFdb, 2, 2));
+        b.Request.VarList.Assign(TvSNMPVarList(kSimFdb, 2, 2));
         b.BindListView(&view, false);
         view.resize(400, 300);
         view.show();

@@ -5,6 +5,7 @@
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "support/LedSwitch.h"
+#include "support/PumpUntil.h"
 
 #include <QFrame>
 #include <QMainWindow>
@@ -24,13 +25,6 @@ std::string Octets(std::initializer_list<int> bytes) {
     for (int b : bytes)
         s += static_cast<char>(b);
     return s;
-}
-
-template <typename Pred> bool PumpUntil(Pred done, int ms = 5000) {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
 }
 
 QRegularExpression StatusLine(const QString& error, const QString& name) {

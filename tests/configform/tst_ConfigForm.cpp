@@ -11,7 +11,9 @@
 #include "configform/TSNMPListViewPanel.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvException.h"
+#include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "support/SimTables.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,37 +52,11 @@ constexpr TvSNMPVarDef kOneWritable[] = {
     {nullptr},
 };
 
-// dot1qVlanStaticTable with its row-status column: rows 1 and 2 in the default data.
-constexpr TvSNMPVarDef kVlanStatic[] = {
-    {" ", "Index", synGauge32, accIndex},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "Static Name", synDisplayString, accReadWrite},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Static Egress Ports", synOctetHex, accReadWrite},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Static Row Status", synInteger, accReadWrite, &optRowStatus},
-    {nullptr},
-};
-
-// dot1qTpFdbTable: several thousand learned addresses.
-const TvOptionList optFdbStatus(TvOptionList::kIntegers, {{2, "invalid"}, {3, "learned"}, {4, "self"}});
-constexpr TvSNMPVarDef kFdb[] = {
-    {" ", "ID", synGauge32, accIndex},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.1", "Address", synMacAddress, accIndex},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "Port", synInteger, accReadOnly},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", synInteger, accReadOnly, &optFdbStatus},
-    {nullptr},
-};
-
 // A port list edited in the bit-map dialog.
 constexpr TvSNMPVarDef kPorts[] = {
     {"1.3.6.1.4.1.59371.12.7.1.2", "Ports", synOctetHex, accReadWrite},
     {nullptr},
 };
-
-template <typename Pred> bool PumpUntil(Pred done, int ms = 10000) {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
 
 std::unique_ptr<TvSNMPRequest2Edits> Bind(QWidget* owner, const TvSNMPVarDef* table, int itemType = 0,
                                           int keyCount = 0) {
@@ -260,13 +236,16 @@ private slots:
         refused([&] { form.MakePaged(); }, "Can not change Type of a Config Form!");
         refused([&] { form.AddEditorPage("x", Bind(&form, kSystem)); },
                 "Can not add editor page to a none-page pannel!");
-        refused([&] { form.AddListViewPage("x", Bind(&form, kVlanStatic, 2, 1), -1, nullptr, -1, nullptr); },
-                "Can not add listview page to a none-page pannel!");
+        refused(
+            [&] { form.AddListViewPage("x", Bind(&form, kSimVlanStatic, 2, 1), -1, nullptr, -1, nullptr); },
+            "Can not add listview page to a none-page pannel!");
         QCOMPARE(form.ConfigFormType(), TConfigForm::ftEditor);
         QCOMPARE(form.BindingCount(), 1);
         TConfigForm table(nullptr);
         refused(
-            [&] { table.AddListViewPanel(Bind(&table, kVlanStatic, 2, 1), 3, "createAndWait", -1, nullptr); },
+            [&] {
+                table.AddListViewPanel(Bind(&table, kSimVlanStatic, 2, 1), 3, "createAndWait", -1, nullptr);
+            },
             "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:createAndWait");
     }
 
@@ -295,7 +274,7 @@ private slots:
         TConfigForm form(nullptr);
         form.setWindowTitle("VLAN Static Table : 127.0.0.1");
         TSNMPListViewPanel* panel =
-            form.AddListViewPanel(Bind(&form, kVlanStatic, 2, 1), 3, "CreateAndGo", 3, "destroy");
+            form.AddListViewPanel(Bind(&form, kSimVlanStatic, 2, 1), 3, "CreateAndGo", 3, "destroy");
         TEditsPanel* rows = panel->EditsPanel;
         TvSNMPRequest2Edits* b = form.Binding(0);
         form.show();
@@ -374,7 +353,7 @@ private slots:
     void AddDialogKeepsEmptyRowsOpen() {
         TConfigForm form(nullptr);
         TSNMPListViewPanel* panel =
-            form.AddListViewPanel(Bind(&form, kVlanStatic, 2, 1), 3, "createAndGo", 3, "destroy");
+            form.AddListViewPanel(Bind(&form, kSimVlanStatic, 2, 1), 3, "createAndGo", 3, "destroy");
         form.show();
         QVERIFY(Settled(form.Binding(0)));
         bool stillOpen = false;
@@ -395,7 +374,7 @@ private slots:
     void HintShowsEveryColumn() {
         TConfigForm form(nullptr);
         TSNMPListViewPanel* panel =
-            form.AddListViewPanel(Bind(&form, kVlanStatic, 2, 1), -1, nullptr, -1, nullptr);
+            form.AddListViewPanel(Bind(&form, kSimVlanStatic, 2, 1), -1, nullptr, -1, nullptr);
         form.show();
         QVERIFY(PumpUntil([&] { return form.Binding(0)->ReceivedCount == 2 && !form.Binding(0)->Busy; }));
         QVERIFY(panel->Buttons->AddButton->isHidden());
@@ -420,7 +399,7 @@ private slots:
         QFETCH(bool, asynchronous);
         auto form = std::make_unique<TConfigForm>(nullptr);
         TSNMPListViewPanel* panel =
-            form->AddListViewPanel(Bind(form.get(), kFdb, 2, 2), -1, nullptr, -1, nullptr);
+            form->AddListViewPanel(Bind(form.get(), kSimFdb, 2, 2), -1, nullptr, -1, nullptr);
         TvSNMPRequest2Edits* b = form->Binding(0);
         b->Asynchronous = asynchronous;
         QPointer<TConfigForm> watch(form.get());

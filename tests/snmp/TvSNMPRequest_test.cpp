@@ -3,6 +3,7 @@
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
+#include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/SnmpdAgent.h"
 
@@ -41,17 +42,6 @@ void UseAgent(std::uint16_t port, int version, const std::string& read, const st
     gSNMPSecurity.ReadCommunity = read;
     gSNMPSecurity.WriteCommunity = write;
     gSNMPTimeout = 100;
-}
-
-// Runs the message loop until `done` holds or `ms` pass.
-template <typename Pred> bool PumpUntil(Pred done, int ms = 5000) {
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    deadline.start(ms);
-    while (!done() && deadline.isActive())
-        loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
 }
 
 // Column values of a table, read with net-snmp's own snmpwalk: {column -> {row index -> value}}.
