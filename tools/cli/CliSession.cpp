@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <type_traits>
 
 namespace {
 
@@ -98,6 +99,7 @@ bool CliSession::ParseOptions(const std::vector<std::string>& options) {
                                                     {"SHA-256", 5}, {"SHA-384", 6}, {"SHA-512", 7}};
     static const std::map<std::string, int> priv = {
         {"DES", 2}, {"IDEA", 9}, {"AES", 4}, {"AES-192", 5}, {"AES-256", 6}};
+    static const std::map<std::string, int> version = {{"1", 0}, {"2c", 1}, {"3", 3}};
     static const std::map<std::string, int> level = {{"noAuthNoPriv", 1}, {"authNoPriv", 2}, {"authPriv", 3}};
     for (size_t i = 0; i < options.size(); ++i) {
         const std::string& o = options[i];
@@ -107,10 +109,16 @@ bool CliSession::ParseOptions(const std::vector<std::string>& options) {
             value = options[++i];
         bool ok = true;
         long n = 0;
+        // A named choice: the code of `value` in `names` goes to `field`; an unknown name is an error.
+        const auto choose = [&](const std::map<std::string, int>& names, auto& field) {
+            const auto it = names.find(value);
+            ok = it != names.end();
+            if (ok)
+                field = static_cast<std::remove_reference_t<decltype(field)>>(it->second);
+        };
         switch (letter) {
         case 'v':
-            ok = value == "1" || value == "2c" || value == "3";
-            gSNMPSecurity.Version = static_cast<std::int8_t>(value == "1" ? 0 : value == "2c" ? 1 : 3);
+            choose(version, gSNMPSecurity.Version);
             break;
         case 'c':
             gSNMPSecurity.ReadCommunity = gSNMPSecurity.WriteCommunity = value;
@@ -119,19 +127,16 @@ bool CliSession::ParseOptions(const std::vector<std::string>& options) {
             gSNMPSecurity.SecurityName = value;
             break;
         case 'l':
-            ok = level.count(value) > 0;
-            gSNMPSecurity.SecurityLevel = ok ? level.at(value) : 1;
+            choose(level, gSNMPSecurity.SecurityLevel);
             break;
         case 'a':
-            ok = auth.count(value) > 0;
-            gSNMPSecurity.AuthProtocol = ok ? auth.at(value) : 1;
+            choose(auth, gSNMPSecurity.AuthProtocol);
             break;
         case 'A':
             gSNMPSecurity.AuthPassword = value;
             break;
         case 'x':
-            ok = priv.count(value) > 0;
-            gSNMPSecurity.PrivProtocol = ok ? priv.at(value) : 1;
+            choose(priv, gSNMPSecurity.PrivProtocol);
             break;
         case 'X':
             gSNMPSecurity.PrivPassword = value;
