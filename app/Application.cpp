@@ -1,8 +1,8 @@
 #include "app/Application.h"
 
 #include "app/TfrmMain.h"
-#include "app/TvMessageBox.h"
 #include "app/TvSingleInstance.h"
+#include "guibase/TvMessageBox.h"
 #include "profile/CommandLine.h"
 #include "snmp/TvException.h"
 

@@ -2,14 +2,15 @@
 
 #include "app/TvMainMenu.h"
 #include "app/TvMenuQuickFind.h"
-#include "app/TvMessageBox.h"
 #include "app/TvProcessLauncher.h"
-#include "app/TvRecipeWindow.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvSNMPRequest2Leds.h"
 #include "binding/TvStatusPanel.h"
 #include "catalog/TvFrontPanel.h"
 #include "configform/TConfigForm.h"
+#include "configform/TvRecipeWindow.h"
+#include "guibase/TvMessageBox.h"
+#include "guibase/TvWindowRegistry.h"
 #include "profile/CommandLine.h"
 #include "profile/DeviceProfile.h"
 #include "profile/SiblingCommandLine.h"
@@ -31,7 +32,6 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
-#include <array>
 
 namespace {
 
@@ -46,16 +46,6 @@ constexpr const char* kSnmpV3Entries[] = {"Engine", "MPD",           "TARGET",  
 
 // "Statistics", "History" and "Alarm/Event" under "RMON".
 constexpr const char* kRmonEntries[] = {"Statistics1", "History1", "AlarmEvent1"};
-
-// Generic entries open the configuration window of their recipe.
-constexpr bool kRecipeWindowsLanded = true;
-
-// Entries with a handler of their own (Name + "Click"), added as their windows land.
-struct EntryHandler {
-    const char* Name;
-    void (TfrmMain::*Click)();
-};
-constexpr std::array<EntryHandler, 0> kEntryHandlers{};
 
 QString PlainCaption(QString text) {
     return text.remove(QLatin1Char('&'));
@@ -212,6 +202,10 @@ void TfrmMain::ReleaseFrontPanel() {
     frontPanel_.reset();
 }
 
+QLabel* TfrmMain::HostStatus() {
+    return StatusPanel0;
+}
+
 QAction* TfrmMain::MenuEntry(const QString& caption) const {
     return FindEntry(menuBar()->actions(), caption);
 }
@@ -230,12 +224,11 @@ bool TfrmMain::EntryLanded(const TvMenuNode& node) {
     case TvMenuKind::Scalar:
     case TvMenuKind::Table:
     case TvMenuKind::Pages:
-        return kRecipeWindowsLanded && TvMenuTree::Recipe(node);
+        return TvMenuTree::Recipe(node) != nullptr;
     case TvMenuKind::Hidden:
         return false;
     default:
-        return std::any_of(kEntryHandlers.begin(), kEntryHandlers.end(),
-                           [&node](const EntryHandler& h) { return std::string_view(h.Name) == node.Name; });
+        return TvWindowRegistry::Find(node.Target) != nullptr;
     }
 }
 
@@ -248,10 +241,11 @@ void TfrmMain::MenuEntryClick(const TvMenuNode& node) {
         LaunchSibling(node.Target);
         return;
     }
-    for (const EntryHandler& h : kEntryHandlers)
-        if (std::string_view(h.Name) == node.Name)
-            (this->*h.Click)();
-    // NoAction: nothing is bound to the entry.
+    if (node.Kind == TvMenuKind::NoAction)
+        return;
+    // Looked up at the click: the entry was enabled only when its opener existed.
+    if (const TvWindowRegistry::Opener* open = TvWindowRegistry::Find(node.Target))
+        (*open)(*this, node);
 }
 
 void TfrmMain::OpenRecipeWindow(const TvWindowRecipe& recipe) {
@@ -262,7 +256,7 @@ void TfrmMain::OpenRecipeWindow(const TvWindowRecipe& recipe) {
         gSNMPSecurity.Version = 1;
 
     TConfigForm form(this);
-    form.setWindowTitle(FromBytes(recipe.CaptionPrefix() + connection_.AgentIP));
+    form.setWindowTitle(FromBytes(recipe.Caption(connection_.AgentIP)));
     try {
         TvRecipeWindow::Build(form, recipe);
     } catch (const TvException& e) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/TvMenuTree.h"
+#include "guibase/TvWindowHost.h"
 #include "profile/ConnectionTexts.h"
 #include "profile/OperatingMode.h"
 
@@ -23,7 +24,7 @@ class TvSNMPRequest2Leds;
 class TvStatusPanel;
 
 // The main window: front panel picture, hidden value holders, status bar and the management menu.
-class TfrmMain : public QMainWindow {
+class TfrmMain : public QMainWindow, public TvWindowHost {
     Q_OBJECT
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
@@ -37,10 +38,15 @@ public:
     // The program file whose folder decides the mode and holds the message files and the standalone
     // profiles. Defaults to the running program.
     void SetProgramFile(const std::string& path) { programFile_ = path; }
-    const std::string& ProgramFile() const { return programFile_; }
 
-    const ConnectionTexts& Connection() const { return connection_; }
-    OperatingMode Mode() const { return mode_; }
+    // What dedicated windows and commands use of the main window.
+    QWidget* HostWindow() override { return this; }
+    const ConnectionTexts& Connection() const override { return connection_; }
+    const std::string& ProgramFile() const override { return programFile_; }
+    OperatingMode Mode() const override { return mode_; }
+    QLabel* HostStatus() override;
+    QLabel* StpVersionHolder() override { return stSTP; }
+    void ReadStpVersion() override;
 
     // A menu entry by caption ("&" ignored), searched through the whole menu bar; null when absent.
     QAction* MenuEntry(const QString& caption) const;
@@ -78,11 +84,6 @@ protected:
     virtual void ReadRmonState();
     // Stops the LED poll, waits for its outstanding read and releases the binding.
     virtual void ReleaseFrontPanel();
-    // Reads the running spanning tree version into stSTP (blocking) before the spanning tree window
-    // opens; a failure goes to the status bar and leaves stSTP as it was. The binding stays attached
-    // until the next read replaces it.
-    void ReadStpVersion();
-
     void closeEvent(QCloseEvent* event) override;
 
     // Builds and shows the generic configuration window of a recipe, modally; destroyed when it closes.
@@ -94,7 +95,7 @@ public:
 
 private:
     // Every leaf's click: generic entries open their recipe, siblings start their program, the others
-    // go to their own handler (Name + "Click").
+    // run the opener registered for their target.
     void MenuEntryClick(const TvMenuNode& node);
     // Whether what an entry opens exists in this build; entries that have not landed stay disabled.
     static bool EntryLanded(const TvMenuNode& node);

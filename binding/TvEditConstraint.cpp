@@ -1,6 +1,6 @@
 #include "binding/TvEditConstraint.h"
 
-#include "app/TvMessageBox.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/ErrorCatalog.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "binding/TvOptionControls.h"
 
-#include "app/TvMessageBox.h"
 #include "binding/TvRadioGroup.h"
+#include "guibase/TvMessageBox.h"
 #include "values/TvOptionList.h"
 
 #include <QComboBox>

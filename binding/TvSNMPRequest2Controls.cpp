@@ -1,7 +1,7 @@
 #include "binding/TvSNMPRequest2Controls.h"
 
-#include "app/TvMessageBox.h"
 #include "binding/TvStatusPanel.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 

@@ -1,9 +1,9 @@
 #include "binding/TvSNMPRequest2Edits.h"
 
-#include "app/TvMessageBox.h"
 #include "binding/TvEditConstraint.h"
 #include "binding/TvOptionControls.h"
 #include "binding/TvRadioGroup.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 #include "values/TvDateTime.h"

@@ -34,6 +34,14 @@ constexpr TvMenuNode Win(const char* caption, const char* name, const char* wind
     return n;
 }
 
+// A leaf whose click runs a registered opener that is not a recipe window: a command, a dialog.
+constexpr TvMenuNode Cmd(const char* caption, const char* name, TvMenuKind kind, const char* target,
+                         unsigned flags = 0) {
+    TvMenuNode n = Leaf(caption, name, kind, flags);
+    n.Target = target;
+    return n;
+}
+
 constexpr TvMenuNode Sib(const char* caption, const char* name, const char* argument, unsigned flags = 0) {
     TvMenuNode n = Leaf(caption, name, TvMenuKind::Sibling, flags);
     n.Target = argument;
@@ -168,9 +176,9 @@ constexpr TvMenuNode kDevice[] = {
     Sib("dot3 Statistics", "dot3Statistics1", "/TEthernetLike_dot3StatsTable", mnSeparator),
     Leaf("System Log", "SysLog", Pages, mnSeparator),
     Leaf("Refresh Panel", "Refresh", Hidden),
-    Leaf("Save Changes", "SaveConfig", Command),
+    Cmd("Save Changes", "SaveConfig", Command, "SaveConfig"),
     Leaf("Reset", "Reset1", Scalar),
-    Leaf("Reboot", "Reset", Command),
+    Cmd("Reboot", "Reset", Command, "Reboot"),
     Leaf("Exit", "Exit", Hidden, mnDisabled),
 };
 
@@ -191,7 +199,7 @@ constexpr TvMenuNode kN8021d1[] = {
 
 // Spanning Tree
 constexpr TvMenuNode kSpaningTree1[] = {
-    Leaf("STP Control ", "BridgeSTPInformation", SpanningTree),
+    Cmd("STP Control ", "BridgeSTPInformation", SpanningTree, "TSTP_Info"),
     Leaf("Port Table", "BridgeSTPPortTable", Hidden),
     Leaf("Configuration Identification", "ConfigurationIdentification1", Scalar),
     Leaf("Instance Information", "InstanceInformation1", Table),
@@ -308,7 +316,7 @@ constexpr TvMenuNode kCommunityMIB[] = {
 
 // SNMP V3
 constexpr TvMenuNode kSNMPV3[] = {
-    Leaf("SNMP Configure", "SNMPConfigure1", SnmpSettings),
+    Cmd("SNMP Configure", "SNMPConfigure1", SnmpSettings, "TfrmConfigSNMP"),
     Leaf("SNMP Engine", "Engine", Scalar),
     Leaf("Message Processing and Dispatching", "MPD", Scalar),
     Sub("SNMP Target MIB", "TARGET", kTARGET),
@@ -651,8 +659,8 @@ constexpr TvMenuNode kLayer3Management1[] = {
 
 // Help
 constexpr TvMenuNode kHelp1[] = {
-    Leaf("Help", "H1", Help),
-    Leaf("About", "About1", About),
+    Cmd("Help", "H1", Help, "Help"),
+    Cmd("About", "About1", About, "TAboutForm"),
 };
 
 constexpr TvMenuNode kMenuBar[] = {

@@ -32,7 +32,8 @@ struct TvMenuNode {
     bool SeparatorBefore = false;
     bool Hidden = false;   // never shown (a hidden submenu hides all it holds)
     bool Disabled = false; // disabled whatever the run-time state
-    // Window: the window class. Sibling: the table argument ("/TRmon_History").
+    // Window and spanning tree: the window class; command, SNMP settings, help, about: the registered
+    // target of the command or dialog. Sibling: the table argument ("/TRmon_History").
     const char* Target = "";
     // Window: the caption prefix the menu gives the window, null when the window sets its own.
     const char* WindowCaption = nullptr;

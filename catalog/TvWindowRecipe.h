@@ -78,6 +78,14 @@ struct TvWindowRecipe {
 
     constexpr bool Has(TvWindowFlag flag) const { return (Flags & flag) != 0; }
     std::string CaptionPrefix() const { return std::string(CaptionTitle) + CaptionSeparator; }
+    // The window caption for a device address: the prefix, then " : " where the prefix ends without
+    // a separator ("IF Table" would otherwise run into the address), then the address.
+    std::string Caption(const std::string& address) const {
+        std::string caption = CaptionPrefix();
+        if (!caption.empty() && caption.back() != ' ' && caption.back() != ':')
+            caption += " : ";
+        return caption + address;
+    }
 };
 
 // A descriptor table as the catalog lists it: the entry that owns it first in menu order and its

@@ -1,9 +1,9 @@
 #include "configform/TEditsPanel.h"
 
-#include "app/TvMessageBox.h"
 #include "binding/TvEditConstraint.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TCtrlBtnPanel.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 

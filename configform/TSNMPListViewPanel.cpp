@@ -1,12 +1,12 @@
 #include "configform/TSNMPListViewPanel.h"
 
-#include "app/TvMessageBox.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TConfigForm.h"
 #include "configform/TCtrlBtnPanel.h"
 #include "configform/TEditsPanel.h"
 #include "configform/TListViewPanel.h"
 #include "configform/TMsgPanel.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 

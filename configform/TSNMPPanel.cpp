@@ -1,9 +1,9 @@
 #include "configform/TSNMPPanel.h"
 
-#include "app/TvMessageBox.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TCtrlBtnPanel.h"
 #include "configform/TMsgPanel.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/TvException.h"
 
 #include <QDialog>

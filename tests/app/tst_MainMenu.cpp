@@ -1,8 +1,9 @@
 #include "app/TfrmMain.h"
 #include "app/TvMainMenu.h"
 #include "app/TvMenuQuickFind.h"
-#include "app/TvMessageBox.h"
 #include "app/TvProcessLauncher.h"
+#include "guibase/TvMessageBox.h"
+#include "guibase/TvWindowRegistry.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,6 +18,8 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <set>
 
 namespace {
 
@@ -146,35 +149,83 @@ private slots:
                               "SNMP V3", "Security ", "Layer2 Management", "Layer 3 Management", "Help"}));
     }
 
-    // Only what exists in this build can be clicked: siblings, submenus and the no-action entry.
-    void entriesWithoutTheirWindowAreDisabled_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("scalar") << "SNTP1" << true;
-        QTest::newRow("table") << "FanTable1" << true;
-        QTest::newRow("pages") << "USMUserTable" << true;
-        QTest::newRow("window") << "CurrentTime1" << false;
-        QTest::newRow("counter window") << "MIB2IFCounter" << false;
-        QTest::newRow("spanning tree") << "BridgeSTPInformation" << false;
-        QTest::newRow("command") << "SaveConfig" << false;
-        QTest::newRow("reboot") << "Reset" << false;
-        QTest::newRow("settings") << "SNMPConfigure1" << false;
-        QTest::newRow("help") << "H1" << false;
-        QTest::newRow("about") << "About1" << false;
-        QTest::newRow("hidden exit") << "Exit" << false;
-        QTest::newRow("sibling") << "dot3Statistics1" << true;
-        QTest::newRow("sibling deep") << "PIMInfo1" << true;
-        QTest::newRow("no action") << "RadiusAuthenticationServerTable1" << true;
-        QTest::newRow("submenu") << "OSPFRFC18501" << true;
-    }
-    void entriesWithoutTheirWindowAreDisabled() {
-        QFETCH(QString, entry);
-        QFETCH(bool, enabled);
+    // An entry can be clicked exactly when what it opens exists: a recipe for the generic entries, the
+    // sibling program, or an opener registered for its target. Derived from the tree and the registry,
+    // so it stays true as windows land.
+    void entriesAreEnabledExactlyWhenTheyCanOpen() {
         ProbeMain w;
-        const QAction* a = w.MainMenu().Entry(entry.toStdString());
-        QVERIFY(a);
-        QCOMPARE(a->objectName(), entry);
-        QCOMPARE(a->isEnabled(), enabled);
+        int checked = 0;
+        TvMenuTree::Walk([&](const TvMenuNode& node, std::span<const TvMenuNode* const>) {
+            if (!node.IsLeaf())
+                return;
+            bool opens = false;
+            switch (node.Kind) {
+            case TvMenuKind::Sibling:
+            case TvMenuKind::NoAction:
+                opens = true;
+                break;
+            case TvMenuKind::Hidden:
+                break;
+            default:
+                opens = node.IsGeneric() ? TvMenuTree::Recipe(node) != nullptr
+                                         : TvWindowRegistry::Find(node.Target) != nullptr;
+            }
+            opens = opens && !node.Disabled;
+            const QAction* a = w.MainMenu().Entry(node.Name);
+            QVERIFY2(a && a->isEnabled() == opens, node.Name);
+            ++checked;
+        });
+        QCOMPARE(checked, TvMenuTree::LeafCount());
+    }
+
+    // Every registered target names an entry of the tree (a typo would leave its window unreachable);
+    // the targets still without an opener are listed.
+    void registeredTargetsBelongToTheTree() {
+        std::set<std::string> targets;
+        QStringList missing;
+        TvMenuTree::Walk([&](const TvMenuNode& node, std::span<const TvMenuNode* const>) {
+            if (!node.IsLeaf() || node.IsGeneric() || node.Kind == TvMenuKind::Sibling || !*node.Target)
+                return;
+            targets.insert(node.Target);
+            if (!TvWindowRegistry::Find(node.Target))
+                missing << QString::fromLatin1(node.Target);
+        });
+        for (const std::string& t : TvWindowRegistry::Targets())
+            QVERIFY2(targets.count(t), t.c_str());
+        missing.removeDuplicates();
+        qInfo().noquote() << "targets without an opener:" << (missing.isEmpty() ? "none" : missing.join(' '));
+    }
+
+    // An opener registered for a target enables its entry and receives the click with the main window
+    // as host; without one the entry stays disabled.
+    void registeredOpenerOpensItsEntry() {
+        const std::string target = "TAboutForm";
+        const auto saved =
+            TvWindowRegistry::Find(target) ? *TvWindowRegistry::Find(target) : TvWindowRegistry::Opener{};
+        TvWindowRegistry::Unregister(target);
+        {
+            ProbeMain w;
+            QVERIFY(!w.MainMenu().Entry("About1")->isEnabled());
+        }
+        QStringList opened;
+        TvWindowHost* host = nullptr;
+        TvWindowRegistry::Register(target, [&](TvWindowHost& h, const TvMenuNode& entry) {
+            host = &h;
+            opened << entry.Name;
+        });
+        {
+            auto w = MakeWindow({"/I127.0.0.1", "/v1"});
+            QVERIFY(w);
+            QAction* about = w->MainMenu().Entry("About1");
+            QVERIFY(about->isEnabled());
+            about->trigger();
+            QCOMPARE(opened, QStringList{"About1"});
+            QCOMPARE(host, static_cast<TvWindowHost*>(w.get()));
+            QCOMPARE(host->Connection().AgentIP, std::string("127.0.0.1"));
+        }
+        TvWindowRegistry::Unregister(target);
+        if (saved)
+            TvWindowRegistry::Register(target, saved);
     }
 
     void siblingLaunchesWithTheConnectionSettings_data() {

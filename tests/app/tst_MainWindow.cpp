@@ -1,7 +1,7 @@
 #include "app/TfrmMain.h"
 #include "app/TvMainMenu.h"
-#include "app/TvMessageBox.h"
 #include "binding/TvStatusPanel.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 

@@ -1,5 +1,4 @@
 #include "app/TfrmMain.h"
-#include "app/TvMessageBox.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvCatalog.h"
 #include "configform/TConfigForm.h"
@@ -8,6 +7,7 @@
 #include "configform/TListViewPanel.h"
 #include "configform/TMsgPanel.h"
 #include "configform/TSNMPListViewPanel.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
@@ -116,7 +116,7 @@ private slots:
             Open(recipe->Name, [&](TConfigForm& form) {
                 PumpUntil([&] { return FirstReadDone(form); });
                 line = LastLine(FirstPanel(form));
-                if (form.windowTitle() != QString::fromLatin1(recipe->CaptionPrefix().c_str()) + "127.0.0.1")
+                if (form.windowTitle() != QString::fromLatin1(recipe->Caption("127.0.0.1").c_str()))
                     failures << QString(recipe->Name) + ": caption " + form.windowTitle();
                 if (recipe->Height > 0 && form.height() != recipe->Height)
                     failures << QString(recipe->Name) + QString(": height %1").arg(form.height());
@@ -130,9 +130,10 @@ private slots:
         QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join('\n')));
     }
 
-    void UsmCaptionHasNoSeparator() {
+    // The catalog's prefix has no separator; the caption gets one rather than running into the address.
+    void UsmCaptionGetsASeparator() {
         Open("USMUserTable", [](TConfigForm& form) {
-            QCOMPARE(form.windowTitle(), QString("USM User Table127.0.0.1"));
+            QCOMPARE(form.windowTitle(), QString("USM User Table : 127.0.0.1"));
             QCOMPARE(form.PageControl()->count(), 2);
         });
     }

@@ -1,5 +1,5 @@
-#include "app/TvMessageBox.h"
 #include "binding/TvEditConstraint.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 

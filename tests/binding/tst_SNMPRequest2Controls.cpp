@@ -1,6 +1,6 @@
-#include "app/TvMessageBox.h"
 #include "binding/TvSNMPRequest2Controls.h"
 #include "binding/TvStatusPanel.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvException.h"

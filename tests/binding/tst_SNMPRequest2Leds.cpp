@@ -1,7 +1,7 @@
-#include "app/TvMessageBox.h"
 #include "binding/TvSNMPRequest2Leds.h"
 #include "binding/TvStatusPanel.h"
 #include "catalog/TvFrontPanel.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "support/LedSwitch.h"

@@ -385,6 +385,11 @@ TEST(CatalogRecipes, CaptionsAndSharedObjects) {
     EXPECT_EQ(TvCatalog::FindRecipe("USMUserTable")->CaptionPrefix(), "USM User Table");
     EXPECT_EQ(TvCatalog::FindRecipe("BasicInformation2")->CaptionPrefix(), "Basic Information : ");
     EXPECT_EQ(TvCatalog::FindRecipe("S1")->CaptionPrefix(), "RMON State:");
+    // Captions: a prefix without a separator gets " : ", the others stay as listed.
+    EXPECT_EQ(TvCatalog::FindRecipe("USMUserTable")->Caption("10.0.0.1"), "USM User Table : 10.0.0.1");
+    EXPECT_EQ(TvCatalog::FindRecipe("BasicInformation2")->Caption("10.0.0.1"),
+              "Basic Information : 10.0.0.1");
+    EXPECT_EQ(TvCatalog::FindRecipe("S1")->Caption("10.0.0.1"), "RMON State:10.0.0.1");
     EXPECT_EQ(TvCatalog::FindRecipe("ConfigurationIdentification1")->CaptionPrefix(),
               "MSTP Configuration Identication");
 

@@ -1,4 +1,3 @@
-#include "app/TvMessageBox.h"
 #include "binding/TvListViewModel.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/CatalogOptions.h"
@@ -9,6 +8,7 @@
 #include "configform/TMsgPanel.h"
 #include "configform/TSNMPEditorPanel.h"
 #include "configform/TSNMPListViewPanel.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvException.h"
 #include "support/PumpUntil.h"

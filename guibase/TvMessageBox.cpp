@@ -1,4 +1,4 @@
-#include "app/TvMessageBox.h"
+#include "guibase/TvMessageBox.h"
 
 #include <QCoreApplication>
 

@@ -3,8 +3,9 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "guibase/TvText.h"
+
 #include <functional>
-#include <string>
 
 class QWidget;
 
@@ -33,11 +34,3 @@ private:
     static QMessageBox::StandardButton Show(QWidget* parent, Kind kind, const QString& title,
                                             const QString& text);
 };
-
-// Core texts are bytes; every byte maps to one character and back.
-inline QString FromBytes(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-inline std::string ToBytes(const QString& text) {
-    return text.toLatin1().toStdString();
-}

@@ -1,12 +1,12 @@
-#include "app/TvRecipeWindow.h"
+#include "configform/TvRecipeWindow.h"
 
-#include "app/TvMessageBox.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TConfigForm.h"
 #include "configform/TCtrlBtnPanel.h"
 #include "configform/TEditsPanel.h"
 #include "configform/TSNMPEditorPanel.h"
 #include "configform/TSNMPListViewPanel.h"
+#include "guibase/TvMessageBox.h"
 
 #include <QCheckBox>
 #include <QPushButton>
