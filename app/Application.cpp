@@ -1,21 +1,51 @@
 #include "app/Application.h"
 
+#include "app/TfrmConnect.h"
 #include "app/TfrmMain.h"
+#include "app/TvRecentSwitches.h"
 #include "app/TvSingleInstance.h"
 #include "guibase/TvMessageBox.h"
 #include "profile/CommandLine.h"
 #include "snmp/TvException.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QSettings>
 
 #include <exception>
 #include <string>
 #include <vector>
 
+namespace {
+
+// Started without parameters on a desktop (from its menu): ask for the switch. Empty when the operator
+// cancels. The choice goes to the switches used before.
+std::vector<std::string> AskForSwitch() {
+    QSettings settings("Tarvo", "qtr5190mx"); // ~/.config/Tarvo/qtr5190mx.conf
+    TvRecentSwitches recent(settings);
+    TfrmConnect dialog(recent.Load());
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    recent.Remember(dialog.Choice());
+    return dialog.Parameters();
+}
+
+} // namespace
+
 int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName("com.tarvo.qtr5190mx");
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/icons/%1x%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     // Parameters as bytes, exactly as given: communities and passwords are not reinterpreted.
-    const std::vector<std::string> params(argv + 1, argv + argc);
+    std::vector<std::string> params(argv + 1, argv + argc);
+    if (params.empty() && TfrmConnect::DisplayPresent()) {
+        params = AskForSwitch();
+        if (params.empty())
+            return 0;
+    }
 
     const QString title = FromBytes(SingleInstanceTitle(params));
     if (!title.isEmpty() && TvSingleInstance::ActivateRunning(title))
