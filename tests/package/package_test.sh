@@ -53,5 +53,17 @@ kill "$PROGRAM_PID" 2>/dev/null
 wait "$PROGRAM_PID" 2>/dev/null
 PROGRAM_PID=
 
+# Installed and purged with dpkg in a root of its own: nothing stays but the operator's profile.
+DPKG_ROOT=$WORK/dpkg-root
+mkdir -p "$DPKG_ROOT/var/lib/dpkg/updates" "$DPKG_ROOT/var/lib/dpkg/info"
+touch "$DPKG_ROOT/var/lib/dpkg/status" "$DPKG_ROOT/var/lib/dpkg/available"
+dpkg_root() { dpkg --root="$DPKG_ROOT" --log=/dev/null --force-depends --force-not-root --force-script-chrootless "$@"; }
+dpkg_root -i "$DEB" >"$WORK/dpkg.log" 2>&1 || fail "dpkg -i: $(cat "$WORK/dpkg.log")"
+[ -f "$DPKG_ROOT/usr/share/applications/com.tarvo.qtr5190mx.desktop" ] || fail "no menu entry after dpkg -i"
+echo profile >"$DPKG_ROOT/usr/lib/tarvo_ems/QTR5190MX/10.0.0.1.cfg"
+dpkg_root --purge qtr5190mx >"$WORK/dpkg.log" 2>&1 || fail "dpkg --purge: $(cat "$WORK/dpkg.log")"
+left=$(cd "$DPKG_ROOT" && find . -path ./var -prune -o -type f -print)
+[ "$left" = "./usr/lib/tarvo_ems/QTR5190MX/10.0.0.1.cfg" ] || fail "left after purge: $left"
+
 [ "$FAILS" -eq 0 ] && echo "package checks passed: $(basename "$DEB"), $(du -h "$DEB" | cut -f1)"
 exit $((FAILS > 0))
