@@ -1,6 +1,7 @@
 #include "snmp/TvSNMPEngine.h"
 
 #include "snmp/ErrorCatalog.h"
+#include "snmp/RuntimeFolder.h"
 #include "snmp/TvException.h"
 
 // net-snmp wants its configuration header first and its main header before the library ones.
@@ -416,9 +417,7 @@ TvSNMPEngine& TvSNMPEngine::Create() {
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
-        const std::string dir =
-            (std::filesystem::temp_directory_path() / ("qtr5190mx-snmp-" + std::to_string(getuid())))
-                .string();
+        const std::string dir = RuntimeFolder() + "/qtr5190mx-snmp-" + std::to_string(getuid());
         netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, dir.c_str());
         init_snmp("qtr5190mx");
         libraryReady = true;
