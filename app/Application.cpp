@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QSettings>
 
+#include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
@@ -33,7 +34,14 @@ std::vector<std::string> AskForSwitch() {
 } // namespace
 
 int RunApplication(int argc, char** argv) {
+    // From a terminal without any display Qt could not even open its message box: say it there.
+    if (argc <= 1 && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("No parameter input\n", stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
+    QApplication::setApplicationName("QTR-5190MX");
     QGuiApplication::setDesktopFileName("com.tarvo.qtr5190mx");
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
@@ -51,7 +59,6 @@ int RunApplication(int argc, char** argv) {
     if (!title.isEmpty() && TvSingleInstance::ActivateRunning(title))
         return 0;
 
-    QApplication::setApplicationName("QTR-5190MX");
     TvSingleInstance instance(title);
     if (!title.isEmpty() && !instance.Listen() && TvSingleInstance::ActivateRunning(title))
         return 0;

@@ -15,6 +15,11 @@ check_desktop_and_man "$P"
 # The launchers reach the programs, and the simulator finds its data file in the program folder.
 expect_contains "cli --version" "$("$P/bin/qtr5190mx-cli" --version)" '^qtr5190mx-cli '
 expect_contains "sim --help" "$("$P/bin/qtr5190mx-sim" --help)" '^Usage: qtr5190mx-sim'
+# Started from a terminal without any display and without parameters: the old message, exit status 1.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 "$P/bin/qtr5190mx" 2>&1); rc=$?
+[ $rc -eq 1 ] || fail "no display, no parameters: exit $rc"
+expect_contains "no display, no parameters" "$out" "^No parameter input$"
+
 SIM=$P/bin/qtr5190mx-sim
 start_sim
 expect_contains "sim data file" "$(cat "$WORK/sim.log")" "from $P/lib/tarvo_ems/QTR5190MX/qtr5190mx-sim.data"
