@@ -15,12 +15,17 @@
 // Helpers shared by the tests of the dedicated windows.
 namespace WindowTest {
 
-// The SET lines the agent logged after `from` (its log's length earlier), as "OID" or "OID refused ...".
+// The variables of the SET requests the agent logged after `from` (its log's length earlier), as "OID" or
+// "OID refused with error N".
 inline QStringList Sets(const std::string& log, size_t from) {
     QStringList sets;
     for (const QString& line : QString::fromStdString(log.substr(from)).split('\n'))
-        if (line.startsWith("SET"))
-            sets << line.section(' ', 2).trimmed();
+        if (line.startsWith("SET")) {
+            // "SET <version> <community or user> .<oid>[ refused with error <n>]"
+            const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+            if (words.size() >= 4)
+                sets << QStringList(words.mid(3)).join(' ').mid(1);
+        }
     return sets;
 }
 

@@ -161,7 +161,7 @@ private slots:
         } cases[] = {
             {"ospf", "rip", "17", "Metric out of Bound [0..16]"},
             {"ospf", "rip", "-1", "Metric out of Bound [0..16]"},
-            {"ospf", "rip", "12x", "Metric: please input a whole number."},
+            {"ospf", "rip", "-", "Metric: please input a whole number."},
             {"ospf", "rip", "", ""},
             {"rip", "ospf", "16777215", "Metric out of Bound [0..16777214]"},
             {"ospf", "rip", "16", nullptr},
@@ -174,6 +174,7 @@ private slots:
             form.RadioButton2->setChecked(std::string(c.destination) == "rip");
             form.RadioButton3->setChecked(std::string(c.destination) == "ospf");
             form.Edit1->setText(c.metric);
+            QCOMPARE(form.Edit1->text(), QString(c.metric));
             const size_t before = sim->Log().size();
             form.AddBtn->click();
             QVERIFY(Settled(form.Binding()));
