@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -79,6 +80,9 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* parent, const std::string& agent
     b.Request.VarList.Assign(TvSNMPVarList(kBootpCtrlTable, TvSNMPVarList::itTable, kBootpCtrlKeys));
     b.Request.VarList.Name = "BOOTP Ctrl Table";
     b.SetStatusTarget(Memo1);
+    b.OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError&) {
+        ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
+    };
     try {
         b.BindListView(ListView1, false);
         b.BindEdits(bcInterfaceName, "%s", EntryForm->Edit1);

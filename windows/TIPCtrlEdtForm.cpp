@@ -49,9 +49,9 @@ TIPCtrlEdtForm::TIPCtrlEdtForm(TIpCtrlForm* table) : QDialog(table), table_(tabl
 
     auto* form = new QFormLayout;
     const std::pair<const char*, QWidget*> rows[] = {
-        {"&IP Address", edtIPAddr},   {"IF I&ndex", edtIndex}, {"Interface Na&me", edtInterface},
+        {"&IP Address", edtIPAddr},   {"IF Inde&x", edtIndex}, {"Interface Na&me", edtInterface},
         {"Subnet Mas&k", edtMask},    {"&VLAN Name", edtVlan}, {"M&ode", cbxMode},
-        {"Seco&ndary", cbxSecondary}, {"S&tate", cbxState},    {"Oper St&ate", cbxOper},
+        {"Secon&dary", cbxSecondary}, {"S&tate", cbxState},    {"Oper St&ate", cbxOper},
         {"&Proxy ARP State", cbxARP},
     };
     QWidget* previous = nullptr;
@@ -72,6 +72,7 @@ TIPCtrlEdtForm::TIPCtrlEdtForm(TIpCtrlForm* table) : QDialog(table), table_(tabl
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
+    setMinimumWidth(340);
 
     connect(btnSet, &QPushButton::clicked, this, &TIPCtrlEdtForm::btnSetClick);
     connect(btnClose, &QPushButton::clicked, this, &TIPCtrlEdtForm::btnCloseClick);

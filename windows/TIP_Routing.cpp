@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,6 +106,9 @@ TIP_Routing::TIP_Routing(QWidget* parent, const std::string& agentIP)
     b.Request.VarList.Assign(TvSNMPVarList(kIpRouteTable, TvSNMPVarList::itTable, kIpRouteKeys));
     b.Request.VarList.Name = "IP Routing";
     b.SetStatusTarget(StatusPanel0);
+    b.OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError&) {
+        LV_IP_Routing->header()->resizeSections(QHeaderView::ResizeToContents);
+    };
     try {
         b.BindListView(LV_IP_Routing, true);
         b.BindEdits(0, kAddressFormat, dest[0], dest.mid(1));

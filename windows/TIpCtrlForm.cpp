@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -142,6 +143,7 @@ void TIpCtrlForm::GetDone(const std::string& message) {
     btnDel->setEnabled(false);
     btnEdit->setEnabled(binding_->SelectedRow() >= 0);
     StatusPanel0->setText(FromBytes(message));
+    ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
 void TIpCtrlForm::StopWalk() {

@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -151,6 +152,7 @@ TRouteRedistributForm::TRouteRedistributForm(QWidget* parent, const std::string&
     b.SetStatusTarget(Memo1);
     b.OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError&) {
         DeleteBtn->setEnabled(binding_->SelectedRow() >= 0);
+        ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
     };
     try {
         b.BindListView(ListView1, false);
