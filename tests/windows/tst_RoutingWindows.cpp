@@ -1,7 +1,10 @@
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvStatusPanel.h"
 #include "catalog/CatalogIPWindows.h"
+#include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvWindowHost.h"
+#include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
@@ -10,6 +13,7 @@
 #include "windows/TOSPFDefaultInfoOriginateForm.h"
 #include "windows/TRouteRedistributForm.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -35,6 +39,28 @@ QStringList RowSets(const QString& index, std::initializer_list<int> columns) {
         sets << kRedistribution + QString::number(c) + "." + index;
     return sets;
 }
+
+// What the windows use of a main window.
+class FakeHost : public TvWindowHost {
+public:
+    FakeHost() {
+        texts.AgentIP = "127.0.0.1";
+        status.reset(new QLabel);
+        stp.reset(new QLabel);
+    }
+    QWidget* HostWindow() override { return nullptr; }
+    const ConnectionTexts& Connection() const override { return texts; }
+    const std::string& ProgramFile() const override { return program; }
+    OperatingMode Mode() const override { return OperatingMode::Standalone; }
+    QLabel* HostStatus() override { return status.get(); }
+    QLabel* StpVersionHolder() override { return stp.get(); }
+    void ReadStpVersion() override {}
+
+private:
+    ConnectionTexts texts;
+    std::string program = "qtr5190mx";
+    std::unique_ptr<QLabel> status, stp;
+};
 
 void Choose(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(combo->findText(text));
@@ -74,6 +100,44 @@ private slots:
     }
     void init() { boxes.clear(); }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }
+
+    // Each menu entry opens its window modally, titled with the entry's caption and the switch's address.
+    void MenuEntriesOpenTheirWindows() {
+        const struct {
+            const char* entry;
+            const char* window;
+            const char* title;
+        } cases[] = {
+            {"MIB2IPRouting", "TIP_Routing", "IP Routing : 127.0.0.1"},
+            {"RouteRedistributionTable1", "TRouteRedistributForm", "Route Redistribution Table: 127.0.0.1"},
+            {"OSPFDefaultInformationOriginate1", "TOSPFDefaultInfoOriginateForm",
+             "OSPF Default Information Originate: 127.0.0.1"},
+            {"IPControlTable1", "TIpCtrlForm", "IP Control Table : 127.0.0.1"},
+            {"BOOTPCtrlTable1", "TBOOTCtrlTableForm", "BOOTP Ctrl Table: 127.0.0.1"},
+        };
+        FakeHost host;
+        for (const auto& c : cases) {
+            const TvMenuNode* node = TvMenuTree::Find(c.entry);
+            QVERIFY2(node, c.entry);
+            const TvWindowRegistry::Opener* opener = TvWindowRegistry::Find(node->Target);
+            QVERIFY2(opener, node->Target);
+            QString shown, title;
+            QTimer closer;
+            closer.setInterval(20);
+            QObject::connect(&closer, &QTimer::timeout, [&] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    shown = modal->objectName();
+                    title = modal->windowTitle();
+                    modal->close();
+                }
+            });
+            closer.start();
+            (*opener)(host, *node);
+            closer.stop();
+            QCOMPARE(shown, QString(c.window));
+            QCOMPARE(title, QString(c.title));
+        }
+    }
 
     void RoutingTableOnlyReads() {
         TIP_Routing form(nullptr, "127.0.0.1");
