@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,12 +83,13 @@ TACLMeterForm::TACLMeterForm(QWidget* parent) : QDialog(parent) {
     QWidget* order[] = {ListView1, ProfileIDEdit, AccessIDEdit, RateEdit, CBox_Active, GetButton, EditButton};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    resize(520, 420);
+    resize(640, 420);
 
     binding_ = std::make_unique<TvSNMPRequest2Edits>(this);
     binding_->Request.VarList = TvSNMPVarList(tblAclMeters, TvSNMPVarList::itTable, 2);
     binding_->Asynchronous = false;
     binding_->BindListView(ListView1, false);
+    ListView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     binding_->BindEdits(aclProfileId, QStringLiteral("%i{n1x255l3a}"), ProfileIDEdit);
     binding_->BindEdits(aclAccessId, QStringLiteral("%i{n1x65535l5a}"), AccessIDEdit);
     binding_->BindEdits(aclMeterRate, QStringLiteral("%i{n0x999936l6a}"), RateEdit);

@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -75,6 +76,7 @@ TMd5InformationForm::TMd5InformationForm(QWidget* parent, const QString& address
     binding_->Asynchronous = true;
     binding_->SetConstraintOwner(editForm_);
     binding_->BindListView(ListView1, false);
+    ListView1->header()->setSectionResizeMode(QHeaderView::Stretch);
     binding_->BindEdits(md5KeyId, QStringLiteral("%i{n1x255}"), editForm_->KeyIDEdit);
     binding_->BindEdits(md5Key, QStringLiteral("%s{l16}"), editForm_->KeyEdit);
     binding_->BindComboBox(md5Status, editForm_->ComboBox1);

@@ -98,6 +98,7 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget* parent) : QDialog(parent) {
     binding_->Request.VarList = TvSNMPVarList(tblAccServerGroups, TvSNMPVarList::itTable, 3);
     binding_->Asynchronous = false;
     binding_->BindListView(ListView1, false);
+    ListView1->header()->setSectionResizeMode(QHeaderView::Stretch);
     binding_->BindEdits(accGroupName, QStringLiteral("%s{l16}"), edtGroupName);
     binding_->BindEdits(accIPAddr, QStringLiteral("%s{l16}"), edtIPAddr);
     binding_->BindComboBox(accAuthProtocol, cbAuthProtocol);
