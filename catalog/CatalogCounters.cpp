@@ -32,7 +32,8 @@ const TvSNMPVarDef tblIpCounters[] = {
     {nullptr},
 };
 
-#define SNMP_COUNTER(arc, label) {"1.3.6.1.2.1.11." #arc, label, synCounter32, accReadOnly}
+#define SNMP_COUNTER(arc, label)                                                                             \
+    { "1.3.6.1.2.1.11." #arc, label, synCounter32, accReadOnly }
 const TvSNMPVarDef tblSnmpCounters[] = {
     SNMP_COUNTER(1, "snmpInPkts"),
     SNMP_COUNTER(2, "snmpOutPkts"),
@@ -66,7 +67,8 @@ const TvSNMPVarDef tblSnmpCounters[] = {
 };
 #undef SNMP_COUNTER
 
-#define ICMP_COUNTER(arc, label) {"1.3.6.1.2.1.5." #arc, label, synCounter32, accReadOnly}
+#define ICMP_COUNTER(arc, label)                                                                             \
+    { "1.3.6.1.2.1.5." #arc, label, synCounter32, accReadOnly }
 const TvSNMPVarDef tblIcmpCounters[] = {
     ICMP_COUNTER(1, "icmpInMsgs"),
     ICMP_COUNTER(2, "icmpInErrors"),
@@ -104,7 +106,8 @@ const TvSNMPVarDef tblIfIndex[] = {
     {nullptr},
 };
 
-#define IF_COUNTER(arc, label) {"1.3.6.1.2.1.2.2.1." #arc, label, synCounter32, accReadOnly}
+#define IF_COUNTER(arc, label)                                                                               \
+    { "1.3.6.1.2.1.2.2.1." #arc, label, synCounter32, accReadOnly }
 const TvSNMPVarDef tblIfCounters[] = {
     {"1.3.6.1.2.1.2.2.1.1", "Index", synInteger, accReadOnly},
     {"1.3.6.1.2.1.2.2.1.2", "Description      ", synDisplayString, accReadOnly},
@@ -123,7 +126,8 @@ const TvSNMPVarDef tblIfCounters[] = {
 };
 #undef IF_COUNTER
 
-#define IF_HC_COUNTER(arc, label) {"1.3.6.1.2.1.31.1.1.1." #arc, label, synCounter64, accReadOnly}
+#define IF_HC_COUNTER(arc, label)                                                                            \
+    { "1.3.6.1.2.1.31.1.1.1." #arc, label, synCounter64, accReadOnly }
 const TvSNMPVarDef tblIfHCCounters[] = {
     IF_HC_COUNTER(6, "HCInOctets"),
     IF_HC_COUNTER(7, "HCInUcastPkts"),

@@ -19,33 +19,52 @@ inline constexpr const char* kIpCounterRows[] = {
 
 // SNMP group: 27 counters, then snmpEnableAuthenTraps (read, not sampled).
 extern const TvSNMPVarDef tblSnmpCounters[];
-inline constexpr const char* kSnmpCounterRows[] = {
-    "snmpInPkts",         "snmpOutPkts",         "snmpInBadVersions",  "snmpInBadCommunityNames",
-    "snmpInBadCommunityUses", "snmpInASNParseErrs", "snmpInTooBigs",   "snmpInNoSuchNames",
-    "snmpInBadValues",    "snmpInReadOnlys",     "snmpInGenErrs",      "snmpInTotalReqVars",
-    "snmpInTotalSetVars", "snmpInGetRequests",   "snmpInGetNexts",     "snmpInSetRequests",
-    "snmpInGetResponses", "snmpInTraps",         "snmpOutTooBigs",     "snmpOutNoSuchNames",
-    "snmpOutBadValues",   "snmpOutGenErrs",      "snmpOutGetRequests", "snmpOutGetNexts",
-    "snmpOutSetRequests", "snmpOutGetResponses", "snmpOutTraps"};
+inline constexpr const char* kSnmpCounterRows[] = {"snmpInPkts",
+                                                   "snmpOutPkts",
+                                                   "snmpInBadVersions",
+                                                   "snmpInBadCommunityNames",
+                                                   "snmpInBadCommunityUses",
+                                                   "snmpInASNParseErrs",
+                                                   "snmpInTooBigs",
+                                                   "snmpInNoSuchNames",
+                                                   "snmpInBadValues",
+                                                   "snmpInReadOnlys",
+                                                   "snmpInGenErrs",
+                                                   "snmpInTotalReqVars",
+                                                   "snmpInTotalSetVars",
+                                                   "snmpInGetRequests",
+                                                   "snmpInGetNexts",
+                                                   "snmpInSetRequests",
+                                                   "snmpInGetResponses",
+                                                   "snmpInTraps",
+                                                   "snmpOutTooBigs",
+                                                   "snmpOutNoSuchNames",
+                                                   "snmpOutBadValues",
+                                                   "snmpOutGenErrs",
+                                                   "snmpOutGetRequests",
+                                                   "snmpOutGetNexts",
+                                                   "snmpOutSetRequests",
+                                                   "snmpOutGetResponses",
+                                                   "snmpOutTraps"};
 
 // ICMP group: 26 counters, row r reads 1.3.6.1.2.1.5.(r + 1).
 extern const TvSNMPVarDef tblIcmpCounters[];
 inline constexpr const char* kIcmpCounterRows[] = {
-    "icmpInMsgs",         "icmpInErrors",        "icmpInDestUnreachs",   "icmpInTimeExcdsms",
-    "icmpInParmProbs",    "icmpInSrcQuenchs",    "icmpInRedirects",      "icmpInEchos",
-    "icmpInEchoReps",     "icmpInTimestamps",    "icmpInTimestampReps",  "icmpInAddrMasks",
-    "icmpInAddrMaskReps", "icmpOutMsgs",         "icmpOutErrors",        "icmpOutDestUnreachs",
-    "icmpOutTimeExcds",   "icmpOutParmProbs",    "icmpOutSrcQuenchs",    "icmpOutRedirects",
-    "icmpOutEchos",       "icmpOutEchoReps",     "icmpOutTimestamps",    "icmpOutTimestampReps",
+    "icmpInMsgs",         "icmpInErrors",       "icmpInDestUnreachs",  "icmpInTimeExcdsms",
+    "icmpInParmProbs",    "icmpInSrcQuenchs",   "icmpInRedirects",     "icmpInEchos",
+    "icmpInEchoReps",     "icmpInTimestamps",   "icmpInTimestampReps", "icmpInAddrMasks",
+    "icmpInAddrMaskReps", "icmpOutMsgs",        "icmpOutErrors",       "icmpOutDestUnreachs",
+    "icmpOutTimeExcds",   "icmpOutParmProbs",   "icmpOutSrcQuenchs",   "icmpOutRedirects",
+    "icmpOutEchos",       "icmpOutEchoReps",    "icmpOutTimestamps",   "icmpOutTimestampReps",
     "icmpOutAddrMasks",   "icmpOutAddrMaskReps"};
 
 // Interfaces: the index list (ifIndex, ifDescr) and the counter list (ifIndex, ifDescr, the eleven
 // counters ifInOctets .. ifOutErrors).
 extern const TvSNMPVarDef tblIfIndex[];
 extern const TvSNMPVarDef tblIfCounters[];
-inline constexpr const char* kIfCounterRows[] = {"InOctets",      "InUcastPkts",  "InNUcastPkts", "InDiscards",
-                                                 "InErrors",      "InUnknownProtos", "OutOctets", "OutUcastPkts",
-                                                 "OutNUcastPkts", "OutDiscards",  "OutErrors"};
+inline constexpr const char* kIfCounterRows[] = {
+    "InOctets",  "InUcastPkts",  "InNUcastPkts",  "InDiscards",  "InErrors", "InUnknownProtos",
+    "OutOctets", "OutUcastPkts", "OutNUcastPkts", "OutDiscards", "OutErrors"};
 // The 64-bit siblings of ifXTable, appended to the counter list where the switch has them:
 // ifHCInOctets, ifHCInUcastPkts, ifHCInMulticastPkts, ifHCInBroadcastPkts and the four Out ones.
 extern const TvSNMPVarDef tblIfHCCounters[];

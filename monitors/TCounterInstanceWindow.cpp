@@ -9,11 +9,11 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLineEdit>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QSplitter>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -70,10 +70,13 @@ void TCounterInstanceWindow::Create(const QString& agentIP, QWidget* counterArea
     index_->SetStatusTarget(StatusPanel);
     try {
         index_->Get();
-    } catch (const std::exception&) {
-        index_->ListModel()->Clear();
+    } catch (const TvException& e) {
+        index_->ShowStatus(e.Message());
+    } catch (const std::exception& e) {
+        index_->ShowStatus(e.what());
     }
     TvListViewModel* rows = index_->ListModel();
+    FitIndexColumns();
     if (rows->RowCount() == 0) {
         supported_ = false;
         TvMessageBox::Error(parentWidget(), "This device don't support it!");
@@ -93,14 +96,19 @@ void TCounterInstanceWindow::Create(const QString& agentIP, QWidget* counterArea
         sampler_.Reset();
         ResetCounters();
         Timer1.start();
-        IndexList->selectionModel()->select(rows->index(0, 0), QItemSelectionModel::ClearAndSelect |
-                                                                    QItemSelectionModel::Rows);
+        IndexList->selectionModel()->select(rows->index(0, 0),
+                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         IndexList->setCurrentIndex(rows->index(0, 0));
     } catch (const TvException& e) {
         index_->ShowStatus(e.Message());
     } catch (const std::exception& e) {
         index_->ShowStatus(e.what());
     }
+}
+
+void TCounterInstanceWindow::FitIndexColumns() {
+    for (int c = 0; c < IndexList->model()->columnCount(); ++c)
+        IndexList->resizeColumnToContents(c);
 }
 
 void TCounterInstanceWindow::ReadInstance(const std::string& instance) {
@@ -159,13 +167,15 @@ void TCounterInstanceWindow::ReportResetError(const std::string& message) {
 }
 
 void TCounterInstanceWindow::BT_ResetClick() {
-    try {
-        ResetInstance();
-    } catch (const TvException& e) {
-        ReportResetError(e.Message());
-    } catch (const std::exception& e) {
-        ReportResetError(e.what());
-    }
+    WhenIdle([this] {
+        try {
+            ResetInstance();
+        } catch (const TvException& e) {
+            ReportResetError(e.Message());
+        } catch (const std::exception& e) {
+            ReportResetError(e.what());
+        }
+    });
 }
 
 void TCounterInstanceWindow::IndexListClick() {
@@ -176,10 +186,11 @@ void TCounterInstanceWindow::IndexListClick() {
 void TCounterInstanceWindow::RefreshIndex() {
     try {
         index_->Get();
+        FitIndexColumns();
         TvListViewModel* rows = index_->ListModel();
         if (rows->RowCount() > 0)
             IndexList->selectionModel()->select(rows->index(0, 0), QItemSelectionModel::ClearAndSelect |
-                                                                        QItemSelectionModel::Rows);
+                                                                       QItemSelectionModel::Rows);
     } catch (const TvException& e) {
         index_->ShowStatus(e.Message());
     } catch (const std::exception& e) {
@@ -210,9 +221,10 @@ bool TCounterInstanceWindow::TakeHistoryCount(QComboBox* combo, int& count) {
     bool ok = false;
     const int n = text.toInt(&ok);
     if (!ok || n < 1 || n > kMaxHistory) {
-        TvMessageBox::Error(this, QString("'%1' is not a valid history count: give a whole number from 1 to %2.")
-                                      .arg(text)
-                                      .arg(kMaxHistory));
+        TvMessageBox::Error(this,
+                            QString("'%1' is not a valid history count: give a whole number from 1 to %2.")
+                                .arg(text)
+                                .arg(kMaxHistory));
         combo->setCurrentText(QString::number(count));
         return false;
     }

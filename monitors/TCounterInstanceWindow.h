@@ -72,5 +72,8 @@ protected:
     std::unique_ptr<TvSNMPRequest2Edits> index_;
 
 private:
+    // The index list's columns as wide as what they show.
+    void FitIndexColumns();
+
     bool supported_ = true;
 };

@@ -62,6 +62,10 @@ TCounterWindow::TCounterWindow(QWidget* parent, TvCounterSampler::Baseline basel
 
 TCounterWindow::~TCounterWindow() {
     Timer1.stop();
+    // The controls die after this (and the derived) part of the window: an edit that loses the focus
+    // then must not reach a handler.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
 }
 
 QString TCounterWindow::TimeText() {
@@ -108,7 +112,8 @@ void TCounterWindow::BuildLayout(QWidget* content, const QList<QWidget*>& extraB
     outer->addWidget(StatusBar);
 
     QWidget* previous = CB_Interval;
-    for (QWidget* w : QList<QWidget*>{BT_Reset, BT_Start, BT_Stop} + extraButtons + QList<QWidget*>{ExitButton}) {
+    for (QWidget* w :
+         QList<QWidget*>{BT_Reset, BT_Start, BT_Stop} + extraButtons + QList<QWidget*>{ExitButton}) {
         setTabOrder(previous, w);
         previous = w;
     }
@@ -197,7 +202,6 @@ void TCounterWindow::Timer1Timer() {
     reading_ = true;
     try {
         counters_->Get();
-        AfterRead();
         if (counters_->ListModel() && counters_->ListModel()->RowCount() > 0) {
             BeforeSample();
             SampleCounters();
@@ -208,6 +212,18 @@ void TCounterWindow::Timer1Timer() {
         ShowError(e.what());
     }
     reading_ = false;
+    if (deferred_) {
+        const std::function<void()> work = std::move(deferred_);
+        deferred_ = nullptr;
+        work();
+    }
+}
+
+void TCounterWindow::WhenIdle(std::function<void()> work) {
+    if (reading_)
+        deferred_ = std::move(work);
+    else
+        work();
 }
 
 void TCounterWindow::BT_StartClick() {
@@ -225,9 +241,10 @@ void TCounterWindow::CB_IntervalChange() {
     bool ok = false;
     const int seconds = text.toInt(&ok);
     if (!ok || seconds < 1 || seconds > kMaxIntervalSeconds) {
-        TvMessageBox::Error(this, QString("'%1' is not a valid poll interval: give whole seconds from 1 to %2.")
-                                      .arg(text)
-                                      .arg(kMaxIntervalSeconds));
+        TvMessageBox::Error(this,
+                            QString("'%1' is not a valid poll interval: give whole seconds from 1 to %2.")
+                                .arg(text)
+                                .arg(kMaxIntervalSeconds));
         CB_Interval->setCurrentText(QString::number(interval_));
         return;
     }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,7 +37,7 @@ public:
     QPushButton* BT_Reset = nullptr;
     QPushButton* BT_Start = nullptr;
     QPushButton* BT_Stop = nullptr;
-    QPushButton* ExitButton = nullptr; // named per window
+    QPushButton* ExitButton = nullptr;  // named per window
     QTreeWidget* CounterList = nullptr; // the visible list, named per window
     QTreeView* HiddenList = nullptr;    // filled by the counter read, named per window
     QStatusBar* StatusBar = nullptr;
@@ -78,8 +79,6 @@ protected:
     virtual void AfterSample(const std::vector<CounterCells>& cells, const QString& time);
     // Before sampling a read row (instance windows build their rows here).
     virtual void BeforeSample() {}
-    // After each successful read of a tick.
-    virtual void AfterRead() {}
 
     // A row of "0" cells with the current time text for each caption.
     void PrepareRows(const QStringList& captions);
@@ -87,6 +86,9 @@ protected:
     void SampleCounters();
     // Text of the hidden list's first row, column `column`.
     std::string HiddenCell(int column) const;
+    // Runs `work` now, or right after the read of the running tick when one is running: the counter
+    // binding is not rebuilt under a read that lets window messages (a click) in.
+    void WhenIdle(std::function<void()> work);
     // Message of an error shown in the status bar through the counter binding.
     void ShowError(const std::string& message);
 
@@ -98,4 +100,5 @@ protected:
 
 private:
     bool reading_ = false;
+    std::function<void()> deferred_;
 };

@@ -15,13 +15,15 @@ QStringList Rows() {
     return rows;
 }
 
-const bool registered = TvWindowRegistry::Register("TICMP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
-    TICMP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-    form.exec();
-});
+const bool registered =
+    TvWindowRegistry::Register("TICMP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
+        TICMP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
+        form.exec();
+    });
 
 } // namespace
 
 TICMP_Counters::TICMP_Counters(QWidget* parent, const QString& agentIP)
-    : TCounterGroupWindow(parent, agentIP,
-                          {"ICMP Counters : ", tblIcmpCounters, Rows(), "LV_ICMPCounterData", "LV_ICMPCounters", true}) {}
+    : TCounterGroupWindow(
+          parent, agentIP,
+          {"ICMP Counters : ", tblIcmpCounters, Rows(), "LV_ICMPCounterData", "LV_ICMPCounters", true}) {}

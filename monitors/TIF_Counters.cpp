@@ -48,7 +48,8 @@ constexpr int kOutOctets = 6;
 
 const char kName64[] = "ifTable and ifXTable (64-bit counters)";
 const char kName32v1[] = "ifTable (32-bit counters: SNMPv1 has no 64-bit counters)";
-const char kName32Missing[] = "ifTable (32-bit counters: the switch has no 64-bit counters for this interface)";
+const char kName32Missing[] =
+    "ifTable (32-bit counters: the switch has no 64-bit counters for this interface)";
 
 const bool registered = TvWindowRegistry::Register("TIF_Counters", [](TvWindowHost& host, const TvMenuNode&) {
     TIF_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
@@ -108,10 +109,12 @@ TIF_Counters::TIF_Counters(QWidget* parent, const QString& agentIP)
     connect(Button1, &QPushButton::clicked, this, &TIF_Counters::Button1Click);
     connect(BT_Set, &QPushButton::clicked, this, &TIF_Counters::BT_SetClick);
     connect(CB_HistoryCount, &QComboBox::activated, this, &TIF_Counters::CB_HistoryCountChange);
-    connect(CB_HistoryCount->lineEdit(), &QLineEdit::editingFinished, this, &TIF_Counters::CB_HistoryCountChange);
+    connect(CB_HistoryCount->lineEdit(), &QLineEdit::editingFinished, this,
+            &TIF_Counters::CB_HistoryCountChange);
 
     resize(820, 640);
-    Create(agentIP, PC_Pages, QList<QWidget*>{Button1, BT_Set, HistoryLabel(CB_HistoryCount), CB_HistoryCount}, "System Time");
+    Create(agentIP, PC_Pages,
+           QList<QWidget*>{Button1, BT_Set, HistoryLabel(CB_HistoryCount), CB_HistoryCount}, "System Time");
 }
 
 void TIF_Counters::Button1Click() {

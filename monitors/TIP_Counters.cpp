@@ -23,5 +23,6 @@ const bool registered = TvWindowRegistry::Register("TIP_Counters", [](TvWindowHo
 } // namespace
 
 TIP_Counters::TIP_Counters(QWidget* parent, const QString& agentIP)
-    : TCounterGroupWindow(parent, agentIP,
-                          {"IP Counters : ", tblIpCounters, Rows(), "LV_IPCounterData", "LV_IPCounters", false}) {}
+    : TCounterGroupWindow(
+          parent, agentIP,
+          {"IP Counters : ", tblIpCounters, Rows(), "LV_IPCounterData", "LV_IPCounters", false}) {}

@@ -15,13 +15,15 @@ QStringList Rows() {
     return rows;
 }
 
-const bool registered = TvWindowRegistry::Register("TSNMP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
-    TSNMP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-    form.exec();
-});
+const bool registered =
+    TvWindowRegistry::Register("TSNMP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
+        TSNMP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
+        form.exec();
+    });
 
 } // namespace
 
 TSNMP_Counters::TSNMP_Counters(QWidget* parent, const QString& agentIP)
-    : TCounterGroupWindow(parent, agentIP,
-                          {"SNMP Counters : ", tblSnmpCounters, Rows(), "LV_SNMPCounterData", "LV_SNMPCounters", true}) {}
+    : TCounterGroupWindow(
+          parent, agentIP,
+          {"SNMP Counters : ", tblSnmpCounters, Rows(), "LV_SNMPCounterData", "LV_SNMPCounters", true}) {}

@@ -44,9 +44,9 @@ const bool registered =
 } // namespace
 
 TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(QWidget* parent, const QString& agentIP)
-    : TCounterInstanceWindow(parent, {"Transparent Bridge Port Counter : ", tblTpPortIndex, tblTpPortCounters,
-                                      Rows(), "LV_TpBridge_Port_Index", "LV_Chart", "Port Number",
-                                      "Max  Info "}) {
+    : TCounterInstanceWindow(parent,
+                             {"Transparent Bridge Port Counter : ", tblTpPortIndex, tblTpPortCounters, Rows(),
+                              "LV_TpBridge_Port_Index", "LV_Chart", "Port Number", "Max  Info "}) {
     CounterList = MakeCounterList("LV_TpBridge_Port_Info");
     ExitButton->setObjectName("Button1");
     BT_Refresh = new QPushButton("Refresh", this);
@@ -97,7 +97,8 @@ TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(QWidget* parent, const QString&
             &TTpBridgePortInfo_Table::CB_HistoryCountChange);
 
     resize(820, 640);
-    Create(agentIP, PC_Pages, QList<QWidget*>{BT_Refresh, BT_PortSet, HistoryLabel(CB_HistoryCount), CB_HistoryCount, CK_U3D},
+    Create(agentIP, PC_Pages,
+           QList<QWidget*>{BT_Refresh, BT_PortSet, HistoryLabel(CB_HistoryCount), CB_HistoryCount, CK_U3D},
            "System Time:");
 }
 

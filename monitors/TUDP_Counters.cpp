@@ -15,13 +15,15 @@ QStringList Rows() {
     return rows;
 }
 
-const bool registered = TvWindowRegistry::Register("TUDP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
-    TUDP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-    form.exec();
-});
+const bool registered =
+    TvWindowRegistry::Register("TUDP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
+        TUDP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
+        form.exec();
+    });
 
 } // namespace
 
 TUDP_Counters::TUDP_Counters(QWidget* parent, const QString& agentIP)
-    : TCounterGroupWindow(parent, agentIP,
-                          {"UDP Counters : ", tblUdpCounters, Rows(), "LV_IPCounterData", "LV_UDPCounters", true}) {}
+    : TCounterGroupWindow(
+          parent, agentIP,
+          {"UDP Counters : ", tblUdpCounters, Rows(), "LV_IPCounterData", "LV_UDPCounters", true}) {}

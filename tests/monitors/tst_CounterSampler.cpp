@@ -14,7 +14,8 @@ namespace {
 using Baseline = TvCounterSampler::Baseline;
 
 // One counter sampled with `values` read one second apart; the cells of the last sample.
-CounterCells Run(Baseline kind, int bits, const std::vector<std::string>& values, std::int64_t stepMs = 1000) {
+CounterCells Run(Baseline kind, int bits, const std::vector<std::string>& values,
+                 std::int64_t stepMs = 1000) {
     TvCounterSampler s(kind);
     std::vector<CounterSlot> counterSlots(1);
     counterSlots[0].bits = bits;
@@ -43,15 +44,15 @@ private slots:
         QTest::addColumn<qulonglong>("peak");
         QTest::newRow("steady") << 32 << std::vector<std::string>{"100", "112"} << 12ull << 12ull;
         QTest::newRow("32-bit wrap") << 32 << std::vector<std::string>{"4294967290", "5"} << 11ull << 11ull;
-        QTest::newRow("counter cleared") << 32 << std::vector<std::string>{"2000", "500"} << 4294965796ull
-                                         << 4294965796ull;
+        QTest::newRow("counter cleared")
+            << 32 << std::vector<std::string>{"2000", "500"} << 4294965796ull << 4294965796ull;
         QTest::newRow("from 0: no peak") << 32 << std::vector<std::string>{"0", "50"} << 50ull << 0ull;
-        QTest::newRow("64-bit value kept low 32") << 32 << std::vector<std::string>{"4294967296", "4294967306"}
-                                                  << 10ull << 0ull;
+        QTest::newRow("64-bit value kept low 32")
+            << 32 << std::vector<std::string>{"4294967296", "4294967306"} << 10ull << 0ull;
         QTest::newRow("64-bit wrap") << 64 << std::vector<std::string>{"18446744073709551610", "4"} << 10ull
                                      << 10ull;
-        QTest::newRow("64-bit past 2^32") << 64 << std::vector<std::string>{"5000000000", "9000000000"}
-                                          << 4000000000ull << 4000000000ull;
+        QTest::newRow("64-bit past 2^32")
+            << 64 << std::vector<std::string>{"5000000000", "9000000000"} << 4000000000ull << 4000000000ull;
         QTest::newRow("equal delta keeps peak")
             << 32 << std::vector<std::string>{"100", "150", "200"} << 50ull << 50ull;
     }

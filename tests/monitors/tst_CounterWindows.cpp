@@ -5,8 +5,10 @@
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
+#include "monitors/TICMP_Counters.h"
 #include "monitors/TIF_Counters.h"
 #include "monitors/TIP_Counters.h"
+#include "monitors/TSNMP_Counters.h"
 #include "monitors/TTpBridgePortInfo_Table.h"
 #include "monitors/TUDP_Counters.h"
 #include "snmp/SNMPGlobals.h"
@@ -124,9 +126,10 @@ public:
     QLabel status, stp;
 };
 
-// Writes a counter of the switch (a Counter32, or a Counter64 when `wide`).
+// Writes a counter of the switch (a Counter32, or a Counter64 when `wide`) over SNMPv2c.
 void SetCounter(const std::string& oid, const std::string& value, bool wide = false) {
     TvSNMPRequest request;
+    request.Version = 1; // SNMPv1 carries no Counter64
     request.VarList.ItemType = TvSNMPVarList::itInstance;
     request.VarList.AddItem(oid, "counter", wide ? synCounter64 : synCounter32, accReadWrite);
     request.VarList.Item(0).Value = value;
@@ -189,6 +192,10 @@ class TestCounterWindows : public QObject {
             w = std::make_unique<TUDP_Counters>(nullptr, "127.0.0.1");
         else if (kind == "IP")
             w = std::make_unique<TIP_Counters>(nullptr, "127.0.0.1");
+        else if (kind == "SNMP")
+            w = std::make_unique<TSNMP_Counters>(nullptr, "127.0.0.1");
+        else if (kind == "ICMP")
+            w = std::make_unique<TICMP_Counters>(nullptr, "127.0.0.1");
         else if (kind == "IF")
             w = std::make_unique<TIF_Counters>(nullptr, "127.0.0.1");
         else
@@ -224,47 +231,52 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("steps");
         QTest::newRow("32-bit wrap, group window")
-            << "UDP"
-            << QStringList{"set 4294967290", "open", "tick", "set 5", "tick", "expect 5 11 11"};
+            << "UDP" << QStringList{"set 4294967290", "open", "tick", "set 5", "tick", "expect 5 11 11"};
         QTest::newRow("32-bit wrap, interface")
-            << "IF"
-            << QStringList{"set 4294967290", "open", "tick", "expect 0 0 0", "set 5", "tick", "expect 5 11 11"};
+            << "IF" << QStringList{"set 4294967290", "open", "tick",          "expect 0 0 0",
+                                   "set 5",          "tick", "expect 5 11 11"};
         QTest::newRow("32-bit wrap, bridge port")
-            << "Bridge"
-            << QStringList{"set 4294967290", "open", "tick", "expect 0 0 0", "set 5", "tick", "expect 5 11 11"};
+            << "Bridge" << QStringList{"set 4294967290", "open", "tick",          "expect 0 0 0",
+                                       "set 5",          "tick", "expect 5 11 11"};
         QTest::newRow("counter goes down")
-            << "UDP"
-            << QStringList{"set 1000", "open", "tick",        "set 2000",
-                           "tick",     "expect 2000 1000 1000", "set 500", "tick",
-                           "expect 500 4294965796 4294965796"};
+            << "UDP" << QStringList{"set 1000", "open", "tick",
+                                    "set 2000", "tick", "expect 2000 1000 1000",
+                                    "set 500",  "tick", "expect 500 4294965796 4294965796"};
         QTest::newRow("counter goes down, bridge port: same peak rule")
-            << "Bridge"
-            << QStringList{"set 1000", "open", "tick", "set 2000", "tick", "expect 2000 1000 1000",
-                           "set 500",  "tick", "expect 500 4294965796 4294965796"};
+            << "Bridge" << QStringList{"set 1000", "open", "tick",
+                                       "set 2000", "tick", "expect 2000 1000 1000",
+                                       "set 500",  "tick", "expect 500 4294965796 4294965796"};
         QTest::newRow("delta equal to the peak")
-            << "IF"
-            << QStringList{"set 100",  "open",           "tick",    "set 150", "tick",
-                           "expect 150 50 50", "mark",   "sleep 1100", "set 200", "tick",
-                           "expect 200 50 50", "same-peak-time"};
+            << "IF" << QStringList{"set 100",          "open",          "tick",       "set 150", "tick",
+                                   "expect 150 50 50", "mark",          "sleep 1100", "set 200", "tick",
+                                   "expect 200 50 50", "same-peak-time"};
         QTest::newRow("creation sample writes Value only")
-            << "UDP" << QStringList{"set 777", "open", "expect 777 0 0", "set 800", "tick", "expect 800 0 23"};
+            << "UDP"
+            << QStringList{"set 777", "open", "expect 777 0 0", "set 800", "tick", "expect 800 0 23"};
         QTest::newRow("IP window: no creation sample")
             << "IP" << QStringList{"open", "rows 10", "expect 0 0 0", "tick", "expect 15000 0 0"};
         QTest::newRow("group baseline after Reset")
-            << "UDP"
-            << QStringList{"set 100",        "open",         "tick",  "set 300", "tick", "expect 300 200 200",
-                           "reset",          "expect 0 0 0", "set 400", "tick",  "expect 400 0 0",
-                           "set 450",        "tick",         "expect 450 50 50"};
+            << "UDP" << QStringList{"set 100",        "open",
+                                    "tick",           "set 300",
+                                    "tick",           "expect 300 200 200",
+                                    "reset",          "expect 0 0 0",
+                                    "set 400",        "tick",
+                                    "expect 400 0 0", "set 450",
+                                    "tick",           "expect 450 50 50"};
         QTest::newRow("instance baseline after Reset")
-            << "IF"
-            << QStringList{"set 100", "open",         "tick",    "set 300", "tick", "expect 300 200 200",
-                           "reset",   "rows 0",       "set 400", "tick",    "rows 11", "expect 0 0 0",
-                           "set 450", "tick",         "expect 450 50 50"};
+            << "IF" << QStringList{"set 100", "open",    "tick",
+                                   "set 300", "tick",    "expect 300 200 200",
+                                   "reset",   "rows 0",  "set 400",
+                                   "tick",    "rows 11", "expect 0 0 0",
+                                   "set 450", "tick",    "expect 450 50 50"};
         QTest::newRow("a click on the selected row restarts the baseline")
-            << "Bridge"
-            << QStringList{"set 100", "open", "tick", "set 300", "tick", "expect 300 200 200",
-                           "click",   "rows 0", "set 400", "tick", "expect 0 0 0",
-                           "set 450", "tick",   "expect 450 50 50"};
+            << "Bridge" << QStringList{"set 100",      "open",
+                                       "tick",         "set 300",
+                                       "tick",         "expect 300 200 200",
+                                       "click",        "rows 0",
+                                       "set 400",      "tick",
+                                       "expect 0 0 0", "set 450",
+                                       "tick",         "expect 450 50 50"};
     }
     void Sampling() {
         QFETCH(QString, window);
@@ -299,7 +311,8 @@ private slots:
                 for (int k = 0; k < 3; ++k)
                     if (words[k + 1] != "*")
                         QVERIFY2(cells.value(k == 2 ? 3 : k) == words[k + 1],
-                                 qPrintable(step + " got " + cells.join(' ') + " status " + w->StatusPanel->text()));
+                                 qPrintable(step + " got " + cells.join(' ') + " status " +
+                                            w->StatusPanel->text()));
             } else if (what == "mark") {
                 peakTime = Cells(w->CounterList, 0).value(4);
             } else if (what == "same-peak-time") {
@@ -430,7 +443,8 @@ private slots:
         QCOMPARE(w->Timer1.interval(), ms);
         QCOMPARE(boxes.size(), refused ? 1 : 0);
         if (refused) {
-            QVERIFY2(boxes[0].startsWith("Error: '" + typed + "' is not a valid poll interval"), qPrintable(boxes[0]));
+            QVERIFY2(boxes[0].startsWith("Error: '" + typed + "' is not a valid poll interval"),
+                     qPrintable(boxes[0]));
             QCOMPARE(w->CB_Interval->currentText(), QString("1"));
         }
         // Choosing an item neither resets nor restarts sampling.
@@ -532,7 +546,8 @@ private slots:
         QFETCH(QString, target);
         QFETCH(bool, answers);
         SimSwitch bare;
-        QVERIFY2(bare.Start({"--data", DataFile("empty.data", kEmptyData).toStdString()}), bare.Error().c_str());
+        QVERIFY2(bare.Start({"--data", DataFile("empty.data", kEmptyData).toStdString()}),
+                 bare.Error().c_str());
         Connect(bare.Port());
         if (!answers) {
             bare.Stop();
@@ -547,6 +562,50 @@ private slots:
         QTimer::singleShot(0, [&] { alive = true; });
         QVERIFY(PumpUntil([&] { return alive; }, 2000));
         QVERIFY(!QCoreApplication::closingDown());
+    }
+
+    // The group windows on the busy switch of the default data: their rows, title, the creation sample
+    // and deltas from the second tick on.
+    void GroupWindows_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("creationSample");
+        QTest::newRow("UDP") << "UDP" << 4 << "udpInDatagrams"
+                             << "UDP Counters : 127.0.0.1" << true;
+        QTest::newRow("IP") << "IP" << 10 << "ipInReceives"
+                            << "IP Counters : 127.0.0.1" << false;
+        QTest::newRow("SNMP") << "SNMP" << 27 << "snmpInPkts"
+                              << "SNMP Counters : 127.0.0.1" << true;
+        QTest::newRow("ICMP") << "ICMP" << 26 << "icmpInMsgs"
+                              << "ICMP Counters : 127.0.0.1" << true;
+    }
+    void GroupWindows() {
+        QFETCH(QString, kind);
+        QFETCH(int, rows);
+        QFETCH(QString, first);
+        QFETCH(QString, title);
+        QFETCH(bool, creationSample);
+        SimSwitch busy;
+        QVERIFY2(busy.Start(), busy.Error().c_str());
+        Connect(busy.Port());
+        auto w = Open(kind);
+        QCOMPARE(w->windowTitle(), title);
+        QCOMPARE(w->CounterList->topLevelItemCount(), rows);
+        QCOMPARE(w->CounterList->topLevelItem(0)->text(0), first);
+        QCOMPARE(w->CounterList->headerItem()->text(5), QString("Peak Occured at"));
+        QCOMPARE(Cells(w->CounterList, 0).value(0) != "0", creationSample);
+        QCOMPARE(Cells(w->CounterList, 0).value(1), QString("0"));
+        w->Timer1Timer();
+        QVERIFY(Cells(w->CounterList, 0).value(0) != "0");
+        QCOMPARE(Cells(w->CounterList, 0).value(1), QString("0"));
+        QTest::qSleep(1100);
+        w->Timer1Timer();
+        QVERIFY2(Cells(w->CounterList, 0).value(1).toULongLong() > 0,
+                 qPrintable(Cells(w->CounterList, 0).join(' ')));
+        QVERIFY2(w->StatusPanel->text().startsWith("Get: (TvSNMP++) Ok!"),
+                 qPrintable(w->StatusPanel->text()));
     }
 
     // Every counter window is registered for its menu entry.
@@ -571,10 +630,12 @@ private slots:
             }
             auto* pages = w->findChild<QTabWidget*>("PC_Pages");
             QVERIFY(pages);
-            QVERIFY(w->grab().save(out + (kind == "IF" ? "/monitor_if_counters.png" : "/monitor_port_counters.png")));
+            QVERIFY(w->grab().save(
+                out + (kind == "IF" ? "/monitor_if_counters.png" : "/monitor_port_counters.png")));
             pages->setCurrentIndex(1);
             QTest::qWait(50);
-            QVERIFY(w->grab().save(out + (kind == "IF" ? "/monitor_if_traffic.png" : "/monitor_port_chart.png")));
+            QVERIFY(
+                w->grab().save(out + (kind == "IF" ? "/monitor_if_traffic.png" : "/monitor_port_chart.png")));
             QVERIFY2(w->StatusPanel->text().contains("Ok!"), qPrintable(w->StatusPanel->text()));
         }
     }
