@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sys/select.h>
+#include <unistd.h>
 #include <utility>
 
 extern "C" void init_vacm_conf(void); // net-snmp's community/user access tokens (libnetsnmpmibs)
@@ -21,6 +22,7 @@ namespace {
 
 SimStore* g_store = nullptr;
 bool g_log = false;
+int g_delayMs = 0;
 
 SimOid toSimOid(const oid* name, size_t len) {
     return SimOid(name, name + len);
@@ -135,6 +137,14 @@ std::string who(netsnmp_agent_request_info* reqinfo) {
 int handle(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo,
            netsnmp_request_info* requests) {
     SimStore& store = *g_store;
+    // A slow switch: once per request PDU (a GETBULK calls us once per repetition), before the values
+    // are taken, as an agent that was busy would take them.
+    static long s_delayed = -1;
+    const long reqid = reqinfo->asp && reqinfo->asp->pdu ? reqinfo->asp->pdu->reqid : -1;
+    if (g_delayMs > 0 && (reqinfo->mode == MODE_GET || reqinfo->mode == MODE_GETNEXT) && reqid != s_delayed) {
+        s_delayed = reqid;
+        usleep(static_cast<useconds_t>(g_delayMs) * 1000);
+    }
     switch (reqinfo->mode) {
     case MODE_GET:
         for (auto* r = requests; r; r = r->next) {
@@ -229,6 +239,7 @@ SimAgent::~SimAgent() {
 bool SimAgent::start(const SimOptions& options, std::string& error) {
     g_store = &m_store;
     g_log = options.log;
+    g_delayMs = options.delayMs;
 
     // Private state folder: nothing of the user's or the system's net-snmp set-up is read or written.
     char tmpl[] = "/tmp/qtr5190mx-sim.XXXXXX";

@@ -162,8 +162,14 @@ SimValue toValue(std::uint8_t type, bool hex, const std::string& tok) {
     case SimType::Counter64: {
         auto plus = tok.find('+');
         v.num = toInt(tok.substr(0, plus));
-        if (plus != std::string::npos)
-            v.rate = static_cast<double>(toInt(tok.substr(plus + 1)));
+        if (plus != std::string::npos) {
+            std::string rate = tok.substr(plus + 1);
+            if (!rate.empty() && rate.back() == '~') {
+                v.bursty = true;
+                rate.pop_back();
+            }
+            v.rate = static_cast<double>(toInt(rate));
+        }
         break;
     }
     case SimType::OctetString:
@@ -283,6 +289,28 @@ SimStore::SimStore() : m_boot(Clock::now()), m_created(Clock::now()), m_bootWall
 
 double SimStore::elapsed() const {
     return std::chrono::duration<double>(Clock::now() - m_boot).count();
+}
+
+namespace {
+
+// Seconds of traffic at the nominal rate that `t` seconds of bursty traffic are worth. Each port (the
+// last index arc) has its own period and phase: a burst at four times the rate, a lull at a quarter,
+// the rest at the rate itself. Never decreasing, so the counter only grows; 0 at t = 0.
+double burstWork(double x, double period) {
+    constexpr double burst = 3, lull = 5;
+    const double perPeriod = 4 * burst + 0.25 * lull + (period - burst - lull);
+    const double whole = std::floor(x / period);
+    const double r = x - whole * period;
+    return whole * perPeriod + 4 * std::min(r, burst) + 0.25 * std::clamp(r - burst, 0.0, lull) +
+           std::max(r - burst - lull, 0.0);
+}
+
+} // namespace
+
+double SimStore::burstSeconds(double t, std::uint32_t port) {
+    const double period = 17 + port % 7;
+    const double phase = 2.3 * port;
+    return burstWork(t + phase, period) - burstWork(phase, period);
 }
 
 std::uint32_t SimStore::uptimeTicks() const {
@@ -667,13 +695,15 @@ SimValue SimStore::resolve(const SimOid& oid, const SimValue& v) const {
         r.dynamic.clear();
     }
     if (isCounter(r.type) && r.rate > 0) {
-        double grown = static_cast<double>(r.num) + r.rate * elapsed();
+        const double t = elapsed();
+        double grown = static_cast<double>(r.num) + r.rate * (r.bursty ? burstSeconds(t, oid.back()) : t);
         r.num =
             static_cast<std::int64_t>(std::fmod(grown, r.type == SimType::Counter32 ? 4294967296.0 : 1.8e19));
     }
     if (r.type == SimType::Counter32 || r.type == SimType::Gauge32 || r.type == SimType::TimeTicks)
         r.num &= 0xFFFFFFFF;
     r.rate = 0;
+    r.bursty = false;
     return r;
 }
 

@@ -31,6 +31,7 @@ const char* const kUsage =
     "                           PRIV is DES, AES or AES-256; read-only unless rw; repeatable\n"
     "  --engine-id TEXT         SNMPv3 engine ID (default qtr5190mx-sim-PORT, stable across restarts)\n"
     "  --led-period SECONDS     how often the front-panel LEDs and links change (default 10)\n"
+    "  --delay MS               answer every read MS milliseconds late (a slow switch)\n"
     "  --log                    print each request\n"
     "  --help                   show this help\n"
     "  --version                show the version\n"
@@ -131,6 +132,14 @@ bool parseArgs(int argc, char** argv, SimOptions& o, bool& help, bool& version) 
             o.ledPeriod = std::strtod(v.c_str(), &end);
             if (!end || *end || o.ledPeriod < 0.1 || o.ledPeriod > 86400)
                 return fail("--led-period wants seconds from 0.1 to 86400");
+        } else if (a == "--delay") {
+            if (!value(v))
+                return false;
+            char* end = nullptr;
+            const long ms = std::strtol(v.c_str(), &end, 10);
+            if (!end || *end || v.empty() || ms < 0 || ms > 60000)
+                return fail("--delay wants milliseconds from 0 to 60000");
+            o.delayMs = static_cast<int>(ms);
         } else if (!a.empty() && a[0] == '-') {
             return fail("unknown option " + a + " (see --help)");
         } else {

@@ -99,7 +99,7 @@ expect_contains "refused PDU leaves no change" "$(snmpget $V2R $A 1.3.6.1.2.1.1.
 
 # --- LED status changes, counters grow, the forwarding table is large ---
 led1=$(snmpget $V2R $A 1.3.6.1.4.1.59371.12.11.1.9.4.1.5.1)
-c1=$(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.1)
+c1=$(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.2)
 changed=
 for _ in $(seq 20); do
     sleep 0.25
@@ -108,8 +108,13 @@ done
 [ -n "$changed" ] || fail "LED status did not change"
 octets=$(snmpget -Oqv -Ox $V2R $A 1.3.6.1.4.1.59371.12.11.1.9.4.1.5.1 | grep -o '[0-9A-Fa-f][0-9A-Fa-f]' | wc -l)
 [ "$octets" -eq 59 ] || fail "LED status has $octets octets, not 59"
-c2=$(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.1)
-[ "$c2" -gt "$c1" ] || fail "ifInOctets.1 did not grow ($c1 -> $c2)"
+c2=$(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.2)
+[ "$c2" -gt "$c1" ] || fail "ifInOctets.2 did not grow ($c1 -> $c2)"
+# Port 1's octets start close to 2^32: the 32-bit counter wraps within a minute, its 64-bit sibling
+# goes on past 2^32, and the two agree modulo 2^32.
+read -r o32 o64 < <(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.1 1.3.6.1.2.1.31.1.1.1.6.1 | tr '\n' ' ')
+[ "$o64" -ge 4293000000 ] || fail "ifHCInOctets.1 starts at $o64"
+[ $(( (o64 - o32) % 4294967296 )) -lt 1000000 ] || fail "ifInOctets.1 $o32 is not ifHCInOctets.1 $o64 modulo 2^32"
 rows=$(snmpbulkwalk $V2R $A 1.3.6.1.2.1.17.4.3.1.2 | wc -l)
 [ "$rows" -ge 4000 ] || fail "forwarding table bulk walk gave $rows rows"
 rows=$(snmpbulkwalk -Cr50 $V2R $A 1.3.6.1.2.1.17.7.1.2.2.1.2 | wc -l)
@@ -123,6 +128,8 @@ sleep 1.2
 snmpset $V2W $A 1.3.6.1.4.1.59371.12.1.2.19.0 i 1 >/dev/null || fail "reboot refused"
 up=$(snmpget -Oqvt $V2R $A 1.3.6.1.2.1.1.3.0)
 [ "$up" -lt 100 ] || fail "uptime after reboot is $up"
+c3=$(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.2)
+[ "$c3" -lt "$c1" ] || fail "ifInOctets.2 not reset by the reboot ($c3)"
 out=$(snmpget $V2R $A 1.3.6.1.2.1.1.5.0 1.3.6.1.2.1.1.6.0)
 expect_contains "reboot keeps saved" "$out" "saved-location"
 expect_contains "reboot drops unsaved" "$out" '"before"'
