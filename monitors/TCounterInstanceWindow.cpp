@@ -1,4 +1,5 @@
 #include "monitors/TCounterInstanceWindow.h"
+#include "guibase/TvTableExport.h"
 
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvStatusPanel.h"
@@ -21,6 +22,7 @@ TCounterInstanceWindow::TCounterInstanceWindow(QWidget* parent, const Setup& set
     : TCounterWindow(parent, TvCounterSampler::Baseline::Count), setup_(setup) {
     IndexList = new QTreeView(this);
     IndexList->setObjectName(setup.IndexListName);
+    TvTableExport::Install(IndexList);
     ST_Index = new QLabel(this);
     ST_Index->setObjectName("ST_Index");
     ST_Index->setFrameShape(QFrame::StyledPanel);

@@ -1,4 +1,5 @@
 #include "monitors/TCounterWindow.h"
+#include "guibase/TvTableExport.h"
 
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvStatusPanel.h"
@@ -134,6 +135,7 @@ QTreeWidget* TCounterWindow::MakeCounterList(const QString& name) {
     list->header()->setDefaultSectionSize(110);
     list->header()->resizeSection(0, 170);
     list->header()->resizeSection(5, 120);
+    TvTableExport::Install(list);
     return list;
 }
 

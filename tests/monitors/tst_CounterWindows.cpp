@@ -3,6 +3,7 @@
 #include "binding/TvStatusPanel.h"
 #include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvTableExport.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
 #include "monitors/TICMP_Counters.h"
@@ -606,6 +607,13 @@ private slots:
                  qPrintable(Cells(w->CounterList, 0).join(' ')));
         QVERIFY2(w->StatusPanel->text().startsWith("Get: (TvSNMP++) Ok!"),
                  qPrintable(w->StatusPanel->text()));
+        // The counters copy and export like every other table.
+        const TvTableExport* exporter = TvTableExport::Of(w->CounterList);
+        QVERIFY(exporter);
+        const QByteArray csv = exporter->Csv();
+        QVERIFY2(csv.startsWith("Name,Value,Delta,Rate,Peak,Peak Occured at\r\n" + first.toUtf8() + ","),
+                 csv.left(200).constData());
+        QCOMPARE(csv.count("\r\n"), rows + 1);
     }
 
     // Every counter window is registered for its menu entry.
