@@ -15,6 +15,7 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* owner, TvSNMPRequest2Edits* binding)
     connect(Buttons->ClearChecksButton, &QPushButton::clicked, this, [this] { EditsPanel->ClearChecks(); });
     EditsPanel->ArrangeCtrlBtn(Buttons);
     SetContent(EditsPanel);
+    UnsentEdits = [this] { return EditsPanel->UnsentEdits(); };
 }
 
 void TSNMPEditorPanel::SetValueWidth(int width) {

@@ -18,6 +18,8 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolTip>
@@ -49,6 +51,7 @@ template <typename Fn> void Guard(TvSNMPRequest2Edits* binding, Fn fn) {
 TSNMPListViewPanel::TSNMPListViewPanel(QWidget* owner, TvSNMPRequest2Edits* binding)
     : TSNMPEditorPanel(owner, binding) {
     ListViewPanel = new TListViewPanel(ClientArea, binding);
+    ListViewPanel->ColumnsFitted = [this](int needed) { GrowWindowFor(needed); };
     QTreeView* view = ListViewPanel->ListView;
     view->viewport()->installEventFilter(this);
     view->viewport()->setMouseTracking(true);
@@ -84,6 +87,8 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* owner, TvSNMPRequest2Edits* bind
     }
     SetContent(ListViewPanel);
     OnAddInit = [this](QObject*) { EditsPanel->ClearRows(); };
+    // The rows are edited in the Add and Edit dialogs, which ask for themselves.
+    UnsentEdits = nullptr;
 }
 
 void TSNMPListViewPanel::SetAddStatus(int index, const QString& value) {
@@ -203,6 +208,46 @@ bool TSNMPListViewPanel::StopRunningRead() {
     return !binding->Busy;
 }
 
+void TSNMPListViewPanel::GrowWindowFor(int needed) {
+    QWidget* win = window();
+    QTreeView* view = ListViewPanel->ListView;
+    if (!win || win != Window() || !win->isVisible())
+        return;
+    const int missing = needed + view->verticalScrollBar()->sizeHint().width() - view->viewport()->width();
+    if (missing <= 0)
+        return;
+    // Wide enough for every column, but never wider than the screen; the left edge moves in if need be.
+    const QScreen* screen = win->screen();
+    const QRect room =
+        screen ? screen->availableGeometry() : QRect(0, 0, win->width() + missing, win->height());
+    const int frame = win->frameGeometry().width() - win->width();
+    const int width = std::min(win->width() + missing, room.width() - frame);
+    if (width <= win->width())
+        return;
+    win->resize(width, win->height());
+    const int right = win->frameGeometry().right();
+    if (right > room.right())
+        win->move(std::max(room.left(), win->x() - (right - room.right())), win->y());
+}
+
+void TSNMPListViewPanel::showEvent(QShowEvent* event) {
+    // Assistive technology names the table after its page or window.
+    ListViewPanel->ListView->setAccessibleName(DialogCaption());
+    TSNMPEditorPanel::showEvent(event);
+}
+
+QString TSNMPListViewPanel::RowDescription(int row) const {
+    const TvListViewModel* model = Binding() ? Binding()->ListModel() : nullptr;
+    if (!model || row < 0)
+        return {};
+    // The index columns name a row; a table without them is named by its first column.
+    const int keys = std::clamp(Binding()->Request.VarList.KeyCount, 1, model->ColumnCount());
+    QStringList parts;
+    for (int k = 0; k < keys; ++k)
+        parts << model->headerData(k, Qt::Horizontal).toString() + ": " + model->Cell(row, k);
+    return parts.join(", ");
+}
+
 QString TSNMPListViewPanel::DialogCaption() const {
     // A page's panel is named after its tab.
     if (QWidget* sheet = parentWidget())
@@ -217,6 +262,8 @@ QString TSNMPListViewPanel::DialogCaption() const {
 
 TSNMPPanel* TSNMPListViewPanel::MakeDialogPanel(QDialog& dialog) {
     auto* panel = new TSNMPPanel(&dialog, MessagePanel, Binding());
+    EditsPanel->ForgetEdits();
+    panel->UnsentEdits = [this] { return EditsPanel->UnsentEdits(); };
     QPushButton* set = panel->Buttons->SetCheckedButton;
     set->setProperty("tag", 1);
     connect(set, &QPushButton::clicked, this, [this, set] { SetCheckedButtonClick(set); });
@@ -403,7 +450,8 @@ void TSNMPListViewPanel::DeleteButtonClick() {
     if (binding->SelectedRow() < 0)
         return;
     const HandlerScope scope(*this);
-    if (!TvMessageBox::YesNo(this, "Are you sure to delete ?", "Delete"))
+    if (!TvMessageBox::YesNo(this, "Are you sure to delete ?\n" + RowDescription(binding->SelectedRow()),
+                             "Delete"))
         return;
     if (!StopRunningRead() || !Binding())
         return;

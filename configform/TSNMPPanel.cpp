@@ -1,8 +1,11 @@
 #include "configform/TSNMPPanel.h"
 
 #include "binding/TvSNMPRequest2Edits.h"
+#include "configform/TConfigForm.h"
 #include "configform/TCtrlBtnPanel.h"
+#include "configform/TEditsPanel.h"
 #include "configform/TMsgPanel.h"
+#include "configform/TSNMPEditorPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/TvException.h"
 
@@ -115,6 +118,9 @@ void TSNMPPanel::ReadBinding() {
         return;
     const HandlerScope scope(*this);
     ShowBusy(true);
+    // The read replaces whatever the operator typed.
+    if (auto* editor = qobject_cast<TSNMPEditorPanel*>(this))
+        editor->EditsPanel->ForgetEdits();
     try {
         binding_->Get();
     } catch (const TvException& e) {
@@ -133,7 +139,17 @@ void TSNMPPanel::ShowBusy(bool busy) {
         unsetCursor();
 }
 
+bool TSNMPPanel::ConfirmDiscard(const QString& action) {
+    const QStringList changed = UnsentEdits ? UnsentEdits() : QStringList();
+    if (changed.isEmpty())
+        return true;
+    return TvMessageBox::YesNo(
+        this, "These values were changed and not sent:\n" + changed.join('\n') + "\n\nDiscard them?", action);
+}
+
 void TSNMPPanel::RefreshButtonClick() {
+    if (!ConfirmDiscard("Refresh"))
+        return;
     ReadBinding();
 }
 
@@ -142,5 +158,8 @@ void TSNMPPanel::CloseButtonClick() {
         TvMessageBox::Information(this, "Please initial close form");
         return;
     }
+    // A configuration window asks once for all its pages as it closes; a dialog asks here.
+    if (!qobject_cast<TConfigForm*>(window_.data()) && !ConfirmDiscard("Close"))
+        return;
     window_->close();
 }
