@@ -166,6 +166,16 @@ QRect TfrmMain::PlaceOnScreen(QSize size, const QRect& room) {
                  room.top() + (room.height() - fit.height()) / 2, fit.width(), fit.height());
 }
 
+void TfrmMain::PlaceWindow() {
+    const QScreen* screen = isVisible() && this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    const QRect place = PlaceOnScreen(size() + frame, screen->availableGeometry());
+    resize(place.size() - frame);
+    move(place.topLeft());
+}
+
 void TfrmMain::NameLeds() {
     if (!frontPanel_)
         return;
@@ -307,11 +317,7 @@ bool TfrmMain::FormCreate(const std::vector<std::string>& params) {
     // bar (built by then) is added on top of the client area.
     const int menuHeight = menuBar()->actions().isEmpty() ? 0 : menuBar()->sizeHint().height();
     resize(ClientWidth, ClientHeight + menuHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect place = PlaceOnScreen(size(), screen->availableGeometry());
-        resize(place.size());
-        move(place.topLeft());
-    }
+    PlaceWindow();
 
     // 2. The session; its failure propagates to the caller.
     InitSNMPSession("");
@@ -362,6 +368,7 @@ bool TfrmMain::FormCreate(const std::vector<std::string>& params) {
     // The window shows at once, its LEDs dark until the first reply; the read below waits without
     // freezing it.
     show();
+    PlaceWindow(); // again, now that the frame is known
 
     // 13.
     ReadRmonState();

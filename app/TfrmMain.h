@@ -89,6 +89,8 @@ protected:
     virtual void ReadRmonState();
     // Stops the LED poll, waits for its outstanding read and releases the binding.
     virtual void ReleaseFrontPanel();
+    // Centres the window, frame included, on its screen and entirely on it.
+    void PlaceWindow();
     // Tooltips and accessible names of the LEDs: "Power", "Console", "Port 1" ... with their state.
     void NameLeds();
     void closeEvent(QCloseEvent* event) override;

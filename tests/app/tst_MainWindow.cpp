@@ -249,8 +249,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         // Never wider than the screen (the offscreen screen is narrower than the front panel).
         const QRect room = w->screen()->availableGeometry();
-        QCOMPARE(w->width(), std::min(TfrmMain::ClientWidth, room.width()));
-        QVERIFY(room.contains(w->frameGeometry()));
+        const int frame = w->frameGeometry().width() - w->width();
+        QCOMPARE(w->width(), std::min(TfrmMain::ClientWidth, room.width() - frame));
+        QVERIFY2(room.contains(w->frameGeometry()), qPrintable(QString("%1,%2 %3x%4 in %5x%6")
+                                                                   .arg(w->frameGeometry().x())
+                                                                   .arg(w->frameGeometry().y())
+                                                                   .arg(w->frameGeometry().width())
+                                                                   .arg(w->frameGeometry().height())
+                                                                   .arg(room.width())
+                                                                   .arg(room.height())));
         QCOMPARE(w->height() - w->menuBar()->height(), TfrmMain::ClientHeight);
         QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w->ST_RmonState->isHidden());
