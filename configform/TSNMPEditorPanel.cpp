@@ -34,7 +34,10 @@ void TSNMPEditorPanel::SetCheckedButtonClick(QPushButton* sender) {
     QPointer<QPushButton> button(sender);
     if (!EditsPanel->WriteChecked() || !button)
         return;
-    if (button->property("tag").toInt() == 1)
+    if (button->property("tag").toInt() == 1) {
+        // The dialog closes after its write: rows left unticked are not asked about.
+        EditsPanel->ForgetEdits();
         if (QWidget* window = button->window())
             window->close();
+    }
 }

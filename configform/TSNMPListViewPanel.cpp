@@ -36,6 +36,19 @@ int FindEntry(const QComboBox* combo, const QString& value) {
     return -1;
 }
 
+// The Add and Edit dialogs: Close, Escape and the close box ask before typed values are given up.
+class RowDialog : public QDialog {
+public:
+    using QDialog::QDialog;
+    std::function<bool()> MayClose;
+
+    void done(int result) override {
+        if (MayClose && !MayClose())
+            return;
+        QDialog::done(result);
+    }
+};
+
 // Runs a click handler; an error it raises becomes a status line instead of reaching the event loop.
 template <typename Fn> void Guard(TvSNMPRequest2Edits* binding, Fn fn) {
     try {
@@ -297,7 +310,7 @@ void TSNMPListViewPanel::AddButtonClick() {
 
 void TSNMPListViewPanel::RunAddDialog(QObject*) {
     TvSNMPRequest2Edits& binding = *Binding();
-    QDialog dialog(window());
+    RowDialog dialog(window());
     dialog.setObjectName("AddDialog");
     dialog.setWindowTitle(DialogCaption() + " (Add)");
     dialog_ = &dialog;
@@ -314,6 +327,7 @@ void TSNMPListViewPanel::RunAddDialog(QObject*) {
     } home{this};
 
     TSNMPPanel* panel = MakeDialogPanel(dialog);
+    dialog.MayClose = [panel] { return panel->ConfirmDiscard("Close"); };
     const int keys = binding.Request.VarList.KeyCount;
     for (int i = 0; i < keys && i < EditsPanel->RowCount(); ++i) {
         // Keys are always written and must be typed.
@@ -372,7 +386,7 @@ void TSNMPListViewPanel::EditButtonClick() {
 
 void TSNMPListViewPanel::RunEditDialog(QObject*) {
     TvSNMPRequest2Edits& binding = *Binding();
-    QDialog dialog(window());
+    RowDialog dialog(window());
     dialog.setObjectName("EditDialog");
     dialog.setWindowTitle(Window() ? Window()->windowTitle() : QString());
     dialog_ = &dialog;
@@ -404,6 +418,7 @@ void TSNMPListViewPanel::RunEditDialog(QObject*) {
     } home{this, removed, hidden};
 
     TSNMPPanel* panel = MakeDialogPanel(dialog);
+    dialog.MayClose = [panel] { return panel->ConfirmDiscard("Close"); };
     panel->Buttons->SetCheckedButton->setEnabled(false);
     EditsPanel->ApplyRowStates(false);
     EditsPanel->ArrangeCtrlBtn(panel->Buttons);

@@ -1,7 +1,6 @@
 #include "configform/TSNMPPanel.h"
 
 #include "binding/TvSNMPRequest2Edits.h"
-#include "configform/TConfigForm.h"
 #include "configform/TCtrlBtnPanel.h"
 #include "configform/TEditsPanel.h"
 #include "configform/TMsgPanel.h"
@@ -158,8 +157,6 @@ void TSNMPPanel::CloseButtonClick() {
         TvMessageBox::Information(this, "Please initial close form");
         return;
     }
-    // A configuration window asks once for all its pages as it closes; a dialog asks here.
-    if (!qobject_cast<TConfigForm*>(window_.data()) && !ConfirmDiscard("Close"))
-        return;
+    // The window asks, as it closes, before values changed and not sent are given up.
     window_->close();
 }

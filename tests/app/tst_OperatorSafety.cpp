@@ -456,6 +456,48 @@ private slots:
         });
     }
 
+    // In the Add dialog too a bad address is refused with nothing sent, and closing asks before the
+    // typed value is given up.
+    void AddDialogRefusesAndAsksBeforeDiscarding() {
+        Open("SysLog", [&](TConfigForm& form) {
+            form.PageControl()->setCurrentIndex(1);
+            auto* panel = qobject_cast<TSNMPListViewPanel*>(form.Panel(1));
+            QVERIFY(panel);
+            QVERIFY(PumpUntil([&] { return !form.Binding(1)->Busy && form.Binding(1)->ReceivedCount > 0; }));
+            const size_t mark = sim_->Log().size();
+            bool stillOpen = false;
+            bool closed = false;
+            QTimer::singleShot(0, this, [&] {
+                QDialog* dialog = panel->OpenDialog();
+                QVERIFY(dialog);
+                dialog->activateWindow();
+                (void)QTest::qWaitForWindowActive(dialog);
+                TEditsPanel* rows = panel->EditsPanel;
+                QCOMPARE(rows->Row(1).Label->text(), QString("IP Address"));
+                rows->Row(0).Edit()->setText("5");
+                rows->Row(1).Check->click();
+                TypeAndLeave(rows, 1, "300.1.1.1");
+                dialog->findChild<QPushButton*>("SetCheckedButton")->click();
+                answer_ = QMessageBox::No;
+                dialog->findChild<QPushButton*>("CloseButton")->click();
+                stillOpen = dialog->isVisible();
+                answer_ = QMessageBox::Yes;
+                dialog->findChild<QPushButton*>("CloseButton")->click();
+                closed = !dialog->isVisible();
+            });
+            panel->Buttons->AddButton->click();
+            QVERIFY(stillOpen);
+            QVERIFY(closed);
+            const QString refused =
+                "Error: \"IP Address\": \"300.1.1.1\" is not an IP address: four numbers from 0 "
+                "to 255 separated by points.";
+            const QString question =
+                "Close: These values were changed and not sent:\nIP Address\n\nDiscard them?";
+            QCOMPARE(boxes_, (QStringList{refused, refused, question, question}));
+            QCOMPARE(SetsSince(mark), QStringList());
+        });
+    }
+
     // The delete question names the line it will delete.
     void DeleteQuestionNamesTheRow() {
         Open("SysLog", [&](TConfigForm& form) {
