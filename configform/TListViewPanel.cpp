@@ -3,6 +3,7 @@
 #include "binding/TvListSortProxy.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TCtrlBtnPanel.h"
+#include "guibase/TvTableExport.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -29,6 +30,7 @@ TListViewPanel::TListViewPanel(QWidget* owner, TvSNMPRequest2Edits* binding) : Q
     ListView = new QTreeView(this);
     ListView->setObjectName("ListView");
     binding->BindListView(ListView, false);
+    TvTableExport::Install(ListView);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);

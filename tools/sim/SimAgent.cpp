@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sys/select.h>
+#include <unistd.h>
 #include <utility>
 
 extern "C" void init_vacm_conf(void); // net-snmp's community/user access tokens (libnetsnmpmibs)
@@ -21,6 +22,7 @@ namespace {
 
 SimStore* g_store = nullptr;
 bool g_log = false;
+int g_delayMs = 0;
 
 SimOid toSimOid(const oid* name, size_t len) {
     return SimOid(name, name + len);
@@ -96,6 +98,32 @@ SimSetVar toSetVar(const netsnmp_variable_list* var) {
     return s;
 }
 
+// The value of a write as the log shows it: numbers in decimal, octet strings in hex.
+std::string valueText(const SimSetVar& v) {
+    static const char digits[] = "0123456789ABCDEF";
+    switch (v.type) {
+    case ASN_OCTET_STR:
+    case ASN_OPAQUE: {
+        std::string s = "0x";
+        for (unsigned char c : v.bytes) {
+            s += digits[c >> 4];
+            s += digits[c & 0xF];
+        }
+        return s;
+    }
+    case ASN_IPADDRESS: {
+        std::string s;
+        for (unsigned char c : v.bytes)
+            s += (s.empty() ? "" : ".") + std::to_string(c);
+        return s;
+    }
+    case ASN_OBJECT_ID:
+        return oidText(v.oidValue);
+    default:
+        return std::to_string(v.num);
+    }
+}
+
 std::string who(netsnmp_agent_request_info* reqinfo) {
     const netsnmp_pdu* pdu = reqinfo->asp ? reqinfo->asp->pdu : nullptr;
     if (!pdu)
@@ -109,6 +137,14 @@ std::string who(netsnmp_agent_request_info* reqinfo) {
 int handle(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo,
            netsnmp_request_info* requests) {
     SimStore& store = *g_store;
+    // A slow switch: once per request PDU (a GETBULK calls us once per repetition), before the values
+    // are taken, as an agent that was busy would take them.
+    static long s_delayed = -1;
+    const long reqid = reqinfo->asp && reqinfo->asp->pdu ? reqinfo->asp->pdu->reqid : -1;
+    if (g_delayMs > 0 && (reqinfo->mode == MODE_GET || reqinfo->mode == MODE_GETNEXT) && reqid != s_delayed) {
+        s_delayed = reqid;
+        usleep(static_cast<useconds_t>(g_delayMs) * 1000);
+    }
     switch (reqinfo->mode) {
     case MODE_GET:
         for (auto* r = requests; r; r = r->next) {
@@ -151,10 +187,16 @@ int handle(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnmp_agen
             reqs.push_back(r);
         }
         SimSetResult res = store.check(vars);
-        if (g_log)
-            for (auto& v : vars)
+        if (g_log) {
+            std::string values;
+            for (auto& v : vars) {
                 std::printf("SET     %s %s%s\n", who(reqinfo).c_str(), oidText(v.oid).c_str(),
                             res.status ? (" refused with error " + std::to_string(res.status)).c_str() : "");
+                values += " " + oidText(v.oid) + "=" + valueText(v);
+            }
+            // One line per request with what it carried.
+            std::printf("VALUES  %s%s\n", who(reqinfo).c_str(), values.c_str());
+        }
         if (res.status)
             netsnmp_set_request_error(reqinfo, reqs[res.index], res.status);
         break;
@@ -197,6 +239,7 @@ SimAgent::~SimAgent() {
 bool SimAgent::start(const SimOptions& options, std::string& error) {
     g_store = &m_store;
     g_log = options.log;
+    g_delayMs = options.delayMs;
 
     // Private state folder: nothing of the user's or the system's net-snmp set-up is read or written.
     char tmpl[] = "/tmp/qtr5190mx-sim.XXXXXX";

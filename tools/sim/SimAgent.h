@@ -12,6 +12,7 @@ struct SimOptions {
     std::vector<SimCommunity> communities;
     std::vector<SimUser> users;
     double ledPeriod = 10;
+    int delayMs = 0; // every read is answered this much later (a slow switch)
     bool log = false;
 };
 

@@ -162,8 +162,14 @@ SimValue toValue(std::uint8_t type, bool hex, const std::string& tok) {
     case SimType::Counter64: {
         auto plus = tok.find('+');
         v.num = toInt(tok.substr(0, plus));
-        if (plus != std::string::npos)
-            v.rate = static_cast<double>(toInt(tok.substr(plus + 1)));
+        if (plus != std::string::npos) {
+            std::string rate = tok.substr(plus + 1);
+            if (!rate.empty() && rate.back() == '~') {
+                v.bursty = true;
+                rate.pop_back();
+            }
+            v.rate = static_cast<double>(toInt(rate));
+        }
         break;
     }
     case SimType::OctetString:
@@ -285,6 +291,28 @@ double SimStore::elapsed() const {
     return std::chrono::duration<double>(Clock::now() - m_boot).count();
 }
 
+namespace {
+
+// Seconds of traffic at the nominal rate that `t` seconds of bursty traffic are worth. Each port (the
+// last index arc) has its own period and phase: a burst at four times the rate, a lull at a quarter,
+// the rest at the rate itself. Never decreasing, so the counter only grows; 0 at t = 0.
+double burstWork(double x, double period) {
+    constexpr double burst = 3, lull = 5;
+    const double perPeriod = 4 * burst + 0.25 * lull + (period - burst - lull);
+    const double whole = std::floor(x / period);
+    const double r = x - whole * period;
+    return whole * perPeriod + 4 * std::min(r, burst) + 0.25 * std::clamp(r - burst, 0.0, lull) +
+           std::max(r - burst - lull, 0.0);
+}
+
+} // namespace
+
+double SimStore::burstSeconds(double t, std::uint32_t port) {
+    const double period = 17 + port % 7;
+    const double phase = 2.3 * port;
+    return burstWork(t + phase, period) - burstWork(phase, period);
+}
+
 std::uint32_t SimStore::uptimeTicks() const {
     return static_cast<std::uint32_t>(elapsed() * 100.0);
 }
@@ -331,9 +359,10 @@ bool SimStore::load(const std::string& path, std::string& error) {
                     throw ParseError{"expected: fdb COUNT"};
                 generateFdb(static_cast<int>(toInt(tok[1])));
             } else if (kw == "table") {
-                // table ENTRY index T1[,T2...] [rowstatus|entrystatus COL]
+                // table ENTRY index T1[,T2...] [rowstatus|entrystatus|adddelete COL]
                 if ((tok.size() != 4 && tok.size() != 6) || tok[2] != "index")
-                    throw ParseError{"expected: table ENTRY index TYPES [rowstatus|entrystatus COLUMN]"};
+                    throw ParseError{
+                        "expected: table ENTRY index TYPES [rowstatus|entrystatus|adddelete COLUMN]"};
                 SimOid entry = toOid(tok[1]);
                 if (m_tables.count(entry))
                     throw ParseError{"table declared twice"};
@@ -348,8 +377,10 @@ bool SimStore::load(const std::string& path, std::string& error) {
                         t.kind = StatusKind::RowStatus;
                     else if (tok[4] == "entrystatus")
                         t.kind = StatusKind::EntryStatus;
+                    else if (tok[4] == "adddelete")
+                        t.kind = StatusKind::AddDelete;
                     else
-                        throw ParseError{"expected rowstatus or entrystatus"};
+                        throw ParseError{"expected rowstatus, entrystatus or adddelete"};
                     t.statusColumn = static_cast<std::uint32_t>(toInt(tok[5]));
                 }
                 table = &m_tables.emplace(entry, t).first->second;
@@ -664,13 +695,15 @@ SimValue SimStore::resolve(const SimOid& oid, const SimValue& v) const {
         r.dynamic.clear();
     }
     if (isCounter(r.type) && r.rate > 0) {
-        double grown = static_cast<double>(r.num) + r.rate * elapsed();
+        const double t = elapsed();
+        double grown = static_cast<double>(r.num) + r.rate * (r.bursty ? burstSeconds(t, oid.back()) : t);
         r.num =
             static_cast<std::int64_t>(std::fmod(grown, r.type == SimType::Counter32 ? 4294967296.0 : 1.8e19));
     }
     if (r.type == SimType::Counter32 || r.type == SimType::Gauge32 || r.type == SimType::TimeTicks)
         r.num &= 0xFFFFFFFF;
     r.rate = 0;
+    r.bursty = false;
     return r;
 }
 
@@ -730,7 +763,18 @@ bool SimStore::rowExists(const Table& t, const SimOid& inst) const {
 
 namespace {
 bool createsRow(SimStore::StatusKind k, std::int64_t v) {
-    return k == SimStore::StatusKind::RowStatus ? (v == 4 || v == 5) : v == 3;
+    switch (k) {
+    case SimStore::StatusKind::RowStatus:
+        return v == 4 || v == 5;
+    case SimStore::StatusKind::AddDelete:
+        return v == 1;
+    default:
+        return v == 3;
+    }
+}
+
+bool removesRow(SimStore::StatusKind k, std::int64_t v) {
+    return k == SimStore::StatusKind::RowStatus ? v == 6 : v == 2;
 }
 } // namespace
 
@@ -773,6 +817,11 @@ SimSetResult SimStore::check(const std::vector<SimSetVar>& vars) const {
                 if (exists && (v.num == 4 || v.num == 5))
                     return fail(SimErr::InconsistentValue);
                 if (!exists && (v.num == 1 || v.num == 2))
+                    return fail(SimErr::InconsistentValue);
+            } else if (t->kind == StatusKind::AddDelete) {
+                if (v.num != 1 && v.num != 2)
+                    return fail(SimErr::WrongValue);
+                if (!exists && v.num == 2)
                     return fail(SimErr::InconsistentValue);
             } else if (v.num != 2 && v.num != 3) {
                 return fail(SimErr::WrongValue);
@@ -847,9 +896,11 @@ void SimStore::apply(const std::vector<SimSetVar>& vars) {
                 continue;
             }
             const bool create = createsRow(t->kind, v.num);
-            const bool destroy = t->kind == StatusKind::RowStatus ? v.num == 6 : v.num == 2;
+            const bool destroy = removesRow(t->kind, v.num);
             if (pass == 0 && create && !rowExists(*t, inst)) {
-                std::int64_t status = t->kind == StatusKind::RowStatus ? (v.num == 4 ? 1 : 2) : 3;
+                std::int64_t status = t->kind == StatusKind::RowStatus   ? (v.num == 4 ? 1 : 2)
+                                      : t->kind == StatusKind::AddDelete ? 1
+                                                                         : 3;
                 createRow(*t, inst, status);
             } else if (pass == 2 && destroy) {
                 destroyRow(*t, inst);

@@ -34,6 +34,7 @@ struct SimValue {
     std::uint8_t type = SimType::Integer;
     std::int64_t num = 0; // Integer, Counter32/64, Gauge32, TimeTicks
     double rate = 0;      // counters: growth per second since boot
+    bool bursty = false;  // counters: traffic comes in bursts and lulls around that rate
     std::string bytes;    // OctetString, IpAddress (4 octets)
     SimOid oid;           // ObjectId
     std::string dynamic;  // "@name": computed when read
@@ -71,7 +72,8 @@ struct SimCommunity {
 class SimStore {
 public:
     enum class IndexType { Integer, IpAddress, String, ImpliedString, Mac, Ipv6, ObjectId, ImpliedObjectId };
-    enum class StatusKind { None, RowStatus, EntryStatus };
+    // AddDelete: 1 adds the row (or keeps it), 2 removes it, as in group membership tables.
+    enum class StatusKind { None, RowStatus, EntryStatus, AddDelete };
     enum class Lookup { Found, NoSuchObject, NoSuchInstance };
 
     struct Column {
@@ -107,6 +109,8 @@ public:
     bool rebootRequested() const { return m_rebootPending; }
 
     std::uint32_t uptimeTicks() const;
+    // Worth in seconds at the nominal rate of `t` seconds of bursty traffic on `port`.
+    static double burstSeconds(double t, std::uint32_t port);
     std::string ledStatus() const;
     bool portUp(int port) const;
 

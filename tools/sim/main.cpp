@@ -31,8 +31,10 @@ const char* const kUsage =
     "                           PRIV is DES, AES or AES-256; read-only unless rw; repeatable\n"
     "  --engine-id TEXT         SNMPv3 engine ID (default qtr5190mx-sim-PORT, stable across restarts)\n"
     "  --led-period SECONDS     how often the front-panel LEDs and links change (default 10)\n"
+    "  --delay MS               answer every read MS milliseconds late (a slow switch)\n"
     "  --log                    print each request\n"
     "  --help                   show this help\n"
+    "  --version                show the version\n"
     "\n"
     "Built-in access (from the data file): communities rdcomm (read) and wrtcomm (write);\n"
     "users noauthuser, md5user, shadesuser, shaaesuser, sha256user (see docs/simulator.md).\n";
@@ -87,7 +89,7 @@ bool parseUser(const std::string& text, SimUser& u) {
     return true;
 }
 
-bool parseArgs(int argc, char** argv, SimOptions& o, bool& help) {
+bool parseArgs(int argc, char** argv, SimOptions& o, bool& help, bool& version) {
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&](std::string& out) {
@@ -99,6 +101,8 @@ bool parseArgs(int argc, char** argv, SimOptions& o, bool& help) {
         std::string v;
         if (a == "--help" || a == "-h") {
             help = true;
+        } else if (a == "--version") {
+            version = true;
         } else if (a == "--log") {
             o.log = true;
         } else if (a == "--data") {
@@ -128,6 +132,14 @@ bool parseArgs(int argc, char** argv, SimOptions& o, bool& help) {
             o.ledPeriod = std::strtod(v.c_str(), &end);
             if (!end || *end || o.ledPeriod < 0.1 || o.ledPeriod > 86400)
                 return fail("--led-period wants seconds from 0.1 to 86400");
+        } else if (a == "--delay") {
+            if (!value(v))
+                return false;
+            char* end = nullptr;
+            const long ms = std::strtol(v.c_str(), &end, 10);
+            if (!end || *end || v.empty() || ms < 0 || ms > 60000)
+                return fail("--delay wants milliseconds from 0 to 60000");
+            o.delayMs = static_cast<int>(ms);
         } else if (!a.empty() && a[0] == '-') {
             return fail("unknown option " + a + " (see --help)");
         } else {
@@ -156,10 +168,15 @@ std::string besideProgram(const char* argv0) {
 int main(int argc, char** argv) {
     SimOptions options;
     bool help = false;
-    if (!parseArgs(argc, argv, options, help))
+    bool version = false;
+    if (!parseArgs(argc, argv, options, help, version))
         return 2;
     if (help) {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (version) {
+        std::printf("qtr5190mx-sim %s\n", QTR_VERSION);
         return 0;
     }
     if (options.dataFile.empty())

@@ -64,6 +64,18 @@ expect_contains "activated" "$(snmpget $V2R $A $PL.12.$P)" "INTEGER: 1"
 out=$(snmpset $V2W $A $PL.12.6.110.111.114.111.119.49 i 1 2>&1)
 expect_contains "active on a missing row" "$out" "inconsistentValue"
 
+AG=1.3.6.1.4.1.59371.12.5.12.1          # server group membership: row state 1 add, 2 delete
+M=5.103.114.111.117.112.10.1.2.3.4        # "group", 10.1.2.3, radius
+snmpset $V2W $A $AG.4.$M i 1 >/dev/null || fail "add refused"
+expect_contains "add creates" "$(snmpwalk $V2R $A $AG)" "$AG.4.$M = INTEGER: 1"
+snmpset $V2W $A $AG.4.$M i 1 >/dev/null || fail "adding again refused"
+snmpset $V2W $A $AG.4.$M i 2 >/dev/null || fail "delete refused"
+expect_missing "delete removes" "$(snmpwalk $V2R $A $AG)" "$AG.4.$M ="
+out=$(snmpset $V2W $A $AG.4.$M i 2 2>&1)
+expect_contains "delete of a missing member" "$out" "inconsistentValue"
+out=$(snmpset $V2W $A $AG.4.$M i 3 2>&1)
+expect_contains "not a row state" "$out" "wrongValue"
+
 # --- refused writes, and nothing of a refused PDU is applied ---
 while IFS='|' read -r what oid type value error; do
     out=$(snmpset $V2W $A $oid $type "$value" 2>&1)
@@ -87,7 +99,7 @@ expect_contains "refused PDU leaves no change" "$(snmpget $V2R $A 1.3.6.1.2.1.1.
 
 # --- LED status changes, counters grow, the forwarding table is large ---
 led1=$(snmpget $V2R $A 1.3.6.1.4.1.59371.12.11.1.9.4.1.5.1)
-c1=$(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.1)
+c1=$(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.2)
 changed=
 for _ in $(seq 20); do
     sleep 0.25
@@ -96,8 +108,13 @@ done
 [ -n "$changed" ] || fail "LED status did not change"
 octets=$(snmpget -Oqv -Ox $V2R $A 1.3.6.1.4.1.59371.12.11.1.9.4.1.5.1 | grep -o '[0-9A-Fa-f][0-9A-Fa-f]' | wc -l)
 [ "$octets" -eq 59 ] || fail "LED status has $octets octets, not 59"
-c2=$(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.1)
-[ "$c2" -gt "$c1" ] || fail "ifInOctets.1 did not grow ($c1 -> $c2)"
+c2=$(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.2)
+[ "$c2" -gt "$c1" ] || fail "ifInOctets.2 did not grow ($c1 -> $c2)"
+# Port 1's octets start close to 2^32: the 32-bit counter wraps within a minute, its 64-bit sibling
+# goes on past 2^32, and the two agree modulo 2^32.
+read -r o32 o64 < <(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.1 1.3.6.1.2.1.31.1.1.1.6.1 | tr '\n' ' ')
+[ "$o64" -ge 4293000000 ] || fail "ifHCInOctets.1 starts at $o64"
+[ $(( (o64 - o32) % 4294967296 )) -lt 1000000 ] || fail "ifInOctets.1 $o32 is not ifHCInOctets.1 $o64 modulo 2^32"
 rows=$(snmpbulkwalk $V2R $A 1.3.6.1.2.1.17.4.3.1.2 | wc -l)
 [ "$rows" -ge 4000 ] || fail "forwarding table bulk walk gave $rows rows"
 rows=$(snmpbulkwalk -Cr50 $V2R $A 1.3.6.1.2.1.17.7.1.2.2.1.2 | wc -l)
@@ -111,6 +128,8 @@ sleep 1.2
 snmpset $V2W $A 1.3.6.1.4.1.59371.12.1.2.19.0 i 1 >/dev/null || fail "reboot refused"
 up=$(snmpget -Oqvt $V2R $A 1.3.6.1.2.1.1.3.0)
 [ "$up" -lt 100 ] || fail "uptime after reboot is $up"
+c3=$(snmpget -Oqv $V2R $A 1.3.6.1.2.1.2.2.1.10.2)
+[ "$c3" -lt "$c1" ] || fail "ifInOctets.2 not reset by the reboot ($c3)"
 out=$(snmpget $V2R $A 1.3.6.1.2.1.1.5.0 1.3.6.1.2.1.1.6.0)
 expect_contains "reboot keeps saved" "$out" "saved-location"
 expect_contains "reboot drops unsaved" "$out" '"before"'

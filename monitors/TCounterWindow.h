@@ -1,0 +1,104 @@
+#pragma once
+
+#include "binding/TvSNMPRequest2Edits.h"
+#include "monitors/TvCounterSampler.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QTreeView;
+class QTreeWidget;
+class QVBoxLayout;
+class TvStatusPanel;
+
+// What the six counter windows share: the button panel with the clock and the poll interval, the
+// visible counter list, the hidden list the counter read fills, the status bar and the sampling timer.
+// Everything runs on the GUI thread; a tick that comes while a read is running is skipped.
+class TCounterWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    ~TCounterWindow() override;
+
+    QLabel* ST_Time = nullptr;
+    QComboBox* CB_Interval = nullptr;
+    QPushButton* BT_Reset = nullptr;
+    QPushButton* BT_Start = nullptr;
+    QPushButton* BT_Stop = nullptr;
+    QPushButton* ExitButton = nullptr;  // named per window
+    QTreeWidget* CounterList = nullptr; // the visible list, named per window
+    QTreeView* HiddenList = nullptr;    // filled by the counter read, named per window
+    QStatusBar* StatusBar = nullptr;
+    TvStatusPanel* StatusPanel = nullptr; // panel 0
+    QTimer Timer1;
+
+    // The binding that reads the counters into the hidden list.
+    TvSNMPRequest2Edits* CounterBinding() const { return counters_.get(); }
+    const TvCounterSampler& Sampler() const { return sampler_; }
+    bool Running() const { return running_; }
+    // Poll interval in seconds.
+    int IntervalSeconds() const { return interval_; }
+
+    void Timer1Timer();
+    void BT_StartClick();
+    void BT_StopClick();
+    virtual void BT_ResetClick() = 0;
+    // Takes the interval typed or chosen; anything but whole seconds from 1 up is refused with a
+    // message and the previous setting stays.
+    void CB_IntervalChange();
+
+    // Local time of day in the system's long time format (hours, minutes, seconds).
+    static QString TimeText();
+
+protected:
+    TCounterWindow(QWidget* parent, TvCounterSampler::Baseline baseline);
+
+    // Builds the common controls around `content` (the list or the pages) with `extraButtons` below
+    // Pause; `clockCaption` labels the clock.
+    void BuildLayout(QWidget* content, const QList<QWidget*>& extraButtons, const QString& clockCaption);
+    // A report-style list with the six counter columns.
+    QTreeWidget* MakeCounterList(const QString& name);
+    // The counter binding (blocking reads); the hidden list is named `hiddenName`.
+    void MakeCounterBinding(const QString& hiddenName);
+
+    // The counter texts of the hidden list's first row, in slot order.
+    virtual std::vector<std::string> RawCounters() const = 0;
+    // After each sample: history and charts.
+    virtual void AfterSample(const std::vector<CounterCells>& cells, const QString& time);
+    // Before sampling a read row (instance windows build their rows here).
+    virtual void BeforeSample() {}
+
+    // A row of "0" cells with the current time text for each caption.
+    void PrepareRows(const QStringList& captions);
+    // The sampling step over the hidden row; raises the conversion error after writing what came before.
+    void SampleCounters();
+    // Text of the hidden list's first row, column `column`.
+    std::string HiddenCell(int column) const;
+    // Runs `work` now, or right after the read of the running tick when one is running: the counter
+    // binding is not rebuilt under a read that lets window messages (a click) in.
+    void WhenIdle(std::function<void()> work);
+    // Message of an error shown in the status bar through the counter binding.
+    void ShowError(const std::string& message);
+
+    TvCounterSampler sampler_;
+    std::unique_ptr<TvSNMPRequest2Edits> counters_;
+    bool running_ = false;
+    int interval_ = 1;
+    QElapsedTimer clock_;
+
+private:
+    bool reading_ = false;
+    std::function<void()> deferred_;
+};

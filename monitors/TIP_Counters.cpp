@@ -1,0 +1,28 @@
+#include "monitors/TIP_Counters.h"
+
+#include "catalog/CatalogCounters.h"
+#include "catalog/TvMenuTree.h"
+#include "guibase/TvText.h"
+#include "guibase/TvWindowHost.h"
+#include "guibase/TvWindowRegistry.h"
+
+namespace {
+
+QStringList Rows() {
+    QStringList rows;
+    for (const char* caption : kIpCounterRows)
+        rows << caption;
+    return rows;
+}
+
+const bool registered = TvWindowRegistry::Register("TIP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
+    TIP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
+    form.exec();
+});
+
+} // namespace
+
+TIP_Counters::TIP_Counters(QWidget* parent, const QString& agentIP)
+    : TCounterGroupWindow(
+          parent, agentIP,
+          {"IP Counters : ", tblIpCounters, Rows(), "LV_IPCounterData", "LV_IPCounters", false}) {}
