@@ -9,6 +9,7 @@
 #include "catalog/TvFrontPanel.h"
 #include "configform/TConfigForm.h"
 #include "configform/TvRecipeWindow.h"
+#include "guibase/TvBusyPointer.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvWindowRegistry.h"
 #include "profile/CommandLine.h"
@@ -127,6 +128,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     menu_ = new TvMainMenu(this, &TfrmMain::EntryLanded,
                            [this](const TvMenuNode& node) { MenuEntryClick(node); });
     QuickFind = new TvMenuQuickFind(*menu_, this);
+    InstallBusyPointer();
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_K), QKeySequence(Qt::Key_Slash)})
         connect(new QShortcut(keys, this), &QShortcut::activated, QuickFind, &TvMenuQuickFind::Open);
 
@@ -163,6 +165,35 @@ void TfrmMain::BuildFrontPanel() {
         // The LEDs stay dark and the timer keeps asking; its ticks report what goes wrong.
     }
     leds.SetStatusTarget(StatusPanel0);
+    NameLeds();
+}
+
+QRect TfrmMain::PlaceOnScreen(QSize size, const QRect& room) {
+    const QSize fit = size.boundedTo(room.size());
+    return QRect(room.left() + (room.width() - fit.width()) / 2,
+                 room.top() + (room.height() - fit.height()) / 2, fit.width(), fit.height());
+}
+
+void TfrmMain::PlaceWindow() {
+    const QScreen* screen = isVisible() && this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    const QRect place = PlaceOnScreen(size() + frame, screen->availableGeometry());
+    resize(place.size() - frame);
+    move(place.topLeft());
+}
+
+void TfrmMain::NameLeds() {
+    if (!frontPanel_)
+        return;
+    // Power, console, then the ports in order: the order the panels were added in.
+    const auto& leds = frontPanel_->Leds();
+    for (size_t k = 0; k < leds.size(); ++k)
+        if (leds[k].Shape)
+            leds[k].Shape->SetName(k == 0   ? QString("Power")
+                                   : k == 1 ? QString("Console")
+                                            : QString("Port %1").arg(k - 1));
 }
 
 void TfrmMain::ReadRmonState() {
@@ -294,8 +325,7 @@ bool TfrmMain::FormCreate(const std::vector<std::string>& params) {
     // bar (built by then) is added on top of the client area.
     const int menuHeight = menuBar()->actions().isEmpty() ? 0 : menuBar()->sizeHint().height();
     resize(ClientWidth, ClientHeight + menuHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    PlaceWindow();
 
     // 2. The session; its failure propagates to the caller.
     InitSNMPSession("");
@@ -343,6 +373,11 @@ bool TfrmMain::FormCreate(const std::vector<std::string>& params) {
     for (const char* entry : kSnmpV3Entries)
         menu_->SetAllowed(entry, gSNMPSecurity.Version == 3);
 
+    // The window shows at once, its LEDs dark until the first reply; the read below waits without
+    // freezing it.
+    show();
+    PlaceWindow(); // again, now that the frame is known
+
     // 13.
     ReadRmonState();
     return true;
@@ -361,6 +396,8 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Gone from the screen at once; the process ends when the poll's outstanding read has ended.
+    hide();
     if (!released_) {
         released_ = true;
         ReleaseFrontPanel();

@@ -6,6 +6,7 @@
 #include "profile/OperatingMode.h"
 
 #include <QMainWindow>
+#include <QRect>
 
 #include <functional>
 #include <memory>
@@ -51,6 +52,10 @@ public:
     // A menu entry by caption ("&" ignored), searched through the whole menu bar; null when absent.
     QAction* MenuEntry(const QString& caption) const;
 
+    // Where a window of `size` opens on a screen whose free area is `room`: centred, and shrunk where it
+    // would not fit, so no edge is ever off the screen.
+    static QRect PlaceOnScreen(QSize size, const QRect& room);
+
     // Brings the window to the front, also from minimised.
     void Activate();
 
@@ -84,6 +89,10 @@ protected:
     virtual void ReadRmonState();
     // Stops the LED poll, waits for its outstanding read and releases the binding.
     virtual void ReleaseFrontPanel();
+    // Centres the window, frame included, on its screen and entirely on it.
+    void PlaceWindow();
+    // Tooltips and accessible names of the LEDs: "Power", "Console", "Port 1" ... with their state.
+    void NameLeds();
     void closeEvent(QCloseEvent* event) override;
 
     // Builds and shows the generic configuration window of a recipe, modally; destroyed when it closes.

@@ -14,6 +14,23 @@ QString Text(const char* bytes) {
 
 } // namespace
 
+QString TvMainMenu::WithMnemonic(const QString& caption, QString& used) {
+    QString text = caption;
+    text.replace(QLatin1Char('&'), QLatin1String("&&"));
+    auto take = [&](qsizetype at) {
+        used += text[at].toLower();
+        return text.left(at) + QLatin1Char('&') + text.mid(at);
+    };
+    // The first free letter that starts a word, else any free letter, else none.
+    for (int pass = 0; pass < 2; ++pass)
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const bool wordStart = i == 0 || text[i - 1] == QLatin1Char(' ');
+            if (text[i].isLetter() && (pass == 1 || wordStart) && !used.contains(text[i].toLower()))
+                return take(i);
+        }
+    return text;
+}
+
 QString TvMainMenu::DisplayCaption(const char* caption) {
     return Text(caption).simplified();
 }
@@ -23,6 +40,7 @@ TvMainMenu::TvMainMenu(QMainWindow* window, const Landed& landed, const Click& c
     QMenuBar* bar = window->menuBar();
     std::vector<QAction*> parents;
     QStringList path;
+    QString mnemonics; // taken by the menus of the bar
 
     // Adds the entries of one level to menu (null: the menu bar).
     std::function<void(std::span<const TvMenuNode>, QMenu*)> add = [&](std::span<const TvMenuNode> nodes,
@@ -32,7 +50,10 @@ TvMainMenu::TvMainMenu(QMainWindow* window, const Landed& landed, const Click& c
                 menu->addSeparator();
             QAction* action = nullptr;
             if (!node.IsLeaf()) {
-                QMenu* sub = menu ? menu->addMenu(Text(node.Caption)) : bar->addMenu(Text(node.Caption));
+                // The menus of the bar open with Alt and a letter of their own.
+                QMenu* sub = menu ? menu->addMenu(Text(node.Caption))
+                                  : bar->addMenu(node.Hidden ? Text(node.Caption)
+                                                             : WithMnemonic(Text(node.Caption), mnemonics));
                 sub->setObjectName(node.Name);
                 action = sub->menuAction();
                 parents.push_back(action);

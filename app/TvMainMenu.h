@@ -51,6 +51,9 @@ public:
 
     // A caption on one line without surrounding blanks, as lists and searches show it.
     static QString DisplayCaption(const char* caption);
+    // The caption with a mnemonic on its first free letter (word starts first); the letter joins
+    // `used` (lower case). Ampersands of the caption are kept as such.
+    static QString WithMnemonic(const QString& caption, QString& used);
 
 private:
     struct State {

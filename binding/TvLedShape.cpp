@@ -12,6 +12,36 @@ QColor TvLedShape::ToQColor(TvLedColor color) {
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
+QString TvLedShape::ColorName(TvLedColor color) {
+    switch (color) {
+    case kLedBlack:
+        return "dark";
+    case kLedGreen:
+        return "green";
+    case kLedOrange:
+        return "orange";
+    default:
+        return ToQColor(color).name();
+    }
+}
+
+void TvLedShape::SetName(const QString& name) {
+    name_ = name;
+    Describe(color_, false);
+}
+
+void TvLedShape::Describe(TvLedColor color, bool blinking) {
+    if (name_.isEmpty())
+        return;
+    const bool dark = color == kLedBlack;
+    const QString state = name_ + ": " + ColorName(color) + (blinking && !dark ? ", blinking" : "");
+    if (state == state_)
+        return;
+    state_ = state;
+    setToolTip(state);
+    setAccessibleName(state);
+}
+
 void TvLedShape::SetColor(TvLedColor color) {
     if (color == color_)
         return;

@@ -2,6 +2,7 @@
 
 #include "values/TvSNMPLedColorMapList.h"
 
+#include <QString>
 #include <QWidget>
 
 // A front-panel LED: a filled rectangle or circle whose fill and outline take one colour. Repaints only
@@ -22,6 +23,14 @@ public:
 
     static QColor ToQColor(TvLedColor color);
 
+    // What the LED stands for ("Port 5", "Power"); with it the tooltip and the accessible name tell
+    // its state: "Port 5: green, blinking".
+    void SetName(const QString& name);
+    QString Name() const { return name_; }
+    void Describe(TvLedColor color, bool blinking);
+    // "dark" for black, "green", "orange", otherwise the colour's #rrggbb.
+    static QString ColorName(TvLedColor color);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -29,4 +38,6 @@ private:
     Kind kind_;
     TvLedColor color_ = kLedBlack;
     int repaints_ = 0;
+    QString name_;
+    QString state_;
 };

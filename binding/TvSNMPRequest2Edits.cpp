@@ -172,7 +172,18 @@ void TvSNMPRequest2Edits::BindListView(QTreeView* listView, bool disableUntilSel
     if (!listView)
         return;
     model_ = new TvListViewModel(listView);
-    listView->setModel(model_);
+    // The view shows the lines through a sorting and filtering proxy; rows keep their read order in
+    // the model, and every row number this binding hands out is the model's.
+    proxy_ = new TvListSortProxy(listView);
+    proxy_->setSourceModel(model_);
+    listView->setModel(proxy_);
+    QHeaderView* header = listView->header();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    QObject::connect(
+        header, &QHeaderView::sortIndicatorChanged, proxy_.data(),
+        [proxy = proxy_.data()](int section, Qt::SortOrder order) { proxy->sort(section, order); });
     listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     listView->setSelectionBehavior(QAbstractItemView::SelectRows);
     listView->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -190,9 +201,12 @@ void TvSNMPRequest2Edits::BindListView(QTreeView* listView, bool disableUntilSel
                          [this](const QItemSelection& selected, const QItemSelection& deselected) {
                              std::set<int> off, on;
                              for (const QModelIndex& i : deselected.indexes())
-                                 off.insert(i.row());
+                                 off.insert(SourceRow(i));
                              for (const QModelIndex& i : selected.indexes())
-                                 on.insert(i.row());
+                                 on.insert(SourceRow(i));
+                             // A line filtered away as it goes maps to no row.
+                             off.erase(-1);
+                             on.erase(-1);
                              for (int row : off)
                                  RowSelected(row, false);
                              for (int row : on)
@@ -629,6 +643,14 @@ void TvSNMPRequest2Edits::BuildColumns() {
                 hidden.push_back(pass == 0);
             }
     model_->SetColumns(captions);
+    if (proxy_) {
+        std::vector<int> syntaxes;
+        for (int pass = 0; pass < 2; ++pass)
+            for (int i = 0; i < list.Count(); ++i)
+                if (pass == 0 ? list.IsHidden(i) : list.IsShown(i))
+                    syntaxes.push_back(list.Item(i).Syntax);
+        proxy_->SetSyntaxes(std::move(syntaxes));
+    }
     QHeaderView* header = ListView->header();
     header->setStretchLastSection(false);
     for (int k = 0; k < captions.size(); ++k)
@@ -693,7 +715,13 @@ int TvSNMPRequest2Edits::SelectedRow() const {
     if (!ListView || !model_ || !ListView->selectionModel())
         return -1;
     const QModelIndexList rows = ListView->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return rows.isEmpty() ? -1 : SourceRow(rows.first());
+}
+
+int TvSNMPRequest2Edits::SourceRow(const QModelIndex& viewIndex) const {
+    if (proxy_ && viewIndex.model() == proxy_.data())
+        return proxy_->mapToSource(viewIndex).row();
+    return viewIndex.row();
 }
 
 void TvSNMPRequest2Edits::SelectItem(QTreeView* sender, int row, bool selected) {

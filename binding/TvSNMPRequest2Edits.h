@@ -2,6 +2,7 @@
 
 #include "binding/TvSNMPRequest2Controls.h"
 
+#include "binding/TvListSortProxy.h"
 #include "binding/TvListViewModel.h"
 
 #include <QList>
@@ -69,8 +70,12 @@ public:
     void StoreControls(int index = -1);
     void SetControlsEnabled(bool enabled);
 
-    // The model behind the bound list view, or nullptr.
+    // The model behind the bound list view, or nullptr. Row numbers are the model's (the read order);
+    // the view shows them through ListProxy, which sorts and filters.
     TvListViewModel* ListModel() const { return model_.data(); }
+    TvListSortProxy* ListProxy() const { return proxy_.data(); }
+    // The model row of an index of the view's model.
+    int SourceRow(const QModelIndex& viewIndex) const;
     // The selected line of the list view, or -1.
     int SelectedRow() const;
 
@@ -98,6 +103,7 @@ private:
     void ReportProblem(const std::string& message);
 
     QPointer<TvListViewModel> model_; // child of the list view
+    QPointer<TvListSortProxy> proxy_; // child of the list view
     QMetaObject::Connection selection_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

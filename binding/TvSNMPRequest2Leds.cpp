@@ -27,6 +27,7 @@ void TvSNMPRequest2Leds::AddLed(int varIndex, int byteIndex, const TvSNMPLedColo
     leds_.push_back({varIndex, byteIndex, &map, shape, false, map.OffColor});
     if (shape) {
         shape->SetColor(map.OffColor);
+        shape->Describe(map.OffColor, false);
         shape->show();
     }
 }
@@ -83,6 +84,7 @@ void TvSNMPRequest2Leds::ResetLeds() {
         led.Color = led.Map->OffColor;
         if (led.Shape) {
             led.Shape->SetColor(led.Color);
+            led.Shape->Describe(led.Color, false);
             led.Shape->show();
         }
     }
@@ -105,8 +107,11 @@ void TvSNMPRequest2Leds::ReceiveOne() {
     if (stopped_)
         return;
     BlinkTicks = 0;
-    for (LedBinding& led : leds_)
+    for (LedBinding& led : leds_) {
         EvaluateLed(led);
+        if (led.Shape)
+            led.Shape->Describe(led.Color, led.Blinking);
+    }
     BlinkStep();
 }
 

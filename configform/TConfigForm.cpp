@@ -4,6 +4,7 @@
 #include "configform/TEditsPanel.h"
 #include "configform/TSNMPEditorPanel.h"
 #include "configform/TSNMPListViewPanel.h"
+#include "guibase/TvMessageBox.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 
@@ -229,6 +230,18 @@ void TConfigForm::done(int result) {
     if (closed_) {
         QDialog::done(result);
         return;
+    }
+    // Asked once, before anything stops: "No" leaves the window as it was.
+    if (!closing_ && !retryPending_) {
+        QStringList changed;
+        for (TSNMPPanel* panel : panels_)
+            if (panel->UnsentEdits)
+                changed << panel->UnsentEdits();
+        if (!changed.isEmpty() && !TvMessageBox::YesNo(this,
+                                                       "These values were changed and not sent:\n" +
+                                                           changed.join('\n') + "\n\nDiscard them?",
+                                                       "Close"))
+            return;
     }
     if (!FormClose()) {
         // Stopped reads end at their next reply or timeout; the close completes then.

@@ -45,6 +45,9 @@ QPushButton* TCtrlBtnPanel::MakeButton(const char* name, const char* caption, co
             button->setToolTip(caption);
         }
     }
+    // Enter in a field never presses a button: Refresh would throw away what was typed.
+    button->setAutoDefault(false);
+    button->setDefault(false);
     button->setVisible(visible);
     return button;
 }

@@ -2,10 +2,12 @@
 
 #include "binding/TvEditConstraint.h"
 #include "binding/TvSNMPRequest2Edits.h"
+#include "catalog/TvDisruptiveWrites.h"
 #include "configform/TCtrlBtnPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
+#include "values/TvValueCheck.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,9 +123,11 @@ TEditsPanel::TEditsPanel(QWidget* owner, TvSNMPRequest2Edits* binding)
         row.Check->setObjectName(QString("Check%1").arg(i));
         row.Check->setProperty("tag", i);
         row.Check->setFixedWidth(kCheckWidth);
-        row.Check->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches every row's check box and Space ticks it.
+        row.Check->setFocusPolicy(Qt::StrongFocus);
         connect(row.Check, &QCheckBox::clicked, this, [this, i] { CheckBoxClick(i); });
-        row.Label = new QLabel(FromBytes(item.Label), rowsHost_);
+        const QString label = FromBytes(item.Label);
+        row.Label = new QLabel(label, rowsHost_);
         row.Label->setObjectName(QString("Label%1").arg(i));
         row.Label->setProperty("tag", i);
         row.Label->adjustSize();
@@ -130,18 +135,44 @@ TEditsPanel::TEditsPanel(QWidget* owner, TvSNMPRequest2Edits* binding)
             auto* combo = new QComboBox(rowsHost_);
             row.Value = combo;
             binding_->BindComboBox(i, combo);
+            connect(combo, &QComboBox::activated, this,
+                    [this, i] { rows_[static_cast<size_t>(i)].Changed = true; });
         } else {
             auto* edit = new QLineEdit(rowsHost_);
             row.Value = edit;
+            // Before the binding's constraint: a field the constraint resets is not checked again.
+            edit->installEventFilter(this);
+            // Addresses have a longest form: typing stops there.
+            if (item.Syntax == synIpAddress || item.Syntax == synNsapAddress)
+                edit->setMaxLength(15);
+            else if (item.Syntax == synMacAddress)
+                edit->setMaxLength(17);
             binding_->BindEdits(i, row.Format, edit);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, i] { rows_[static_cast<size_t>(i)].Changed = true; });
         }
         row.Value->setObjectName(QString("Value%1").arg(i));
         row.Value->setProperty("tag", i);
+        row.Label->setBuddy(row.Value);
+        row.Check->setAccessibleName(label);
+        row.Value->setAccessibleName(label);
         rows_.push_back(row);
     }
     ApplyRowStates(false);
     ArrangeRows(true);
     scrollBox_->setWidget(rowsHost_);
+    ChainTabOrder();
+}
+
+void TEditsPanel::ChainTabOrder() {
+    // Screen order: each row's check box, then its value.
+    QWidget* previous = nullptr;
+    for (const EditRow& row : rows_)
+        for (QWidget* w : {static_cast<QWidget*>(row.Check), row.Value}) {
+            if (previous)
+                QWidget::setTabOrder(previous, w);
+            previous = w;
+        }
 }
 
 TEditsPanel::~TEditsPanel() = default;
@@ -303,6 +334,17 @@ void TEditsPanel::SetOctetItem(int i, int columns, int bits) {
 }
 
 bool TEditsPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // Leaving the window (another window, a menu, a message box) is not leaving the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !checkingValue_)
+            for (int i = 0; i < RowCount(); ++i)
+                if (rows_[static_cast<size_t>(i)].Value == watched) {
+                    ValueLeft(i);
+                    break;
+                }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyPress) {
         for (int i = 0; i < RowCount(); ++i) {
             const EditRow& row = rows_[static_cast<size_t>(i)];
@@ -414,10 +456,17 @@ void TEditsPanel::UpdateSetButton() {
         buttons_->SetCheckedButton->setEnabled(AnyVisibleTicked());
 }
 
+bool TEditsPanel::IsDisruptiveRow(int i) const {
+    return binding_ && i >= 0 && i < binding_->Request.VarList.Count() &&
+           TvDisruptiveWrites::Find(binding_->Request.VarList.Item(i).Oid) != nullptr;
+}
+
 void TEditsPanel::CheckAll() {
-    for (EditRow& row : rows_)
-        if (row.Check->isEnabled())
+    for (int i = 0; i < RowCount(); ++i) {
+        EditRow& row = rows_[static_cast<size_t>(i)];
+        if (row.Check->isEnabled() && !IsDisruptiveRow(i))
             row.Check->setChecked(true);
+    }
     if (buttons_ && AnyVisibleTicked())
         buttons_->SetCheckedButton->setEnabled(true);
 }
@@ -492,10 +541,99 @@ bool TEditsPanel::CheckConstraints() {
     return true;
 }
 
+QString TEditsPanel::BrokenValue(int i) const {
+    if (!binding_ || i < 0 || i >= RowCount() || i >= binding_->Request.VarList.Count())
+        return {};
+    const EditRow& row = rows_[static_cast<size_t>(i)];
+    const QLineEdit* edit = row.Edit();
+    const TvSNMPVarItem& item = binding_->Request.VarList.Item(i);
+    // Bit-map rows are filled by their dialog; option texts are not typed.
+    if (!edit || edit->isReadOnly() || row.Columns > 0 || item.Options)
+        return {};
+    const std::string text = ToBytes(edit->text());
+    const auto rule = TvValueCheck::Broken(text, item.Syntax);
+    return rule ? FromBytes(TvValueCheck::Message(item.Label, text, *rule)) : QString();
+}
+
+void TEditsPanel::ValueLeft(int i) {
+    const QString message = BrokenValue(i);
+    if (message.isEmpty())
+        return;
+    QPointer<QLineEdit> edit = rows_[static_cast<size_t>(i)].Edit();
+    checkingValue_ = true;
+    TvMessageBox::Error(window(), message);
+    checkingValue_ = false;
+    // The text stays for the operator to mend; nothing of it is cut to fit.
+    if (edit) {
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+    }
+}
+
+bool TEditsPanel::CheckValues() {
+    for (int i = 0; i < RowCount(); ++i) {
+        if (!IsRowTicked(i))
+            continue;
+        const QString message = BrokenValue(i);
+        if (message.isEmpty())
+            continue;
+        TvMessageBox::Error(this, message);
+        if (QLineEdit* edit = rows_[static_cast<size_t>(i)].Edit()) {
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+        }
+        return false;
+    }
+    return true;
+}
+
+QStringList TEditsPanel::EmptyRows() const {
+    QStringList names;
+    const TvSNMPVarList& list = binding_->Request.VarList;
+    for (int i = 0; i < list.Count() && i < RowCount(); ++i)
+        if (!(list.Item(i).Access & accExcluded) && RowEmpty(i))
+            names << rows_[static_cast<size_t>(i)].Label->text();
+    return names;
+}
+
+bool TEditsPanel::ConfirmDisruptive() {
+    const TvSNMPVarList& list = binding_->Request.VarList;
+    QStringList effects;
+    for (int i = 0; i < list.Count() && i < RowCount(); ++i) {
+        const TvSNMPVarItem& item = list.Item(i);
+        const TvDisruptiveVar* mark = TvDisruptiveWrites::Find(item.Oid);
+        if (!mark || (item.Access & accExcluded))
+            continue;
+        // The value that does nothing is written without a question.
+        if (mark->Harmless &&
+            QString::compare(FromBytes(item.Value), mark->Harmless, Qt::CaseInsensitive) == 0)
+            continue;
+        effects << QString("\"%1\" = \"%2\": writing it %3.")
+                       .arg(FromBytes(item.Label), FromBytes(item.Value), QString::fromLatin1(mark->Effect));
+    }
+    if (effects.isEmpty())
+        return true;
+    return TvMessageBox::YesNo(this, effects.join('\n') + "\n\nSend this write?", "Confirm");
+}
+
+QStringList TEditsPanel::UnsentEdits() const {
+    QStringList labels;
+    for (const EditRow& row : rows_)
+        if (row.Changed && row.Writable && row.Value->isVisibleTo(rowsHost_))
+            labels << row.Label->text();
+    return labels;
+}
+
+void TEditsPanel::ForgetEdits() {
+    for (EditRow& row : rows_)
+        row.Changed = false;
+}
+
 bool TEditsPanel::WriteChecked() {
-    if (!binding_ || !CheckMulticastEntry() || !CheckConstraints())
+    if (!binding_ || !CheckMulticastEntry() || !CheckConstraints() || !CheckValues())
         return false;
     bool empty = false;
+    bool declined = false;
     {
         WriteScope scope(*binding_);
         try {
@@ -505,23 +643,28 @@ bool TEditsPanel::WriteChecked() {
             return false;
         }
         TvSNMPVarList& list = binding_->Request.VarList;
-        for (int i = 0; i < list.Count() && i < RowCount(); ++i) {
+        for (int i = 0; i < list.Count() && i < RowCount(); ++i)
             if (!IsRowTicked(i))
                 scope.Exclude(i);
-            if (!(list.Item(i).Access & accExcluded) && RowEmpty(i))
-                empty = true;
-        }
+        const QStringList emptyRows = EmptyRows();
+        empty = !emptyRows.isEmpty();
         if (empty) {
-            TvMessageBox::Warning(this, "Some items are empty!");
+            TvMessageBox::Warning(this, "Some items are empty!\n" + emptyRows.join('\n'));
+        } else if (!ConfirmDisruptive()) {
+            declined = true;
         } else {
             try {
                 binding_->Set(false, false);
             } catch (const TvException& e) {
                 binding_->ShowStatus(e.Message());
             }
+            // Sent, whatever the answer: the operator's changes are no longer pending.
+            for (int i = 0; i < RowCount(); ++i)
+                if (IsRowTicked(i))
+                    rows_[static_cast<size_t>(i)].Changed = false;
         }
     }
-    return !empty;
+    return !empty && !declined;
 }
 
 void TEditsPanel::OpenBitmapDialog(int r) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <vector>
@@ -27,6 +28,7 @@ struct EditRow {
     int Columns = 0; // bit-map settings of SetOctetItem; 0 = none
     int Bits = 0;
     bool Writable = false; // current look
+    bool Changed = false;  // the operator changed the value and it has not been sent
 
     QLineEdit* Edit() const;
     QComboBox* Combo() const;
@@ -63,12 +65,24 @@ public:
     // Rebinds the row's edit with a constrained field format.
     void SetVarFormat(int row, const QString& format);
 
-    // The check-box buttons of the column last arranged.
+    // The check-box buttons of the column last arranged. Check All leaves out the rows that reset,
+    // restart or erase the switch: those are ticked one by one.
     void CheckAll();
     void ClearChecks();
-    // Sends the ticked rows with a blocking write. False when a check refused the input (nothing was
-    // sent); true once the write has gone out, whatever the device answered.
+    // Sends the ticked rows with a blocking write. False when a check refused the input or the operator
+    // declined a reset (nothing was sent); true once the write has gone out, whatever the device
+    // answered.
     bool WriteChecked();
+
+    // Labels of the rows the operator changed and has not sent, in row order.
+    QStringList UnsentEdits() const;
+    // A read is about to replace the values: the changes are given up.
+    void ForgetEdits();
+    // Whether a write of the row resets, restarts or erases the switch (the catalog marks those).
+    bool IsDisruptiveRow(int row) const;
+    // The rule the text of the row's edit breaks for the item's syntax, as a message naming the
+    // field, or empty when it fits.
+    QString BrokenValue(int row) const;
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
     const EditRow& Row(int row) const { return rows_.at(static_cast<size_t>(row)); }
@@ -95,6 +109,11 @@ private:
     bool RowEmpty(int row) const;
     bool CheckMulticastEntry();
     bool CheckConstraints();
+    bool CheckValues();
+    bool ConfirmDisruptive();
+    QStringList EmptyRows() const;
+    void ChainTabOrder();
+    void ValueLeft(int row);
     bool ValidRow(int row, const char* operation) const;
 
     std::vector<EditRow> rows_;
@@ -104,6 +123,7 @@ private:
     TvSNMPRequest2Edits* binding_;
     bool defaultCheck_ = false;
     bool inHandler_ = false;
+    bool checkingValue_ = false; // a refused value's message box is open
     QScrollArea* scrollBox_ = nullptr;
     QWidget* rowsHost_ = nullptr;
     QPointer<TCtrlBtnPanel> buttons_;

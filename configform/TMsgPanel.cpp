@@ -8,7 +8,8 @@ TMsgPanel::TMsgPanel(QWidget* parent) : QFrame(parent) {
     Memo = new QPlainTextEdit(this);
     Memo->setObjectName("Memo");
     Memo->setReadOnly(true);
-    Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A status line longer than the panel is wide wraps: the message is read whole.
+    Memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Memo);

@@ -15,6 +15,7 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* owner, TvSNMPRequest2Edits* binding)
     connect(Buttons->ClearChecksButton, &QPushButton::clicked, this, [this] { EditsPanel->ClearChecks(); });
     EditsPanel->ArrangeCtrlBtn(Buttons);
     SetContent(EditsPanel);
+    UnsentEdits = [this] { return EditsPanel->UnsentEdits(); };
 }
 
 void TSNMPEditorPanel::SetValueWidth(int width) {
@@ -33,7 +34,10 @@ void TSNMPEditorPanel::SetCheckedButtonClick(QPushButton* sender) {
     QPointer<QPushButton> button(sender);
     if (!EditsPanel->WriteChecked() || !button)
         return;
-    if (button->property("tag").toInt() == 1)
+    if (button->property("tag").toInt() == 1) {
+        // The dialog closes after its write: rows left unticked are not asked about.
+        EditsPanel->ForgetEdits();
         if (QWidget* window = button->window())
             window->close();
+    }
 }

@@ -18,6 +18,8 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolTip>
@@ -34,6 +36,19 @@ int FindEntry(const QComboBox* combo, const QString& value) {
     return -1;
 }
 
+// The Add and Edit dialogs: Close, Escape and the close box ask before typed values are given up.
+class RowDialog : public QDialog {
+public:
+    using QDialog::QDialog;
+    std::function<bool()> MayClose;
+
+    void done(int result) override {
+        if (MayClose && !MayClose())
+            return;
+        QDialog::done(result);
+    }
+};
+
 // Runs a click handler; an error it raises becomes a status line instead of reaching the event loop.
 template <typename Fn> void Guard(TvSNMPRequest2Edits* binding, Fn fn) {
     try {
@@ -49,6 +64,7 @@ template <typename Fn> void Guard(TvSNMPRequest2Edits* binding, Fn fn) {
 TSNMPListViewPanel::TSNMPListViewPanel(QWidget* owner, TvSNMPRequest2Edits* binding)
     : TSNMPEditorPanel(owner, binding) {
     ListViewPanel = new TListViewPanel(ClientArea, binding);
+    ListViewPanel->ColumnsFitted = [this](int needed) { GrowWindowFor(needed); };
     QTreeView* view = ListViewPanel->ListView;
     view->viewport()->installEventFilter(this);
     view->viewport()->setMouseTracking(true);
@@ -84,6 +100,8 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* owner, TvSNMPRequest2Edits* bind
     }
     SetContent(ListViewPanel);
     OnAddInit = [this](QObject*) { EditsPanel->ClearRows(); };
+    // The rows are edited in the Add and Edit dialogs, which ask for themselves.
+    UnsentEdits = nullptr;
 }
 
 void TSNMPListViewPanel::SetAddStatus(int index, const QString& value) {
@@ -203,6 +221,46 @@ bool TSNMPListViewPanel::StopRunningRead() {
     return !binding->Busy;
 }
 
+void TSNMPListViewPanel::GrowWindowFor(int needed) {
+    QWidget* win = window();
+    QTreeView* view = ListViewPanel->ListView;
+    if (!win || win != Window() || !win->isVisible())
+        return;
+    const int missing = needed + view->verticalScrollBar()->sizeHint().width() - view->viewport()->width();
+    if (missing <= 0)
+        return;
+    // Wide enough for every column, but never wider than the screen; the left edge moves in if need be.
+    const QScreen* screen = win->screen();
+    const QRect room =
+        screen ? screen->availableGeometry() : QRect(0, 0, win->width() + missing, win->height());
+    const int frame = win->frameGeometry().width() - win->width();
+    const int width = std::min(win->width() + missing, room.width() - frame);
+    if (width <= win->width())
+        return;
+    win->resize(width, win->height());
+    const int right = win->frameGeometry().right();
+    if (right > room.right())
+        win->move(std::max(room.left(), win->x() - (right - room.right())), win->y());
+}
+
+void TSNMPListViewPanel::showEvent(QShowEvent* event) {
+    // Assistive technology names the table after its page or window.
+    ListViewPanel->ListView->setAccessibleName(DialogCaption());
+    TSNMPEditorPanel::showEvent(event);
+}
+
+QString TSNMPListViewPanel::RowDescription(int row) const {
+    const TvListViewModel* model = Binding() ? Binding()->ListModel() : nullptr;
+    if (!model || row < 0)
+        return {};
+    // The index columns name a row; a table without them is named by its first column.
+    const int keys = std::clamp(Binding()->Request.VarList.KeyCount, 1, model->ColumnCount());
+    QStringList parts;
+    for (int k = 0; k < keys; ++k)
+        parts << model->headerData(k, Qt::Horizontal).toString() + ": " + model->Cell(row, k);
+    return parts.join(", ");
+}
+
 QString TSNMPListViewPanel::DialogCaption() const {
     // A page's panel is named after its tab.
     if (QWidget* sheet = parentWidget())
@@ -217,6 +275,8 @@ QString TSNMPListViewPanel::DialogCaption() const {
 
 TSNMPPanel* TSNMPListViewPanel::MakeDialogPanel(QDialog& dialog) {
     auto* panel = new TSNMPPanel(&dialog, MessagePanel, Binding());
+    EditsPanel->ForgetEdits();
+    panel->UnsentEdits = [this] { return EditsPanel->UnsentEdits(); };
     QPushButton* set = panel->Buttons->SetCheckedButton;
     set->setProperty("tag", 1);
     connect(set, &QPushButton::clicked, this, [this, set] { SetCheckedButtonClick(set); });
@@ -250,7 +310,7 @@ void TSNMPListViewPanel::AddButtonClick() {
 
 void TSNMPListViewPanel::RunAddDialog(QObject*) {
     TvSNMPRequest2Edits& binding = *Binding();
-    QDialog dialog(window());
+    RowDialog dialog(window());
     dialog.setObjectName("AddDialog");
     dialog.setWindowTitle(DialogCaption() + " (Add)");
     dialog_ = &dialog;
@@ -267,6 +327,7 @@ void TSNMPListViewPanel::RunAddDialog(QObject*) {
     } home{this};
 
     TSNMPPanel* panel = MakeDialogPanel(dialog);
+    dialog.MayClose = [panel] { return panel->ConfirmDiscard("Close"); };
     const int keys = binding.Request.VarList.KeyCount;
     for (int i = 0; i < keys && i < EditsPanel->RowCount(); ++i) {
         // Keys are always written and must be typed.
@@ -325,7 +386,7 @@ void TSNMPListViewPanel::EditButtonClick() {
 
 void TSNMPListViewPanel::RunEditDialog(QObject*) {
     TvSNMPRequest2Edits& binding = *Binding();
-    QDialog dialog(window());
+    RowDialog dialog(window());
     dialog.setObjectName("EditDialog");
     dialog.setWindowTitle(Window() ? Window()->windowTitle() : QString());
     dialog_ = &dialog;
@@ -357,6 +418,7 @@ void TSNMPListViewPanel::RunEditDialog(QObject*) {
     } home{this, removed, hidden};
 
     TSNMPPanel* panel = MakeDialogPanel(dialog);
+    dialog.MayClose = [panel] { return panel->ConfirmDiscard("Close"); };
     panel->Buttons->SetCheckedButton->setEnabled(false);
     EditsPanel->ApplyRowStates(false);
     EditsPanel->ArrangeCtrlBtn(panel->Buttons);
@@ -403,7 +465,8 @@ void TSNMPListViewPanel::DeleteButtonClick() {
     if (binding->SelectedRow() < 0)
         return;
     const HandlerScope scope(*this);
-    if (!TvMessageBox::YesNo(this, "Are you sure to delete ?", "Delete"))
+    if (!TvMessageBox::YesNo(this, "Are you sure to delete ?\n" + RowDescription(binding->SelectedRow()),
+                             "Delete"))
         return;
     if (!StopRunningRead() || !Binding())
         return;

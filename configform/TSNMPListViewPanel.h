@@ -37,6 +37,8 @@ public:
     void DeleteButtonClick();
     void ListViewClick();
     void ListViewDblClick();
+    // The index columns of a line of the table, "Caption: value" joined by commas.
+    QString RowDescription(int row) const;
     // The hint of the line under the pointer (empty when there is none).
     QString HintAt(const QPoint& viewportPos) const;
 
@@ -47,10 +49,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Lets a running asynchronous read of this table end before the rows are borrowed or written.
     bool StopRunningRead();
+    // Widens the window so that columns of `needed` pixels in all fit, up to the screen's width.
+    void GrowWindowFor(int needed);
     QString DialogCaption() const;
     void RunAddDialog(QObject* sender);
     void RunEditDialog(QObject* sender);

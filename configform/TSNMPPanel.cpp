@@ -2,7 +2,9 @@
 
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TCtrlBtnPanel.h"
+#include "configform/TEditsPanel.h"
 #include "configform/TMsgPanel.h"
+#include "configform/TSNMPEditorPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/TvException.h"
 
@@ -115,6 +117,9 @@ void TSNMPPanel::ReadBinding() {
         return;
     const HandlerScope scope(*this);
     ShowBusy(true);
+    // The read replaces whatever the operator typed.
+    if (auto* editor = qobject_cast<TSNMPEditorPanel*>(this))
+        editor->EditsPanel->ForgetEdits();
     try {
         binding_->Get();
     } catch (const TvException& e) {
@@ -133,7 +138,17 @@ void TSNMPPanel::ShowBusy(bool busy) {
         unsetCursor();
 }
 
+bool TSNMPPanel::ConfirmDiscard(const QString& action) {
+    const QStringList changed = UnsentEdits ? UnsentEdits() : QStringList();
+    if (changed.isEmpty())
+        return true;
+    return TvMessageBox::YesNo(
+        this, "These values were changed and not sent:\n" + changed.join('\n') + "\n\nDiscard them?", action);
+}
+
 void TSNMPPanel::RefreshButtonClick() {
+    if (!ConfirmDiscard("Refresh"))
+        return;
     ReadBinding();
 }
 
@@ -142,5 +157,6 @@ void TSNMPPanel::CloseButtonClick() {
         TvMessageBox::Information(this, "Please initial close form");
         return;
     }
+    // The window asks, as it closes, before values changed and not sent are given up.
     window_->close();
 }

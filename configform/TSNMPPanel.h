@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <QFrame>
 #include <QPointer>
+#include <QStringList>
+
+#include <functional>
 
 class QDialog;
 class QSplitter;
@@ -52,6 +55,13 @@ public:
 
     static constexpr int MaxClientWidth = 800;
     static constexpr int MaxClientHeight = 550;
+
+    // Labels of the values the operator changed in this panel and has not sent; null when the panel
+    // has no editor rows of its own.
+    std::function<QStringList()> UnsentEdits;
+    // Asks before values changed and not sent are given up; true when there are none or the operator
+    // agrees. `action` names what would discard them ("Refresh", "Close").
+    bool ConfirmDiscard(const QString& action);
 
     // Reads the binding; a raised error becomes a status line. While the read runs the panel shows the
     // busy pointer and further reads are ignored.

@@ -1,5 +1,6 @@
 #include "snmp/SnmpEventProcessor.h"
 
+#include "snmp/TvBlockingWait.h"
 #include "snmp/TvSNMPEngine.h"
 
 #include <QCoreApplication>
@@ -61,8 +62,10 @@ void SnmpEventProcessor::Rearm() {
 
 void SnmpEventProcessor::Tick() {
     // Both sources stay off while callbacks run, so a callback that processes window messages
-    // does not re-enter the pump.
-    if (busy_)
+    // does not re-enter the pump. A blocking exchange lets timers run while it waits, but replies of
+    // other exchanges are delivered only after it (its end wakes the pump): no callback runs inside a
+    // blocking exchange.
+    if (busy_ || TvBlockingWait::Depth() > 0)
         return;
     busy_ = true;
     timer_->stop();

@@ -2,6 +2,7 @@
 
 #include "snmp/ErrorCatalog.h"
 #include "snmp/RuntimeFolder.h"
+#include "snmp/TvBlockingWait.h"
 #include "snmp/TvException.h"
 
 // net-snmp wants its configuration header first and its main header before the library ones.
@@ -39,6 +40,9 @@ using Clock = std::chrono::steady_clock;
 constexpr int kTimeout = -5;
 constexpr int kClosing = -8;
 constexpr int kOperationFailed = -1;
+
+// A blocking exchange looks at the socket this often and lets windows repaint in between.
+constexpr int kBlockingSliceMs = 20;
 constexpr int kNotSupportedOnTarget = -16;
 constexpr int kInvalidOid = -17;
 constexpr int kInvalidEngineId = -1406;
@@ -495,8 +499,14 @@ int TvSNMPEngine::Exchange(const TvSNMPTarget& target, TvPduKind kind, const std
     int status = d_->Start(ref);
     if (status != 0)
         d_->Finish(ref, status);
-    while (!ref.Finished)
-        d_->Pump(100);
+    {
+        TvBlockingWait wait;
+        while (!ref.Finished) {
+            d_->Pump(kBlockingSliceMs);
+            if (!ref.Finished)
+                wait.LetEventsIn();
+        }
+    }
     ref.Reply.Status = ref.Status;
     out = std::move(ref.Reply);
     status = ref.Status;

@@ -9,10 +9,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,8 +37,18 @@ protected:
         calls << "BuildFrontPanel";
         captionAtFrontPanel = windowTitle();
     }
-    void ReadRmonState() override { calls << "ReadRmonState"; }
-    void ReleaseFrontPanel() override { ++releases; }
+    void ReadRmonState() override {
+        calls << "ReadRmonState";
+        shownAtRmonRead = isVisible();
+    }
+    void ReleaseFrontPanel() override {
+        ++releases;
+        shownAtRelease = isVisible();
+    }
+
+public:
+    bool shownAtRmonRead = false;
+    bool shownAtRelease = true;
 };
 
 const QStringList kV3Entries = {"SNMP Engine",
@@ -138,6 +151,8 @@ private slots:
         QCOMPARE(w->Mode(), OperatingMode::Suite);
         QCOMPARE(w->windowTitle(), QString("QTR-5190MX : 127.0.0.1"));
         QCOMPARE(w->calls, (QStringList{"BuildFrontPanel", "ReadRmonState"}));
+        // The window is on the screen before the first blocking read, not after it.
+        QVERIFY(w->shownAtRmonRead);
         QCOMPARE(w->captionAtFrontPanel, QString("QTR-5190MX"));
         const ConnectionTexts& c = w->Connection();
         QCOMPARE(c.AgentIP, std::string("127.0.0.1"));
@@ -222,6 +237,8 @@ private slots:
         answer_ = QMessageBox::Yes;
         QVERIFY(w->close());
         QCOMPARE(w->releases, 1);
+        // Hidden at once; the outstanding read is waited for afterwards.
+        QVERIFY(!w->shownAtRelease);
     }
 
     void layoutAndPicture() {
@@ -230,7 +247,17 @@ private slots:
         w->StatusPanel0->setText("Get: (TvSNMP++) Ok! Request: Led Status. Receive at 10:00:00.");
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QCOMPARE(w->width(), TfrmMain::ClientWidth);
+        // Never wider than the screen (the offscreen screen is narrower than the front panel).
+        const QRect room = w->screen()->availableGeometry();
+        const int frame = w->frameGeometry().width() - w->width();
+        QCOMPARE(w->width(), std::min(TfrmMain::ClientWidth, room.width() - frame));
+        QVERIFY2(room.contains(w->frameGeometry()), qPrintable(QString("%1,%2 %3x%4 in %5x%6")
+                                                                   .arg(w->frameGeometry().x())
+                                                                   .arg(w->frameGeometry().y())
+                                                                   .arg(w->frameGeometry().width())
+                                                                   .arg(w->frameGeometry().height())
+                                                                   .arg(room.width())
+                                                                   .arg(room.height())));
         QCOMPARE(w->height() - w->menuBar()->height(), TfrmMain::ClientHeight);
         QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w->ST_RmonState->isHidden());

@@ -9,6 +9,7 @@
 #include "configform/TSNMPListViewPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
+#include "snmp/TvBlockingWait.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 
@@ -68,12 +69,21 @@ class TestRecipeWindows : public QObject {
         const TvWindowRecipe* recipe = TvCatalog::FindRecipe(name);
         QVERIFY2(recipe, name);
         bool ran = false;
+        std::function<void()> check; // lives while the window is open
         main_->RecipeWindowShown = [&](TConfigForm& form) {
-            QTimer::singleShot(0, &form, [&] {
+            // A blocking first read lets timers run while it waits, and a blocking walk lets window
+            // messages run between its rows: the check starts after it.
+            check = [&] {
+                const TvSNMPRequest2Edits* first = form.Binding(0);
+                if (TvBlockingWait::Depth() > 0 || (first && first->Busy && !first->Asynchronous)) {
+                    QTimer::singleShot(10, &form, check);
+                    return;
+                }
                 ran = true;
                 inside(form);
                 form.close();
-            });
+            };
+            QTimer::singleShot(0, &form, check);
         };
         main_->OpenRecipeWindow(*recipe);
         main_->RecipeWindowShown = nullptr;

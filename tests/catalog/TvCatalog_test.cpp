@@ -11,6 +11,7 @@
 
 #include "catalog/TvCatalog.h"
 #include "catalog/TvCatalogListing.h"
+#include "catalog/TvDisruptiveWrites.h"
 #include "values/TvOptionList.h"
 
 namespace {
@@ -421,4 +422,28 @@ TEST(CatalogTables, IndexOnlyRowsAreIndexColumns) {
             EXPECT_EQ(d.SetExpr, nullptr);
             EXPECT_EQ(d.InitValue, nullptr);
         }
+}
+
+// Every variable marked as resetting or erasing is a writable row of the catalog whose option list
+// offers the harmless value that the question leaves out.
+TEST(CatalogDisruptive, MarkedVariablesAreWritableRowsWithTheirHarmlessOption) {
+    std::set<std::string> found;
+    for (const TvTableRef& t : TvCatalog::Tables())
+        for (const TvSNMPVarDef* d = t.Table; d->Oid; ++d) {
+            const TvDisruptiveVar* mark = TvDisruptiveWrites::Find(d->Oid);
+            if (!mark)
+                continue;
+            found.insert(d->Oid);
+            EXPECT_TRUE(d->Access & accWrite) << d->Label;
+            ASSERT_TRUE(d->Options) << d->Label;
+            EXPECT_GE(d->Options->IndexOfText(mark->Harmless), 0) << d->Label;
+        }
+    EXPECT_EQ(found.size(), TvDisruptiveWrites::All().size());
+    for (const char* label : {"System Reset", "Reset"}) {
+        bool marked = false;
+        for (const TvTableRef& t : TvCatalog::Tables())
+            for (const TvSNMPVarDef* d = t.Table; d->Oid; ++d)
+                marked |= std::string(d->Label) == label && TvDisruptiveWrites::Find(d->Oid);
+        EXPECT_TRUE(marked) << label;
+    }
 }

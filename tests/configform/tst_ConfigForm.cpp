@@ -176,7 +176,8 @@ private slots:
         qobject_cast<QLineEdit*>(rows->Row(1).Value)->setText("never@example.net");
         const int lines = MemoLines(panel).size();
         panel->Buttons->SetCheckedButton->click();
-        QCOMPARE(boxes, QStringList{"Warning: Some items are empty!"});
+        // The empty row is named.
+        QCOMPARE(boxes, QStringList{"Warning: Some items are empty!\nLocation"});
         QCOMPARE(MemoLines(panel).size(), lines);
         QCOMPARE(ReadBack(kSystem)[1], std::string("ops@example.net"));
         for (int i = 0; i < b->Request.VarList.Count(); ++i)
@@ -330,7 +331,8 @@ private slots:
         SelectRow(panel, "7");
         answer = QMessageBox::No;
         panel->Buttons->DeleteButton->click();
-        QCOMPARE(boxes, QStringList{"Delete: Are you sure to delete ?"});
+        // The question names the line it deletes.
+        QCOMPARE(boxes, QStringList{"Delete: Are you sure to delete ?\nIndex: 7"});
         QVERIFY(Column(panel, 0).contains("7"));
         answer = QMessageBox::Yes;
         SelectRow(panel, "7");
@@ -365,7 +367,7 @@ private slots:
         });
         panel->Buttons->AddButton->click();
         QVERIFY(stillOpen);
-        QCOMPARE(boxes, QStringList{"Warning: Some items are empty!"});
+        QCOMPARE(boxes, QStringList{"Warning: Some items are empty!\nIndex"});
         QVERIFY(Settled(form.Binding(0)));
         QCOMPARE(Column(panel, 0), (QStringList{"1", "2"}));
         form.close();

@@ -1,0 +1,4 @@
+#pragma once
+
+// Shows the busy pointer over every window while a blocking exchange waits for its reply.
+void InstallBusyPointer();
