@@ -107,6 +107,9 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner, const ConnectionTexts& running, c
     rgpSNMPVersion = new TvRadioGroup("SNMP Version", this);
     rgpSNMPVersion->setObjectName("rgpSNMPVersion");
     rgpSNMPVersion->SetItems({"SNMPv1", "SNMPv2c", "SNMPv3"});
+    // Three columns: the versions side by side.
+    if (auto* row = qobject_cast<QBoxLayout*>(rgpSNMPVersion->layout()))
+        row->setDirection(QBoxLayout::LeftToRight);
     cbxSecurityName = NewCombo(this, "cbxSecurityName", kSecurityNames);
     cbxSecurityLevel = NewCombo(this, "cbxSecurityLevel", kSecurityLevels);
     cbxAuthProtocol = NewCombo(this, "cbxAuthProtocol", kAuthProtocols);
