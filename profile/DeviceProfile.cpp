@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -137,18 +138,28 @@ std::string ProfileBytes(const TvProfileSettings& s) {
     return out;
 }
 
-bool WriteProfile(const std::string& path, const TvProfileSettings& settings) {
-    if (path.empty())
+bool WriteProfile(const std::string& path, const TvProfileSettings& settings, std::string* reason) {
+    const auto fail = [reason](int error) {
+        if (reason)
+            *reason = std::strerror(error);
         return false;
+    };
+    if (path.empty())
+        return fail(ENOENT);
     std::string tmp = path + ".XXXXXX";
     const int fd = ::mkstemp(tmp.data()); // created 0600
     if (fd < 0)
-        return false;
-    const bool ok =
-        ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && WriteAll(fd, ProfileBytes(settings)) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
+        return fail(errno);
+    int error = 0;
+    if (::fchmod(fd, S_IRUSR | S_IWUSR) != 0 || !WriteAll(fd, ProfileBytes(settings)) || ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(tmp.c_str(), path.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
         ::unlink(tmp.c_str());
-        return false;
+        return fail(error);
     }
     return true;
 }

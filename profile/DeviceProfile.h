@@ -66,5 +66,6 @@ std::string ProfileBytes(const TvProfileSettings& settings);
 
 // Writes the profile to `path`: a temporary file beside it, readable by its owner only (it holds
 // passwords), flushed to disk and renamed over the old file, so a failure never leaves a truncated
-// profile. False when anything fails; the old file is then untouched.
-bool WriteProfile(const std::string& path, const TvProfileSettings& settings);
+// profile. False when anything fails; the old file is then untouched and `reason`, when given, receives
+// the system's reason.
+bool WriteProfile(const std::string& path, const TvProfileSettings& settings, std::string* reason = nullptr);

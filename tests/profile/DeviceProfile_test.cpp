@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -193,7 +195,9 @@ TEST_F(ProfileTest, WriteReplacesTheOldFileOwnerOnly) {
 
 TEST_F(ProfileTest, FailedWriteKeepsTheOldFile) {
     Write("old");
-    EXPECT_FALSE(WriteProfile(dir_.path().toStdString() + "/no/such/folder/x.cfg", V3Settings()));
+    std::string reason;
+    EXPECT_FALSE(WriteProfile(dir_.path().toStdString() + "/no/such/folder/x.cfg", V3Settings(), &reason));
+    EXPECT_EQ(reason, std::strerror(ENOENT)) << "the system's reason is handed back";
     EXPECT_FALSE(WriteProfile("", V3Settings()));
     if (::geteuid() != 0) {
         ::chmod(dir_.path().toLocal8Bit().constData(), 0500);

@@ -1,0 +1,110 @@
+#include "windows/TvDeviceCommands.h"
+
+#include "binding/TvSNMPRequest2Controls.h"
+#include "catalog/TvDeviceCommandData.h"
+#include "guibase/TvMessageBox.h"
+#include "guibase/TvText.h"
+#include "guibase/TvUrlOpener.h"
+#include "guibase/TvWindowHost.h"
+#include "guibase/TvWindowRegistry.h"
+#include "profile/OperatingMode.h"
+#include "snmp/ErrorCatalog.h"
+#include "snmp/TvException.h"
+#include "snmp/TvSNMPRequest.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPointer>
+#include <QUrl>
+
+namespace {
+
+const bool registered = [] {
+    TvWindowRegistry::Register(
+        "SaveConfig", [](TvWindowHost& host, const TvMenuNode&) { TvDeviceCommands::SaveConfigClick(host); });
+    TvWindowRegistry::Register(
+        "Reboot", [](TvWindowHost& host, const TvMenuNode&) { TvDeviceCommands::ResetClick(host); });
+    return TvWindowRegistry::Register(
+        "Help", [](TvWindowHost& host, const TvMenuNode&) { TvDeviceCommands::H1Click(host); });
+}();
+
+std::string StatusLine(const std::string& listName, const std::string& outcome) {
+    return TvSNMPRequest2Controls::FormatStatus(gSnmpMsgTable.Text(stSet), listName, outcome,
+                                                TvSNMPRequest2Controls::StatusTime());
+}
+
+} // namespace
+
+void TvDeviceCommands::Run(TvWindowHost& host, const TvDeviceCommandRow& command) {
+    QWidget* owner = host.HostWindow();
+    TvSNMPRequest request; // copies the session settings now
+    request.VarList.AddItem(command.Oid, "", synInteger, accReadWrite);
+    request.VarList.Name = command.ListName;
+    request.VarList.Item(0).Value = command.Value;
+    if (!TvMessageBox::YesNo(owner, command.Question, command.Title))
+        return;
+
+    // The write goes out through the event pump while the main window waits, repainting and polling its
+    // LEDs, but takes no other command until the switch has answered or the tries have run out.
+    int code = 0;
+    std::string message;
+    bool done = false;
+    QEventLoop loop;
+    const QPointer<QWidget> guard = owner;
+    if (owner)
+        owner->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        request.SetAsync([&](TvSNMPError& reply, TvSNMPVarList&) {
+            code = reply.Code;
+            message = reply.Message;
+            done = true;
+            loop.quit();
+        });
+        if (!done)
+            loop.exec();
+    } catch (const TvException& e) {
+        code = e.Code();
+        message = e.Message();
+    } catch (const std::exception& e) {
+        code = errUnknown;
+        message = e.what();
+    }
+    QApplication::restoreOverrideCursor();
+    if (guard)
+        guard->setEnabled(true);
+
+    if (QLabel* status = host.HostStatus())
+        status->setText(FromBytes(StatusLine(command.ListName, code == 0 ? CatalogText(0) : message)));
+    if (code != 0)
+        TvMessageBox::Error(guard, FromBytes("The switch did not confirm \"" + std::string(command.ListName) +
+                                             "\":\n" + message));
+}
+
+void TvDeviceCommands::SaveConfigClick(TvWindowHost& host) {
+    Run(host, *FindDeviceCommand("SaveConfig"));
+}
+
+void TvDeviceCommands::ResetClick(TvWindowHost& host) {
+    Run(host, *FindDeviceCommand("Reboot"));
+}
+
+std::string TvDeviceCommands::HelpFile(const std::string& programFile) {
+    return ProgramFolder(programFile) + kHelpFileName;
+}
+
+void TvDeviceCommands::H1Click(TvWindowHost& host) {
+    const QString path = QFile::decodeName(HelpFile(host.ProgramFile()).c_str());
+    if (!QFileInfo(path).isFile()) {
+        TvMessageBox::Error(host.HostWindow(), "The help file is missing:\n" + path, "Help");
+        return;
+    }
+    if (!TvUrlOpener::Open(QUrl::fromLocalFile(path)))
+        TvMessageBox::Error(host.HostWindow(),
+                            "No program of the desktop could open the help file:\n" + path +
+                                "\nOpen it in a web browser.",
+                            "Help");
+}
