@@ -41,6 +41,12 @@ public:
 
     bool AcceptRowFilter() { return AcceptRow(RowFilter); }
 
+    // The outcome of one reply to the PDU `sent`: the status mapped, the reply checked against the
+    // request and, for reads, stored into VarList. Never raises. Shared by the blocking and the
+    // asynchronous path.
+    TvSNMPError AcceptReply(TvPduKind kind, const std::vector<TvVarBind>& sent, int status,
+                            const TvSNMPReply& reply, bool read);
+
     virtual std::string ExpandExpression(const std::string& expression, const std::string& marker,
                                          bool quoteTexts);
     virtual std::string DecodeKey(int index, const std::string& instance);
@@ -86,11 +92,17 @@ private:
     std::vector<TvVarBind> FillWrite();
     void PrepareWrite(const std::string& include, const std::vector<std::string>& values);
     std::vector<TvVarBind> WriteVarbinds(const std::string& include, const std::vector<std::string>& values);
-    Stored StoreReply(int& code, const std::vector<TvVarBind>& sent, const std::vector<TvVarBind>& received);
-    void HandleReply(const Callback& callback, const std::vector<TvVarBind>* sent, int status,
-                     const TvSNMPReply& reply);
+    Stored StoreReply(int& code, TvPduKind kind, const std::vector<TvVarBind>& sent,
+                      const std::vector<TvVarBind>& received);
+    void CheckAnswer(TvPduKind kind, const std::vector<TvVarBind>& sent,
+                     const std::vector<TvVarBind>& received) const;
+    void CheckType(int index, const TvVarBind& varbind) const;
+    bool Ended(int index) const;
+    void HandleReply(const Callback& callback, TvPduKind kind, const std::vector<TvVarBind>& sent, bool read,
+                     int status, const TvSNMPReply& reply);
     void SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, Callback callback, bool read);
 
+    std::vector<bool> ended_;              // table columns that have left their column in this walk
     std::set<long> pending_;               // asynchronous exchanges not yet answered
     std::shared_ptr<TvSNMPRequest*> self_; // replies reach the request only while this lives
 };

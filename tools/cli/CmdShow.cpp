@@ -66,6 +66,7 @@ int CmdShow(const CliContext& ctx) {
             out = line([](const TvSNMPVarItem& item) { return item.Label; });
             WalkRows(request, !panel.Has(pnlSynchronous), [&](const TvSNMPVarList&) {
                 out += line([](const TvSNMPVarItem& item) { return item.Value; });
+                return true;
             });
         }
     } catch (const TvException& e) {

@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 #include "CliSession.h"
 
+#include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
 
@@ -23,6 +24,7 @@ std::string RowLine(const TvSNMPVarList& list) {
 // A table walk of the given columns; the first N are key columns decoded from the row instance.
 int CmdWalk(const CliContext& ctx) {
     int keys = 0;
+    long maxRows = kDefaultMaxRows;
     bool implied = false;
     bool async = false;
     std::vector<CliVariable> columns;
@@ -33,6 +35,13 @@ int CmdWalk(const CliContext& ctx) {
             keys = static_cast<int>(std::strtol(ctx.Args[++i].c_str(), &end, 10));
             if (*end != '\0' || keys < 0) {
                 std::fprintf(ctx.Err, "qtr5190mx-cli: bad key count %s\n", ctx.Args[i].c_str());
+                return kExitUsage;
+            }
+        } else if (a == "--max-rows" && i + 1 < ctx.Args.size()) {
+            char* end = nullptr;
+            maxRows = std::strtol(ctx.Args[++i].c_str(), &end, 10);
+            if (*end != '\0' || maxRows < 0 || ctx.Args[i].empty()) {
+                std::fprintf(ctx.Err, "qtr5190mx-cli: bad row limit %s\n", ctx.Args[i].c_str());
                 return kExitUsage;
             }
         } else if (a == "--implied") {
@@ -51,7 +60,7 @@ int CmdWalk(const CliContext& ctx) {
     }
     if (columns.empty() || keys > static_cast<int>(columns.size())) {
         std::fprintf(ctx.Err, "usage: qtr5190mx-cli [OPTIONS] AGENT walk [--keys N] [--implied] [--async] "
-                              "OID:SYNTAX ...   (N at most the number of columns)\n");
+                              "[--max-rows N] OID:SYNTAX ...   (N at most the number of columns)\n");
         return kExitUsage;
     }
     TvSNMPVarList list;
@@ -72,13 +81,25 @@ int CmdWalk(const CliContext& ctx) {
     TvSNMPRequest request;
     session.Configure(request);
     request.VarList.Assign(list);
-    std::string out;
+    // Each row goes out as it arrives, so an endless table neither waits nor piles up in memory.
+    long rows = 0;
+    bool written = true;
     try {
-        WalkRows(request, async, [&](const TvSNMPVarList& l) { out += RowLine(l); });
+        WalkRows(request, async, [&](const TvSNMPVarList& l) {
+            written = CliWrite(ctx.Out, RowLine(l)) && std::fflush(ctx.Out) == 0;
+            ++rows;
+            return written && (maxRows == 0 || rows < maxRows);
+        });
     } catch (const TvException& e) {
-        CliWrite(ctx.Out, out);
         std::fprintf(ctx.Err, "%s\n", e.Message().c_str());
         return kExitFailure;
     }
-    return CliWrite(ctx.Out, out) ? kExitOk : kExitFailure;
+    if (!written)
+        return kExitFailure;
+    if (maxRows != 0 && rows >= maxRows) {
+        std::fprintf(ctx.Err, "qtr5190mx-cli: %s\n",
+                     CatalogText(errRowLimit, {{"LIMIT", std::to_string(maxRows)}}).c_str());
+        return kExitFailure;
+    }
+    return kExitOk;
 }
