@@ -5,9 +5,16 @@
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
 
+#include <csignal>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
+
+// Ctrl+C ends a walk at once: every row printed so far is already out, so nothing is left to save.
+void StopWalk(int) {
+    _exit(130);
+}
 
 std::string RowLine(const TvSNMPVarList& list) {
     std::string line;
@@ -81,6 +88,13 @@ int CmdWalk(const CliContext& ctx) {
     TvSNMPRequest request;
     session.Configure(request);
     request.VarList.Assign(list);
+    struct sigaction previous {};
+    sigaction(SIGINT, nullptr, &previous);
+    if (previous.sa_handler != SIG_IGN) { // a walk started in the background keeps ignoring it
+        struct sigaction stop {};
+        stop.sa_handler = StopWalk;
+        sigaction(SIGINT, &stop, nullptr);
+    }
     // Each row goes out as it arrives, so an endless table neither waits nor piles up in memory.
     long rows = 0;
     bool written = true;
