@@ -741,12 +741,17 @@ int TvSNMPEngine::Impl::SendRequest(PendingExchange& ex, const std::string& engi
     const TvSNMPTarget& t = ex.Target;
     const int command = ex.Kind == TvPduKind::Set       ? SNMP_MSG_SET
                         : ex.Kind == TvPduKind::GetNext ? SNMP_MSG_GETNEXT
+                        : ex.Kind == TvPduKind::GetBulk ? SNMP_MSG_GETBULK
                                                         : SNMP_MSG_GET;
     if (t.Version == 3) {
         if (int rc = RegisterUser(t, engineId); rc != 0)
             return rc;
     }
     netsnmp_pdu* pdu = snmp_pdu_create(command);
+    if (command == SNMP_MSG_GETBULK) {
+        pdu->non_repeaters = 0;
+        pdu->max_repetitions = std::max<std::int32_t>(1, t.MaxRepetitions);
+    }
     if (t.Version == 3) {
         pdu->version = SNMP_VERSION_3;
         pdu->securityModel = SNMP_SEC_MODEL_USM;

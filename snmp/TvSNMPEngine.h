@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-enum class TvPduKind { Get, GetNext, Set };
+enum class TvPduKind { Get, GetNext, Set, GetBulk };
 
 struct TvSNMPReply {
     int Status = 0;

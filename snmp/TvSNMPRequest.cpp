@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -54,6 +55,12 @@ bool OidGreater(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(y->begin(), y->end(), x->begin(), x->end());
 }
 
+// Agents that answered a GETBULK wrongly ("address:port"): their walks go on with GET-NEXT.
+std::set<std::string>& BulkRefusers() {
+    static std::set<std::string> agents;
+    return agents;
+}
+
 TvSNMPVarList CopyOf(const TvSNMPVarList& list) {
     TvSNMPVarList copy;
     copy.Assign(list);
@@ -90,6 +97,7 @@ void TvSNMPRequest::LoadSettings() {
     ContextEngineID = gSNMPScope.ContextEngineID;
     ContextName = gSNMPScope.ContextName;
     Version = gSNMPSecurity.Version;
+    UseGetBulk = gSNMPUseGetBulk;
     ReadCommunity = gSNMPSecurity.ReadCommunity;
     WriteCommunity = gSNMPSecurity.WriteCommunity;
     SecurityModel = gSNMPSecurity.SecurityModel;
@@ -143,8 +151,10 @@ std::vector<TvVarBind> TvSNMPRequest::FillRead(bool first, TvPduKind& kind) {
         RaiseError(errBadItemType);
     if (!first && !IsTable())
         RaiseError(errGetNextSingle);
-    if (first)
+    if (first) {
         ended_.assign(static_cast<size_t>(VarList.Count()), false);
+        bulk_.clear();
+    }
     std::vector<TvVarBind> vbs;
     for (int i = 0; i < VarList.Count(); ++i) {
         if (!VarList.IsReadable(i) || (!first && Ended(i)))
@@ -365,12 +375,190 @@ bool TvSNMPRequest::GetStep(bool first) {
     std::vector<TvVarBind> vbs = FillRead(first, kind);
     if (vbs.empty() && !first)
         return false; // every column has ended
+    if (BulkUsable()) {
+        std::optional<TvSNMPReply> ahead = first ? std::nullopt : FromBulk(vbs);
+        while (!ahead) {
+            const TvSNMPTarget target = BulkTarget();
+            askedRepetitions_ = target.MaxRepetitions;
+            TvSNMPReply reply;
+            const int status = Engine().Exchange(target, TvPduKind::GetBulk, vbs, reply);
+            if (status == 1 && reply.FromAgent && askedRepetitions_ > 1) {
+                maxRepetitions_ = askedRepetitions_ / 2; // tooBig: fewer rows at a time
+                continue;
+            }
+            if (TakeBulk(vbs, status, reply))
+                ahead = FromBulk(vbs);
+            if (!ahead) {
+                BulkRefusers().insert(AgentKey());
+                break;
+            }
+        }
+        if (ahead) {
+            const TvSNMPError outcome = AcceptReply(TvPduKind::GetNext, vbs, 0, *ahead, true);
+            if (outcome.Code != 0)
+                throw TvException(outcome.Message, outcome.Code);
+            return !outcome.Finished;
+        }
+    }
     TvSNMPReply reply;
     const int status = Engine().Exchange(MakeTarget(), kind, vbs, reply);
     const TvSNMPError outcome = AcceptReply(kind, vbs, status, reply, true);
     if (outcome.Code != 0)
         throw TvException(outcome.Message, outcome.Code);
     return !outcome.Finished;
+}
+
+bool TvSNMPRequest::BulkUsable() const {
+    return IsTable() && UseGetBulk && Version != 0 && !BulkRefusers().count(AgentKey());
+}
+
+std::string TvSNMPRequest::AgentKey() const {
+    return Address + ":" + std::to_string(Port);
+}
+
+TvSNMPTarget TvSNMPRequest::BulkTarget() const {
+    TvSNMPTarget t = MakeTarget();
+    std::int32_t rows = maxRepetitions_;
+    if (BulkRowLimit > 0)
+        rows = std::min(rows, BulkRowLimit);
+    t.MaxRepetitions = std::max<std::int32_t>(1, rows);
+    return t;
+}
+
+bool TvSNMPRequest::TakeBulk(const std::vector<TvVarBind>& sent, int status, const TvSNMPReply& reply) {
+    bulk_.assign(static_cast<size_t>(VarList.Count()), {});
+    const size_t n = sent.size();
+    if (status != 0 || !reply.FromAgent || reply.ErrorStatus != 0 || n == 0 || reply.VarBinds.size() < n)
+        return false;
+    std::vector<int> asked;
+    for (int i = 0; i < VarList.Count(); ++i)
+        if (VarList.IsReadable(i) && !Ended(i))
+            asked.push_back(i);
+    if (asked.size() != n)
+        return false;
+    bool tableEnd = false;
+    for (size_t j = 0; j < n; ++j) {
+        BulkColumn& column = bulk_[static_cast<size_t>(asked[j])];
+        column.From = sent[j].Oid;
+        std::string previous = sent[j].Oid;
+        for (size_t k = j; k < reply.VarBinds.size(); k += n) {
+            const TvVarBind& vb = reply.VarBinds[k];
+            column.VarBinds.push_back(vb);
+            // The end of the view, or an OID the walk refuses when it gets there.
+            if (vb.Value.IsException() || !ParseIds(vb.Oid)) {
+                tableEnd = true;
+                break;
+            }
+            // Rows going backwards: the agent does not serve GETBULK as it should.
+            if (!OidGreater(vb.Oid, previous))
+                return false;
+            previous = vb.Oid;
+        }
+    }
+    // A reply cut short (by the agent's message size) sets the pace; a full one lets it grow.
+    const size_t rows = reply.VarBinds.size() / n;
+    if (rows < static_cast<size_t>(askedRepetitions_) && !tableEnd)
+        maxRepetitions_ = std::max<std::int32_t>(1, static_cast<std::int32_t>(rows));
+    else if (rows >= static_cast<size_t>(askedRepetitions_))
+        maxRepetitions_ = std::min(kBulkMax, std::max(maxRepetitions_, askedRepetitions_ * 2));
+    return true;
+}
+
+std::optional<TvSNMPReply> TvSNMPRequest::FromBulk(const std::vector<TvVarBind>& sent) {
+    // What a GET-NEXT of `sent` would return, when the last bulk reply holds it for every column.
+    std::vector<int> asked;
+    for (int i = 0; i < VarList.Count(); ++i)
+        if (VarList.IsReadable(i) && !Ended(i))
+            asked.push_back(i);
+    if (asked.size() != sent.size() || bulk_.size() != static_cast<size_t>(VarList.Count()))
+        return std::nullopt;
+    TvSNMPReply reply;
+    reply.FromAgent = true;
+    reply.AgentAddress = Address;
+    reply.AgentPort = Port;
+    std::vector<size_t> taken;
+    for (size_t j = 0; j < sent.size(); ++j) {
+        const BulkColumn& column = bulk_[static_cast<size_t>(asked[j])];
+        if (column.From.empty() || OidGreater(column.From, sent[j].Oid))
+            return std::nullopt;
+        size_t k = column.Next;
+        while (k < column.VarBinds.size()) {
+            const TvVarBind& vb = column.VarBinds[k];
+            if (vb.Value.IsException() || !ParseIds(vb.Oid) || OidGreater(vb.Oid, sent[j].Oid))
+                break;
+            ++k;
+        }
+        if (k == column.VarBinds.size())
+            return std::nullopt;
+        reply.VarBinds.push_back(column.VarBinds[k]);
+        taken.push_back(k);
+    }
+    for (size_t j = 0; j < sent.size(); ++j)
+        bulk_[static_cast<size_t>(asked[j])].Next = taken[j];
+    return reply;
+}
+
+void TvSNMPRequest::SendBulk(std::vector<TvVarBind> varbinds, Callback callback) {
+    TvSNMPEngine& engine = Engine();
+    const TvSNMPTarget target = BulkTarget();
+    askedRepetitions_ = target.MaxRepetitions;
+    auto sent = std::make_shared<std::vector<TvVarBind>>(std::move(varbinds));
+    std::weak_ptr<TvSNMPRequest*> guard = self_;
+    auto id = std::make_shared<long>(0);
+    *id = engine.ExchangeAsync(
+        target, TvPduKind::GetBulk, *sent, [guard, id, sent, callback](int status, TvSNMPReply& reply) {
+            const auto self = guard.lock();
+            if (!self || !*self)
+                return;
+            TvSNMPRequest* request = *self;
+            request->pending_.erase(*id);
+            if (status == -8) {
+                --request->Outstanding;
+                return;
+            }
+            std::optional<TvSNMPReply> ahead;
+            if (status == 1 && reply.FromAgent && request->askedRepetitions_ > 1) {
+                request->maxRepetitions_ = request->askedRepetitions_ / 2;
+            } else {
+                if (request->TakeBulk(*sent, status, reply))
+                    ahead = request->FromBulk(*sent);
+                if (ahead) {
+                    request->HandleReply(callback, TvPduKind::GetNext, *sent, true, 0, *ahead);
+                    return;
+                }
+                BulkRefusers().insert(request->AgentKey());
+            }
+            // Again, with fewer rows or with GET-NEXT; the owner hears only of the outcome.
+            --request->Outstanding;
+            try {
+                if (request->BulkUsable())
+                    request->SendBulk(*sent, callback);
+                else
+                    request->SendAsync(TvPduKind::GetNext, *sent, callback, true);
+            } catch (const TvException& e) {
+                TvSNMPError error;
+                error.Code = e.Code();
+                error.Message = e.Message();
+                callback(error, request->VarList);
+            }
+        });
+    pending_.insert(*id);
+    ++Outstanding;
+}
+
+void TvSNMPRequest::DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback) {
+    // Rows already here are handed on from the message loop, as a reply would be: never from inside
+    // the call that asked for them, so a walk of many rows does not nest.
+    std::weak_ptr<TvSNMPRequest*> guard = self_;
+    ++Outstanding;
+    QTimer::singleShot(
+        0, QCoreApplication::instance(),
+        [guard, sent = std::move(sent), reply = std::move(reply), callback = std::move(callback)] {
+            const auto self = guard.lock();
+            if (!self || !*self)
+                return;
+            (*self)->HandleReply(callback, TvPduKind::GetNext, sent, true, 0, reply);
+        });
 }
 
 void TvSNMPRequest::SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, Callback callback, bool read) {
@@ -417,6 +605,16 @@ void TvSNMPRequest::GetAsync(Callback callback, bool first) {
         ++Outstanding;
         callback(done, VarList);
         --Outstanding;
+        return;
+    }
+    if (BulkUsable()) {
+        if (!first) {
+            if (std::optional<TvSNMPReply> ahead = FromBulk(vbs)) {
+                DeliverLater(std::move(vbs), std::move(*ahead), std::move(callback));
+                return;
+            }
+        }
+        SendBulk(std::move(vbs), std::move(callback));
         return;
     }
     SendAsync(kind, std::move(vbs), std::move(callback), true);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -59,6 +60,11 @@ public:
                              const std::string& returned);
 
     bool UseGetNext = false;
+    // Table walks under SNMPv2c and SNMPv3 read rows ahead with GETBULK (copied from gSNMPUseGetBulk);
+    // the rows, their order and every outcome are those of the GET-NEXT walk.
+    bool UseGetBulk = true;
+    // Rows the owner can still use (0: no limit); a GETBULK never asks for more.
+    std::int32_t BulkRowLimit = 0;
     std::int32_t Timeout;
     std::int32_t Retries = 1;
     std::string Address;
@@ -101,6 +107,26 @@ private:
     void HandleReply(const Callback& callback, TvPduKind kind, const std::vector<TvVarBind>& sent, bool read,
                      int status, const TvSNMPReply& reply);
     void SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, Callback callback, bool read);
+
+    // GETBULK: each column's varbinds of the last bulk reply, read from in order, and how many rows to
+    // ask for next.
+    struct BulkColumn {
+        std::string From; // the OID the bulk request asked from
+        std::vector<TvVarBind> VarBinds;
+        size_t Next = 0;
+    };
+    bool BulkUsable() const;
+    std::string AgentKey() const;
+    std::optional<TvSNMPReply> FromBulk(const std::vector<TvVarBind>& sent);
+    bool TakeBulk(const std::vector<TvVarBind>& sent, int status, const TvSNMPReply& reply);
+    TvSNMPTarget BulkTarget() const;
+    void SendBulk(std::vector<TvVarBind> varbinds, Callback callback);
+    void DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback);
+    std::vector<BulkColumn> bulk_;
+    std::int32_t maxRepetitions_ = kBulkStart;
+    std::int32_t askedRepetitions_ = 0;
+    static constexpr std::int32_t kBulkStart = 16;
+    static constexpr std::int32_t kBulkMax = 128;
 
     std::vector<bool> ended_;              // table columns that have left their column in this walk
     std::set<long> pending_;               // asynchronous exchanges not yet answered

@@ -340,6 +340,17 @@ std::string Answer(const Request& r) {
         const bool bulk = r.Command == 0xA5;
         if (bulk && (gOpt.Mode == "nobulk" || v1))
             return Encode(r, 5, 0, {});
+        if (bulk && gOpt.Mode == "toobig" && r.MaxRepetitions > 2)
+            return Encode(r, 1, 0, {});
+        if (bulk && gOpt.Mode == "badbulk") {
+            // Each repetition the same rows again: a bulk reply that goes backwards.
+            std::vector<VarBind> same;
+            for (int rep = 0; rep < 3; ++rep)
+                for (const Oid& o : r.Names)
+                    if (auto next = Next(objects, o))
+                        same.push_back(*next);
+            return Encode(r, 0, 0, same);
+        }
         const std::size_t nonRep =
             bulk ? static_cast<std::size_t>(std::clamp<std::int64_t>(r.NonRepeaters, 0, 1000))
                  : r.Names.size();
@@ -409,11 +420,11 @@ int main(int argc, char** argv) {
         else if (a == "--rows")
             gOpt.Rows = std::atoi(value().c_str());
         else if (a == "--help") {
-            std::puts(
-                "usage: qtr5190mx-rogue [--mode MODE] [--error-status N --error-index M] [--rows N] "
-                "ADDRESS:PORT\nmodes: honest spoof spoof-only wrong-oid fewer more swap error-status "
-                "type-string type-counter64 type-null type-tag exception-noSuchObject "
-                "exception-noSuchInstance exception-endOfMibView backwards sparse bigsubid endless nobulk");
+            std::puts("usage: qtr5190mx-rogue [--mode MODE] [--error-status N --error-index M] [--rows N] "
+                      "ADDRESS:PORT\nmodes: honest spoof spoof-only wrong-oid fewer more swap error-status "
+                      "type-string type-counter64 type-null type-tag exception-noSuchObject "
+                      "exception-noSuchInstance exception-endOfMibView backwards sparse bigsubid endless "
+                      "nobulk toobig badbulk");
             return 0;
         } else
             address = a;

@@ -13,6 +13,7 @@ struct SimOptions {
     std::vector<SimUser> users;
     double ledPeriod = 10;
     bool log = false;
+    int delayMs = 0; // every reply held back this long
 };
 
 class SimAgent {
@@ -31,4 +32,5 @@ private:
     SimStore& m_store;
     std::string m_stateDir;
     bool m_started = false;
+    int m_delayMs = 0;
 };

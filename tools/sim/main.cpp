@@ -32,6 +32,7 @@ const char* const kUsage =
     "  --engine-id TEXT         SNMPv3 engine ID (default qtr5190mx-sim-PORT, stable across restarts)\n"
     "  --led-period SECONDS     how often the front-panel LEDs and links change (default 10)\n"
     "  --log                    print each request\n"
+    "  --delay MS               hold every reply back MS milliseconds (a slow link or a busy CPU)\n"
     "  --help                   show this help\n"
     "\n"
     "Built-in access (from the data file): communities rdcomm (read) and wrtcomm (write);\n"
@@ -121,6 +122,14 @@ bool parseArgs(int argc, char** argv, SimOptions& o, bool& help) {
             if (!value(v) || !parseUser(v, u))
                 return false;
             o.users.push_back(u);
+        } else if (a == "--delay") {
+            if (!value(v))
+                return false;
+            char* end = nullptr;
+            const long ms = std::strtol(v.c_str(), &end, 10);
+            if (v.empty() || *end || ms < 0 || ms > 60000)
+                return fail("--delay wants milliseconds from 0 to 60000");
+            o.delayMs = static_cast<int>(ms);
         } else if (a == "--led-period") {
             if (!value(v))
                 return false;
