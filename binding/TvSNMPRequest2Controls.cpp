@@ -72,7 +72,9 @@ void TvSNMPRequest2Controls::Get() {
         const std::weak_ptr<int> alive = alive_;
         try {
             if (IsTable()) {
+                Request.BulkRowLimit = MaxRows;
                 for (bool first = true; !RowLimitReached() && Request.GetStep(first); first = false) {
+                    Request.BulkRowLimit = MaxRows > 0 ? MaxRows - ReceivedCount : 0;
                     if (Request.AcceptRowFilter()) {
                         ReceiveOne();
                         if (alive.expired())
@@ -105,6 +107,7 @@ void TvSNMPRequest2Controls::Get() {
         return;
     }
     try {
+        Request.BulkRowLimit = IsTable() ? MaxRows : 0;
         Request.GetAsync(Guarded(&TvSNMPRequest2Controls::ReadReply), true);
     } catch (...) {
         Busy = false;
@@ -138,6 +141,7 @@ void TvSNMPRequest2Controls::ReadReply(TvSNMPError& reply) {
             return;
         }
         if (IsTable() && Request.Enabled) {
+            Request.BulkRowLimit = MaxRows > 0 ? MaxRows - ReceivedCount : 0;
             Request.GetAsync(Guarded(&TvSNMPRequest2Controls::ReadReply), false);
             return;
         }

@@ -142,6 +142,11 @@ TEST(BulkWalk, SameRowsAsGetNextOnTheSimulatedSwitch) {
         ExpectSameRows(TvSNMPVarList(kEmpty, 2, 0), "empty table" + v, 0);
     }
     gSNMPSecurity.Version = 1;
+    // A slow link: every reply held back 20 ms; the rows are the same.
+    SimSwitch slow;
+    ASSERT_TRUE(slow.Start({"--delay", "20"})) << slow.Error();
+    UseAgent(slow.Port(), "rdcomm");
+    ExpectSameRows(TvSNMPVarList(kMixed, 2, 1), "columns of different lengths, --delay 20", 29);
 }
 
 TEST(BulkWalk, SameRowsAsGetNextOnSnmpd) {

@@ -5,6 +5,7 @@
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <unistd.h>
@@ -34,6 +35,7 @@ int CmdWalk(const CliContext& ctx) {
     long maxRows = kDefaultMaxRows;
     bool implied = false;
     bool async = false;
+    bool bulk = true;
     std::vector<CliVariable> columns;
     for (size_t i = 0; i < ctx.Args.size(); ++i) {
         const std::string& a = ctx.Args[i];
@@ -53,6 +55,8 @@ int CmdWalk(const CliContext& ctx) {
             }
         } else if (a == "--implied") {
             implied = true;
+        } else if (a == "--no-bulk") {
+            bulk = false;
         } else if (a == "--async") {
             async = true;
         } else {
@@ -67,7 +71,7 @@ int CmdWalk(const CliContext& ctx) {
     }
     if (columns.empty() || keys > static_cast<int>(columns.size())) {
         std::fprintf(ctx.Err, "usage: qtr5190mx-cli [OPTIONS] AGENT walk [--keys N] [--implied] [--async] "
-                              "[--max-rows N] OID:SYNTAX ...   (N at most the number of columns)\n");
+                              "[--no-bulk] [--max-rows N] OID:SYNTAX ...   (N at most the number of columns)\n");
         return kExitUsage;
     }
     TvSNMPVarList list;
@@ -88,6 +92,8 @@ int CmdWalk(const CliContext& ctx) {
     TvSNMPRequest request;
     session.Configure(request);
     request.VarList.Assign(list);
+    request.UseGetBulk = bulk;
+    request.BulkRowLimit = static_cast<std::int32_t>(std::min<long>(maxRows, 1 << 30));
     struct sigaction previous {};
     sigaction(SIGINT, nullptr, &previous);
     if (previous.sa_handler != SIG_IGN) { // a walk started in the background keeps ignoring it
@@ -102,6 +108,8 @@ int CmdWalk(const CliContext& ctx) {
         WalkRows(request, async, [&](const TvSNMPVarList& l) {
             written = CliWrite(ctx.Out, RowLine(l)) && std::fflush(ctx.Out) == 0;
             ++rows;
+            if (maxRows != 0)
+                request.BulkRowLimit = static_cast<std::int32_t>(std::max<long>(1, std::min<long>(maxRows - rows, 1 << 30)));
             return written && (maxRows == 0 || rows < maxRows);
         });
     } catch (const TvException& e) {
