@@ -70,8 +70,9 @@ int CmdWalk(const CliContext& ctx) {
         }
     }
     if (columns.empty() || keys > static_cast<int>(columns.size())) {
-        std::fprintf(ctx.Err, "usage: qtr5190mx-cli [OPTIONS] AGENT walk [--keys N] [--implied] [--async] "
-                              "[--no-bulk] [--max-rows N] OID:SYNTAX ...   (N at most the number of columns)\n");
+        std::fprintf(ctx.Err,
+                     "usage: qtr5190mx-cli [OPTIONS] AGENT walk [--keys N] [--implied] [--async] "
+                     "[--no-bulk] [--max-rows N] OID:SYNTAX ...   (N at most the number of columns)\n");
         return kExitUsage;
     }
     TvSNMPVarList list;
@@ -109,7 +110,8 @@ int CmdWalk(const CliContext& ctx) {
             written = CliWrite(ctx.Out, RowLine(l)) && std::fflush(ctx.Out) == 0;
             ++rows;
             if (maxRows != 0)
-                request.BulkRowLimit = static_cast<std::int32_t>(std::max<long>(1, std::min<long>(maxRows - rows, 1 << 30)));
+                request.BulkRowLimit =
+                    static_cast<std::int32_t>(std::max<long>(1, std::min<long>(maxRows - rows, 1 << 30)));
             return written && (maxRows == 0 || rows < maxRows);
         });
     } catch (const TvException& e) {

@@ -12,8 +12,8 @@ constexpr CliCommand kCommands[] = {
     {"walk", true, "[--keys N] [--implied] [--async] [--no-bulk] [--max-rows N] OID:SYNTAX ...",
      "table walk of the columns; the first N are keys; prints one line of values per row", CmdWalk},
     {"set", true, "OID:SYNTAX=VALUE ...", "one SET of full OIDs", CmdSet},
-    {"show", true, "[--no-bulk] ENTRY [PAGE]", "read the panel of a generic menu entry as its window would and print it",
-     CmdShow},
+    {"show", true, "[--no-bulk] ENTRY [PAGE]",
+     "read the panel of a generic menu entry as its window would and print it", CmdShow},
 };
 
 } // namespace
