@@ -4,6 +4,7 @@
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
+#include "values/TvCsv.h"
 
 #include <algorithm>
 #include <csignal>
@@ -27,6 +28,14 @@ std::string RowLine(const TvSNMPVarList& list) {
     return line + '\n';
 }
 
+// RFC 4180: one record per row, every value quoted as it needs.
+std::string CsvRow(const TvSNMPVarList& list) {
+    std::vector<std::string> fields;
+    for (int i = 0; i < list.Count(); ++i)
+        fields.push_back(list.Item(i).Value);
+    return TvCsv::Record(fields);
+}
+
 } // namespace
 
 // A table walk of the given columns; the first N are key columns decoded from the row instance.
@@ -36,6 +45,7 @@ int CmdWalk(const CliContext& ctx) {
     bool implied = false;
     bool async = false;
     bool bulk = true;
+    bool csv = false;
     std::vector<CliVariable> columns;
     for (size_t i = 0; i < ctx.Args.size(); ++i) {
         const std::string& a = ctx.Args[i];
@@ -59,6 +69,8 @@ int CmdWalk(const CliContext& ctx) {
             bulk = false;
         } else if (a == "--async") {
             async = true;
+        } else if (a == "--csv") {
+            csv = true;
         } else {
             CliVariable v;
             std::string error;
@@ -71,7 +83,7 @@ int CmdWalk(const CliContext& ctx) {
     }
     if (columns.empty() || keys > static_cast<int>(columns.size())) {
         std::fprintf(ctx.Err,
-                     "usage: qtr5190mx-cli [OPTIONS] AGENT walk [--keys N] [--implied] [--async] "
+                     "usage: qtr5190mx-cli [OPTIONS] AGENT walk [--keys N] [--implied] [--async] [--csv] "
                      "[--no-bulk] [--max-rows N] OID:SYNTAX ...   (N at most the number of columns)\n");
         return kExitUsage;
     }
@@ -105,9 +117,16 @@ int CmdWalk(const CliContext& ctx) {
     // Each row goes out as it arrives, so an endless table neither waits nor piles up in memory.
     long rows = 0;
     bool written = true;
+    if (csv) {
+        // The header names the columns by the OIDs asked for.
+        std::vector<std::string> header;
+        for (const CliVariable& c : columns)
+            header.push_back(c.Oid);
+        written = CliWrite(ctx.Out, TvCsv::Record(header));
+    }
     try {
         WalkRows(request, async, [&](const TvSNMPVarList& l) {
-            written = CliWrite(ctx.Out, RowLine(l)) && std::fflush(ctx.Out) == 0;
+            written = written && CliWrite(ctx.Out, csv ? CsvRow(l) : RowLine(l)) && std::fflush(ctx.Out) == 0;
             ++rows;
             if (maxRows != 0)
                 request.BulkRowLimit =
