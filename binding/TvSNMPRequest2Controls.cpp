@@ -72,7 +72,9 @@ void TvSNMPRequest2Controls::Get() {
         const std::weak_ptr<int> alive = alive_;
         try {
             if (IsTable()) {
-                for (bool first = true; Request.GetStep(first); first = false) {
+                Request.BulkRowLimit = MaxRows;
+                for (bool first = true; !RowLimitReached() && Request.GetStep(first); first = false) {
+                    Request.BulkRowLimit = MaxRows > 0 ? MaxRows - ReceivedCount : 0;
                     if (Request.AcceptRowFilter()) {
                         ReceiveOne();
                         if (alive.expired())
@@ -96,7 +98,8 @@ void TvSNMPRequest2Controls::Get() {
         }
         Busy = false;
         if (statusTarget_)
-            ShowStatus(CatalogText(0));
+            ShowStatus(RowLimitReached() ? CatalogText(errRowLimit, {{"LIMIT", std::to_string(MaxRows)}})
+                                         : CatalogText(0));
         return;
     }
     if (!Request.Enabled) {
@@ -104,6 +107,7 @@ void TvSNMPRequest2Controls::Get() {
         return;
     }
     try {
+        Request.BulkRowLimit = IsTable() ? MaxRows : 0;
         Request.GetAsync(Guarded(&TvSNMPRequest2Controls::ReadReply), true);
     } catch (...) {
         Busy = false;
@@ -132,7 +136,12 @@ void TvSNMPRequest2Controls::ReadReply(TvSNMPError& reply) {
                 return;
             ++ReceivedCount;
         }
+        if (RowLimitReached()) {
+            StopAtRowLimit(reply);
+            return;
+        }
         if (IsTable() && Request.Enabled) {
+            Request.BulkRowLimit = MaxRows > 0 ? MaxRows - ReceivedCount : 0;
             Request.GetAsync(Guarded(&TvSNMPRequest2Controls::ReadReply), false);
             return;
         }
@@ -142,6 +151,18 @@ void TvSNMPRequest2Controls::ReadReply(TvSNMPError& reply) {
     } catch (const std::exception& e) {
         ProcessingFailed(opGet, e.what());
     }
+}
+
+void TvSNMPRequest2Controls::StopAtRowLimit(TvSNMPError& reply) {
+    AfterGet();
+    Busy = false;
+    reply.Code = errRowLimit;
+    reply.Message = CatalogText(errRowLimit, {{"LIMIT", std::to_string(MaxRows)}});
+    reply.Finished = true;
+    LastOperation = opGet;
+    Report(reply.Message);
+    if (OnGetDone)
+        OnGetDone(*this, reply);
 }
 
 void TvSNMPRequest2Controls::FinishGet(TvSNMPError& reply) {

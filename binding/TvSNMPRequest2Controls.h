@@ -39,6 +39,10 @@ public:
     int ReceivedCount = 0;   // replies (scalars) or rows (tables) accepted by the last read
     Operation LastOperation = opGet;
     bool RefreshAfterSet = true; // re-read a table after a successful write
+    // A table read stops after this many rows (0: no limit), keeping them, with a status line that
+    // says so: an agent with an endless table must not fill the window without end.
+    int MaxRows = kDefaultMaxRows;
+    static constexpr int kDefaultMaxRows = 100000;
 
     void SetStatusTarget(QPlainTextEdit* memo);
     void SetStatusTarget(QStatusBar* bar);
@@ -54,6 +58,8 @@ public:
              const std::vector<std::string>& values = {});
     // Formats `text` into the template of LastOperation and publishes it; nothing without a target.
     void ShowStatus(const std::string& text);
+    bool RowLimitReached() const { return IsTable() && MaxRows > 0 && ReceivedCount >= MaxRows; }
+    void StopAtRowLimit(TvSNMPError& reply);
 
     // Steps the concrete bindings fill in.
     virtual void BeforeGet() {}

@@ -43,7 +43,7 @@ constexpr Switch kSwitches[] = {
     {"/W", Kind::Text, false},  {"/t", Kind::Number, true},  {"/c", Kind::Text, true},
     {"/d", Kind::Text, true},   {"/m", Kind::Number, true},  {"/l", Kind::Number, true},
     {"/n", Kind::Text, true},   {"/A", Kind::Text, true},    {"/P", Kind::Text, true},
-    {"/a", Kind::Number, true}, {"/p", Kind::Number, true},
+    {"/a", Kind::Number, true}, {"/p", Kind::Number, true},  {"/B", Kind::Number, false},
 };
 
 void Apply(const std::string& name, const std::string& value, int number) {
@@ -73,6 +73,8 @@ void Apply(const std::string& name, const std::string& value, int number) {
         gSNMPSecurity.AuthProtocol = number;
     else if (name == "/p")
         gSNMPSecurity.PrivProtocol = number;
+    else if (name == "/B")
+        gSNMPUseGetBulk = number != 0;
 }
 
 } // namespace

@@ -93,6 +93,9 @@ ProfileRead ReadProfileFile(const std::string& path, ConnectionTexts& texts) {
     texts.PrivProtocol = std::to_string(gSNMPSecurity.PrivProtocol);
     gSNMPSecurity.AuthPassword = texts.AuthPassword = text("AuthPassword");
     gSNMPSecurity.PrivPassword = texts.PrivPassword = text("PrivPassword");
+    // Absent in profiles of the original layout, which read as before: GETBULK stays as it is.
+    if (const auto bulk = ParseWholeNumber(text("GetBulk")))
+        gSNMPUseGetBulk = *bulk != 0;
     return ProfileRead::Read;
 }
 

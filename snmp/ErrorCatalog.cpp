@@ -124,6 +124,13 @@ constexpr const char* kTvSnmp[] = {
     "(TvSNMP++) Log database field not found!",
     "(TvSNMP++) Bad syntax for the history chart of log!",
     "(TvSNMP++) Unknown error code!",
+    "(TvSNMP++) The agent's reply does not answer the request!",
+    "(TvSNMP++) The agent returned OIDs out of order!",
+    "(TvSNMP++) The agent returned error-status [STATUS], which SNMP does not define!",
+    "(TvSNMP++) Wrong type from the agent: [VARIABLE] is [SYNTAX], the agent returned [TYPE]!",
+    "(TvSNMP++) The agent returned a sub-identifier above 4294967295!",
+    "(TvSNMP++) Error-index [INDEX] of the reply is outside the request!",
+    "(TvSNMP++) Walk stopped at the row limit of [LIMIT] rows!",
 };
 
 constexpr const char* kSnmpMsg[] = {
@@ -214,7 +221,7 @@ std::string CatalogText(int code) {
         return gSnmpUsmTable.Text(-code - 301);
     if (code <= -401 && code >= -423)
         return gSnmpClassTable.Text(-code - 401);
-    if (code <= -501 && code >= -528)
+    if (code <= -501 && code >= -535)
         return gTvSnmpTable.Text(-code - 500);
     if (code == -1 || code == -2)
         return gCommonTable.Text(-code);
@@ -223,6 +230,21 @@ std::string CatalogText(int code) {
 
 void RaiseError(int code) {
     throw TvException(CatalogText(code), code);
+}
+
+std::string CatalogText(int code, const std::vector<std::pair<std::string, std::string>>& values) {
+    std::string text = CatalogText(code);
+    for (const auto& [name, value] : values) {
+        const std::string placeholder = "[" + name + "]";
+        for (size_t at = text.find(placeholder); at != std::string::npos;
+             at = text.find(placeholder, at + value.size()))
+            text.replace(at, placeholder.size(), value);
+    }
+    return text;
+}
+
+void RaiseError(int code, const std::vector<std::pair<std::string, std::string>>& values) {
+    throw TvException(CatalogText(code, values), code);
 }
 
 bool LoadMessageFile(TvMessageTable& table, const std::string& path) {

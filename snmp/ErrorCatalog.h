@@ -3,6 +3,8 @@
 #include "snmp/TvMessageTable.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 // Error catalog: program error codes, their messages and the message files that may reword them.
 
@@ -15,7 +17,7 @@ extern TvMessageTable gSnmpErrorStatusTable; // "snmp.err",      codes -101 .. -
 extern TvMessageTable gSnmpV3Table;          // "snmpv3.err",    codes -201 .. -217
 extern TvMessageTable gSnmpUsmTable;         // "snmpusm.err",   codes -301 .. -314
 extern TvMessageTable gSnmpClassTable;       // "snmpclass.err", codes -401 .. -423
-extern TvMessageTable gTvSnmpTable;          // "tvsnmp.err",    codes 0 and -501 .. -528
+extern TvMessageTable gTvSnmpTable;          // "tvsnmp.err",    codes 0 and -501 .. -535
 extern TvMessageTable gSnmpMsgTable;         // "snmp.msg",      status templates
 extern TvMessageTable gCommonTable;          // "common.err",    0, -1, -2 and the input messages
 
@@ -59,6 +61,13 @@ enum TvErrorCode {
     errControlType = -521,
     errControlCount = -522,
     errUnknown = -528,
+    errNotAnAnswer = -529,
+    errOutOfOrder = -530,
+    errBadErrorStatus = -531,
+    errWrongType = -532,
+    errBigSubId = -533,
+    errBadErrorIndex = -534,
+    errRowLimit = -535,
     errBadLogicOperand = -1,
     errBadFormatSpecifier = -2,
 };
@@ -72,6 +81,10 @@ std::string CatalogText(int code);
 
 // Throws the error exception with the current message of `code`.
 [[noreturn]] void RaiseError(int code);
+// The same, with each "[NAME]" placeholder of the message replaced by its value.
+[[noreturn]] void RaiseError(int code, const std::vector<std::pair<std::string, std::string>>& values);
+// Current message of `code` with its placeholders replaced.
+std::string CatalogText(int code, const std::vector<std::pair<std::string, std::string>>& values);
 
 // Replaces `table` from a message file; a missing, unreadable or blank file keeps the current texts.
 // Returns whether the file replaced the table.

@@ -11,6 +11,7 @@ TvSNMPDevice gSNMPDevice;
 TvSNMPScope gSNMPScope;
 TvSNMPSecurity gSNMPSecurity;
 std::int32_t gSNMPTimeout = 0;
+bool gSNMPUseGetBulk = true;
 
 namespace {
 const std::string kLocalEngineId = "TvSNMP_PP_Application";
@@ -48,6 +49,7 @@ void InitSNMPSession(const std::string& directory) {
     gSNMPSecurity.AuthProtocol = 1;
     gSNMPSecurity.PrivProtocol = 1;
     gSNMPTimeout = 100;
+    gSNMPUseGetBulk = true;
 
     gSnmpEventProcessor.Start();
 }

@@ -16,6 +16,10 @@ extern TvSNMPSecurity gSNMPSecurity;
 // Default timeout of every request, in hundredths of a second.
 extern std::int32_t gSNMPTimeout;
 
+// Table walks under SNMPv2c and SNMPv3 read many rows per exchange with GETBULK; the command line
+// ("/B0") and the device profile ("GetBulk=0") turn it off. On after session initialisation.
+extern bool gSNMPUseGetBulk;
+
 // Opens the one SNMP session, loads and raises the engine boots counter kept in `directory`
 // (empty: the current folder) and sets the defaults of the globals. Raises -506, -507 or -508.
 void InitSNMPSession(const std::string& directory);

@@ -3,6 +3,7 @@
 #include "snmp/ErrorCatalog.h"
 #include "snmp/RuntimeFolder.h"
 #include "snmp/TvBlockingWait.h"
+#include "snmp/TvBerReply.h"
 #include "snmp/TvException.h"
 
 // net-snmp wants its configuration header first and its main header before the library ones.
@@ -283,6 +284,8 @@ bool AddValue(netsnmp_pdu* pdu, const std::vector<oid>& name, const TvSnmpValue&
                nullptr;
     case TvValueType::EndOfMibView:
         return snmp_pdu_add_variable(pdu, name.data(), name.size(), SNMP_ENDOFMIBVIEW, nullptr, 0) != nullptr;
+    case TvValueType::Unknown:
+        return false;
     }
     return false;
 }
@@ -323,6 +326,7 @@ std::string PeerKey(const sockaddr_in& a) {
 struct Slot {
     int LibraryScratch[4] = {};
     long ExchangeId = 0;
+    long RequestId = 0; // of the PDU sent, for replies read without the library
     bool Probe = false;
     int TimeWindowReports = 0;
 };
@@ -331,7 +335,7 @@ struct Event {
     Slot* From = nullptr;
     int Op = 0;
     int Command = 0;
-    int ErrorStatus = 0;
+    std::int64_t ErrorStatus = 0;
     int ErrorIndex = 0;
     int ReportType = 0;
     std::string EngineId;
@@ -392,6 +396,8 @@ struct TvSNMPEngine::Impl {
     void Handle(Event& ev);
     void Advance(PendingExchange& ex, Event& ev, bool probe);
     void Pump(int waitMs);
+    bool TakeRefusedReply(int fd);
+    void LearnEngine(const sockaddr_in& from, const std::string& engineId);
     void CheckDeadlines();
     void LaunchWaiting();
     void Deliver();
@@ -745,12 +751,17 @@ int TvSNMPEngine::Impl::SendRequest(PendingExchange& ex, const std::string& engi
     const TvSNMPTarget& t = ex.Target;
     const int command = ex.Kind == TvPduKind::Set       ? SNMP_MSG_SET
                         : ex.Kind == TvPduKind::GetNext ? SNMP_MSG_GETNEXT
+                        : ex.Kind == TvPduKind::GetBulk ? SNMP_MSG_GETBULK
                                                         : SNMP_MSG_GET;
     if (t.Version == 3) {
         if (int rc = RegisterUser(t, engineId); rc != 0)
             return rc;
     }
     netsnmp_pdu* pdu = snmp_pdu_create(command);
+    if (command == SNMP_MSG_GETBULK) {
+        pdu->non_repeaters = 0;
+        pdu->max_repetitions = std::max<std::int32_t>(1, t.MaxRepetitions);
+    }
     if (t.Version == 3) {
         pdu->version = SNMP_VERSION_3;
         pdu->securityModel = SNMP_SEC_MODEL_USM;
@@ -806,6 +817,7 @@ int TvSNMPEngine::Impl::Transmit(PendingExchange& ex, netsnmp_pdu* pdu, bool pro
         snmp_free_pdu(pdu); // still ours when the send fails
         return StatusOfLibraryError(err);
     }
+    raw->RequestId = sent;
     Slots[raw] = std::move(slot);
     ex.Current = raw;
     ex.Queued = false;
@@ -826,8 +838,20 @@ int TvSNMPEngine::Impl::OnLibrary(int op, netsnmp_session*, int, netsnmp_pdu* pd
     ev.From = slot;
     ev.Op = op;
     if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu) {
+        // Only the agent the request went to may answer it; anything else is dropped as a spoofed reply
+        // would be, and the request goes on waiting for the real one.
+        auto ex = d.Exchanges.find(slot->ExchangeId);
+        if (ex != d.Exchanges.end()) {
+            sockaddr_in from{};
+            if (!pdu->transport_data || pdu->transport_data_length < static_cast<int>(sizeof from))
+                return 0;
+            std::memcpy(&from, pdu->transport_data, sizeof from);
+            if (from.sin_family != AF_INET || from.sin_addr.s_addr != ex->second->Peer.sin_addr.s_addr ||
+                from.sin_port != ex->second->Peer.sin_port)
+                return 0;
+        }
         ev.Command = pdu->command;
-        ev.ErrorStatus = static_cast<int>(pdu->errstat);
+        ev.ErrorStatus = static_cast<std::int64_t>(pdu->errstat);
         ev.ErrorIndex = static_cast<int>(pdu->errindex);
         if (pdu->securityEngineID && pdu->securityEngineIDLen)
             ev.EngineId.assign(reinterpret_cast<const char*>(pdu->securityEngineID),
@@ -967,7 +991,12 @@ void TvSNMPEngine::Impl::Advance(PendingExchange& ex, Event& ev, bool probe) {
     }
     ex.Reply.ErrorIndex = ev.ErrorIndex;
     ex.Reply.VarBinds = std::move(ev.VarBinds);
-    Finish(ex, ev.ErrorStatus);
+    ex.Reply.FromAgent = true;
+    ex.Reply.ErrorStatus = ev.ErrorStatus;
+    // A status SNMP does not define must not pass for one of the library's own numbers (1400 is
+    // success there).
+    Finish(ex, ev.ErrorStatus >= 0 && ev.ErrorStatus <= 18 ? static_cast<int>(ev.ErrorStatus)
+                                                           : TvSNMPEngine::kUndefinedErrorStatus);
 }
 
 void TvSNMPEngine::Impl::ForgetLibraryEngineId() {
@@ -997,6 +1026,10 @@ void TvSNMPEngine::Impl::Pump(int waitMs) {
         pollfd p{fd, POLLIN, 0};
         if (fd < 0 || poll(&p, 1, 0) <= 0 || !(p.revents & POLLIN))
             break;
+        if (TakeRefusedReply(fd)) {
+            HandleEvents();
+            continue;
+        }
         fd_set fds;
         FD_ZERO(&fds);
         FD_SET(fd, &fds);
@@ -1008,6 +1041,69 @@ void TvSNMPEngine::Impl::Pump(int waitMs) {
     HandleEvents();
     CheckDeadlines();
     LaunchWaiting();
+}
+
+void TvSNMPEngine::Impl::LearnEngine(const sockaddr_in& from, const std::string& engineId) {
+    // An agent that restarted with another engine ID reports so without authentication, naming our
+    // user; the library drops that report unless the user is known for the new engine. Registering it
+    // first lets the report through, so the exchange rediscovers at once instead of timing out.
+    sockaddr_in peer = from;
+    const std::string key = PeerKey(peer);
+    auto known = EngineIds.find(key);
+    if (engineId.empty() || known == EngineIds.end() || known->second == engineId)
+        return;
+    for (auto& [id, ex] : Exchanges)
+        if (ex->Current && !ex->Finished && ex->Target.Version == 3 && PeerKey(ex->Peer) == key)
+            RegisterUser(ex->Target, engineId);
+}
+
+bool TvSNMPEngine::Impl::TakeRefusedReply(int fd) {
+    static char buf[65536];
+    sockaddr_in from{};
+    socklen_t fromLen = sizeof from;
+    const ssize_t n =
+        recvfrom(fd, buf, sizeof buf, MSG_PEEK | MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&from), &fromLen);
+    if (n <= 0 || from.sin_family != AF_INET)
+        return false;
+    const std::string_view datagram(buf, static_cast<std::size_t>(n));
+    std::string engineId;
+    if (TvBerReply::EngineIdOf(datagram, engineId)) {
+        LearnEngine(from, engineId);
+        return false;
+    }
+    TvBerReply reply;
+    if (!reply.Decode(datagram) || !reply.LibraryRefuses())
+        return false;
+    recv(fd, buf, sizeof buf, MSG_DONTWAIT); // the library would drop it unread
+    for (auto& [slot, owned] : Slots) {
+        if (slot->RequestId != reply.RequestId || slot->ExchangeId == 0 || slot->Probe)
+            continue;
+        auto it = Exchanges.find(slot->ExchangeId);
+        if (it == Exchanges.end())
+            continue;
+        PendingExchange& ex = *it->second;
+        if (ex.Current != slot || ex.Finished || ex.Target.Version == 3 ||
+            from.sin_addr.s_addr != ex.Peer.sin_addr.s_addr || from.sin_port != ex.Peer.sin_port)
+            continue;
+        Event ev;
+        ev.From = slot;
+        ev.Op = NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE;
+        ev.Command = SNMP_MSG_RESPONSE;
+        ev.ErrorStatus = reply.ErrorStatus;
+        ev.ErrorIndex = static_cast<int>(std::clamp<std::int64_t>(reply.ErrorIndex, -1, 1 << 30));
+        ev.VarBinds = std::move(reply.VarBinds);
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &from.sin_addr, text, sizeof text);
+        ev.Address = text;
+        ev.Port = ntohs(from.sin_port);
+        // The library still holds the request until its own timeout; the slot stays for it.
+        Retire(slot, true);
+        ex.Current = nullptr;
+        --InFlight;
+        Advance(ex, ev, false);
+        return true;
+    }
+    return true;
 }
 
 void TvSNMPEngine::Impl::CheckDeadlines() {

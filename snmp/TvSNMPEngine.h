@@ -10,11 +10,13 @@
 #include <string>
 #include <vector>
 
-enum class TvPduKind { Get, GetNext, Set };
+enum class TvPduKind { Get, GetNext, Set, GetBulk };
 
 struct TvSNMPReply {
     int Status = 0;
     int ErrorIndex = 0;
+    bool FromAgent = false;       // a response PDU arrived; ErrorStatus is the agent's
+    std::int64_t ErrorStatus = 0; // as the agent sent it, also when outside 0..18
     std::vector<TvVarBind> VarBinds;
     std::string AgentAddress;
     std::uint16_t AgentPort = 0;
@@ -46,6 +48,10 @@ enum TvPrivProtocolCode {
 class TvSNMPEngine {
 public:
     using Callback = std::function<void(int status, TvSNMPReply& reply)>;
+
+    // Status of a response whose error-status SNMP does not define (the number is in the reply);
+    // outside every range of the catalog mapping, so it never reads as success.
+    static constexpr int kUndefinedErrorStatus = 100000;
 
     // Exchanges in flight beyond this wait in a queue: loopback agents drop datagrams past it.
     static constexpr std::size_t kMaxInFlight = 200;

@@ -8,6 +8,8 @@
 #include "values/TvNumList.h"
 
 #include <algorithm>
+#include <optional>
+#include <set>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -20,23 +22,43 @@ namespace {
 
 constexpr int kDestroyWaitMs = 6000;
 
-std::vector<unsigned long> ParseOid(const std::string& text) {
-    std::vector<unsigned long> out;
-    const char* p = text.c_str();
-    while (*p) {
-        char* end = nullptr;
-        out.push_back(std::strtoul(p, &end, 10));
-        p = (*end == '.') ? end + 1 : end;
-        if (end == p && *p)
-            ++p;
+// Sub-identifiers of a dotted OID; none when one of them is above 2^32-1, which SNMP does not allow.
+std::optional<std::vector<std::uint64_t>> ParseIds(const std::string& text) {
+    std::vector<std::uint64_t> out;
+    std::uint64_t n = 0;
+    bool digits = false;
+    for (char c : text) {
+        if (c == '.') {
+            if (digits)
+                out.push_back(n);
+            n = 0;
+            digits = false;
+            continue;
+        }
+        if (c < '0' || c > '9')
+            continue;
+        n = n * 10 + static_cast<unsigned>(c - '0');
+        digits = true;
+        if (n > 0xFFFFFFFFull)
+            return std::nullopt;
     }
+    if (digits)
+        out.push_back(n);
     return out;
 }
 
-// Numeric OID order; a walk must move forward within its column.
+// Numeric OID order; a GET-NEXT must move forward.
 bool OidGreater(const std::string& a, const std::string& b) {
-    const auto x = ParseOid(a), y = ParseOid(b);
-    return std::lexicographical_compare(y.begin(), y.end(), x.begin(), x.end());
+    const auto x = ParseIds(a), y = ParseIds(b);
+    if (!x || !y)
+        return false;
+    return std::lexicographical_compare(y->begin(), y->end(), x->begin(), x->end());
+}
+
+// Agents that answered a GETBULK wrongly ("address:port"): their walks go on with GET-NEXT.
+std::set<std::string>& BulkRefusers() {
+    static std::set<std::string> agents;
+    return agents;
 }
 
 TvSNMPVarList CopyOf(const TvSNMPVarList& list) {
@@ -75,6 +97,7 @@ void TvSNMPRequest::LoadSettings() {
     ContextEngineID = gSNMPScope.ContextEngineID;
     ContextName = gSNMPScope.ContextName;
     Version = gSNMPSecurity.Version;
+    UseGetBulk = gSNMPUseGetBulk;
     ReadCommunity = gSNMPSecurity.ReadCommunity;
     WriteCommunity = gSNMPSecurity.WriteCommunity;
     SecurityModel = gSNMPSecurity.SecurityModel;
@@ -128,9 +151,13 @@ std::vector<TvVarBind> TvSNMPRequest::FillRead(bool first, TvPduKind& kind) {
         RaiseError(errBadItemType);
     if (!first && !IsTable())
         RaiseError(errGetNextSingle);
+    if (first) {
+        ended_.assign(static_cast<size_t>(VarList.Count()), false);
+        bulk_.clear();
+    }
     std::vector<TvVarBind> vbs;
     for (int i = 0; i < VarList.Count(); ++i) {
-        if (!VarList.IsReadable(i))
+        if (!VarList.IsReadable(i) || (!first && Ended(i)))
             continue;
         TvSNMPVarItem& item = VarList.Item(i);
         TvVarBind vb;
@@ -166,43 +193,119 @@ std::vector<TvVarBind> TvSNMPRequest::FillWrite() {
     return vbs;
 }
 
-TvSNMPRequest::Stored TvSNMPRequest::StoreReply(int& code, const std::vector<TvVarBind>& sent,
-                                                const std::vector<TvVarBind>& received) {
-    size_t j = 0;
-    int readable = 0;
-    int done = 0;
-    std::string rowInstance;
-    for (int i = 0; i < VarList.Count(); ++i) {
-        if (!VarList.IsReadable(i))
-            continue;
-        TvSNMPVarItem& item = VarList.Item(i);
-        const std::string returned = j < received.size() ? received[j].Oid : std::string();
-        const std::string asked = j < sent.size() ? sent[j].Oid : std::string();
-        const size_t vb = j++;
-        ++readable;
-        if (code == errNoSuchName && IsTable()) {
-            // An SNMPv1 agent says noSuchName past the last row and echoes what it was asked.
-            if (returned == item.CurrentOid || returned == asked)
-                code = 0;
-            return Stored::Ended;
+bool TvSNMPRequest::Ended(int index) const {
+    return static_cast<size_t>(index) < ended_.size() && ended_[static_cast<size_t>(index)];
+}
+
+void TvSNMPRequest::CheckAnswer(TvPduKind kind, const std::vector<TvVarBind>& sent,
+                                const std::vector<TvVarBind>& received) const {
+    for (const TvVarBind& vb : received)
+        if (!ParseIds(vb.Oid))
+            RaiseError(errBigSubId);
+    if (received.size() != sent.size())
+        RaiseError(errNotAnAnswer);
+    for (size_t j = 0; j < sent.size(); ++j) {
+        const TvVarBind& r = received[j];
+        if (kind != TvPduKind::GetNext) {
+            if (r.Oid != sent[j].Oid)
+                RaiseError(errNotAnAnswer);
+        } else if (r.Value.Type != TvValueType::EndOfMibView && !OidGreater(r.Oid, sent[j].Oid)) {
+            RaiseError(errOutOfOrder);
         }
-        const std::string base = BaseOid(i);
-        if (OutOfColumn(base, item.CurrentOid, returned)) {
-            item.Value = "(NOTDONE)";
-            item.CurrentOid = base + "." + RowIndex();
-            ++done;
-            continue;
-        }
-        // A reply short of varbinds leaves the missing items without a value rather than reading past it.
-        StoreVarbind(i, vb < received.size() ? received[vb].Value : TvSnmpValue{});
-        item.CurrentOid = returned;
-        if (rowInstance.empty() && returned.size() > base.size())
-            rowInstance = returned.substr(base.size() + 1);
     }
-    if (!IsTable())
-        return Stored::Scalar;
-    if (done == readable)
+}
+
+void TvSNMPRequest::CheckType(int index, const TvVarBind& varbind) const {
+    const TvSNMPVarItem& item = VarList.Item(index);
+    const bool counter64UnderV1 = Version == 0 && varbind.Value.Type == TvValueType::Counter64;
+    if (!counter64UnderV1 && TvSNMPVarList::AcceptsType(item.Syntax, varbind.Value))
+        return;
+    const std::string name =
+        item.Label.empty() || item.Label == item.Oid ? varbind.Oid : item.Label + " (" + varbind.Oid + ")";
+    RaiseError(errWrongType, {{"VARIABLE", name},
+                              {"SYNTAX", TvSNMPVarList::SyntaxName(item.Syntax)},
+                              {"TYPE", TvSNMPVarList::TypeName(varbind.Value) +
+                                           (counter64UnderV1 ? ", which SNMPv1 does not have" : "")}});
+}
+
+TvSNMPRequest::Stored TvSNMPRequest::StoreReply(int& code, TvPduKind kind, const std::vector<TvVarBind>& sent,
+                                                const std::vector<TvVarBind>& received) {
+    // The items the PDU asked for, in its order.
+    std::vector<int> asked;
+    for (int i = 0; i < VarList.Count(); ++i)
+        if (VarList.IsReadable(i) && !(IsTable() && Ended(i)))
+            asked.push_back(i);
+    if (code == errNoSuchName && IsTable()) {
+        // An SNMPv1 agent says noSuchName past the last row and echoes what it was asked.
+        if (!asked.empty() && !received.empty()) {
+            const std::string& returned = received[0].Oid;
+            if (returned == VarList.Item(asked[0]).CurrentOid || returned == sent.at(0).Oid)
+                code = 0;
+        }
         return Stored::Ended;
+    }
+    CheckAnswer(kind, sent, received);
+    if (asked.size() != received.size())
+        RaiseError(errNotAnAnswer);
+
+    if (!IsTable()) {
+        // Every value is checked before any is stored: a reply is taken whole or not at all.
+        for (size_t j = 0; j < asked.size(); ++j) {
+            if (received[j].Value.IsException())
+                RaiseError(errNoSuchName);
+            CheckType(asked[j], received[j]);
+        }
+        for (size_t j = 0; j < asked.size(); ++j) {
+            StoreVarbind(asked[j], received[j].Value);
+            VarList.Item(asked[j]).CurrentOid = received[j].Oid;
+        }
+        return Stored::Scalar;
+    }
+
+    // A table row: each column answers with its next row; the row is the lowest of these, and a
+    // column that skipped it (a sparse table) shows an empty cell and is asked again from this row.
+    std::vector<std::optional<std::vector<std::uint64_t>>> rows(asked.size());
+    const std::vector<std::uint64_t>* lowest = nullptr;
+    size_t lowestAt = 0;
+    for (size_t j = 0; j < asked.size(); ++j) {
+        const int i = asked[j];
+        const std::string base = BaseOid(i);
+        const TvVarBind& r = received[j];
+        if (r.Value.IsException() || OutOfColumn(base, VarList.Item(i).CurrentOid, r.Oid))
+            continue;
+        CheckType(i, r);
+        rows[j] = ParseIds(r.Oid.substr(base.size() + 1));
+        if (!lowest || *rows[j] < *lowest) {
+            lowest = &*rows[j];
+            lowestAt = j;
+        }
+    }
+    if (!lowest) {
+        for (int i : asked) {
+            VarList.Item(i).Value = "(NOTDONE)";
+            if (static_cast<size_t>(i) < ended_.size())
+                ended_[static_cast<size_t>(i)] = true;
+        }
+        return Stored::Ended;
+    }
+    const std::string rowInstance = received[lowestAt].Oid.substr(BaseOid(asked[lowestAt]).size() + 1);
+    for (size_t j = 0; j < asked.size(); ++j) {
+        const int i = asked[j];
+        TvSNMPVarItem& item = VarList.Item(i);
+        if (!rows[j]) {
+            // The column has no more rows: left alone while the others go on.
+            item.Value = "(NOTDONE)";
+            item.CurrentOid = BaseOid(i) + "." + rowInstance;
+            if (static_cast<size_t>(i) < ended_.size())
+                ended_[static_cast<size_t>(i)] = true;
+        } else if (*rows[j] == *lowest) {
+            StoreVarbind(i, received[j].Value);
+            item.CurrentOid = received[j].Oid;
+        } else {
+            item.Value.clear();
+            item.CurrentOid = BaseOid(i) + "." + rowInstance;
+        }
+    }
     std::string remaining = rowInstance;
     for (int k = 0; k < VarList.KeyCount; ++k) {
         if (remaining.empty())
@@ -214,6 +317,43 @@ TvSNMPRequest::Stored TvSNMPRequest::StoreReply(int& code, const std::vector<TvV
     for (int i = 0; i < VarList.Count(); ++i)
         ComputeValue(i, true);
     return Stored::Row;
+}
+
+TvSNMPError TvSNMPRequest::AcceptReply(TvPduKind kind, const std::vector<TvVarBind>& sent, int status,
+                                       const TvSNMPReply& reply, bool read) {
+    TvSNMPError e;
+    e.ErrorIndex = reply.ErrorIndex;
+    e.AgentAddress = reply.AgentAddress;
+    e.AgentPort = reply.AgentPort;
+    e.Finished = true;
+    if (reply.FromAgent && (reply.ErrorStatus < 0 || reply.ErrorStatus > 18)) {
+        e.Code = errBadErrorStatus;
+        e.Message = CatalogText(e.Code, {{"STATUS", std::to_string(reply.ErrorStatus)}});
+        e.ErrorIndex = 0;
+        return e;
+    }
+    e.Code = MapSnmpStatus(status).Code;
+    std::string note;
+    if (reply.FromAgent && reply.ErrorStatus != 0 &&
+        (reply.ErrorIndex < 0 || static_cast<size_t>(reply.ErrorIndex) > sent.size())) {
+        // An error-index that points nowhere is reported, never used to pick a variable.
+        note = " " + CatalogText(errBadErrorIndex, {{"INDEX", std::to_string(reply.ErrorIndex)}});
+        e.ErrorIndex = 0;
+    }
+    try {
+        if (!read) {
+            if (e.Code == 0)
+                CheckAnswer(kind, sent, reply.VarBinds);
+        } else if (e.Code == 0 || (e.Code == errNoSuchName && IsTable())) {
+            e.Finished = StoreReply(e.Code, kind, sent, reply.VarBinds) != Stored::Row;
+        }
+        e.Message = CatalogText(e.Code) + (e.Code != 0 ? note : std::string());
+    } catch (const TvException& ex) {
+        e.Code = ex.Code();
+        e.Message = ex.Message();
+        e.Finished = true;
+    }
+    return e;
 }
 
 bool TvSNMPRequest::OutOfColumn(const std::string& base, const std::string& current,
@@ -233,15 +373,192 @@ bool TvSNMPRequest::GetStep(bool first) {
         return false;
     TvPduKind kind;
     std::vector<TvVarBind> vbs = FillRead(first, kind);
+    if (vbs.empty() && !first)
+        return false; // every column has ended
+    if (BulkUsable()) {
+        std::optional<TvSNMPReply> ahead = first ? std::nullopt : FromBulk(vbs);
+        while (!ahead) {
+            const TvSNMPTarget target = BulkTarget();
+            askedRepetitions_ = target.MaxRepetitions;
+            TvSNMPReply reply;
+            const int status = Engine().Exchange(target, TvPduKind::GetBulk, vbs, reply);
+            if (status == 1 && reply.FromAgent && askedRepetitions_ > 1) {
+                maxRepetitions_ = askedRepetitions_ / 2; // tooBig: fewer rows at a time
+                continue;
+            }
+            if (TakeBulk(vbs, status, reply))
+                ahead = FromBulk(vbs);
+            if (!ahead) {
+                BulkRefusers().insert(AgentKey());
+                break;
+            }
+        }
+        if (ahead) {
+            const TvSNMPError outcome = AcceptReply(TvPduKind::GetNext, vbs, 0, *ahead, true);
+            if (outcome.Code != 0)
+                throw TvException(outcome.Message, outcome.Code);
+            return !outcome.Finished;
+        }
+    }
     TvSNMPReply reply;
     const int status = Engine().Exchange(MakeTarget(), kind, vbs, reply);
-    int code = MapSnmpStatus(status).Code;
-    if (code != 0 && !(code == errNoSuchName && IsTable()))
-        RaiseError(code);
-    const Stored stored = StoreReply(code, vbs, reply.VarBinds);
-    if (code != 0)
-        RaiseError(code);
-    return stored == Stored::Row;
+    const TvSNMPError outcome = AcceptReply(kind, vbs, status, reply, true);
+    if (outcome.Code != 0)
+        throw TvException(outcome.Message, outcome.Code);
+    return !outcome.Finished;
+}
+
+bool TvSNMPRequest::BulkUsable() const {
+    return IsTable() && UseGetBulk && Version != 0 && !BulkRefusers().count(AgentKey());
+}
+
+std::string TvSNMPRequest::AgentKey() const {
+    return Address + ":" + std::to_string(Port);
+}
+
+TvSNMPTarget TvSNMPRequest::BulkTarget() const {
+    TvSNMPTarget t = MakeTarget();
+    std::int32_t rows = maxRepetitions_;
+    if (BulkRowLimit > 0)
+        rows = std::min(rows, BulkRowLimit);
+    t.MaxRepetitions = std::max<std::int32_t>(1, rows);
+    return t;
+}
+
+bool TvSNMPRequest::TakeBulk(const std::vector<TvVarBind>& sent, int status, const TvSNMPReply& reply) {
+    bulk_.assign(static_cast<size_t>(VarList.Count()), {});
+    const size_t n = sent.size();
+    if (status != 0 || !reply.FromAgent || reply.ErrorStatus != 0 || n == 0 || reply.VarBinds.size() < n)
+        return false;
+    std::vector<int> asked;
+    for (int i = 0; i < VarList.Count(); ++i)
+        if (VarList.IsReadable(i) && !Ended(i))
+            asked.push_back(i);
+    if (asked.size() != n)
+        return false;
+    bool tableEnd = false;
+    for (size_t j = 0; j < n; ++j) {
+        BulkColumn& column = bulk_[static_cast<size_t>(asked[j])];
+        column.From = sent[j].Oid;
+        std::string previous = sent[j].Oid;
+        for (size_t k = j; k < reply.VarBinds.size(); k += n) {
+            const TvVarBind& vb = reply.VarBinds[k];
+            column.VarBinds.push_back(vb);
+            // The end of the view, or an OID the walk refuses when it gets there.
+            if (vb.Value.IsException() || !ParseIds(vb.Oid)) {
+                tableEnd = true;
+                break;
+            }
+            // Rows going backwards: the agent does not serve GETBULK as it should.
+            if (!OidGreater(vb.Oid, previous))
+                return false;
+            previous = vb.Oid;
+        }
+    }
+    // A reply cut short (by the agent's message size) sets the pace; a full one lets it grow.
+    const size_t rows = reply.VarBinds.size() / n;
+    if (rows < static_cast<size_t>(askedRepetitions_) && !tableEnd)
+        maxRepetitions_ = std::max<std::int32_t>(1, static_cast<std::int32_t>(rows));
+    else if (rows >= static_cast<size_t>(askedRepetitions_))
+        maxRepetitions_ = std::min(kBulkMax, std::max(maxRepetitions_, askedRepetitions_ * 2));
+    return true;
+}
+
+std::optional<TvSNMPReply> TvSNMPRequest::FromBulk(const std::vector<TvVarBind>& sent) {
+    // What a GET-NEXT of `sent` would return, when the last bulk reply holds it for every column.
+    std::vector<int> asked;
+    for (int i = 0; i < VarList.Count(); ++i)
+        if (VarList.IsReadable(i) && !Ended(i))
+            asked.push_back(i);
+    if (asked.size() != sent.size() || bulk_.size() != static_cast<size_t>(VarList.Count()))
+        return std::nullopt;
+    TvSNMPReply reply;
+    reply.FromAgent = true;
+    reply.AgentAddress = Address;
+    reply.AgentPort = Port;
+    std::vector<size_t> taken;
+    for (size_t j = 0; j < sent.size(); ++j) {
+        const BulkColumn& column = bulk_[static_cast<size_t>(asked[j])];
+        if (column.From.empty() || OidGreater(column.From, sent[j].Oid))
+            return std::nullopt;
+        size_t k = column.Next;
+        while (k < column.VarBinds.size()) {
+            const TvVarBind& vb = column.VarBinds[k];
+            if (vb.Value.IsException() || !ParseIds(vb.Oid) || OidGreater(vb.Oid, sent[j].Oid))
+                break;
+            ++k;
+        }
+        if (k == column.VarBinds.size())
+            return std::nullopt;
+        reply.VarBinds.push_back(column.VarBinds[k]);
+        taken.push_back(k);
+    }
+    for (size_t j = 0; j < sent.size(); ++j)
+        bulk_[static_cast<size_t>(asked[j])].Next = taken[j];
+    return reply;
+}
+
+void TvSNMPRequest::SendBulk(std::vector<TvVarBind> varbinds, Callback callback) {
+    TvSNMPEngine& engine = Engine();
+    const TvSNMPTarget target = BulkTarget();
+    askedRepetitions_ = target.MaxRepetitions;
+    auto sent = std::make_shared<std::vector<TvVarBind>>(std::move(varbinds));
+    std::weak_ptr<TvSNMPRequest*> guard = self_;
+    auto id = std::make_shared<long>(0);
+    *id = engine.ExchangeAsync(
+        target, TvPduKind::GetBulk, *sent, [guard, id, sent, callback](int status, TvSNMPReply& reply) {
+            const auto self = guard.lock();
+            if (!self || !*self)
+                return;
+            TvSNMPRequest* request = *self;
+            request->pending_.erase(*id);
+            if (status == -8) {
+                --request->Outstanding;
+                return;
+            }
+            std::optional<TvSNMPReply> ahead;
+            if (status == 1 && reply.FromAgent && request->askedRepetitions_ > 1) {
+                request->maxRepetitions_ = request->askedRepetitions_ / 2;
+            } else {
+                if (request->TakeBulk(*sent, status, reply))
+                    ahead = request->FromBulk(*sent);
+                if (ahead) {
+                    request->HandleReply(callback, TvPduKind::GetNext, *sent, true, 0, *ahead);
+                    return;
+                }
+                BulkRefusers().insert(request->AgentKey());
+            }
+            // Again, with fewer rows or with GET-NEXT; the owner hears only of the outcome.
+            --request->Outstanding;
+            try {
+                if (request->BulkUsable())
+                    request->SendBulk(*sent, callback);
+                else
+                    request->SendAsync(TvPduKind::GetNext, *sent, callback, true);
+            } catch (const TvException& e) {
+                TvSNMPError error;
+                error.Code = e.Code();
+                error.Message = e.Message();
+                callback(error, request->VarList);
+            }
+        });
+    pending_.insert(*id);
+    ++Outstanding;
+}
+
+void TvSNMPRequest::DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback) {
+    // Rows already here are handed on from the message loop, as a reply would be: never from inside
+    // the call that asked for them, so a walk of many rows does not nest.
+    std::weak_ptr<TvSNMPRequest*> guard = self_;
+    ++Outstanding;
+    QTimer::singleShot(
+        0, QCoreApplication::instance(),
+        [guard, sent = std::move(sent), reply = std::move(reply), callback = std::move(callback)] {
+            const auto self = guard.lock();
+            if (!self || !*self)
+                return;
+            (*self)->HandleReply(callback, TvPduKind::GetNext, sent, true, 0, reply);
+        });
 }
 
 void TvSNMPRequest::SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, Callback callback, bool read) {
@@ -251,40 +568,25 @@ void TvSNMPRequest::SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, C
     auto id = std::make_shared<long>(0);
     *id = engine.ExchangeAsync(
         MakeTarget(), kind, varbinds,
-        [guard, id, sent, read, callback = std::move(callback)](int status, TvSNMPReply& reply) {
+        [guard, id, sent, kind, read, callback = std::move(callback)](int status, TvSNMPReply& reply) {
             const auto self = guard.lock();
             if (!self || !*self)
                 return;
             TvSNMPRequest* request = *self;
             request->pending_.erase(*id);
-            request->HandleReply(callback, read ? sent.get() : nullptr, status, reply);
+            request->HandleReply(callback, kind, *sent, read, status, reply);
         });
     pending_.insert(*id);
     ++Outstanding;
 }
 
-void TvSNMPRequest::HandleReply(const Callback& callback, const std::vector<TvVarBind>* sent, int status,
-                                const TvSNMPReply& reply) {
+void TvSNMPRequest::HandleReply(const Callback& callback, TvPduKind kind, const std::vector<TvVarBind>& sent,
+                                bool read, int status, const TvSNMPReply& reply) {
     if (status == -8) {
         --Outstanding;
         return;
     }
-    TvSNMPError error;
-    error.Code = MapSnmpStatus(status).Code;
-    error.ErrorIndex = reply.ErrorIndex;
-    error.AgentAddress = reply.AgentAddress;
-    error.AgentPort = reply.AgentPort;
-    error.Finished = true;
-    if (sent && (error.Code == 0 || (error.Code == errNoSuchName && IsTable()))) {
-        try {
-            error.Finished = StoreReply(error.Code, *sent, reply.VarBinds) != Stored::Row;
-        } catch (const TvException& e) {
-            // Asynchronous exchanges report, never raise.
-            error.Code = e.Code();
-            error.Finished = true;
-        }
-    }
-    error.Message = CatalogText(error.Code);
+    TvSNMPError error = AcceptReply(kind, sent, status, reply, read);
     callback(error, VarList);
     --Outstanding;
 }
@@ -294,6 +596,27 @@ void TvSNMPRequest::GetAsync(Callback callback, bool first) {
         return;
     TvPduKind kind;
     std::vector<TvVarBind> vbs = FillRead(first, kind);
+    if (vbs.empty() && !first) {
+        // Every column has ended: the walk is over without another exchange.
+        TvSNMPError done;
+        done.Message = CatalogText(0);
+        done.AgentAddress = Address;
+        done.AgentPort = Port;
+        ++Outstanding;
+        callback(done, VarList);
+        --Outstanding;
+        return;
+    }
+    if (BulkUsable()) {
+        if (!first) {
+            if (std::optional<TvSNMPReply> ahead = FromBulk(vbs)) {
+                DeliverLater(std::move(vbs), std::move(*ahead), std::move(callback));
+                return;
+            }
+        }
+        SendBulk(std::move(vbs), std::move(callback));
+        return;
+    }
     SendAsync(kind, std::move(vbs), std::move(callback), true);
 }
 
@@ -338,9 +661,10 @@ void TvSNMPRequest::Set(const std::string& include, const std::vector<std::strin
         return;
     const std::vector<TvVarBind> vbs = WriteVarbinds(include, values);
     TvSNMPReply reply;
-    const int code = MapSnmpStatus(Engine().Exchange(MakeTarget(), TvPduKind::Set, vbs, reply)).Code;
-    if (code != 0)
-        RaiseError(code);
+    const int status = Engine().Exchange(MakeTarget(), TvPduKind::Set, vbs, reply);
+    const TvSNMPError outcome = AcceptReply(TvPduKind::Set, vbs, status, reply, false);
+    if (outcome.Code != 0)
+        throw TvException(outcome.Message, outcome.Code);
 }
 
 void TvSNMPRequest::SetAsync(Callback callback, const std::string& include,

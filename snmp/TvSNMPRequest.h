@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,6 +42,12 @@ public:
 
     bool AcceptRowFilter() { return AcceptRow(RowFilter); }
 
+    // The outcome of one reply to the PDU `sent`: the status mapped, the reply checked against the
+    // request and, for reads, stored into VarList. Never raises. Shared by the blocking and the
+    // asynchronous path.
+    TvSNMPError AcceptReply(TvPduKind kind, const std::vector<TvVarBind>& sent, int status,
+                            const TvSNMPReply& reply, bool read);
+
     std::string ExpandExpression(const std::string& expression, const std::string& marker, bool quoteTexts);
     std::string DecodeKey(int index, const std::string& instance);
     std::string EncodeKey(int index);
@@ -51,6 +58,11 @@ public:
     bool OutOfColumn(const std::string& base, const std::string& current, const std::string& returned);
 
     bool UseGetNext = false;
+    // Table walks under SNMPv2c and SNMPv3 read rows ahead with GETBULK (copied from gSNMPUseGetBulk);
+    // the rows, their order and every outcome are those of the GET-NEXT walk.
+    bool UseGetBulk = true;
+    // Rows the owner can still use (0: no limit); a GETBULK never asks for more.
+    std::int32_t BulkRowLimit = 0;
     std::int32_t Timeout;
     std::int32_t Retries = 1;
     std::string Address;
@@ -84,11 +96,37 @@ private:
     std::vector<TvVarBind> FillWrite();
     void PrepareWrite(const std::string& include, const std::vector<std::string>& values);
     std::vector<TvVarBind> WriteVarbinds(const std::string& include, const std::vector<std::string>& values);
-    Stored StoreReply(int& code, const std::vector<TvVarBind>& sent, const std::vector<TvVarBind>& received);
-    void HandleReply(const Callback& callback, const std::vector<TvVarBind>* sent, int status,
-                     const TvSNMPReply& reply);
+    Stored StoreReply(int& code, TvPduKind kind, const std::vector<TvVarBind>& sent,
+                      const std::vector<TvVarBind>& received);
+    void CheckAnswer(TvPduKind kind, const std::vector<TvVarBind>& sent,
+                     const std::vector<TvVarBind>& received) const;
+    void CheckType(int index, const TvVarBind& varbind) const;
+    bool Ended(int index) const;
+    void HandleReply(const Callback& callback, TvPduKind kind, const std::vector<TvVarBind>& sent, bool read,
+                     int status, const TvSNMPReply& reply);
     void SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, Callback callback, bool read);
 
+    // GETBULK: each column's varbinds of the last bulk reply, read from in order, and how many rows to
+    // ask for next.
+    struct BulkColumn {
+        std::string From; // the OID the bulk request asked from
+        std::vector<TvVarBind> VarBinds;
+        size_t Next = 0;
+    };
+    bool BulkUsable() const;
+    std::string AgentKey() const;
+    std::optional<TvSNMPReply> FromBulk(const std::vector<TvVarBind>& sent);
+    bool TakeBulk(const std::vector<TvVarBind>& sent, int status, const TvSNMPReply& reply);
+    TvSNMPTarget BulkTarget() const;
+    void SendBulk(std::vector<TvVarBind> varbinds, Callback callback);
+    void DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback);
+    std::vector<BulkColumn> bulk_;
+    std::int32_t maxRepetitions_ = kBulkStart;
+    std::int32_t askedRepetitions_ = 0;
+    static constexpr std::int32_t kBulkStart = 16;
+    static constexpr std::int32_t kBulkMax = 128;
+
+    std::vector<bool> ended_;              // table columns that have left their column in this walk
     std::set<long> pending_;               // asynchronous exchanges not yet answered
     std::shared_ptr<TvSNMPRequest*> self_; // replies reach the request only while this lives
 };

@@ -20,6 +20,7 @@ struct TvSNMPTarget {
     std::int32_t PrivProtocol = 1;
     std::string ContextEngineID;
     std::string ContextName;
-    std::int32_t Timeout = 100; // hundredths of a second, per try
-    std::int32_t Retries = 1;   // tries after the first
+    std::int32_t Timeout = 100;       // hundredths of a second, per try
+    std::int32_t Retries = 1;         // tries after the first
+    std::int32_t MaxRepetitions = 10; // of a GETBULK (no non-repeaters)
 };

@@ -5,6 +5,7 @@
 #include "values/TvOptionList.h"
 #include "values/TvValueText.h"
 
+#include <cstdio>
 #include <optional>
 #include <strings.h>
 
@@ -239,6 +240,106 @@ bool TvSNMPVarList::IsKnownSyntax(int syntax) {
     default:
         return false;
     }
+}
+
+bool TvSNMPVarList::AcceptsType(int syntax, const TvSnmpValue& value) {
+    if (!IsKnownSyntax(syntax) || syntax == synNull)
+        return true;
+    const TvValueType t = value.Type;
+    const bool unsigned32 =
+        t == TvValueType::Counter32 || t == TvValueType::Gauge32 || t == TvValueType::TimeTicks;
+    switch (syntax) {
+    case synTruthValue:
+    case synInteger:
+        return t == TvValueType::Integer || (unsigned32 && value.Int <= 0x7FFFFFFF);
+    case synCounter32:
+    case synGauge32:
+    case synUInteger32:
+    case synTimeTicks:
+        return unsigned32 || (t == TvValueType::Integer && value.Int >= 0);
+    case synCounter64:
+        return t == TvValueType::Counter64 || unsigned32 || (t == TvValueType::Integer && value.Int >= 0);
+    case synObjectId:
+        return t == TvValueType::ObjectId;
+    case synIpAddress:
+    case synNsapAddress:
+        return t == TvValueType::IpAddress || (t == TvValueType::OctetString && value.Octets.size() == 4);
+    default: // the octet-based syntaxes
+        return t == TvValueType::OctetString || t == TvValueType::Opaque;
+    }
+}
+
+std::string TvSNMPVarList::SyntaxName(int syntax) {
+    switch (syntax) {
+    case synTruthValue:
+        return "TruthValue";
+    case synInteger:
+        return "INTEGER";
+    case synNull:
+        return "NULL";
+    case synObjectId:
+        return "OBJECT IDENTIFIER";
+    case synIpAddress:
+    case synNsapAddress:
+        return "IpAddress";
+    case synCounter32:
+        return "Counter32";
+    case synGauge32:
+        return "Gauge32";
+    case synTimeTicks:
+        return "TimeTicks";
+    case synOpaque:
+        return "Opaque";
+    case synCounter64:
+        return "Counter64";
+    case synUInteger32:
+        return "Unsigned32";
+    case synMacAddress:
+        return "MacAddress";
+    case synDateAndTime:
+        return "DateAndTime";
+    case synDisplayString:
+        return "DisplayString";
+    default:
+        return "OCTET STRING";
+    }
+}
+
+std::string TvSNMPVarList::TypeName(const TvSnmpValue& value) {
+    switch (value.Type) {
+    case TvValueType::Null:
+        return "NULL";
+    case TvValueType::Integer:
+        return "INTEGER";
+    case TvValueType::OctetString:
+        return "OCTET STRING";
+    case TvValueType::ObjectId:
+        return "OBJECT IDENTIFIER";
+    case TvValueType::IpAddress:
+        return "IpAddress";
+    case TvValueType::Counter32:
+        return "Counter32";
+    case TvValueType::Gauge32:
+        return "Gauge32";
+    case TvValueType::TimeTicks:
+        return "TimeTicks";
+    case TvValueType::Opaque:
+        return "Opaque";
+    case TvValueType::Counter64:
+        return "Counter64";
+    case TvValueType::NoSuchObject:
+        return "noSuchObject";
+    case TvValueType::NoSuchInstance:
+        return "noSuchInstance";
+    case TvValueType::EndOfMibView:
+        return "endOfMibView";
+    case TvValueType::Unknown: {
+        char tag[16];
+        std::snprintf(tag, sizeof tag, "tag 0x%02llX", static_cast<unsigned long long>(value.Int & 0xFF));
+        return "an unknown type (" + std::string(tag) + ")";
+    }
+    }
+    return "?";
 }
 
 std::string TvSNMPVarList::ValueText(int syntax, const TvSnmpValue& value) {

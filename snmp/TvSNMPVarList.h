@@ -74,6 +74,13 @@ public:
     // Text of a value by syntax, before any option mapping; -511 outside the table.
     static std::string ValueText(int syntax, const TvSnmpValue& value);
     static bool IsKnownSyntax(int syntax);
+    // Whether a value of this type can be read as `syntax`: the types agents mix up that carry the
+    // same number pass (Counter32, Gauge32, Unsigned32, TimeTicks, an INTEGER in range); an unknown
+    // syntax passes here and is refused by the conversion.
+    static bool AcceptsType(int syntax, const TvSnmpValue& value);
+    // Names for messages: the variable's syntax and the type the agent sent.
+    static std::string SyntaxName(int syntax);
+    static std::string TypeName(const TvSnmpValue& value);
 
 private:
     bool LastKeyImplied(int i) const;

@@ -20,6 +20,7 @@ enum class TvValueType : std::uint8_t {
     NoSuchObject,
     NoSuchInstance,
     EndOfMibView,
+    Unknown, // a tag the protocol does not define; the tag in Int
 };
 
 struct TvSnmpValue {

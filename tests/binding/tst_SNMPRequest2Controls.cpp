@@ -5,6 +5,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvException.h"
 #include "support/PumpUntil.h"
+#include "support/RogueAgent.h"
 #include "support/SimSwitch.h"
 #include "support/SnmpdAgent.h"
 
@@ -179,6 +180,43 @@ private slots:
         QVERIFY(!b.Busy);
         QCOMPARE(b.log, QStringList({"BeforeGet"}));
         QCOMPARE(MemoLines().size(), 1);
+    }
+
+    // An endless table stops at the row limit with a status line saying so; the rows stay.
+    void endlessTableStopsAtTheRowLimit() {
+        RogueAgent rogue;
+        QVERIFY2(rogue.Start("endless"), rogue.Error().c_str());
+        UseAgent(rogue.Port());
+        constexpr TvSNMPVarDef endless[] = {
+            {"1.3.6.1.4.1.59371.99.2.1.1", "Index", synInteger, accIndex},
+            {"1.3.6.1.4.1.59371.99.2.1.2", "Name", synDisplayString, accReadOnly},
+            {nullptr},
+        };
+        for (const bool async : {true, false}) {
+            memo->clear();
+            getDone = 0;
+            RecordingBinding b(nullptr, endless, 2, 1, "Endless");
+            b.Asynchronous = async;
+            b.MaxRows = 40;
+            b.SetStatusTarget(memo.get());
+            Watch(b);
+            b.Get();
+            QVERIFY(PumpUntil([&] { return !b.Busy; }));
+            QCOMPARE(b.ReceivedCount, 40);
+            QCOMPARE(b.log.size(), 42); // BeforeGet, 40 rows, AfterGet
+            QCOMPARE(b.log[40], QString("ReceiveOne 40|row-40"));
+            QCOMPARE(b.log.last(), QString("AfterGet"));
+            QCOMPARE(MemoLines().size(), 1);
+            QVERIFY2(StatusLine("Get", "(TvSNMP++) Walk stopped at the row limit of 40 rows!", "Endless")
+                         .match(MemoLines()[0])
+                         .hasMatch(),
+                     qPrintable(MemoLines()[0]));
+            if (async) {
+                QCOMPARE(getDone, 1);
+                QCOMPARE(lastCode, -535);
+            }
+        }
+        QCOMPARE(TvSNMPRequest2Controls::kDefaultMaxRows, 100000);
     }
 
     void timeoutGoesToTheStatusTarget() {

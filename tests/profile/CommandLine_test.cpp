@@ -133,3 +133,25 @@ TEST(SingleInstanceTitle, UsesTheLastIParameterAsTyped) {
 }
 
 } // namespace
+
+// "/B0" turns GETBULK off for table walks, "/B1" leaves it on; without the switch it stays on.
+TEST(ScanGetBulk, SwitchTurnsItOff) {
+    const struct {
+        std::vector<std::string> params;
+        bool on;
+    } cases[] = {
+        {{"/I127.0.0.1", "/v1"}, true},
+        {{"/I127.0.0.1", "/v1", "/B0"}, false},
+        {{"/B0", "/B1"}, true},
+        {{"/v3", "/B0"}, false}, // also under SNMPv3
+    };
+    for (const auto& c : cases) {
+        SetSessionDefaults();
+        gSNMPUseGetBulk = true;
+        EXPECT_TRUE(ScanCommandLine(c.params, FakeResolve).Ok);
+        EXPECT_EQ(gSNMPUseGetBulk, c.on) << c.params.back();
+    }
+    SetSessionDefaults();
+    gSNMPUseGetBulk = true;
+    EXPECT_FALSE(ScanCommandLine({"/Bx"}, FakeResolve).Ok);
+}

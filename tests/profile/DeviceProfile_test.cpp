@@ -68,6 +68,28 @@ TEST_F(ProfileTest, SectionOnlyGivesEveryDefaultAndKeepsCommunities) {
     EXPECT_EQ(texts_.GetCommStr, "") << "communities are not profile settings";
 }
 
+// "GetBulk=0" turns GETBULK off; a profile without the key (the original layout) leaves the setting
+// as the command line made it.
+TEST_F(ProfileTest, GetBulkKeyTurnsItOffAndItsAbsenceChangesNothing) {
+    const struct {
+        const char* bytes;
+        bool before, after;
+    } cases[] = {
+        {"[Program Information]\r\nVersion=1\r\n", true, true},
+        {"[Program Information]\r\nVersion=1\r\n", false, false},
+        {"[Program Information]\r\nGetBulk=0\r\n", true, false},
+        {"[Program Information]\r\nGetBulk=1\r\n", false, true},
+        {"[Program Information]\r\nGetBulk=\r\n", true, true},
+    };
+    for (const auto& c : cases) {
+        Write(c.bytes);
+        gSNMPUseGetBulk = c.before;
+        ASSERT_EQ(ReadProfileFile(Path(), texts_), ProfileRead::Read);
+        EXPECT_EQ(gSNMPUseGetBulk, c.after) << c.bytes;
+    }
+    gSNMPUseGetBulk = true;
+}
+
 TEST_F(ProfileTest, ListPositionsBecomeSessionCodes) {
     struct Case {
         const char* line;

@@ -94,6 +94,11 @@ bool SimSwitch::Restart() {
     return Launch(options_);
 }
 
+bool SimSwitch::Restart(const std::vector<std::string>& options) {
+    options_ = options;
+    return Restart();
+}
+
 void SimSwitch::Stop() {
     StopChildProcess(pid_);
 }

@@ -21,6 +21,8 @@ public:
     void Stop();
     // Starts the stopped agent again on the same port with the same options (a switch coming back).
     bool Restart();
+    // The same with other options (another engine ID, say).
+    bool Restart(const std::vector<std::string>& options);
 
     std::uint16_t Port() const { return port_; }
     // What the agent printed so far (with "--log": one line per request and variable).

@@ -195,10 +195,11 @@ void CliSession::Configure(TvSNMPRequest& request) const {
     request.Retries = retries_;
 }
 
-void WalkRows(TvSNMPRequest& request, bool async, const std::function<void(const TvSNMPVarList&)>& row) {
+void WalkRows(TvSNMPRequest& request, bool async, const std::function<bool(const TvSNMPVarList&)>& row) {
     if (!async) {
         for (bool more = request.GetStep(true); more; more = request.GetStep(false))
-            row(request.VarList);
+            if (!row(request.VarList))
+                return;
         return;
     }
     QEventLoop loop;
@@ -209,7 +210,10 @@ void WalkRows(TvSNMPRequest& request, bool async, const std::function<void(const
             loop.quit();
             return;
         }
-        row(list);
+        if (!row(list)) {
+            loop.quit();
+            return;
+        }
         try {
             request.GetAsync(step, false);
         } catch (const TvException& ex) {

@@ -33,9 +33,12 @@ private:
     int retries_ = 1;
 };
 
-// Walks a table list to its end, calling `row` for each row; through the event pump when `async`.
-// Raises the error exception of a failed exchange.
-void WalkRows(TvSNMPRequest& request, bool async, const std::function<void(const TvSNMPVarList&)>& row);
+// Walks a table list to its end, calling `row` for each row, which returns false to stop the walk there;
+// through the event pump when `async`. Raises the error exception of a failed exchange.
+void WalkRows(TvSNMPRequest& request, bool async, const std::function<bool(const TvSNMPVarList&)>& row);
+
+// Rows a walk prints at most unless told otherwise; 0 lifts the limit.
+inline constexpr long kDefaultMaxRows = 100000;
 
 // One OID:SYNTAX[=VALUE] argument.
 struct CliVariable {

@@ -10,9 +10,13 @@
 // Reads one panel of a generic menu entry as its window would (item type, key count, syntaxes and
 // options of the catalog) and prints it: a scalar panel as label and value per row, a table panel as a
 // header of labels and one line per row.
-int CmdShow(const CliContext& ctx) {
+int CmdShow(const CliContext& context) {
+    CliContext ctx = context;
+    const bool bulk = !(!ctx.Args.empty() && ctx.Args[0] == "--no-bulk");
+    if (!bulk)
+        ctx.Args.erase(ctx.Args.begin());
     if (ctx.Args.empty() || ctx.Args.size() > 2) {
-        std::fprintf(ctx.Err, "usage: qtr5190mx-cli [OPTIONS] AGENT show ENTRY [PAGE]\n");
+        std::fprintf(ctx.Err, "usage: qtr5190mx-cli [OPTIONS] AGENT show [--no-bulk] ENTRY [PAGE]\n");
         return kExitUsage;
     }
     const TvWindowRecipe* recipe = TvCatalog::FindRecipe(ctx.Args[0]);
@@ -45,6 +49,7 @@ int CmdShow(const CliContext& ctx) {
     TvSNMPRequest request;
     session.Configure(request);
     request.VarList.Assign(TvSNMPVarList(panel.Table, panel.ItemType, panel.KeyCount));
+    request.UseGetBulk = bulk;
     if (panel.Has(pnlVersionFloor) && request.Version == 0)
         request.Version = 1;
     const TvSNMPVarList& list = request.VarList;
@@ -66,6 +71,7 @@ int CmdShow(const CliContext& ctx) {
             out = line([](const TvSNMPVarItem& item) { return item.Label; });
             WalkRows(request, !panel.Has(pnlSynchronous), [&](const TvSNMPVarList&) {
                 out += line([](const TvSNMPVarItem& item) { return item.Value; });
+                return true;
             });
         }
     } catch (const TvException& e) {

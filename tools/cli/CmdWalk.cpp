@@ -1,13 +1,22 @@
 #include "CliCommands.h"
 #include "CliSession.h"
 
+#include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
 #include "values/TvCsv.h"
 
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
+
+// Ctrl+C ends a walk at once: every row printed so far is already out, so nothing is left to save.
+void StopWalk(int) {
+    _exit(130);
+}
 
 std::string RowLine(const TvSNMPVarList& list) {
     std::string line;
@@ -32,8 +41,10 @@ std::string CsvRow(const TvSNMPVarList& list) {
 // A table walk of the given columns; the first N are key columns decoded from the row instance.
 int CmdWalk(const CliContext& ctx) {
     int keys = 0;
+    long maxRows = kDefaultMaxRows;
     bool implied = false;
     bool async = false;
+    bool bulk = true;
     bool csv = false;
     std::vector<CliVariable> columns;
     for (size_t i = 0; i < ctx.Args.size(); ++i) {
@@ -45,8 +56,17 @@ int CmdWalk(const CliContext& ctx) {
                 std::fprintf(ctx.Err, "qtr5190mx-cli: bad key count %s\n", ctx.Args[i].c_str());
                 return kExitUsage;
             }
+        } else if (a == "--max-rows" && i + 1 < ctx.Args.size()) {
+            char* end = nullptr;
+            maxRows = std::strtol(ctx.Args[++i].c_str(), &end, 10);
+            if (*end != '\0' || maxRows < 0 || ctx.Args[i].empty()) {
+                std::fprintf(ctx.Err, "qtr5190mx-cli: bad row limit %s\n", ctx.Args[i].c_str());
+                return kExitUsage;
+            }
         } else if (a == "--implied") {
             implied = true;
+        } else if (a == "--no-bulk") {
+            bulk = false;
         } else if (a == "--async") {
             async = true;
         } else if (a == "--csv") {
@@ -64,7 +84,7 @@ int CmdWalk(const CliContext& ctx) {
     if (columns.empty() || keys > static_cast<int>(columns.size())) {
         std::fprintf(ctx.Err,
                      "usage: qtr5190mx-cli [OPTIONS] AGENT walk [--keys N] [--implied] [--async] [--csv] "
-                     "OID:SYNTAX ...   (N at most the number of columns)\n");
+                     "[--no-bulk] [--max-rows N] OID:SYNTAX ...   (N at most the number of columns)\n");
         return kExitUsage;
     }
     TvSNMPVarList list;
@@ -85,20 +105,44 @@ int CmdWalk(const CliContext& ctx) {
     TvSNMPRequest request;
     session.Configure(request);
     request.VarList.Assign(list);
-    std::string out;
+    request.UseGetBulk = bulk;
+    request.BulkRowLimit = static_cast<std::int32_t>(std::min<long>(maxRows, 1 << 30));
+    struct sigaction previous {};
+    sigaction(SIGINT, nullptr, &previous);
+    if (previous.sa_handler != SIG_IGN) { // a walk started in the background keeps ignoring it
+        struct sigaction stop {};
+        stop.sa_handler = StopWalk;
+        sigaction(SIGINT, &stop, nullptr);
+    }
+    // Each row goes out as it arrives, so an endless table neither waits nor piles up in memory.
+    long rows = 0;
+    bool written = true;
     if (csv) {
         // The header names the columns by the OIDs asked for.
         std::vector<std::string> header;
         for (const CliVariable& c : columns)
             header.push_back(c.Oid);
-        out = TvCsv::Record(header);
+        written = CliWrite(ctx.Out, TvCsv::Record(header));
     }
     try {
-        WalkRows(request, async, [&](const TvSNMPVarList& l) { out += csv ? CsvRow(l) : RowLine(l); });
+        WalkRows(request, async, [&](const TvSNMPVarList& l) {
+            written = written && CliWrite(ctx.Out, csv ? CsvRow(l) : RowLine(l)) && std::fflush(ctx.Out) == 0;
+            ++rows;
+            if (maxRows != 0)
+                request.BulkRowLimit =
+                    static_cast<std::int32_t>(std::max<long>(1, std::min<long>(maxRows - rows, 1 << 30)));
+            return written && (maxRows == 0 || rows < maxRows);
+        });
     } catch (const TvException& e) {
-        CliWrite(ctx.Out, out);
         std::fprintf(ctx.Err, "%s\n", e.Message().c_str());
         return kExitFailure;
     }
-    return CliWrite(ctx.Out, out) ? kExitOk : kExitFailure;
+    if (!written)
+        return kExitFailure;
+    if (maxRows != 0 && rows >= maxRows) {
+        std::fprintf(ctx.Err, "qtr5190mx-cli: %s\n",
+                     CatalogText(errRowLimit, {{"LIMIT", std::to_string(maxRows)}}).c_str());
+        return kExitFailure;
+    }
+    return kExitOk;
 }

@@ -9,20 +9,56 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <sys/select.h>
 #include <unistd.h>
 #include <utility>
 
-extern "C" void init_vacm_conf(void); // net-snmp's community/user access tokens (libnetsnmpmibs)
+extern "C" void init_vacm_conf(void);     // net-snmp's community/user access tokens (libnetsnmpmibs)
+extern "C" netsnmp_session* main_session; // the agent's listening session (not in its headers)
 
 namespace {
 
 SimStore* g_store = nullptr;
 bool g_log = false;
+
+// Replies held back by --delay: each leaves its own delay after it was built, so requests in flight
+// overlap as they would on a slow link.
+using Clock = std::chrono::steady_clock;
+struct HeldReply {
+    Clock::time_point Due;
+    netsnmp_transport* Transport = nullptr;
+    std::string Data;
+    std::vector<char> Opaque;
+};
+std::deque<HeldReply> g_held;
 int g_delayMs = 0;
+int (*g_send)(netsnmp_transport*, const void*, int, void**, int*) = nullptr;
+
+int HoldReply(netsnmp_transport* t, const void* buf, int size, void** opaque, int* olength) {
+    HeldReply h;
+    h.Due = Clock::now() + std::chrono::milliseconds(g_delayMs);
+    h.Transport = t;
+    h.Data.assign(static_cast<const char*>(buf), static_cast<size_t>(size));
+    if (opaque && *opaque && olength && *olength > 0)
+        h.Opaque.assign(static_cast<char*>(*opaque), static_cast<char*>(*opaque) + *olength);
+    g_held.push_back(std::move(h));
+    return size;
+}
+
+void SendDueReplies() {
+    while (!g_held.empty() && g_held.front().Due <= Clock::now()) {
+        HeldReply h = std::move(g_held.front());
+        g_held.pop_front();
+        void* opaque = h.Opaque.empty() ? nullptr : h.Opaque.data();
+        int length = static_cast<int>(h.Opaque.size());
+        g_send(h.Transport, h.Data.data(), static_cast<int>(h.Data.size()), &opaque, &length);
+    }
+}
 
 SimOid toSimOid(const oid* name, size_t len) {
     return SimOid(name, name + len);
@@ -137,14 +173,6 @@ std::string who(netsnmp_agent_request_info* reqinfo) {
 int handle(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo,
            netsnmp_request_info* requests) {
     SimStore& store = *g_store;
-    // A slow switch: once per request PDU (a GETBULK calls us once per repetition), before the values
-    // are taken, as an agent that was busy would take them.
-    static long s_delayed = -1;
-    const long reqid = reqinfo->asp && reqinfo->asp->pdu ? reqinfo->asp->pdu->reqid : -1;
-    if (g_delayMs > 0 && (reqinfo->mode == MODE_GET || reqinfo->mode == MODE_GETNEXT) && reqid != s_delayed) {
-        s_delayed = reqid;
-        usleep(static_cast<useconds_t>(g_delayMs) * 1000);
-    }
     switch (reqinfo->mode) {
     case MODE_GET:
         for (auto* r = requests; r; r = r->next) {
@@ -239,7 +267,6 @@ SimAgent::~SimAgent() {
 bool SimAgent::start(const SimOptions& options, std::string& error) {
     g_store = &m_store;
     g_log = options.log;
-    g_delayMs = options.delayMs;
 
     // Private state folder: nothing of the user's or the system's net-snmp set-up is read or written.
     char tmpl[] = "/tmp/qtr5190mx-sim.XXXXXX";
@@ -320,6 +347,16 @@ bool SimAgent::start(const SimOptions& options, std::string& error) {
         error = "cannot listen on udp:" + options.address + " (address in use or not available)";
         return false;
     }
+    m_delayMs = g_delayMs = options.delayMs;
+    if (m_delayMs > 0) {
+        netsnmp_transport* t = main_session ? snmp_sess_transport(snmp_sess_pointer(main_session)) : nullptr;
+        if (!t) {
+            error = "cannot find the listening transport for --delay";
+            return false;
+        }
+        g_send = t->f_send;
+        t->f_send = HoldReply;
+    }
     m_store.setStatHook([](std::uint32_t arc) -> std::uint32_t {
         // snmp group arcs 1..29 map onto net-snmp's statistics in the same order, arc 7 and 23 unused.
         if (arc < 1 || arc > 29)
@@ -331,7 +368,31 @@ bool SimAgent::start(const SimOptions& options, std::string& error) {
 
 void SimAgent::run(const volatile int& stop) {
     while (!stop) {
-        agent_check_and_process(1);
+        if (m_delayMs > 0) {
+            // Wait for a request, a timer of the agent or the next held reply, whichever comes first.
+            int fds = 0, block = 0;
+            fd_set readable;
+            FD_ZERO(&readable);
+            timeval tv{1, 0};
+            snmp_select_info(&fds, &readable, &tv, &block);
+            if (!g_held.empty()) {
+                const auto wait =
+                    std::chrono::duration_cast<std::chrono::microseconds>(g_held.front().Due - Clock::now());
+                const long us = std::max<long>(0, static_cast<long>(wait.count()));
+                if (us < tv.tv_sec * 1000000L + tv.tv_usec)
+                    tv = {us / 1000000, us % 1000000};
+            }
+            const int n = select(fds, &readable, nullptr, nullptr, &tv);
+            if (n > 0)
+                snmp_read(&readable);
+            else if (n == 0)
+                snmp_timeout();
+            run_alarms();
+            netsnmp_check_outstanding_agent_requests();
+            SendDueReplies();
+        } else {
+            agent_check_and_process(1);
+        }
         if (m_store.rebootRequested()) {
             std::printf("reboot: configuration restored to the last save, counters and uptime restarted\n");
             std::fflush(stdout);

@@ -12,8 +12,8 @@ struct SimOptions {
     std::vector<SimCommunity> communities;
     std::vector<SimUser> users;
     double ledPeriod = 10;
-    int delayMs = 0; // every read is answered this much later (a slow switch)
     bool log = false;
+    int delayMs = 0; // every reply held back this long
 };
 
 class SimAgent {
@@ -32,4 +32,5 @@ private:
     SimStore& m_store;
     std::string m_stateDir;
     bool m_started = false;
+    int m_delayMs = 0;
 };

@@ -28,6 +28,13 @@ for mode in "" --async; do
     [ "$(cut -f2 <<<"$out")" = "$ref" ] || fail "walk $mode differs from snmpwalk"
     [ "$(cut -f1 <<<"$out" | head -1)" = 1 ] || fail "walk $mode: first key is not 1"
 done
+# GETBULK (the default under SNMPv2c and SNMPv3) and --no-bulk give the same rows.
+FDB=1.3.6.1.2.1.17.7.1.2.2.1
+bulk=$("$CLI" "${V2R[@]}" walk --keys 2 ':0x42' $FDB.1:0x49 $FDB.2:0x02 $FDB.3:0x02)
+nobulk=$("$CLI" "${V2R[@]}" walk --no-bulk --keys 2 ':0x42' $FDB.1:0x49 $FDB.2:0x02 $FDB.3:0x02)
+[ -n "$bulk" ] && [ "$bulk" = "$nobulk" ] || fail "bulk and GET-NEXT walks differ"
+[ "$("$CLI" "${V2R[@]}" show --no-bulk MIB2IFTable)" = "$("$CLI" "${V2R[@]}" show MIB2IFTable)" ] ||
+    fail "show with and without --no-bulk differ"
 # walk --csv: RFC 4180 with a header of the column OIDs, read back by Python's csv module.
 "$CLI" "${V2R[@]}" walk --csv --keys 1 $IF.1:0x02 $IF.2:0x4c >"$WORK/walk.csv" || fail "walk --csv failed"
 out=$(python3 -c 'import csv, sys

@@ -1,0 +1,150 @@
+// A bounded soak: the program's main window against the simulated switch, the front panel polling,
+// while this driver opens and closes generic windows, walks the forwarding table and restarts the
+// switch. Prints resident memory and open file descriptors at the start and at the end.
+// Usage: bench_soak [SECONDS]   (default 600; QT_QPA_PLATFORM=offscreen)
+
+#include "app/TfrmMain.h"
+#include "binding/TvSNMPRequest2Edits.h"
+#include "catalog/TvCatalog.h"
+#include "configform/TConfigForm.h"
+#include "snmp/SNMPGlobals.h"
+#include "snmp/TvSNMPEngine.h"
+#include "snmp/TvSNMPRequest.h"
+#include "support/PumpUntil.h"
+#include "support/SimSwitch.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+class SoakMain : public TfrmMain {
+public:
+    using TfrmMain::OpenRecipeWindow;
+};
+
+long ResidentKb() {
+    std::ifstream in("/proc/self/status");
+    std::string word;
+    while (in >> word)
+        if (word == "VmRSS:") {
+            long kb = 0;
+            in >> kb;
+            return kb;
+        }
+    return -1;
+}
+
+long OpenFds() {
+    long n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
+
+// An asynchronous walk of the forwarding table's port column; rows read.
+int WalkForwardingTable() {
+    constexpr TvSNMPVarDef fdb[] = {
+        {"1.3.6.1.2.1.17.7.1.2.2.1.1", "VLAN", synGauge32, accIndex},
+        {"1.3.6.1.2.1.17.7.1.2.2.1.1", "Address", synMacAddress, accIndex},
+        {"1.3.6.1.2.1.17.7.1.2.2.1.2", "Port", synInteger, accReadOnly},
+        {nullptr},
+    };
+    TvSNMPRequest request;
+    request.VarList.Assign(TvSNMPVarList(fdb, 2, 2));
+    int rows = 0;
+    bool done = false;
+    TvSNMPRequest::Callback step = [&](TvSNMPError& e, TvSNMPVarList&) {
+        if (e.Code != 0 || e.Finished) {
+            done = true;
+            return;
+        }
+        ++rows;
+        request.GetAsync(step, false);
+    };
+    request.GetAsync(step, true);
+    PumpUntil([&] { return done; }, 120000);
+    return rows;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 600;
+    QTemporaryDir root;
+    SimSwitch sim;
+    if (!sim.Start()) {
+        std::fprintf(stderr, "soak: %s\n", sim.Error().c_str());
+        return 1;
+    }
+    const QString folder = root.path() + "/tarvo_ems/QTR5190MX";
+    QDir().mkpath(folder);
+    QFile profile(folder + "/127.0.0.1.cfg");
+    if (!profile.open(QIODevice::WriteOnly))
+        return 1;
+    profile.write("[Program Information]\r\nVersion=1\r\nAgentPort=" + QByteArray::number(sim.Port()) +
+                  "\r\n");
+    profile.close();
+    QDir::setCurrent(root.path());
+
+    auto main = std::make_unique<SoakMain>();
+    main->SetProgramFile((folder + "/qtr5190mx").toStdString());
+    if (!main->FormCreate({"/I127.0.0.1", "/v1", "/Rrdcomm", "/Wwrtcomm"})) {
+        std::fprintf(stderr, "soak: the main window did not start\n");
+        return 1;
+    }
+    main->show();
+    PumpUntil([] { return false; }, 3000); // the front panel's first polls
+    const long rssStart = ResidentKb(), fdsStart = OpenFds();
+    std::printf("start: resident %ld kB, open descriptors %ld\n", rssStart, fdsStart);
+    std::fflush(stdout);
+
+    const char* const recipes[] = {"MIB2Information", "MIB2IFTable", "ForwardingFiltering1", "USMUserTable"};
+    long windows = 0, walks = 0, walkedRows = 0, restarts = 0, cycle = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < seconds * 1000LL) {
+        ++cycle;
+        if (const TvWindowRecipe* recipe = TvCatalog::FindRecipe(recipes[cycle % 4])) {
+            main->RecipeWindowShown = [](TConfigForm& form) {
+                QTimer::singleShot(0, &form, [&form] {
+                    PumpUntil([&] {
+                        const TvSNMPRequest2Edits* b = form.Binding(0);
+                        return b && !b->Busy;
+                    });
+                    form.close();
+                });
+            };
+            main->OpenRecipeWindow(*recipe);
+            main->RecipeWindowShown = nullptr;
+            ++windows;
+        }
+        if (cycle % 5 == 0) {
+            walkedRows += WalkForwardingTable();
+            ++walks;
+        }
+        if (cycle % 20 == 0) {
+            sim.Restart();
+            ++restarts;
+        }
+        PumpUntil([] { return false; }, 200);
+    }
+    const long rssEnd = ResidentKb(), fdsEnd = OpenFds();
+    std::printf("end after %d s: resident %ld kB, open descriptors %ld\n", seconds, rssEnd, fdsEnd);
+    std::printf("windows opened and closed %ld, table walks %ld (%ld rows), switch restarts %ld\n", windows,
+                walks, walkedRows, restarts);
+    main->RecipeWindowShown = nullptr;
+    main.reset();
+    return 0;
+}

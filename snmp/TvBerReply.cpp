@@ -1,0 +1,234 @@
+#include "snmp/TvBerReply.h"
+
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr std::uint8_t kSequence = 0x30;
+constexpr std::uint8_t kInteger = 0x02;
+constexpr std::uint8_t kOctets = 0x04;
+constexpr std::uint8_t kBits = 0x03;
+constexpr std::uint8_t kNull = 0x05;
+constexpr std::uint8_t kOid = 0x06;
+constexpr std::uint8_t kResponse = 0xA2;
+
+// One tag-length-value of the input; all reads are bounded by what is left.
+struct Reader {
+    std::string_view In;
+
+    bool Next(std::uint8_t& tag, std::string_view& value) {
+        if (In.size() < 2)
+            return false;
+        tag = static_cast<std::uint8_t>(In[0]);
+        if ((tag & 0x1F) == 0x1F)
+            return false; // multi-octet tags do not occur in SNMP
+        std::size_t pos = 1;
+        std::size_t len = static_cast<std::uint8_t>(In[pos++]);
+        if (len & 0x80) {
+            const std::size_t octets = len & 0x7F;
+            if (octets == 0 || octets > 4 || In.size() - pos < octets)
+                return false;
+            len = 0;
+            for (std::size_t k = 0; k < octets; ++k)
+                len = (len << 8) | static_cast<std::uint8_t>(In[pos++]);
+        }
+        if (In.size() - pos < len)
+            return false;
+        value = In.substr(pos, len);
+        In.remove_prefix(pos + len);
+        return true;
+    }
+
+    bool Expect(std::uint8_t want, std::string_view& value) {
+        std::uint8_t tag = 0;
+        return Next(tag, value) && tag == want;
+    }
+};
+
+bool Integer(std::string_view v, std::int64_t& out) {
+    if (v.empty() || v.size() > 8)
+        return false;
+    std::uint64_t n = static_cast<std::uint8_t>(v[0]) & 0x80 ? std::numeric_limits<std::uint64_t>::max() : 0;
+    for (char c : v)
+        n = (n << 8) | static_cast<std::uint8_t>(c);
+    out = static_cast<std::int64_t>(n);
+    return true;
+}
+
+bool Unsigned(std::string_view v, std::uint64_t& out) {
+    // A leading zero octet may pad an unsigned value to nine octets.
+    while (v.size() > 1 && v[0] == 0)
+        v.remove_prefix(1);
+    if (v.empty() || v.size() > 8)
+        return false;
+    out = 0;
+    for (char c : v)
+        out = (out << 8) | static_cast<std::uint8_t>(c);
+    return true;
+}
+
+// Sub-identifiers of an encoded OID; false for a malformed encoding or a value beyond 64 bits.
+bool SubIds(std::string_view v, std::vector<std::uint64_t>& out, bool& big) {
+    out.clear();
+    std::uint64_t n = 0;
+    bool inside = false;
+    for (char c : v) {
+        const auto b = static_cast<std::uint8_t>(c);
+        if (n > (std::numeric_limits<std::uint64_t>::max() >> 7))
+            return false;
+        n = (n << 7) | (b & 0x7F);
+        inside = (b & 0x80) != 0;
+        if (inside)
+            continue;
+        if (out.empty()) {
+            const std::uint64_t first = n < 80 ? n / 40 : 2;
+            out.push_back(first);
+            out.push_back(n - first * 40);
+        } else {
+            out.push_back(n);
+        }
+        n = 0;
+    }
+    if (inside || out.empty())
+        return false;
+    for (std::uint64_t id : out)
+        big = big || id > 0xFFFFFFFFull;
+    return true;
+}
+
+std::string DottedText(const std::vector<std::uint64_t>& ids) {
+    std::string s;
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (i)
+            s += '.';
+        s += std::to_string(ids[i]);
+    }
+    return s;
+}
+
+bool Value(std::uint8_t tag, std::string_view v, TvSnmpValue& out, bool& big, bool& unknown) {
+    std::uint64_t u = 0;
+    switch (tag) {
+    case kInteger:
+        out.Type = TvValueType::Integer;
+        return Integer(v, out.Int);
+    case kOctets:
+    case kBits:
+        out.Type = TvValueType::OctetString;
+        out.Octets = std::string(v);
+        return true;
+    case 0x44:
+        out.Type = TvValueType::Opaque;
+        out.Octets = std::string(v);
+        return true;
+    case 0x40:
+        out.Type = TvValueType::IpAddress;
+        out.Octets = std::string(v);
+        return true;
+    case kNull:
+        out.Type = TvValueType::Null;
+        return true;
+    case kOid: {
+        std::vector<std::uint64_t> ids;
+        if (!SubIds(v, ids, big))
+            return false;
+        out.Type = TvValueType::ObjectId;
+        for (std::uint64_t id : ids)
+            out.Oid.push_back(static_cast<std::uint32_t>(id));
+        return true;
+    }
+    case 0x41:
+    case 0x42:
+    case 0x43:
+        if (!Unsigned(v, u))
+            return false;
+        out.Type = tag == 0x41   ? TvValueType::Counter32
+                   : tag == 0x42 ? TvValueType::Gauge32
+                                 : TvValueType::TimeTicks;
+        out.Int = static_cast<std::int64_t>(u & 0xFFFFFFFFull);
+        return true;
+    case 0x46:
+        if (!Unsigned(v, u))
+            return false;
+        out.Type = TvValueType::Counter64;
+        out.Counter64 = u;
+        return true;
+    case 0x80:
+        out.Type = TvValueType::NoSuchObject;
+        return true;
+    case 0x81:
+        out.Type = TvValueType::NoSuchInstance;
+        return true;
+    case 0x82:
+        out.Type = TvValueType::EndOfMibView;
+        return true;
+    default:
+        out.Type = TvValueType::Unknown;
+        out.Int = tag;
+        unknown = true;
+        return true;
+    }
+}
+
+} // namespace
+
+bool TvBerReply::Decode(std::string_view datagram) {
+    *this = TvBerReply{};
+    Reader top{datagram};
+    std::string_view message, field;
+    if (!top.Expect(kSequence, message) || !top.In.empty())
+        return false;
+    Reader m{message};
+    std::int64_t version = 0;
+    if (!m.Expect(kInteger, field) || !Integer(field, version) || (version != 0 && version != 1))
+        return false;
+    Version = static_cast<int>(version);
+    std::string_view pdu;
+    if (!m.Expect(kOctets, field) || !m.Expect(kResponse, pdu) || !m.In.empty())
+        return false;
+    Reader p{pdu};
+    std::string_view list;
+    if (!p.Expect(kInteger, field) || !Integer(field, RequestId) || !p.Expect(kInteger, field) ||
+        !Integer(field, ErrorStatus) || !p.Expect(kInteger, field) || !Integer(field, ErrorIndex) ||
+        !p.Expect(kSequence, list) || !p.In.empty())
+        return false;
+    Reader l{list};
+    std::vector<std::uint64_t> ids;
+    while (!l.In.empty()) {
+        std::string_view vb, name, value;
+        std::uint8_t tag = 0;
+        if (!l.Expect(kSequence, vb))
+            return false;
+        Reader r{vb};
+        if (!r.Expect(kOid, name) || !SubIds(name, ids, BigSubId) || !r.Next(tag, value) || !r.In.empty())
+            return false;
+        TvVarBind out;
+        out.Oid = DottedText(ids);
+        if (!Value(tag, value, out.Value, BigSubId, UnknownTag))
+            return false;
+        VarBinds.push_back(std::move(out));
+    }
+    return true;
+}
+
+bool TvBerReply::EngineIdOf(std::string_view datagram, std::string& engineId) {
+    Reader top{datagram};
+    std::string_view message, field, global, params;
+    if (!top.Expect(kSequence, message))
+        return false;
+    Reader m{message};
+    std::int64_t version = 0;
+    if (!m.Expect(kInteger, field) || !Integer(field, version) || version != 3 ||
+        !m.Expect(kSequence, global) || !m.Expect(kOctets, params))
+        return false;
+    Reader g{params};
+    std::string_view usm;
+    if (!g.Expect(kSequence, usm))
+        return false;
+    Reader u{usm};
+    if (!u.Expect(kOctets, field))
+        return false;
+    engineId = std::string(field);
+    return true;
+}

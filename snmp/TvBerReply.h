@@ -1,0 +1,31 @@
+#pragma once
+
+#include "snmp/TvSnmpValue.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+// A response of SNMPv1 or SNMPv2c decoded from its datagram without the SNMP library. The library
+// drops a reply it cannot parse (a sub-identifier above 2^32-1, a value of a type SNMP does not
+// define) without a word, which leaves the request to time out; read here, such a reply reaches its
+// request and is refused for what it is.
+class TvBerReply {
+public:
+    int Version = 0; // 0 SNMPv1, 1 SNMPv2c
+    std::int64_t RequestId = 0;
+    std::int64_t ErrorStatus = 0;
+    std::int64_t ErrorIndex = 0;
+    // OIDs in dotted text; a sub-identifier above 2^32-1 keeps its whole value.
+    std::vector<TvVarBind> VarBinds;
+    bool BigSubId = false;   // some OID has a sub-identifier above 2^32-1
+    bool UnknownTag = false; // some value has a type SNMP does not define
+
+    // True when `datagram` is a whole, well-formed response PDU of SNMPv1 or SNMPv2c.
+    bool Decode(std::string_view datagram);
+    // The authoritative engine ID of an SNMPv3 message (from its security parameters); false when the
+    // datagram is no SNMPv3 message with the user-based security model.
+    static bool EngineIdOf(std::string_view datagram, std::string& engineId);
+    // Whether the SNMP library would refuse the reply this decoder reads.
+    bool LibraryRefuses() const { return BigSubId || UnknownTag; }
+};
