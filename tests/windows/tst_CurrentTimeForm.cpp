@@ -4,6 +4,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "values/TvDateTime.h"
 #include "windows/TCurrentTimeForm.h"
 
 #include <QComboBox>
@@ -193,6 +194,22 @@ private slots:
                  qPrintable(LastLine(form.Memo1)));
         QCOMPARE(form.timecapacityEdit->text(), QString(" systemTime,SummerTime"));
         QCOMPARE(form.Memo1->document()->blockCount(), 3);
+    }
+
+    // The simulated switch's own data serves the window and takes its clock.
+    void DefaultSwitchServesTheWindow() {
+        SimSwitch standard;
+        QVERIFY2(standard.Start(), standard.Error().c_str());
+        gSNMPDevice.Port = standard.Port();
+        TCurrentTimeForm form(nullptr);
+        QVERIFY(ReadDone(form));
+        QVERIFY2(LastLine(form.Memo1).startsWith("Get: (TvSNMP++) Ok!"), qPrintable(LastLine(form.Memo1)));
+        QVERIFY(TvDateTime::ReadChecked(ToBytes(form.currentclockEdit->text())));
+        QCOMPARE(form.cbxReset->currentText(), QString("false"));
+        form.currentclockEdit->setText("2007-5-26,15:30:15.0");
+        form.SetButton->click();
+        QVERIFY(ReadDone(form));
+        QVERIFY2(LastLine(form.Memo1).startsWith("Set: (TvSNMP++) Ok!"), qPrintable(LastLine(form.Memo1)));
     }
 
     void Screenshot() {
