@@ -1,5 +1,7 @@
 #include "app/TvSingleInstance.h"
 
+#include "snmp/RuntimeFolder.h"
+
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -21,8 +23,12 @@ TvSingleInstance::~TvSingleInstance() = default;
 
 QString TvSingleInstance::ServerName(const QString& title) {
     const QByteArray hash =
-        QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
-    return QStringLiteral("qtr5190mx-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
+        QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    // A full path: the socket lives in the per-user runtime folder when there is one. A socket path
+    // is limited to 107 bytes; a deep temporary folder falls back to /tmp.
+    const QString name = QStringLiteral("/qtr5190mx-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
+    const QString path = QString::fromLocal8Bit(RuntimeFolder().c_str()) + name;
+    return path.toLocal8Bit().size() < 108 ? path : QStringLiteral("/tmp") + name;
 }
 
 bool TvSingleInstance::ActivateRunning(const QString& title, int timeoutMs) {

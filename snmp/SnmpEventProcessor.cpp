@@ -16,7 +16,7 @@ void SnmpEventProcessor::Start() {
         return;
     if (!timer_) {
         timer_ = new QTimer(app);
-        timer_->setInterval(kIntervalMs);
+        timer_->setSingleShot(true);
         QObject::connect(timer_.data(), &QTimer::timeout, timer_.data(), [this] { Tick(); });
     }
     TvSNMPEngine* engine = TvSNMPEngine::Instance();
@@ -24,12 +24,13 @@ void SnmpEventProcessor::Start() {
         (!notifier_ || notifier_->socket() != engine->SocketDescriptor())) {
         delete notifier_.data();
         notifier_ = new QSocketNotifier(engine->SocketDescriptor(), QSocketNotifier::Read, app);
-        QObject::connect(notifier_.data(), &QSocketNotifier::activated, notifier_.data(),
-                         [this] { SocketReady(); });
+        QObject::connect(notifier_.data(), &QSocketNotifier::activated, notifier_.data(), [this] { Tick(); });
     }
+    if (engine)
+        engine->SetWakeHook([this] { Rearm(); });
     if (notifier_)
         notifier_->setEnabled(true);
-    timer_->start();
+    Rearm();
 }
 
 void SnmpEventProcessor::Stop() {
@@ -38,6 +39,24 @@ void SnmpEventProcessor::Stop() {
         timer_->stop();
     if (notifier_)
         notifier_->setEnabled(false);
+    if (TvSNMPEngine* engine = TvSNMPEngine::Instance())
+        engine->SetWakeHook({});
+}
+
+bool SnmpEventProcessor::IsArmed() const {
+    return timer_ && timer_->isActive();
+}
+
+void SnmpEventProcessor::Rearm() {
+    // While callbacks run the sources stay off; Tick re-aims when they return.
+    if (!running_ || busy_ || !timer_)
+        return;
+    const TvSNMPEngine* engine = TvSNMPEngine::Instance();
+    const int ms = engine ? engine->NextWakeMs() : -1;
+    if (ms < 0)
+        timer_->stop();
+    else
+        timer_->start(ms);
 }
 
 void SnmpEventProcessor::Tick() {
@@ -53,13 +72,8 @@ void SnmpEventProcessor::Tick() {
         engine->ProcessPendingEvents();
     busy_ = false;
     if (running_) {
-        if (timer_)
-            timer_->start();
         if (notifier_)
             notifier_->setEnabled(true);
+        Rearm();
     }
-}
-
-void SnmpEventProcessor::SocketReady() {
-    Tick();
 }

@@ -4,12 +4,11 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-// Pumps the SNMP engine on the GUI thread: a 20 ms timer runs timeouts and retries, and a notifier on
-// the session's socket delivers each reply as soon as it arrives instead of up to 20 ms later.
+// Pumps the SNMP engine on the GUI thread: a notifier on the session's socket delivers each reply as
+// soon as it arrives, and a single-shot timer aimed at the engine's next deadline runs timeouts and
+// retries. With nothing outstanding the timer sleeps, so an idle program does not wake at all.
 class SnmpEventProcessor {
 public:
-    static constexpr int kIntervalMs = 20;
-
     SnmpEventProcessor() = default;
     SnmpEventProcessor(const SnmpEventProcessor&) = delete;
     SnmpEventProcessor& operator=(const SnmpEventProcessor&) = delete;
@@ -20,10 +19,13 @@ public:
     void Start();
     void Stop();
     bool IsRunning() const { return running_; }
+    // Whether the timer is waiting for a deadline (false while nothing is outstanding).
+    bool IsArmed() const;
 
 private:
     void Tick();
-    void SocketReady();
+    // Aims the timer at the engine's next deadline, or stops it when nothing is outstanding.
+    void Rearm();
 
     // Owned by the application object, so they go before it does, even at process exit.
     QPointer<QTimer> timer_;

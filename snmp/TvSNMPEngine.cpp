@@ -1,6 +1,7 @@
 #include "snmp/TvSNMPEngine.h"
 
 #include "snmp/ErrorCatalog.h"
+#include "snmp/RuntimeFolder.h"
 #include "snmp/TvException.h"
 
 // net-snmp wants its configuration header first and its main header before the library ones.
@@ -369,6 +370,7 @@ struct TvSNMPEngine::Impl {
     std::map<std::string, std::string> EngineIds; // peer -> authoritative engine ID
     std::map<std::string, std::vector<u_char>> LocalKeys; // engine, protocol, password -> key
     std::size_t InFlight = 0;
+    std::function<void()> WakeHook;
 
     static int OnLibrary(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic);
 
@@ -415,9 +417,7 @@ TvSNMPEngine& TvSNMPEngine::Create() {
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
-        const std::string dir =
-            (std::filesystem::temp_directory_path() / ("qtr5190mx-snmp-" + std::to_string(getuid())))
-                .string();
+        const std::string dir = RuntimeFolder() + "/qtr5190mx-snmp-" + std::to_string(getuid());
         netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, dir.c_str());
         init_snmp("qtr5190mx");
         libraryReady = true;
@@ -501,6 +501,9 @@ int TvSNMPEngine::Exchange(const TvSNMPTarget& target, TvPduKind kind, const std
     out = std::move(ref.Reply);
     status = ref.Status;
     d_->Exchanges.erase(id);
+    // The wait may have finished asynchronous exchanges that are now due for delivery.
+    if (d_->WakeHook)
+        d_->WakeHook();
     return status;
 }
 
@@ -529,6 +532,8 @@ long TvSNMPEngine::ExchangeAsync(const TvSNMPTarget& target, TvPduKind kind,
         }
         d_->Finish(ref, status);
     }
+    if (d_->WakeHook)
+        d_->WakeHook();
     return id;
 }
 
@@ -544,6 +549,38 @@ void TvSNMPEngine::Cancel(long id) {
     d_->Exchanges.erase(it);
     std::erase(d_->Waiting, id);
     d_->LaunchWaiting();
+}
+
+int TvSNMPEngine::NextWakeMs() const {
+    if (!d_->Ready.empty())
+        return 0;
+    bool outstanding = !d_->Waiting.empty();
+    auto earliest = Clock::time_point::max();
+    for (const auto& [id, ex] : d_->Exchanges)
+        if (ex->Current && !ex->Finished) {
+            outstanding = true;
+            earliest = std::min(earliest, ex->Deadline);
+        }
+    if (!outstanding)
+        return -1;
+    // Queued exchanges start when a reply frees a slot; the socket wakes the pump for those.
+    long ms = earliest == Clock::time_point::max()
+                  ? 1000
+                  : std::chrono::ceil<std::chrono::milliseconds>(earliest - Clock::now()).count() + 1;
+    if (d_->Session) {
+        int numfds = 0, block = 1;
+        fd_set fds;
+        FD_ZERO(&fds);
+        timeval tv{};
+        snmp_sess_select_info(d_->Session, &numfds, &fds, &tv, &block);
+        if (!block)
+            ms = std::min<long>(ms, tv.tv_sec * 1000 + tv.tv_usec / 1000 + 1);
+    }
+    return static_cast<int>(std::clamp<long>(ms, 0, 60'000));
+}
+
+void TvSNMPEngine::SetWakeHook(std::function<void()> hook) {
+    d_->WakeHook = std::move(hook);
 }
 
 void TvSNMPEngine::ProcessPendingEvents() {

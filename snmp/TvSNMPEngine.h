@@ -77,6 +77,13 @@ public:
     // exchanges.
     void ProcessPendingEvents();
 
+    // Milliseconds until ProcessPendingEvents has work that is not a datagram (a finished exchange to
+    // deliver, a retry or timeout due); -1 when no exchange is outstanding.
+    int NextWakeMs() const;
+    // Called whenever an exchange starts or finishes outside ProcessPendingEvents, so that a pump
+    // sleeping while nothing was outstanding re-aims its timer.
+    void SetWakeHook(std::function<void()> hook);
+
     int SocketDescriptor() const;
     std::size_t OutstandingCount() const; // asynchronous exchanges not yet delivered
 

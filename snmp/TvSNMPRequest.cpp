@@ -136,7 +136,7 @@ std::vector<TvVarBind> TvSNMPRequest::FillRead(bool first, TvPduKind& kind) {
         TvVarBind vb;
         if (first) {
             item.CurrentOid.clear();
-            vb.Oid = type == 0 ? BaseOid(i) + ".0" : BaseOid(i);
+            vb.Oid = VarList.ReadOid(i);
         } else {
             vb.Oid = item.CurrentOid;
         }
@@ -152,23 +152,14 @@ std::vector<TvVarBind> TvSNMPRequest::FillRead(bool first, TvPduKind& kind) {
 }
 
 std::vector<TvVarBind> TvSNMPRequest::FillWrite() {
-    const int type = VarList.ItemType;
-    if (type > 3)
+    if (VarList.ItemType > 3)
         RaiseError(errBadItemType);
-    std::string rowIndex;
-    if (IsTable())
-        rowIndex = RowIndex();
     std::vector<TvVarBind> vbs;
     for (int i = 0; i < VarList.Count(); ++i) {
         if (!VarList.IsWritable(i) || (IsTable() && i < VarList.KeyCount))
             continue;
         TvVarBind vb;
-        if (type == 0)
-            vb.Oid = BaseOid(i) + ".0";
-        else if (type == 1)
-            vb.Oid = BaseOid(i);
-        else
-            vb.Oid = BaseOid(i) + "." + rowIndex;
+        vb.Oid = VarList.WriteOid(i);
         vb.Value = MakeVarbind(i);
         vbs.push_back(std::move(vb));
     }

@@ -2,6 +2,7 @@
 #include "app/TvSingleInstance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -48,8 +49,7 @@ private slots:
 
     void socketOfADeadCopyIsReplaced() {
         const QString title = "QTR5190MX : " + UniqueArg();
-        const QByteArray path =
-            QDir(QDir::tempPath()).filePath(TvSingleInstance::ServerName(title)).toLocal8Bit();
+        const QByteArray path = TvSingleInstance::ServerName(title).toLocal8Bit();
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         sockaddr_un addr{};
         addr.sun_family = AF_UNIX;
@@ -89,9 +89,11 @@ private slots:
         // Sockets of this run live in its own folder, apart from any copy the user runs.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("TMPDIR", work.path());
+        env.remove("XDG_RUNTIME_DIR");
         env.insert("QT_QPA_PLATFORM", "offscreen");
         const QString socket =
-            QDir(work.path()).filePath(TvSingleInstance::ServerName("QTR5190MX : 127.0.0.1"));
+            QDir(work.path())
+                .filePath(QFileInfo(TvSingleInstance::ServerName("QTR5190MX : 127.0.0.1")).fileName());
 
         QProcess first;
         first.setProcessEnvironment(env);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -501,6 +502,42 @@ TEST_F(AsyncEngineTest, TimeoutAndRefusedSettingsArriveAsStatuses) {
     EXPECT_EQ(timedOut.value_or(0), -5);
     EXPECT_EQ(idea.value_or(0), 1413);
     EXPECT_EQ(silent.Drain(), 2);
+}
+
+// The pump sleeps while nothing is outstanding and wakes for each retry and the final timeout.
+TEST_F(AsyncEngineTest, PumpIsArmedOnlyWhileAnExchangeIsOutstanding) {
+    TvSNMPEngine& engine = *TvSNMPEngine::Instance();
+    RunUntil([&] { return engine.OutstandingCount() == 0; });
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(gSnmpEventProcessor.IsArmed());
+    EXPECT_EQ(engine.NextWakeMs(), -1);
+
+    SilentAgent silent;
+    TvSNMPTarget quiet = Community(1, "public");
+    quiet.Port = silent.Port();
+    quiet.Timeout = 20; // 200 ms a try
+    quiet.Retries = 2;
+    std::optional<int> status;
+    QElapsedTimer clock;
+    clock.start();
+    engine.ExchangeAsync(quiet, TvPduKind::Get, {{kSysDescr, {}}}, [&](int s, TvSNMPReply&) { status = s; });
+    EXPECT_TRUE(gSnmpEventProcessor.IsArmed());
+    EXPECT_GE(engine.NextWakeMs(), 0);
+    RunUntil([&] { return status.has_value(); });
+    EXPECT_EQ(status.value_or(0), -5);
+    EXPECT_GE(clock.elapsed(), 3 * 200 - 20) << "every try waits its whole timeout";
+    EXPECT_EQ(silent.Drain(), 3);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(gSnmpEventProcessor.IsArmed());
+
+    // A reply still arrives at once through the socket.
+    std::optional<int> answered;
+    engine.ExchangeAsync(Community(1, "public"), TvPduKind::Get, {{kSysDescr, {}}},
+                         [&](int s, TvSNMPReply&) { answered = s; });
+    RunUntil([&] { return answered.has_value(); });
+    EXPECT_EQ(answered.value_or(-1), 0);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(gSnmpEventProcessor.IsArmed());
 }
 
 TEST_F(AsyncEngineTest, DiscoveryOfADeadAgentDoesNotBlockTheCaller) {

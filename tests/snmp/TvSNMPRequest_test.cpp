@@ -330,3 +330,49 @@ TEST_F(RequestSimTest, ColumnsEndingAtDifferentRowsReadNotDone) {
 }
 
 } // namespace
+
+// Reads and writes address the same OIDs as the variable list builds them, for every item type,
+// instance and row index; a table row without an index is written at the column, never at "column.".
+TEST(RequestOids, WritesGoWhereTheListSaysForEveryItemTypeInstanceAndRowIndex) {
+    EnsureSession();
+    SimSwitch sim;
+    ASSERT_TRUE(sim.Start({"--log"})) << sim.Error();
+    UseAgent(sim.Port(), 1, "rdcomm", "wrtcomm");
+    static constexpr TvSNMPVarDef kRow[] = {
+        {"1.3.6.1.2.1.1.9.1.1", "Index", synInteger, accIndex},
+        {"1.3.6.1.2.1.1.5", "Name", synDisplayString, accReadWrite},
+        {nullptr},
+    };
+    struct Case {
+        std::uint8_t itemType;
+        const char* instance;
+        const char* rowIndex; // null: a table without key columns
+        const char* written;  // the OID the agent must receive
+    };
+    const Case cases[] = {
+        {0, "", "", "1.3.6.1.2.1.1.5.0"},  {0, "2", "", "1.3.6.1.2.1.1.5.2.0"},
+        {1, "", "", "1.3.6.1.2.1.1.5"},    {1, "5", "", "1.3.6.1.2.1.1.5.5"},
+        {2, "", "7", "1.3.6.1.2.1.1.5.7"}, {2, "", nullptr, "1.3.6.1.2.1.1.5"},
+        {3, "", "7", "1.3.6.1.2.1.1.5.7"}, {2, "4", "7", "1.3.6.1.2.1.1.5.4.7"},
+    };
+    for (const Case& c : cases) {
+        TvSNMPRequest request;
+        request.VarList.Assign(TvSNMPVarList(kRow, c.itemType, c.itemType >= 2 && c.rowIndex ? 1 : 0));
+        request.VarList.Instance = c.instance;
+        request.VarList.Item(0).Value = c.rowIndex ? c.rowIndex : "";
+        request.VarList.Item(1).Value = "oid-probe";
+        EXPECT_EQ(request.VarList.WriteOid(1), c.written);
+        const size_t before = sim.Log().size();
+        try {
+            request.Set("1", {});
+        } catch (const TvException&) {
+            // The agent may refuse a made-up row; what counts is where the write went.
+        }
+        const std::string log = sim.Log().substr(before);
+        const std::string at = std::string(" .") + c.written;
+        EXPECT_TRUE(log.find(at + "\n") != std::string::npos ||
+                    log.find(at + " refused") != std::string::npos)
+            << int(c.itemType) << " '" << c.instance << "' '" << (c.rowIndex ? c.rowIndex : "-") << "':\n"
+            << log;
+    }
+}
