@@ -1,27 +1,64 @@
 #include "app/Application.h"
 
+#include "app/TfrmConnect.h"
 #include "app/TfrmMain.h"
+#include "app/TvRecentSwitches.h"
 #include "app/TvSingleInstance.h"
 #include "guibase/TvMessageBox.h"
 #include "profile/CommandLine.h"
 #include "snmp/TvException.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QSettings>
 
+#include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
+namespace {
+
+// Started without parameters on a desktop (from its menu): ask for the switch. Empty when the operator
+// cancels. The choice goes to the switches used before.
+std::vector<std::string> AskForSwitch() {
+    QSettings settings("Tarvo", "qtr5190mx"); // ~/.config/Tarvo/qtr5190mx.conf
+    TvRecentSwitches recent(settings);
+    TfrmConnect dialog(recent.Load());
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    recent.Remember(dialog.Choice());
+    return dialog.Parameters();
+}
+
+} // namespace
+
 int RunApplication(int argc, char** argv) {
+    // From a terminal without any display Qt could not even open its message box: say it there.
+    if (argc <= 1 && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("No parameter input\n", stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
+    QApplication::setApplicationName("QTR-5190MX");
+    QGuiApplication::setDesktopFileName("com.tarvo.qtr5190mx");
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/icons/%1x%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     // Parameters as bytes, exactly as given: communities and passwords are not reinterpreted.
-    const std::vector<std::string> params(argv + 1, argv + argc);
+    std::vector<std::string> params(argv + 1, argv + argc);
+    if (params.empty() && TfrmConnect::DisplayPresent()) {
+        params = AskForSwitch();
+        if (params.empty())
+            return 0;
+    }
 
     const QString title = FromBytes(SingleInstanceTitle(params));
     if (!title.isEmpty() && TvSingleInstance::ActivateRunning(title))
         return 0;
 
-    QApplication::setApplicationName("QTR-5190MX");
     TvSingleInstance instance(title);
     if (!title.isEmpty() && !instance.Listen() && TvSingleInstance::ActivateRunning(title))
         return 0;

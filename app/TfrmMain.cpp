@@ -25,6 +25,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -32,6 +33,9 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
+
+// Each front-panel read, for diagnosis: QT_LOGGING_RULES="qtr.frontpanel.info=true".
+Q_LOGGING_CATEGORY(lcFrontPanel, "qtr.frontpanel", QtWarningMsg)
 
 namespace {
 
@@ -149,6 +153,10 @@ void TfrmMain::BuildFrontPanel() {
         leds.AddLeds(0, rows[i].Octets, *rows[i].Map, LedPanels[i], rows[i].FirstLeft, rows[i].Gap,
                      TvLedShape::Rectangle, kLedSize, kLedSize);
     leds.Request.VarList.Name = kFrontPanelListName;
+    leds.OnGetDone = [](TvSNMPRequest2Controls&, TvSNMPError& reply) {
+        qCInfo(lcFrontPanel, "LEDs read from %s:%u: %d %s", reply.AgentAddress.c_str(),
+               unsigned(reply.AgentPort), reply.Code, reply.Message.c_str());
+    };
     try {
         leds.Start(kFrontPanelPollInterval);
     } catch (const std::exception&) {

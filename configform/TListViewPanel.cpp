@@ -2,6 +2,7 @@
 
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TCtrlBtnPanel.h"
+#include "guibase/TvTableExport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +16,7 @@ TListViewPanel::TListViewPanel(QWidget* owner, TvSNMPRequest2Edits* binding) : Q
     ListView = new QTreeView(this);
     ListView->setObjectName("ListView");
     binding->BindListView(ListView, false);
+    TvTableExport::Install(ListView);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ListView);

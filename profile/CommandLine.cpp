@@ -77,6 +77,13 @@ void Apply(const std::string& name, const std::string& value, int number) {
 
 } // namespace
 
+std::string SwitchOf(const std::string& param) {
+    for (const Switch& s : kSwitches)
+        if (param.find(s.Name) != std::string::npos)
+            return s.Name;
+    return std::string();
+}
+
 CommandLineResult ScanCommandLine(const std::vector<std::string>& params, const HostResolver& resolve) {
     for (const std::string& param : params) {
         for (const Switch& sw : kSwitches) {

@@ -28,6 +28,10 @@ struct CommandLineResult {
 CommandLineResult ScanCommandLine(const std::vector<std::string>& params,
                                   const HostResolver& resolve = ResolveIPv4);
 
+// The switch the scan takes from one parameter ("/A" for "/Asecret", "/I" for "/Aa/Ib"): the first of
+// the table found anywhere in it; empty when it holds none.
+std::string SwitchOf(const std::string& param);
+
 // "QTR5190MX : " + the value of the last parameter starting with "/I" and longer than two characters,
 // as typed; empty when there is none.
 std::string SingleInstanceTitle(const std::vector<std::string>& params);

@@ -22,7 +22,7 @@ public:
     using Callback = std::function<void(TvSNMPError& error, TvSNMPVarList& list)>;
 
     TvSNMPRequest();
-    virtual ~TvSNMPRequest();
+    ~TvSNMPRequest();
     TvSNMPRequest(const TvSNMPRequest&) = delete;
     TvSNMPRequest& operator=(const TvSNMPRequest&) = delete;
 
@@ -41,16 +41,14 @@ public:
 
     bool AcceptRowFilter() { return AcceptRow(RowFilter); }
 
-    virtual std::string ExpandExpression(const std::string& expression, const std::string& marker,
-                                         bool quoteTexts);
-    virtual std::string DecodeKey(int index, const std::string& instance);
-    virtual std::string EncodeKey(int index);
-    virtual void StoreVarbind(int index, const TvSnmpValue& value);
-    virtual TvSnmpValue MakeVarbind(int index);
-    virtual void ComputeValue(int index, bool afterRead);
-    virtual bool AcceptRow(const std::string& filter);
-    virtual bool OutOfColumn(const std::string& base, const std::string& current,
-                             const std::string& returned);
+    std::string ExpandExpression(const std::string& expression, const std::string& marker, bool quoteTexts);
+    std::string DecodeKey(int index, const std::string& instance);
+    std::string EncodeKey(int index);
+    void StoreVarbind(int index, const TvSnmpValue& value);
+    TvSnmpValue MakeVarbind(int index);
+    void ComputeValue(int index, bool afterRead);
+    bool AcceptRow(const std::string& filter);
+    bool OutOfColumn(const std::string& base, const std::string& current, const std::string& returned);
 
     bool UseGetNext = false;
     std::int32_t Timeout;

@@ -12,6 +12,7 @@ const CliCommand* CliDispatcher::Find(const std::string& name) const {
 void CliDispatcher::PrintUsage(std::FILE* to) const {
     std::fprintf(to, "usage: qtr5190mx-cli [OPTIONS] AGENT COMMAND ARGS...\n"
                      "       qtr5190mx-cli [OPTIONS] COMMAND ARGS...   (commands without agent)\n"
+                     "       qtr5190mx-cli --help | --version\n"
                      "commands:\n");
     for (const CliCommand& c : commands_)
         std::fprintf(to, "  %s%s%s%s\n      %s\n", c.NeedsAgent ? "AGENT " : "", c.Name, *c.Usage ? " " : "",
@@ -26,6 +27,10 @@ int CliDispatcher::Run(const std::vector<std::string>& argv, std::FILE* out, std
     for (; i < argv.size() && argv[i].size() > 1 && argv[i][0] == '-'; ++i) {
         if (argv[i] == "-h" || argv[i] == "--help") {
             PrintUsage(out);
+            return kExitOk;
+        }
+        if (argv[i] == "--version") {
+            std::fprintf(out, "qtr5190mx-cli %s\n", QTR_VERSION);
             return kExitOk;
         }
         if (argv[i] == "--") {

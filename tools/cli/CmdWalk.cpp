@@ -3,6 +3,7 @@
 
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
+#include "values/TvCsv.h"
 
 #include <cstdlib>
 
@@ -18,6 +19,14 @@ std::string RowLine(const TvSNMPVarList& list) {
     return line + '\n';
 }
 
+// RFC 4180: one record per row, every value quoted as it needs.
+std::string CsvRow(const TvSNMPVarList& list) {
+    std::vector<std::string> fields;
+    for (int i = 0; i < list.Count(); ++i)
+        fields.push_back(list.Item(i).Value);
+    return TvCsv::Record(fields);
+}
+
 } // namespace
 
 // A table walk of the given columns; the first N are key columns decoded from the row instance.
@@ -25,6 +34,7 @@ int CmdWalk(const CliContext& ctx) {
     int keys = 0;
     bool implied = false;
     bool async = false;
+    bool csv = false;
     std::vector<CliVariable> columns;
     for (size_t i = 0; i < ctx.Args.size(); ++i) {
         const std::string& a = ctx.Args[i];
@@ -39,6 +49,8 @@ int CmdWalk(const CliContext& ctx) {
             implied = true;
         } else if (a == "--async") {
             async = true;
+        } else if (a == "--csv") {
+            csv = true;
         } else {
             CliVariable v;
             std::string error;
@@ -50,8 +62,9 @@ int CmdWalk(const CliContext& ctx) {
         }
     }
     if (columns.empty() || keys > static_cast<int>(columns.size())) {
-        std::fprintf(ctx.Err, "usage: qtr5190mx-cli [OPTIONS] AGENT walk [--keys N] [--implied] [--async] "
-                              "OID:SYNTAX ...   (N at most the number of columns)\n");
+        std::fprintf(ctx.Err,
+                     "usage: qtr5190mx-cli [OPTIONS] AGENT walk [--keys N] [--implied] [--async] [--csv] "
+                     "OID:SYNTAX ...   (N at most the number of columns)\n");
         return kExitUsage;
     }
     TvSNMPVarList list;
@@ -73,8 +86,15 @@ int CmdWalk(const CliContext& ctx) {
     session.Configure(request);
     request.VarList.Assign(list);
     std::string out;
+    if (csv) {
+        // The header names the columns by the OIDs asked for.
+        std::vector<std::string> header;
+        for (const CliVariable& c : columns)
+            header.push_back(c.Oid);
+        out = TvCsv::Record(header);
+    }
     try {
-        WalkRows(request, async, [&](const TvSNMPVarList& l) { out += RowLine(l); });
+        WalkRows(request, async, [&](const TvSNMPVarList& l) { out += csv ? CsvRow(l) : RowLine(l); });
     } catch (const TvException& e) {
         CliWrite(ctx.Out, out);
         std::fprintf(ctx.Err, "%s\n", e.Message().c_str());

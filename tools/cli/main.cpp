@@ -9,8 +9,10 @@ constexpr CliCommand kCommands[] = {
     {"catalog", false, "",
      "list every descriptor table row: entry, page, row, OID, label, syntax, access, options", CmdCatalog},
     {"get", true, "OID:SYNTAX ...", "one GET of full OIDs; prints OID, a tab and the value per item", CmdGet},
-    {"walk", true, "[--keys N] [--implied] [--async] OID:SYNTAX ...",
-     "table walk of the columns; the first N are keys; prints one line of values per row", CmdWalk},
+    {"walk", true, "[--keys N] [--implied] [--async] [--csv] OID:SYNTAX ...",
+     "table walk of the columns; the first N are keys; prints one line of values per row, tab-separated "
+     "(--csv: CSV with a header line of the OIDs)",
+     CmdWalk},
     {"set", true, "OID:SYNTAX=VALUE ...", "one SET of full OIDs", CmdSet},
     {"show", true, "ENTRY [PAGE]", "read the panel of a generic menu entry as its window would and print it",
      CmdShow},

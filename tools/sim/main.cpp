@@ -33,6 +33,7 @@ const char* const kUsage =
     "  --led-period SECONDS     how often the front-panel LEDs and links change (default 10)\n"
     "  --log                    print each request\n"
     "  --help                   show this help\n"
+    "  --version                show the version\n"
     "\n"
     "Built-in access (from the data file): communities rdcomm (read) and wrtcomm (write);\n"
     "users noauthuser, md5user, shadesuser, shaaesuser, sha256user (see docs/simulator.md).\n";
@@ -87,7 +88,7 @@ bool parseUser(const std::string& text, SimUser& u) {
     return true;
 }
 
-bool parseArgs(int argc, char** argv, SimOptions& o, bool& help) {
+bool parseArgs(int argc, char** argv, SimOptions& o, bool& help, bool& version) {
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&](std::string& out) {
@@ -99,6 +100,8 @@ bool parseArgs(int argc, char** argv, SimOptions& o, bool& help) {
         std::string v;
         if (a == "--help" || a == "-h") {
             help = true;
+        } else if (a == "--version") {
+            version = true;
         } else if (a == "--log") {
             o.log = true;
         } else if (a == "--data") {
@@ -156,10 +159,15 @@ std::string besideProgram(const char* argv0) {
 int main(int argc, char** argv) {
     SimOptions options;
     bool help = false;
-    if (!parseArgs(argc, argv, options, help))
+    bool version = false;
+    if (!parseArgs(argc, argv, options, help, version))
         return 2;
     if (help) {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (version) {
+        std::printf("qtr5190mx-sim %s\n", QTR_VERSION);
         return 0;
     }
     if (options.dataFile.empty())

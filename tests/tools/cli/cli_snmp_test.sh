@@ -28,6 +28,20 @@ for mode in "" --async; do
     [ "$(cut -f2 <<<"$out")" = "$ref" ] || fail "walk $mode differs from snmpwalk"
     [ "$(cut -f1 <<<"$out" | head -1)" = 1 ] || fail "walk $mode: first key is not 1"
 done
+# walk --csv: RFC 4180 with a header of the column OIDs, read back by Python's csv module.
+"$CLI" "${V2R[@]}" walk --csv --keys 1 $IF.1:0x02 $IF.2:0x4c >"$WORK/walk.csv" || fail "walk --csv failed"
+out=$(python3 -c 'import csv, sys
+rows = list(csv.reader(open(sys.argv[1], newline="", encoding="utf-8"), strict=True))
+print("\t".join(rows[0])); print("\n".join(r[1] for r in rows[1:]))' "$WORK/walk.csv") || fail "walk --csv is not CSV"
+[ "$(head -1 <<<"$out")" = "$IF.1"$'\t'"$IF.2" ] || fail "walk --csv header: $(head -1 <<<"$out")"
+[ "$(tail -n +2 <<<"$out")" = "$ref" ] || fail "walk --csv values differ from snmpwalk"
+grep -q $'\r$' "$WORK/walk.csv" || fail "walk --csv records do not end in CR LF"
+
+# --help and --version answer without an agent.
+"$CLI" --help | grep -q "walk \[--keys N\].*\[--csv\]" || fail "--help does not show walk --csv"
+expect_contains "--version" "$("$CLI" --version)" '^qtr5190mx-cli [0-9][0-9.]*$'
+expect_contains "sim --version" "$("$SIM" --version)" '^qtr5190mx-sim [0-9][0-9.]*$'
+
 n=$("$CLI" "${V2R[@]}" walk --async --keys 2 ':0x42' 1.3.6.1.2.1.17.7.1.2.2.1.1:0x49 1.3.6.1.2.1.17.7.1.2.2.1.2:0x02 | wc -l)
 [ "$n" -ge 4000 ] || fail "forwarding table walk gave $n rows"
 

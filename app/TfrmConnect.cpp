@@ -1,0 +1,311 @@
+#include "app/TfrmConnect.h"
+
+#include "binding/TvRadioGroup.h"
+#include "guibase/TvMessageBox.h"
+#include "profile/CommandLine.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <iterator>
+#include <span>
+#include <utility>
+
+namespace {
+
+// Items with their session codes.
+struct CodedItem {
+    const char* Text;
+    int Code;
+};
+constexpr CodedItem kVersions[] = {{"SNMPv1", 0}, {"SNMPv2c", 1}, {"SNMPv3", 3}};
+constexpr CodedItem kLevels[] = {{"noAuthNoPriv", 1}, {"authNoPriv", 2}, {"authPriv", 3}};
+constexpr CodedItem kAuthProtocols[] = {{"None", 1},         {"HMAC-MD5", 2},     {"HMAC-SHA", 3},
+                                        {"HMAC-SHA-224", 4}, {"HMAC-SHA-256", 5}, {"HMAC-SHA-384", 6},
+                                        {"HMAC-SHA-512", 7}};
+constexpr CodedItem kPrivProtocols[] = {
+    {"None", 1}, {"CBC-DES", 2}, {"AES-128", 4}, {"AES-192", 5}, {"AES-256", 6}};
+constexpr const char* kSecurityNames[] = {"noAuthUser", "MD5_User", "MD5_DES_User", "SHA_User",
+                                          "SHA_DES_User"};
+
+QComboBox* CodedCombo(QWidget* parent, const char* name, std::span<const CodedItem> items) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    for (const CodedItem& item : items)
+        combo->addItem(item.Text, item.Code);
+    return combo;
+}
+
+void SelectCode(QComboBox* combo, int code) {
+    const int index = combo->findData(code);
+    combo->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+QLineEdit* Edit(QWidget* parent, const char* name, const QString& text = QString()) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+std::string Bytes(const QString& text) {
+    return ToBytes(text);
+}
+
+// The field a text switch comes from, for messages.
+QString FieldOf(const std::string& sw) {
+    static const std::pair<const char*, const char*> fields[] = {
+        {"/I", "address"},       {"/R", "read community"},   {"/W", "write community"},
+        {"/n", "security name"}, {"/A", "auth password"},    {"/P", "priv password"},
+        {"/c", "context name"},  {"/d", "context engine ID"}};
+    for (const auto& [name, field] : fields)
+        if (sw == name)
+            return field;
+    return QString::fromStdString(sw);
+}
+
+} // namespace
+
+TfrmConnect::TfrmConnect(const QList<TvRecentSwitch>& recent, QWidget* parent)
+    : QDialog(parent), recent_(recent) {
+    setObjectName("frmConnect");
+    setWindowTitle("Connect to switch");
+
+    lstRecent = new QListWidget(this);
+    lstRecent->setObjectName("lstRecent");
+    for (const TvRecentSwitch& s : recent_)
+        lstRecent->addItem(s.Caption());
+    auto* recentLabel = new QLabel("&Switches used before :", this);
+    recentLabel->setBuddy(lstRecent);
+
+    edtAddress = Edit(this, "edtAddress");
+    edtAddress->setPlaceholderText("host name or IPv4 address");
+    edtPort = new QSpinBox(this);
+    edtPort->setObjectName("edtPort");
+    edtPort->setRange(1, 65535);
+    edtPort->setValue(161);
+    rgpSNMPVersion = new TvRadioGroup("SNMP Version", this);
+    rgpSNMPVersion->setObjectName("rgpSNMPVersion");
+    QStringList versions;
+    for (const CodedItem& v : kVersions)
+        versions << v.Text;
+    rgpSNMPVersion->SetItems(versions);
+    rgpSNMPVersion->SetItemIndex(0);
+    edtReadCommunity = Edit(this, "edtReadCommunity", "rdcomm");
+    edtWriteCommunity = Edit(this, "edtWriteCommunity", "wrtcomm");
+
+    cbxSecurityName = new QComboBox(this);
+    cbxSecurityName->setObjectName("cbxSecurityName");
+    cbxSecurityName->setEditable(true);
+    for (const char* name : kSecurityNames)
+        cbxSecurityName->addItem(name);
+    cbxSecurityName->setCurrentText(QString());
+    cbxSecurityLevel = CodedCombo(this, "cbxSecurityLevel", kLevels);
+    cbxAuthProtocol = CodedCombo(this, "cbxAuthProtocol", kAuthProtocols);
+    edtAuthPass = Edit(this, "edtAuthPass");
+    edtAuthPass->setEchoMode(QLineEdit::Password);
+    cbxPrivProtocol = CodedCombo(this, "cbxPrivProtocol", kPrivProtocols);
+    edtPrivPass = Edit(this, "edtPrivPass");
+    edtPrivPass->setEchoMode(QLineEdit::Password);
+    edtContext = Edit(this, "edtContext");
+    edtContextEngine = Edit(this, "edtContextEngine");
+
+    auto* buttons = new QDialogButtonBox(this);
+    btnOk = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    btnCancel->setObjectName("btnCancel");
+
+    // Switch and version on the left, the credentials on the right, the list of switches used before
+    // above both.
+    auto* target = new QFormLayout;
+    target->addRow("&Address :", edtAddress);
+    target->addRow("&Port :", edtPort);
+    auto* communities = new QFormLayout;
+    communities->addRow("&Read Community :", edtReadCommunity);
+    communities->addRow("&Write Community :", edtWriteCommunity);
+    auto* left = new QVBoxLayout;
+    left->addLayout(target);
+    left->addWidget(rgpSNMPVersion);
+    left->addLayout(communities);
+    left->addStretch();
+    auto* v3 = new QGroupBox("SNMPv3", this);
+    v3->setObjectName("grpSNMPv3");
+    auto* user = new QFormLayout(v3);
+    user->addRow("Security &Name :", cbxSecurityName);
+    user->addRow("Security &Level :", cbxSecurityLevel);
+    user->addRow("A&uth Protocol :", cbxAuthProtocol);
+    user->addRow("Auth Pa&ssword :", edtAuthPass);
+    user->addRow("Pri&v Protocol :", cbxPrivProtocol);
+    user->addRow("Priv Passw&ord :", edtPrivPass);
+    user->addRow("&Context Name :", edtContext);
+    user->addRow("Context &Engine ID :", edtContextEngine);
+    auto* fields = new QHBoxLayout;
+    fields->addLayout(left);
+    fields->addWidget(v3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(recentLabel);
+    layout->addWidget(lstRecent);
+    layout->addLayout(fields);
+    layout->addWidget(buttons);
+    lstRecent->setMaximumHeight(lstRecent->sizeHintForRow(0) > 0 ? lstRecent->sizeHintForRow(0) * 6 + 8
+                                                                 : 120);
+    lstRecent->setVisible(!recent_.isEmpty());
+    recentLabel->setVisible(!recent_.isEmpty());
+
+    setTabOrder(lstRecent, edtAddress);
+    setTabOrder(edtAddress, edtPort);
+    setTabOrder(edtPort, rgpSNMPVersion);
+    setTabOrder(rgpSNMPVersion, edtReadCommunity);
+    setTabOrder(edtReadCommunity, edtWriteCommunity);
+    setTabOrder(edtWriteCommunity, cbxSecurityName);
+    setTabOrder(cbxSecurityName, cbxSecurityLevel);
+    setTabOrder(cbxSecurityLevel, cbxAuthProtocol);
+    setTabOrder(cbxAuthProtocol, edtAuthPass);
+    setTabOrder(edtAuthPass, cbxPrivProtocol);
+    setTabOrder(cbxPrivProtocol, edtPrivPass);
+    setTabOrder(edtPrivPass, edtContext);
+    setTabOrder(edtContext, edtContextEngine);
+
+    connect(btnOk, &QPushButton::clicked, this, &TfrmConnect::btnOkClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(rgpSNMPVersion, &TvRadioGroup::ItemIndexChanged, this, &TfrmConnect::rgpSNMPVersionClick);
+    connect(lstRecent, &QListWidget::currentRowChanged, this, &TfrmConnect::lstRecentClick);
+    connect(lstRecent, &QListWidget::itemActivated, this, &TfrmConnect::btnOkClick);
+
+    if (!recent_.isEmpty())
+        lstRecent->setCurrentRow(0);
+    rgpSNMPVersionClick();
+    edtAddress->setFocus();
+}
+
+TfrmConnect::~TfrmConnect() {
+    // The passwords leave memory with the dialog.
+    edtAuthPass->clear();
+    edtPrivPass->clear();
+}
+
+bool TfrmConnect::DisplayPresent() {
+    const QString platform = QGuiApplication::platformName();
+    return !platform.isEmpty() && platform != "offscreen" && platform != "minimal";
+}
+
+int TfrmConnect::Version() const {
+    const int index = rgpSNMPVersion->ItemIndex();
+    return index >= 0 && index < int(std::size(kVersions)) ? kVersions[index].Code : 0;
+}
+
+void TfrmConnect::rgpSNMPVersionClick() {
+    const bool v3 = Version() == 3;
+    // The command line carries the port and the user only under SNMPv3; the communities only matter
+    // below it. Under SNMPv1 and SNMPv2c the port is the device profile's, 161 without one.
+    edtPort->setEnabled(v3);
+    edtPort->setToolTip(v3 ? QString()
+                           : "Under SNMPv1 and SNMPv2c the port comes from the device profile "
+                             "(SNMP Configure), 161 without one.");
+    for (QWidget* w : {static_cast<QWidget*>(edtReadCommunity), static_cast<QWidget*>(edtWriteCommunity)})
+        w->setEnabled(!v3);
+    if (QWidget* group = findChild<QWidget*>("grpSNMPv3"))
+        group->setEnabled(v3);
+}
+
+void TfrmConnect::lstRecentClick() {
+    const int row = lstRecent->currentRow();
+    if (row >= 0 && row < recent_.size())
+        Fill(recent_[row]);
+}
+
+void TfrmConnect::Fill(const TvRecentSwitch& s) {
+    edtAddress->setText(s.Address);
+    edtPort->setValue(s.Port);
+    for (int i = 0; i < int(std::size(kVersions)); ++i)
+        if (kVersions[i].Code == s.Version)
+            rgpSNMPVersion->SetItemIndex(i);
+    cbxSecurityName->setCurrentText(s.SecurityName);
+    SelectCode(cbxSecurityLevel, s.SecurityLevel);
+    SelectCode(cbxAuthProtocol, s.AuthProtocol);
+    SelectCode(cbxPrivProtocol, s.PrivProtocol);
+    edtAuthPass->clear();
+    edtPrivPass->clear();
+    edtContext->setText(s.ContextName);
+    edtContextEngine->setText(s.ContextEngineID);
+    rgpSNMPVersionClick();
+}
+
+TvRecentSwitch TfrmConnect::Choice() const {
+    TvRecentSwitch s;
+    s.Address = edtAddress->text().trimmed();
+    s.Version = Version();
+    if (s.Version == 3) {
+        s.Port = edtPort->value();
+        s.SecurityName = cbxSecurityName->currentText();
+        s.SecurityLevel = cbxSecurityLevel->currentData().toInt();
+        s.AuthProtocol = cbxAuthProtocol->currentData().toInt();
+        s.PrivProtocol = cbxPrivProtocol->currentData().toInt();
+        s.ContextName = edtContext->text();
+        s.ContextEngineID = edtContextEngine->text();
+    }
+    return s;
+}
+
+std::vector<std::string> TfrmConnect::Parameters() const {
+    const TvRecentSwitch s = Choice();
+    std::vector<std::string> params = {"/I" + Bytes(s.Address), "/v" + std::to_string(s.Version)};
+    if (s.Version != 3) {
+        params.push_back("/R" + Bytes(edtReadCommunity->text()));
+        params.push_back("/W" + Bytes(edtWriteCommunity->text()));
+        return params;
+    }
+    params.push_back("/t" + std::to_string(s.Port));
+    params.push_back("/m3");
+    params.push_back("/l" + std::to_string(s.SecurityLevel));
+    params.push_back("/n" + Bytes(s.SecurityName));
+    params.push_back("/a" + std::to_string(s.AuthProtocol));
+    params.push_back("/A" + Bytes(edtAuthPass->text()));
+    params.push_back("/p" + std::to_string(s.PrivProtocol));
+    params.push_back("/P" + Bytes(edtPrivPass->text()));
+    params.push_back("/c" + Bytes(s.ContextName));
+    params.push_back("/d" + Bytes(s.ContextEngineID));
+    return params;
+}
+
+bool TfrmConnect::Check(QString* message) const {
+    const QString address = edtAddress->text().trimmed();
+    if (address.isEmpty()) {
+        *message = "Enter the address of the switch.";
+        return false;
+    }
+    if (!ResolveIPv4(Bytes(address))) {
+        *message = "Error Host Name!";
+        return false;
+    }
+    // A value holding a switch that the scan tries before its own would be read as that switch.
+    for (const std::string& param : Parameters()) {
+        const std::string own = param.substr(0, 2);
+        if (const std::string taken = SwitchOf(param); taken != own) {
+            *message = QString("The %1 cannot hold \"%2\": the program's command line would read it as "
+                               "another setting.")
+                           .arg(FieldOf(own), QString::fromStdString(taken));
+            return false;
+        }
+    }
+    return true;
+}
+
+void TfrmConnect::btnOkClick() {
+    if (QString message; !Check(&message)) {
+        TvMessageBox::Error(this, message);
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,91 @@
+#include "app/TvRecentSwitches.h"
+
+#include <QSettings>
+
+namespace {
+
+constexpr const char* kGroup = "RecentSwitches";
+
+QString VersionName(int version) {
+    switch (version) {
+    case 0:
+        return QStringLiteral("SNMPv1");
+    case 1:
+        return QStringLiteral("SNMPv2c");
+    case 3:
+        return QStringLiteral("SNMPv3");
+    default:
+        return QStringLiteral("SNMP version %1").arg(version);
+    }
+}
+
+} // namespace
+
+QString TvRecentSwitch::Caption() const {
+    QString caption = Address;
+    if (Port != 161)
+        caption += ':' + QString::number(Port);
+    caption += "  " + VersionName(Version);
+    if (Version == 3 && !SecurityName.isEmpty())
+        caption += ' ' + SecurityName;
+    return caption;
+}
+
+bool TvRecentSwitch::SameSwitch(const TvRecentSwitch& other) const {
+    return Address.compare(other.Address, Qt::CaseInsensitive) == 0 && Port == other.Port &&
+           Version == other.Version && (Version != 3 || SecurityName == other.SecurityName);
+}
+
+QList<TvRecentSwitch> TvRecentSwitches::Load() const {
+    QList<TvRecentSwitch> list;
+    const int count = settings_.beginReadArray(kGroup);
+    for (int i = 0; i < count && list.size() < MaxCount; ++i) {
+        settings_.setArrayIndex(i);
+        TvRecentSwitch s;
+        s.Address = settings_.value("Address").toString().trimmed();
+        if (s.Address.isEmpty())
+            continue; // a damaged entry is skipped, not offered
+        s.Port = settings_.value("Port", 161).toInt();
+        if (s.Port < 1 || s.Port > 65535)
+            s.Port = 161;
+        s.Version = settings_.value("Version", 0).toInt();
+        s.SecurityName = settings_.value("SecurityName").toString();
+        s.SecurityLevel = settings_.value("SecurityLevel", 1).toInt();
+        s.AuthProtocol = settings_.value("AuthProtocol", 1).toInt();
+        s.PrivProtocol = settings_.value("PrivProtocol", 1).toInt();
+        s.ContextName = settings_.value("ContextName").toString();
+        s.ContextEngineID = settings_.value("ContextEngineID").toString();
+        list << s;
+    }
+    settings_.endArray();
+    return list;
+}
+
+void TvRecentSwitches::Remember(const TvRecentSwitch& used) {
+    QList<TvRecentSwitch> list = Load();
+    list.removeIf([&](const TvRecentSwitch& s) { return s.SameSwitch(used); });
+    list.prepend(used);
+    while (list.size() > MaxCount)
+        list.removeLast();
+    Save(list);
+}
+
+void TvRecentSwitches::Save(const QList<TvRecentSwitch>& list) {
+    settings_.remove(kGroup);
+    settings_.beginWriteArray(kGroup, static_cast<int>(list.size()));
+    for (int i = 0; i < list.size(); ++i) {
+        const TvRecentSwitch& s = list[i];
+        settings_.setArrayIndex(i);
+        settings_.setValue("Address", s.Address);
+        settings_.setValue("Port", s.Port);
+        settings_.setValue("Version", s.Version);
+        settings_.setValue("SecurityName", s.SecurityName);
+        settings_.setValue("SecurityLevel", s.SecurityLevel);
+        settings_.setValue("AuthProtocol", s.AuthProtocol);
+        settings_.setValue("PrivProtocol", s.PrivProtocol);
+        settings_.setValue("ContextName", s.ContextName);
+        settings_.setValue("ContextEngineID", s.ContextEngineID);
+    }
+    settings_.endArray();
+    settings_.sync();
+}
