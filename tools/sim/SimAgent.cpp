@@ -96,6 +96,32 @@ SimSetVar toSetVar(const netsnmp_variable_list* var) {
     return s;
 }
 
+// The value of a write as the log shows it: numbers in decimal, octet strings in hex.
+std::string valueText(const SimSetVar& v) {
+    static const char digits[] = "0123456789ABCDEF";
+    switch (v.type) {
+    case ASN_OCTET_STR:
+    case ASN_OPAQUE: {
+        std::string s = "0x";
+        for (unsigned char c : v.bytes) {
+            s += digits[c >> 4];
+            s += digits[c & 0xF];
+        }
+        return s;
+    }
+    case ASN_IPADDRESS: {
+        std::string s;
+        for (unsigned char c : v.bytes)
+            s += (s.empty() ? "" : ".") + std::to_string(c);
+        return s;
+    }
+    case ASN_OBJECT_ID:
+        return oidText(v.oidValue);
+    default:
+        return std::to_string(v.num);
+    }
+}
+
 std::string who(netsnmp_agent_request_info* reqinfo) {
     const netsnmp_pdu* pdu = reqinfo->asp ? reqinfo->asp->pdu : nullptr;
     if (!pdu)
@@ -151,10 +177,16 @@ int handle(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnmp_agen
             reqs.push_back(r);
         }
         SimSetResult res = store.check(vars);
-        if (g_log)
-            for (auto& v : vars)
+        if (g_log) {
+            std::string values;
+            for (auto& v : vars) {
                 std::printf("SET     %s %s%s\n", who(reqinfo).c_str(), oidText(v.oid).c_str(),
                             res.status ? (" refused with error " + std::to_string(res.status)).c_str() : "");
+                values += " " + oidText(v.oid) + "=" + valueText(v);
+            }
+            // One line per request with what it carried.
+            std::printf("VALUES  %s%s\n", who(reqinfo).c_str(), values.c_str());
+        }
         if (res.status)
             netsnmp_set_request_error(reqinfo, reqs[res.index], res.status);
         break;

@@ -331,9 +331,10 @@ bool SimStore::load(const std::string& path, std::string& error) {
                     throw ParseError{"expected: fdb COUNT"};
                 generateFdb(static_cast<int>(toInt(tok[1])));
             } else if (kw == "table") {
-                // table ENTRY index T1[,T2...] [rowstatus|entrystatus COL]
+                // table ENTRY index T1[,T2...] [rowstatus|entrystatus|adddelete COL]
                 if ((tok.size() != 4 && tok.size() != 6) || tok[2] != "index")
-                    throw ParseError{"expected: table ENTRY index TYPES [rowstatus|entrystatus COLUMN]"};
+                    throw ParseError{
+                        "expected: table ENTRY index TYPES [rowstatus|entrystatus|adddelete COLUMN]"};
                 SimOid entry = toOid(tok[1]);
                 if (m_tables.count(entry))
                     throw ParseError{"table declared twice"};
@@ -348,8 +349,10 @@ bool SimStore::load(const std::string& path, std::string& error) {
                         t.kind = StatusKind::RowStatus;
                     else if (tok[4] == "entrystatus")
                         t.kind = StatusKind::EntryStatus;
+                    else if (tok[4] == "adddelete")
+                        t.kind = StatusKind::AddDelete;
                     else
-                        throw ParseError{"expected rowstatus or entrystatus"};
+                        throw ParseError{"expected rowstatus, entrystatus or adddelete"};
                     t.statusColumn = static_cast<std::uint32_t>(toInt(tok[5]));
                 }
                 table = &m_tables.emplace(entry, t).first->second;
@@ -730,7 +733,18 @@ bool SimStore::rowExists(const Table& t, const SimOid& inst) const {
 
 namespace {
 bool createsRow(SimStore::StatusKind k, std::int64_t v) {
-    return k == SimStore::StatusKind::RowStatus ? (v == 4 || v == 5) : v == 3;
+    switch (k) {
+    case SimStore::StatusKind::RowStatus:
+        return v == 4 || v == 5;
+    case SimStore::StatusKind::AddDelete:
+        return v == 1;
+    default:
+        return v == 3;
+    }
+}
+
+bool removesRow(SimStore::StatusKind k, std::int64_t v) {
+    return k == SimStore::StatusKind::RowStatus ? v == 6 : v == 2;
 }
 } // namespace
 
@@ -773,6 +787,11 @@ SimSetResult SimStore::check(const std::vector<SimSetVar>& vars) const {
                 if (exists && (v.num == 4 || v.num == 5))
                     return fail(SimErr::InconsistentValue);
                 if (!exists && (v.num == 1 || v.num == 2))
+                    return fail(SimErr::InconsistentValue);
+            } else if (t->kind == StatusKind::AddDelete) {
+                if (v.num != 1 && v.num != 2)
+                    return fail(SimErr::WrongValue);
+                if (!exists && v.num == 2)
                     return fail(SimErr::InconsistentValue);
             } else if (v.num != 2 && v.num != 3) {
                 return fail(SimErr::WrongValue);
@@ -847,9 +866,11 @@ void SimStore::apply(const std::vector<SimSetVar>& vars) {
                 continue;
             }
             const bool create = createsRow(t->kind, v.num);
-            const bool destroy = t->kind == StatusKind::RowStatus ? v.num == 6 : v.num == 2;
+            const bool destroy = removesRow(t->kind, v.num);
             if (pass == 0 && create && !rowExists(*t, inst)) {
-                std::int64_t status = t->kind == StatusKind::RowStatus ? (v.num == 4 ? 1 : 2) : 3;
+                std::int64_t status = t->kind == StatusKind::RowStatus   ? (v.num == 4 ? 1 : 2)
+                                      : t->kind == StatusKind::AddDelete ? 1
+                                                                         : 3;
                 createRow(*t, inst, status);
             } else if (pass == 2 && destroy) {
                 destroyRow(*t, inst);

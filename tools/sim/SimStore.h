@@ -71,7 +71,8 @@ struct SimCommunity {
 class SimStore {
 public:
     enum class IndexType { Integer, IpAddress, String, ImpliedString, Mac, Ipv6, ObjectId, ImpliedObjectId };
-    enum class StatusKind { None, RowStatus, EntryStatus };
+    // AddDelete: 1 adds the row (or keeps it), 2 removes it, as in group membership tables.
+    enum class StatusKind { None, RowStatus, EntryStatus, AddDelete };
     enum class Lookup { Found, NoSuchObject, NoSuchInstance };
 
     struct Column {

@@ -64,6 +64,18 @@ expect_contains "activated" "$(snmpget $V2R $A $PL.12.$P)" "INTEGER: 1"
 out=$(snmpset $V2W $A $PL.12.6.110.111.114.111.119.49 i 1 2>&1)
 expect_contains "active on a missing row" "$out" "inconsistentValue"
 
+AG=1.3.6.1.4.1.59371.12.5.12.1          # server group membership: row state 1 add, 2 delete
+M=5.103.114.111.117.112.10.1.2.3.4        # "group", 10.1.2.3, radius
+snmpset $V2W $A $AG.4.$M i 1 >/dev/null || fail "add refused"
+expect_contains "add creates" "$(snmpwalk $V2R $A $AG)" "$AG.4.$M = INTEGER: 1"
+snmpset $V2W $A $AG.4.$M i 1 >/dev/null || fail "adding again refused"
+snmpset $V2W $A $AG.4.$M i 2 >/dev/null || fail "delete refused"
+expect_missing "delete removes" "$(snmpwalk $V2R $A $AG)" "$AG.4.$M ="
+out=$(snmpset $V2W $A $AG.4.$M i 2 2>&1)
+expect_contains "delete of a missing member" "$out" "inconsistentValue"
+out=$(snmpset $V2W $A $AG.4.$M i 3 2>&1)
+expect_contains "not a row state" "$out" "wrongValue"
+
 # --- refused writes, and nothing of a refused PDU is applied ---
 while IFS='|' read -r what oid type value error; do
     out=$(snmpset $V2W $A $oid $type "$value" 2>&1)

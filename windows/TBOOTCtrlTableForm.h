@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeView;
+class TNewBootpCtrlForm;
+class TvSNMPRequest2Edits;
+
+// The BOOTP relay servers of the switch's interfaces: at most four per interface, added in the entry
+// dialog and removed through the row's entry status.
+class TBOOTCtrlTableForm : public QDialog {
+    Q_OBJECT
+
+public:
+    TBOOTCtrlTableForm(QWidget* parent, const std::string& agentIP);
+    ~TBOOTCtrlTableForm() override;
+
+    QTreeView* ListView1;
+    QPlainTextEdit* Memo1;
+    QComboBox* ComboBox1; // State, hidden
+    QPushButton* RefreshBtn;
+    QPushButton* AddBtn;
+    QPushButton* DeleteBtn;
+    QPushButton* CloseBtn;
+    TNewBootpCtrlForm* EntryForm; // owned through the parent
+
+    TvSNMPRequest2Edits* Binding() const { return binding_.get(); }
+    int RowCount() const;
+    std::string Cell(int row, int item) const;
+    // Writes the row of `interfaceName` and `server` with the entry status `state`, then walks again.
+    // Errors end in the memo.
+    void WriteRow(const std::string& interfaceName, const std::string& server, const char* state);
+    void Report(const std::string& text);
+
+    void RefreshBtnClick();
+    void AddBtnClick();
+    void DeleteBtnClick();
+    void CloseBtnClick();
+
+protected:
+    void done(int result) override;
+
+private:
+    void Read();
+
+    std::unique_ptr<TvSNMPRequest2Edits> binding_;
+};

@@ -1,0 +1,213 @@
+#include "windows/TOSPFDefaultInfoOriginateForm.h"
+
+#include "binding/TvSNMPRequest2Edits.h"
+#include "catalog/CatalogIPWindows.h"
+#include "catalog/TvMenuTree.h"
+#include "guibase/TvMessageBox.h"
+#include "guibase/TvText.h"
+#include "guibase/TvWindowHost.h"
+#include "guibase/TvWindowRegistry.h"
+#include "values/TvValueText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+const char* const kMetricFormat = "%i{n0x16777214l8}";
+
+const bool registered = TvWindowRegistry::Register(
+    "TOSPFDefaultInfoOriginateForm", [](TvWindowHost& host, const TvMenuNode& entry) {
+        TOSPFDefaultInfoOriginateForm form(host.HostWindow(), host.Connection().AgentIP);
+        if (entry.WindowCaption)
+            form.setWindowTitle(FromBytes(entry.WindowCaption + host.Connection().AgentIP));
+        form.exec();
+    });
+
+} // namespace
+
+TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget* parent, const std::string& agentIP)
+    : QDialog(parent), binding_(std::make_unique<TvSNMPRequest2Edits>(this)) {
+    setObjectName("TOSPFDefaultInfoOriginateForm");
+    setWindowTitle("OSPF Default Information Originate: " + FromBytes(agentIP));
+
+    auto named = [](QWidget* w, const char* name) {
+        w->setObjectName(name);
+        return w;
+    };
+    CBoxState = static_cast<QComboBox*>(named(new QComboBox(this), "CBoxState"));
+    CBoxAlways = static_cast<QComboBox*>(named(new QComboBox(this), "CBoxAlways"));
+    CBoxMettype = static_cast<QComboBox*>(named(new QComboBox(this), "CBoxMettype"));
+    MetricEdit = static_cast<QLineEdit*>(named(new QLineEdit(this), "MetricEdit"));
+    CheckBox1 = static_cast<QCheckBox*>(named(new QCheckBox("State", this), "CheckBox1"));
+    CheckBox2 = static_cast<QCheckBox*>(named(new QCheckBox("Always", this), "CheckBox2"));
+    CheckBox3 = static_cast<QCheckBox*>(named(new QCheckBox("Mettype", this), "CheckBox3"));
+    CheckBox4 = static_cast<QCheckBox*>(named(new QCheckBox("Metric", this), "CheckBox4"));
+    GetButton = static_cast<QPushButton*>(named(new QPushButton("Refresh", this), "GetButton"));
+    SetButton = static_cast<QPushButton*>(named(new QPushButton("Set", this), "SetButton"));
+    CloseButton = static_cast<QPushButton*>(named(new QPushButton("Close", this), "CloseButton"));
+    StatusBar1 = static_cast<QStatusBar*>(named(new QStatusBar(this), "StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+
+    // The row's check box is its label: ticking it chooses the value for the next write.
+    auto* grid = new QGridLayout;
+    const std::array<QWidget*, 4> values{CBoxState, CBoxAlways, CBoxMettype, MetricEdit};
+    for (int r = 0; r < 4; ++r) {
+        grid->addWidget(Checks()[static_cast<size_t>(r)], r, 0);
+        grid->addWidget(values[static_cast<size_t>(r)], r, 1);
+    }
+    grid->addWidget(new QLabel("[0..16777214]", this), 3, 2);
+    grid->setColumnStretch(1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(GetButton);
+    buttons->addWidget(SetButton);
+    buttons->addWidget(CloseButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    layout->addWidget(StatusBar1);
+    setTabOrder(CheckBox1, CBoxState);
+    setTabOrder(CBoxState, CheckBox2);
+    setTabOrder(CheckBox2, CBoxAlways);
+    setTabOrder(CBoxAlways, CheckBox3);
+    setTabOrder(CheckBox3, CBoxMettype);
+    setTabOrder(CBoxMettype, CheckBox4);
+    setTabOrder(CheckBox4, MetricEdit);
+    setTabOrder(MetricEdit, GetButton);
+    setTabOrder(GetButton, SetButton);
+    setTabOrder(SetButton, CloseButton);
+    resize(420, 220);
+
+    connect(GetButton, &QPushButton::clicked, this, &TOSPFDefaultInfoOriginateForm::GetButtonClick);
+    connect(SetButton, &QPushButton::clicked, this, &TOSPFDefaultInfoOriginateForm::SetButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TOSPFDefaultInfoOriginateForm::CloseButtonClick);
+    connect(CBoxState, &QComboBox::currentIndexChanged, this,
+            &TOSPFDefaultInfoOriginateForm::CBoxStateChange);
+
+    TvSNMPRequest2Edits& b = *binding_;
+    b.Asynchronous = true;
+    b.Request.VarList.Assign(TvSNMPVarList(kOspfDefaultOriginate, TvSNMPVarList::itScalars, 0));
+    b.Request.VarList.Name = "OSPF Default Information Originate";
+    b.SetStatusTarget(StatusBar1);
+    // A write that went through shows the switch's values again, with no row chosen.
+    b.OnSetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) {
+        if (reply.Code == 0)
+            Read();
+    };
+    try {
+        b.BindComboBox(ooState, CBoxState);
+        b.BindComboBox(ooAlways, CBoxAlways);
+        b.BindComboBox(ooMettype, CBoxMettype);
+        b.BindEdits(ooMetric, kMetricFormat, MetricEdit);
+    } catch (const std::exception& e) {
+        b.ShowStatus(e.what());
+    }
+    Read();
+}
+
+TOSPFDefaultInfoOriginateForm::~TOSPFDefaultInfoOriginateForm() = default;
+
+void TOSPFDefaultInfoOriginateForm::Read() {
+    for (QCheckBox* box : Checks())
+        box->setChecked(false);
+    if (binding_->Busy)
+        return;
+    try {
+        binding_->Request.Enabled = true;
+        binding_->Get();
+    } catch (const std::exception& e) {
+        binding_->LastOperation = TvSNMPRequest2Controls::opGet;
+        binding_->ShowStatus(e.what());
+    }
+}
+
+void TOSPFDefaultInfoOriginateForm::GetButtonClick() {
+    Read();
+}
+
+void TOSPFDefaultInfoOriginateForm::CloseButtonClick() {
+    close();
+}
+
+void TOSPFDefaultInfoOriginateForm::SetDependentsEnabled(bool enabled) {
+    for (QWidget* w :
+         std::array<QWidget*, 6>{CheckBox2, CheckBox3, CheckBox4, CBoxAlways, CBoxMettype, MetricEdit})
+        w->setEnabled(enabled);
+}
+
+void TOSPFDefaultInfoOriginateForm::CBoxStateChange() {
+    SetDependentsEnabled(!(CBoxState->currentIndex() == 1 || CBoxState->currentText() == "disabled"));
+}
+
+void TOSPFDefaultInfoOriginateForm::SetButtonClick() {
+    TvSNMPRequest2Edits& b = *binding_;
+    TvSNMPVarList& list = b.Request.VarList;
+    std::array<int, 4> saved{};
+    for (int i = 0; i < 4; ++i)
+        saved[static_cast<size_t>(i)] = list.Item(i).Access;
+    if (b.Busy) {
+        TvMessageBox::Warning(this, "Get data not completed, please wait");
+        return;
+    }
+    const auto checks = Checks();
+    if (CheckBox4->isChecked()) {
+        if (MetricEdit->text().isEmpty()) {
+            TvMessageBox::Warning(this, "you have choosed the Metric,it can't be empty");
+            if (MetricEdit->isEnabled())
+                MetricEdit->setFocus();
+            return;
+        }
+        if (!TvValueText::StrictInteger(ToBytes(MetricEdit->text()))) {
+            TvMessageBox::Warning(this, "Metric: please input a whole number.");
+            if (MetricEdit->isEnabled())
+                MetricEdit->setFocus();
+            return;
+        }
+    }
+    // Nothing ticked, nothing to write: an empty request would only look like a successful one.
+    if (std::none_of(checks.begin(), checks.end(), [](QCheckBox* c) { return c->isChecked(); })) {
+        TvMessageBox::Warning(this, "Please tick the values to set.");
+        return;
+    }
+    auto restore = [&] {
+        SetDependentsEnabled(true);
+        SetButton->setEnabled(true);
+        for (int i = 0; i < 4; ++i)
+            list.Item(i).Access = saved[static_cast<size_t>(i)];
+    };
+    try {
+        for (int i = 0; i < 4; ++i)
+            if (!checks[static_cast<size_t>(i)]->isChecked())
+                list.Item(i).Access |= accExcluded;
+        b.Request.Enabled = true;
+        b.Set(false, true);
+    } catch (const std::exception& e) {
+        restore();
+        CBoxStateChange();
+        b.LastOperation = TvSNMPRequest2Controls::opSet;
+        b.ShowStatus(e.what());
+        return;
+    }
+    restore();
+    CBoxStateChange();
+}
+
+void TOSPFDefaultInfoOriginateForm::done(int result) {
+    binding_->Request.Enabled = false;
+    while (binding_->Busy)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    QDialog::done(result);
+}
