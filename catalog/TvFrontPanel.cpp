@@ -1,6 +1,7 @@
 #include "catalog/TvFrontPanel.h"
 
 #include "catalog/CatalogOptions.h"
+#include "catalog/TvSpanningTree.h"
 
 namespace {
 
@@ -27,11 +28,6 @@ constexpr TvSNMPVarDef kRmonState[] = {
     {"1.3.6.1.4.1.59371.11.69.2.2.1.2.3", "RMON State", synInteger, accReadWrite, &optDisabledEnabled},
     {},
 };
-
-namespace {
-constexpr TvOptionPair kStpVersions[] = {{0, "stp"}, {1, "rstp"}, {2, "mstp"}};
-const TvOptionList optStpVersion(TvOptionList::kIntegers, kStpVersions);
-} // namespace
 
 constexpr TvSNMPVarDef kStpVersion[] = {
     {"1.3.6.1.4.1.59371.12.15.1.2", "Version", synInteger, accReadWrite, &optStpVersion},

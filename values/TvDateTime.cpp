@@ -140,6 +140,64 @@ TvDateTime::TvDateTime(std::string_view text) {
     UtcMinutes = static_cast<std::uint8_t>(v[8]);
 }
 
+std::optional<TvDateTime> TvDateTime::ReadChecked(std::string_view text) {
+    size_t pos = 0;
+    SkipBlanks(text, pos);
+    unsigned f[9] = {};
+    auto literal = [&](char c) {
+        if (pos < text.size() && text[pos] == c) {
+            ++pos;
+            return true;
+        }
+        return false;
+    };
+    // y-m-d
+    if (!ReadField(text, pos, f[0]) || !literal('-') || !ReadField(text, pos, f[1]) || !literal('-') ||
+        !ReadField(text, pos, f[2]))
+        return std::nullopt;
+    char direction = '+';
+    if (literal(',')) {
+        if (!ReadField(text, pos, f[3]) || !literal(':') || !ReadField(text, pos, f[4]))
+            return std::nullopt;
+        if (literal(':')) {
+            if (!ReadField(text, pos, f[5]))
+                return std::nullopt;
+            if (literal('.')) {
+                if (!ReadField(text, pos, f[6]))
+                    return std::nullopt;
+                if (literal(',')) {
+                    if (literal('+'))
+                        direction = '+';
+                    else if (literal('-'))
+                        direction = '-';
+                    else
+                        return std::nullopt;
+                    if (!ReadField(text, pos, f[7]) || !literal(':') || !ReadField(text, pos, f[8]))
+                        return std::nullopt;
+                }
+            }
+        }
+    }
+    SkipBlanks(text, pos);
+    if (pos != text.size())
+        return std::nullopt;
+    if (f[0] > 0xFFFF || f[1] < 1 || f[1] > 12 || f[2] < 1 || f[2] > DaysInMonth(f[0], f[1]) || f[3] > 23 ||
+        f[4] > 59 || f[5] > 60 || f[6] > 9 || f[7] > 14 || f[8] > 59)
+        return std::nullopt;
+    TvDateTime t{Uninitialised{}};
+    t.Year = static_cast<std::uint16_t>(f[0]);
+    t.Month = static_cast<std::uint8_t>(f[1]);
+    t.Day = static_cast<std::uint8_t>(f[2]);
+    t.Hour = static_cast<std::uint8_t>(f[3]);
+    t.Minutes = static_cast<std::uint8_t>(f[4]);
+    t.Seconds = static_cast<std::uint8_t>(f[5]);
+    t.DeciSeconds = static_cast<std::uint8_t>(f[6]);
+    t.UtcDirection = direction;
+    t.UtcHours = static_cast<std::uint8_t>(f[7]);
+    t.UtcMinutes = static_cast<std::uint8_t>(f[8]);
+    return t;
+}
+
 TvDateTime TvDateTime::FromOctets(std::string_view octets) {
     unsigned char o[11] = {};
     for (size_t i = 0; i < 11 && i < octets.size(); ++i)

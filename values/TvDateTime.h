@@ -25,6 +25,12 @@ public:
     // "y-m-d,h:m:s.d" with an optional ",+h:m" or ",-h:m"; fields the text does not supply are 0.
     explicit TvDateTime(std::string_view text);
 
+    // The same text forms read strictly: the whole text is "y-m-d" optionally followed by ",h:m",
+    // ",h:m:s" or ",h:m:s.d" and, after the full time, ",+h:m" or ",-h:m"; every field a real date
+    // and time (leap years counted, UTC offset up to 14 hours). Anything else gives nothing, so that
+    // an operator's typing is never sent as a different date.
+    static std::optional<TvDateTime> ReadChecked(std::string_view text);
+
     // Wire octets: the first 11 are used; missing ones count as 0 (so the 8-octet form without
     // an offset reads as local time).
     static TvDateTime FromOctets(std::string_view octets);

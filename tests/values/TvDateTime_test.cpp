@@ -58,6 +58,49 @@ TEST(DateAndTime, ParsesTexts) {
         EXPECT_EQ(TvDateTime(c.text), c.expected) << c.text;
 }
 
+TEST(DateAndTime, ChecksOperatorTexts) {
+    const struct {
+        const char* text;
+        const char* shown; // nullptr: refused
+    } cases[] = {
+        {"2007-5-26,15:30:15.0", "2007-5-26,15:30:15.0"},
+        {"2008-1-23", "2008-1-23,0:0:0.0"},
+        {" 2008-1-23,13:30 ", "2008-1-23,13:30:0.0"},
+        {"2008-1-23,13:30:15", "2008-1-23,13:30:15.0"},
+        {"2008-1-23,13:30:15.0,-5:30", "2008-1-23,13:30:15.0,-5:30"},
+        {"2008-1-23,13:30:15.0,+14:0", "2008-1-23,13:30:15.0,+14:0"},
+        {"2008-2-29,0:0:0.0", "2008-2-29,0:0:0.0"},
+        {"2007-2-29", nullptr},
+        {"2007-4-31", nullptr},
+        {"2007-0-1", nullptr},
+        {"2007-1-0", nullptr},
+        {"2007-13-1", nullptr},
+        {"2007-5-26,24:0", nullptr},
+        {"2007-5-26,23:60", nullptr},
+        {"2007-5-26,23:59:61", nullptr},
+        {"2007-5-26,23:59:59.10", nullptr},
+        {"2007-5-26,23:59:59.0,+15:0", nullptr},
+        {"2007-5-26,23:59:59.0,8:0", nullptr},
+        {"2007-5-26,13", nullptr},
+        {"2007-5-26 13:30", nullptr},
+        {"2007/5/26", nullptr},
+        {"2007-5-26,13:30:15.0x", nullptr},
+        {"now", nullptr},
+        {"", nullptr},
+        {"70000-1-1", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto read = TvDateTime::ReadChecked(c.text);
+        if (c.shown) {
+            ASSERT_TRUE(read.has_value()) << c.text;
+            EXPECT_EQ(read->ToText(), c.shown);
+            EXPECT_EQ(*read, TvDateTime(c.text)) << c.text; // the same value the sender makes of it
+        } else {
+            EXPECT_FALSE(read.has_value()) << c.text;
+        }
+    }
+}
+
 TEST(DateAndTime, SwapYearExchangesOctets) {
     TvDateTime t("2008-1-1");
     t.SwapYear();

@@ -1,0 +1,332 @@
+#include "windows/TSTP_Info.h"
+
+#include "binding/TvEditConstraint.h"
+#include "binding/TvListViewModel.h"
+#include "binding/TvSNMPRequest2Edits.h"
+#include "binding/TvStatusPanel.h"
+#include "catalog/TvSpanningTree.h"
+#include "guibase/TvText.h"
+#include "guibase/TvWindowHost.h"
+#include "guibase/TvWindowRegistry.h"
+#include "snmp/TvException.h"
+#include "values/TvValueText.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Items of a list made read-only for one write; every access code comes back afterwards, also when
+// the write fails.
+class ReadOnlyScope {
+public:
+    ReadOnlyScope(TvSNMPVarList& list, std::initializer_list<int> items) : list_(list) {
+        for (int i : items) {
+            saved_.emplace_back(i, list_.Item(i).Access);
+            list_.Item(i).Access = accReadOnly;
+        }
+    }
+    ~ReadOnlyScope() {
+        for (const auto& [i, access] : saved_)
+            list_.Item(i).Access = access;
+    }
+    ReadOnlyScope(const ReadOnlyScope&) = delete;
+    ReadOnlyScope& operator=(const ReadOnlyScope&) = delete;
+
+private:
+    TvSNMPVarList& list_;
+    std::vector<std::pair<int, int>> saved_;
+};
+
+std::optional<int> WholeNumber(const QLineEdit* edit) {
+    const auto n = TvValueText::StrictInteger(ToBytes(edit->text()));
+    return n ? std::optional<int>(*n) : std::nullopt;
+}
+
+// The MSTP list: Version, Max Age, Forward Delay, Max Hops, TX Hold Count, Forward BPDU.
+enum MstpColumn { mcVersion = 0, mcMaxAge, mcForwardDelay, mcMaxHops, mcTxHoldCount, mcForwardBpdu, mcCount };
+
+const bool registered = TvWindowRegistry::Register("TSTP_Info", BridgeSTPInformationClick);
+
+} // namespace
+
+void BridgeSTPInformationClick(TvWindowHost& host, const TvMenuNode&) {
+    // The window compares with the version the switch runs now; a failed read leaves the old text
+    // (and its message in the main window's status bar), and the window opens anyway.
+    host.ReadStpVersion();
+    TSTP_Info form(host.HostWindow(), host.StpVersionHolder(), FromBytes(host.Connection().AgentIP));
+    form.exec();
+}
+
+TSTP_Info::TSTP_Info(QWidget* parent, QLabel* runningVersion, const QString& agentIP)
+    : QDialog(parent), running_(runningVersion) {
+    setObjectName("STP_Info");
+    setWindowTitle("Spanning Tree Control : " + agentIP);
+
+    auto named = [](auto* w, const char* name) {
+        w->setObjectName(name);
+        return w;
+    };
+    Combo_STPVersion = named(new QComboBox(this), "Combo_STPVersion");
+    ET_AgingTime = named(new QLineEdit(this), "ET_AgingTime");
+    ET_HelloTime = named(new QLineEdit(this), "ET_HelloTime");
+    ET_ForwardDelay = named(new QLineEdit(this), "ET_ForwardDelay");
+    ET_Priority = named(new QLineEdit(this), "ET_Priority");
+    ED_TxHoldCount = named(new QLineEdit(this), "ED_TxHoldCount");
+    Combo_BPDU = named(new QComboBox(this), "Combo_BPDU");
+    ListView1 = named(new QTreeView(this), "ListView1");
+    ListView1->hide();
+    BT_Get = named(new QPushButton("Refresh", this), "BT_Get");
+    BT_Set = named(new QPushButton("Set", this), "BT_Set");
+    NoteForwardDelay =
+        named(new QLabel("Notes : 2*(Forward Delay - 100) >= Max Age", this), "NoteForwardDelay");
+    NoteHelloTime = named(new QLabel("Max Age>= 2*(Hello Time + 100)", this), "NoteHelloTime");
+    for (QLabel* note : {NoteForwardDelay, NoteHelloTime}) {
+        QPalette p = note->palette();
+        p.setColor(QPalette::WindowText, Qt::red);
+        note->setPalette(p);
+    }
+    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel0 = new TvStatusPanel(StatusBar1);
+    StatusPanel0->setObjectName("StatusPanel0");
+
+    auto* fields = new QFormLayout;
+    auto row = [&](const char* caption, QWidget* field) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(field);
+        fields->addRow(label, field);
+    };
+    row("STP Version", Combo_STPVersion);
+    row("Maxi Age (600-4000)", ET_AgingTime);
+    row("Hello Time(100-1000)", ET_HelloTime);
+    row("Forward Delay(400-3000)", ET_ForwardDelay);
+    row("Max Hops[1-20]", ET_Priority);
+    row("TX Hold Count (1-10)", ED_TxHoldCount);
+    row("Forwarding BPDU", Combo_BPDU);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BT_Get);
+    buttons->addWidget(BT_Set);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(NoteForwardDelay);
+    layout->addWidget(NoteHelloTime);
+    layout->addLayout(buttons);
+    layout->addWidget(ListView1);
+    layout->addWidget(StatusBar1);
+    QWidget* order[] = {Combo_STPVersion, ET_AgingTime, ET_HelloTime, ET_ForwardDelay, ET_Priority,
+                        ED_TxHoldCount,   Combo_BPDU,   BT_Get,       BT_Set};
+    for (size_t k = 1; k < std::size(order); ++k)
+        setTabOrder(order[k - 1], order[k]);
+
+    connect(Combo_STPVersion, &QComboBox::activated, this, &TSTP_Info::Combo_STPVersionChange);
+    connect(BT_Get, &QPushButton::clicked, this, &TSTP_Info::BT_GetClick);
+    connect(BT_Set, &QPushButton::clicked, this, &TSTP_Info::BT_SetClick);
+    FormCreate();
+}
+
+TSTP_Info::~TSTP_Info() {
+    full_.reset();
+    mstp_.reset();
+}
+
+void TSTP_Info::FormCreate() {
+    // Both requests exist before the first read, so a window whose first read failed still refreshes
+    // and writes.
+    mstp_ = std::make_unique<TvSNMPRequest2Edits>(this);
+    mstp_->Asynchronous = false;
+    mstp_->Request.Timeout = kStpTimeout;
+    mstp_->Request.VarList.Assign(TvSNMPVarList(kStpMstpParameters, TvSNMPVarList::itScalars, 0));
+    full_ = std::make_unique<TvSNMPRequest2Edits>(this);
+    full_->Asynchronous = false;
+    full_->Request.Timeout = kStpTimeout;
+    full_->Request.VarList.Assign(TvSNMPVarList(kStpParameters, TvSNMPVarList::itScalars, 0));
+    try {
+        mstp_->BindListView(ListView1, false);
+        mstp_->SetStatusTarget(StatusPanel0);
+        full_->BindComboBox(stpVersion, Combo_STPVersion);
+        full_->BindEdits(stpMaxAge, kStpMaxAgeFormat, ET_AgingTime);
+        full_->BindEdits(stpHelloTime, kStpHelloTimeFormat, ET_HelloTime);
+        full_->BindEdits(stpForwardDelay, kStpForwardDelayFormat, ET_ForwardDelay);
+        full_->BindEdits(stpMaxHops, kStpMaxHopsFormat, ET_Priority);
+        full_->BindEdits(stpTxHoldCount, kStpTxHoldCountFormat, ED_TxHoldCount);
+        full_->BindComboBox(stpForwardBpdu, Combo_BPDU);
+        full_->SetStatusTarget(StatusPanel0);
+        mstp_->Get();
+        full_->Get();
+    } catch (const TvException& e) {
+        full_->ShowStatus(e.Message());
+    }
+    if (Running() == "mstp")
+        SetHelloTimeEnabled(false);
+}
+
+QString TSTP_Info::Running() const {
+    return running_ ? running_->text() : QString();
+}
+
+void TSTP_Info::SetHelloTimeEnabled(bool enabled) {
+    ET_HelloTime->setEnabled(enabled);
+    QPalette p = ET_HelloTime->palette();
+    p.setColor(QPalette::Base, QApplication::palette().color(enabled ? QPalette::Base : QPalette::Window));
+    ET_HelloTime->setPalette(p);
+    if (!enabled)
+        ET_HelloTime->clear();
+}
+
+void TSTP_Info::Say(const QString& message) {
+    StatusPanel0->setText(message);
+}
+
+void TSTP_Info::Combo_STPVersionChange() {
+    if (Combo_STPVersion->currentText() == "mstp") {
+        SetHelloTimeEnabled(false);
+    } else {
+        SetHelloTimeEnabled(true);
+        ET_HelloTime->setText("200");
+    }
+}
+
+void TSTP_Info::BT_GetClick() {
+    try {
+        full_->Get();
+        if (Running() == "mstp") {
+            mstp_->Get();
+            SetHelloTimeEnabled(false);
+        } else {
+            SetHelloTimeEnabled(true);
+        }
+    } catch (const TvException& e) {
+        full_->ShowStatus(e.Message());
+    }
+}
+
+bool TSTP_Info::FieldsPass(std::initializer_list<QLineEdit*> edits) {
+    for (QLineEdit* edit : edits) {
+        const EditConstraint_s* record = full_->Constraints ? full_->Constraints->Record(edit) : nullptr;
+        if (!record)
+            continue;
+        if (const auto message = record->Check(ToBytes(edit->text()))) {
+            Say(FromBytes(*message).replace(QLatin1String("\\n"), QLatin1String(" ")));
+            edit->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TSTP_Info::Write(TvSNMPRequest2Edits& request) {
+    try {
+        request.Set(false, true);
+        return true;
+    } catch (const TvException& e) {
+        full_->LastOperation = TvSNMPRequest2Controls::opSet;
+        full_->ShowStatus(e.Message());
+        return false;
+    }
+}
+
+void TSTP_Info::FillMstpRow() {
+    TvListViewModel* model = mstp_->ListModel();
+    model->Clear();
+    QStringList row;
+    row << Combo_STPVersion->currentText() << ET_AgingTime->text() << ET_ForwardDelay->text()
+        << ET_Priority->text() << ED_TxHoldCount->text() << Combo_BPDU->currentText();
+    model->Append(row);
+    model->Flush();
+    ListView1->selectionModel()->select(model->index(0, 0),
+                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void TSTP_Info::BT_SetClick() {
+    if (full_->Busy || mstp_->Busy)
+        return;
+    const QString version = Combo_STPVersion->currentText();
+    // A combo box without a choice would go out as 0, the oldest protocol: it counts as empty.
+    if (ET_Priority->text().isEmpty() || ET_AgingTime->text().isEmpty() ||
+        ET_ForwardDelay->text().isEmpty() || version.isEmpty() || Combo_BPDU->currentText().isEmpty()) {
+        Say("Don't Leave Empty Fileds !");
+        return;
+    }
+    for (QLineEdit* edit : {ET_Priority, ET_AgingTime, ET_ForwardDelay}) {
+        if (!WholeNumber(edit)) {
+            full_->LastOperation = TvSNMPRequest2Controls::opSet;
+            full_->ShowStatus("'" + ToBytes(edit->text()) + "' is not a valid integer value");
+            return;
+        }
+    }
+    const int hops = *WholeNumber(ET_Priority);
+    const int maxAge = *WholeNumber(ET_AgingTime);
+    const int forwardDelay = *WholeNumber(ET_ForwardDelay);
+    if (maxAge > 2 * forwardDelay - 200) {
+        Say("Data Error !");
+        return;
+    }
+    if (hops > 65535) {
+        Say("Priority value is wrong!");
+        return;
+    }
+
+    if (version == "mstp") {
+        if (!FieldsPass({ET_AgingTime, ET_ForwardDelay, ET_Priority, ED_TxHoldCount}))
+            return;
+        FillMstpRow();
+        if (Running() == "mstp") {
+            const ReadOnlyScope scope(mstp_->Request.VarList, {mcVersion});
+            Write(*mstp_);
+        } else if (Write(*mstp_) && running_) {
+            running_->setText(version);
+        }
+        return;
+    }
+
+    if (ET_HelloTime->text().isEmpty()) {
+        Say("Don't Leave Empty Fileds !");
+        return;
+    }
+    const auto helloTime = WholeNumber(ET_HelloTime);
+    if (!helloTime) {
+        full_->LastOperation = TvSNMPRequest2Controls::opSet;
+        full_->ShowStatus("'" + ToBytes(ET_HelloTime->text()) + "' is not a valid integer value");
+        return;
+    }
+    if (maxAge < 2 * *helloTime + 200) {
+        Say("Data Error !");
+        return;
+    }
+    if (!FieldsPass({ET_AgingTime, ET_HelloTime, ET_ForwardDelay, ET_Priority, ED_TxHoldCount}))
+        return;
+    TvSNMPVarList& list = full_->Request.VarList;
+    if (version == Running()) {
+        const ReadOnlyScope scope(list, {stpVersion});
+        Write(*full_);
+        return;
+    }
+    // The parameters must fit the protocol the switch runs: the version goes first, alone, and the
+    // rest only once the switch has taken it.
+    bool versionTaken = false;
+    {
+        const ReadOnlyScope scope(
+            list, {stpMaxAge, stpHelloTime, stpForwardDelay, stpMaxHops, stpTxHoldCount, stpForwardBpdu});
+        versionTaken = Write(*full_);
+    }
+    if (!versionTaken)
+        return;
+    if (running_)
+        running_->setText(version);
+    const ReadOnlyScope scope(list, {stpVersion});
+    Write(*full_);
+}
