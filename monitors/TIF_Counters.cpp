@@ -137,10 +137,16 @@ void TIF_Counters::ReadInstance(const std::string& instance) {
         list.AppendInstance(instance);
         list.Name = kName64;
         request.VarList.Assign(list);
-        counters_->Get();
-        // An agent without them answers noSuchObject or noSuchInstance, which reads as no number.
+        // An agent without them answers noSuchObject or noSuchInstance: an error of this read, or a
+        // cell that reads as no number. Either way the 32-bit read below decides.
         bool all = true;
-        for (int c = kFirstHighCapacityColumn; c < kFirstHighCapacityColumn + kHighCapacityCount; ++c) {
+        try {
+            counters_->Get();
+        } catch (const std::exception&) {
+            all = false;
+        }
+        for (int c = kFirstHighCapacityColumn; all && c < kFirstHighCapacityColumn + kHighCapacityCount;
+             ++c) {
             try {
                 TvCounterSampler::ParseCounter(HiddenCell(c), 64);
             } catch (const std::exception&) {

@@ -180,6 +180,10 @@ void TSummerTimeForm::BuildComposite(int row) {
     // The holder takes no focus; the composite sits over it and follows its place, size, visibility
     // and enabled state.
     value->setFocusPolicy(Qt::NoFocus);
+    // Nobody types into the holder, so the panel's checks of typed text leave it alone; the parts are
+    // checked by this window before a write.
+    if (auto* holder = qobject_cast<QLineEdit*>(value))
+        holder->setReadOnly(true);
     value->installEventFilter(this);
     host->installEventFilter(this);
     host->setVisible(!value->isHidden());

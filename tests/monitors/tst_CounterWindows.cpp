@@ -362,6 +362,8 @@ private slots:
         gSNMPTimeout = 400;
         auto w = Open("UDP");
         w->Timer1Timer();
+        // Two seconds between the switch's answers: one of waiting here, one of the slow read.
+        QTest::qSleep(1000);
         w->Timer1Timer();
         const QStringList cells = Cells(w->CounterList, 1);
         const qulonglong delta = cells.value(1).toULongLong();

@@ -346,7 +346,7 @@ private slots:
         form.Panel->EditsPanel->CheckRow(1);
         const size_t from = sim->Log().size();
         form.Panel->Buttons->SetCheckedButton->click();
-        QCOMPARE(boxes, QStringList{"Warning: Some items are empty!"});
+        QCOMPARE(boxes, QStringList{"Warning: Some items are empty!\nOffset"});
         QCOMPARE(ArcsSince(from), QStringList{"1"});
         QCOMPARE(ReadSwitch(kRule + "1"), std::string("2"));
         QCOMPARE(ReadSwitch(kRule + "2"), std::string("60"));
