@@ -2,8 +2,8 @@
 
 #include "snmp/ErrorCatalog.h"
 #include "snmp/RuntimeFolder.h"
-#include "snmp/TvBlockingWait.h"
 #include "snmp/TvBerReply.h"
+#include "snmp/TvBlockingWait.h"
 #include "snmp/TvException.h"
 
 // net-snmp wants its configuration header first and its main header before the library ones.
