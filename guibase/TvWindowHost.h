@@ -3,10 +3,13 @@
 #include "profile/ConnectionTexts.h"
 #include "profile/OperatingMode.h"
 
+#include <QString>
+
 #include <string>
 
 class QLabel;
 class QWidget;
+struct TvMenuNode;
 
 // What a dedicated window or device command may use of the main window that opened it. The main
 // window implements it; windows depend on this interface only, never on the application shell.
@@ -28,4 +31,8 @@ public:
     // Reads the running spanning tree version into the holder (blocking); a failure goes to the host
     // status and leaves the holder as it was.
     virtual void ReadStpVersion() = 0;
+
+    // The caption the menu gives an entry's window: its caption prefix followed by the device address;
+    // empty when the menu sets none (the window keeps its own).
+    QString EntryCaption(const TvMenuNode& entry) const;
 };

@@ -1,4 +1,5 @@
 #include "windows/TACLMeterForm.h"
+#include "guibase/TvFormRows.h"
 
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/SecurityWindowTables.h"
@@ -25,8 +26,8 @@ namespace {
 const bool registered =
     TvWindowRegistry::Register("TACLMeterForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TACLMeterForm form(host.HostWindow());
-        form.setWindowTitle(QString::fromLatin1(entry.WindowCaption ? entry.WindowCaption : "") +
-                            FromBytes(host.Connection().AgentIP));
+        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
+            form.setWindowTitle(caption);
         form.exec();
     });
 
@@ -53,15 +54,10 @@ TACLMeterForm::TACLMeterForm(QWidget* parent) : QDialog(parent) {
     StatusBar1->setSizeGripEnabled(false);
 
     auto* form = new QFormLayout;
-    const auto addRow = [&](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(field);
-        form->addRow(label, field);
-    };
-    addRow(QStringLiteral("ACL Meter Profile ID"), ProfileIDEdit);
-    addRow(QStringLiteral("ACL Meter Access ID"), AccessIDEdit);
-    addRow(QStringLiteral("Meter Rate"), RateEdit);
-    addRow(QStringLiteral("Meter Action For Rate Exceed"), CBox_Active);
+    AddLabelledRow(form, QStringLiteral("ACL Meter Profile ID"), ProfileIDEdit);
+    AddLabelledRow(form, QStringLiteral("ACL Meter Access ID"), AccessIDEdit);
+    AddLabelledRow(form, QStringLiteral("Meter Rate"), RateEdit);
+    AddLabelledRow(form, QStringLiteral("Meter Action For Rate Exceed"), CBox_Active);
     auto* note1 =
         new QLabel(QStringLiteral("Note: \"Meter Rate = 0\" means \"to disable ACL Meter\"."), this);
     auto* note2 = new QLabel(

@@ -27,8 +27,8 @@ namespace {
 const bool registered =
     TvWindowRegistry::Register("TBOOTCtrlTableForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TBOOTCtrlTableForm form(host.HostWindow(), host.Connection().AgentIP);
-        if (entry.WindowCaption)
-            form.setWindowTitle(FromBytes(entry.WindowCaption + host.Connection().AgentIP));
+        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
+            form.setWindowTitle(caption);
         form.exec();
     });
 

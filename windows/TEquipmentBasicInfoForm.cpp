@@ -1,4 +1,5 @@
 #include "windows/TEquipmentBasicInfoForm.h"
+#include "guibase/TvFormRows.h"
 
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvEquipmentData.h"
@@ -50,15 +51,10 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget* owner, const std::stri
     Memo1->setMaximumHeight(70);
 
     auto* form = new QFormLayout;
-    const auto addRow = [&](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(field);
-        form->addRow(label, field);
-    };
-    addRow("Equipment &Capacity", Edit1);
-    addRow("&Stacking Version", Edit4);
-    addRow("&Max Supported Units", Edit2);
-    addRow("&Number Of Unit", Edit3);
+    AddLabelledRow(form, "Equipment &Capacity", Edit1);
+    AddLabelledRow(form, "&Stacking Version", Edit4);
+    AddLabelledRow(form, "&Max Supported Units", Edit2);
+    AddLabelledRow(form, "&Number Of Unit", Edit3);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(BitBtn1);

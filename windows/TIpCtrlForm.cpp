@@ -30,8 +30,8 @@ namespace {
 const bool registered =
     TvWindowRegistry::Register("TIpCtrlForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TIpCtrlForm form(host.HostWindow(), host.Connection().AgentIP);
-        if (entry.WindowCaption)
-            form.setWindowTitle(FromBytes(entry.WindowCaption + host.Connection().AgentIP));
+        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
+            form.setWindowTitle(caption);
         form.exec();
     });
 

@@ -1,4 +1,5 @@
 #include "windows/TMSEditForm.h"
+#include "guibase/TvFormRows.h"
 
 #include "binding/TvOptionControls.h"
 #include "binding/TvSNMPRequest2Edits.h"
@@ -43,15 +44,10 @@ TMSEditForm::TMSEditForm(QWidget* owner, QPlainTextEdit* memo, IdListed idListed
     CloseButton->setObjectName("CloseButton");
 
     auto* form = new QFormLayout;
-    const auto addRow = [&](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(field);
-        form->addRow(label, field);
-    };
-    addRow("Member Switch &ID", MSIDEdit);
-    addRow("Member &Candidate ID", KeyIDEdit);
-    addRow("Member &Password", MS_Password);
-    addRow("Member &Row Status", Row_Status);
+    AddLabelledRow(form, "Member Switch &ID", MSIDEdit);
+    AddLabelledRow(form, "Member &Candidate ID", KeyIDEdit);
+    AddLabelledRow(form, "Member &Password", MS_Password);
+    AddLabelledRow(form, "Member &Row Status", Row_Status);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(SetButton);

@@ -24,8 +24,8 @@ namespace {
 const bool registered =
     TvWindowRegistry::Register("TMSInformationForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TMSInformationForm form(host.HostWindow());
-        form.setWindowTitle(QString(entry.WindowCaption ? entry.WindowCaption : "") +
-                            FromBytes(host.Connection().AgentIP));
+        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
+            form.setWindowTitle(caption);
         form.exec();
     });
 

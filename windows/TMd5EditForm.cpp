@@ -1,4 +1,5 @@
 #include "windows/TMd5EditForm.h"
+#include "guibase/TvFormRows.h"
 
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/SecurityWindowTables.h"
@@ -32,14 +33,9 @@ TMd5EditForm::TMd5EditForm(QWidget* parent) : QDialog(parent) {
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
 
     auto* form = new QFormLayout;
-    const auto addRow = [&](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(field);
-        form->addRow(label, field);
-    };
-    addRow(QStringLiteral("Key ID [1..255]"), KeyIDEdit);
-    addRow(QStringLiteral("Key"), KeyEdit);
-    addRow(QStringLiteral("Status"), ComboBox1);
+    AddLabelledRow(form, QStringLiteral("Key ID [1..255]"), KeyIDEdit);
+    AddLabelledRow(form, QStringLiteral("Key"), KeyEdit);
+    AddLabelledRow(form, QStringLiteral("Status"), ComboBox1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(SetButton);

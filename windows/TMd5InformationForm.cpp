@@ -27,7 +27,8 @@ const bool registered =
     TvWindowRegistry::Register("TMd5InformationForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         const QString address = FromBytes(host.Connection().AgentIP);
         TMd5InformationForm form(host.HostWindow(), address);
-        form.setWindowTitle(QString::fromLatin1(entry.WindowCaption ? entry.WindowCaption : "") + address);
+        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
+            form.setWindowTitle(caption);
         form.exec();
     });
 

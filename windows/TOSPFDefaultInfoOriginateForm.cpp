@@ -30,8 +30,8 @@ const char* const kMetricFormat = "%i{n0x16777214l8}";
 const bool registered = TvWindowRegistry::Register(
     "TOSPFDefaultInfoOriginateForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TOSPFDefaultInfoOriginateForm form(host.HostWindow(), host.Connection().AgentIP);
-        if (entry.WindowCaption)
-            form.setWindowTitle(FromBytes(entry.WindowCaption + host.Connection().AgentIP));
+        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
+            form.setWindowTitle(caption);
         form.exec();
     });
 

@@ -1,4 +1,5 @@
 #include "windows/TSSLManagementForm.h"
+#include "guibase/TvFormRows.h"
 
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/SecurityWindowTables.h"
@@ -27,8 +28,8 @@ namespace {
 const bool registered =
     TvWindowRegistry::Register("TSSLManagementForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TSSLManagementForm form(host.HostWindow());
-        form.setWindowTitle(QString::fromLatin1(entry.WindowCaption ? entry.WindowCaption : "") +
-                            FromBytes(host.Connection().AgentIP));
+        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
+            form.setWindowTitle(caption);
         form.exec();
     });
 
@@ -74,17 +75,12 @@ TSSLManagementForm::TSSLManagementForm(QWidget* parent) : QDialog(parent) {
     StatusBar1->setSizeGripEnabled(false);
 
     auto* form = new QFormLayout;
-    const auto addRow = [&](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(field);
-        form->addRow(label, field);
-    };
-    addRow(QStringLiteral("SSL Status"), cbxSSLVersion);
-    addRow(QStringLiteral("RSA-with-RC4-128-MD5"), cbxciphersuites1);
-    addRow(QStringLiteral("RSA-with-3DES-EDE-CBC-SHA"), cbxciphersuites2);
-    addRow(QStringLiteral("DHE-DSS-with-3DES-EDE-CBC-SHA"), cbxciphersuites3);
-    addRow(QStringLiteral("RSA-EXPORT-with-RC4-40-MD5"), cbxciphersuites4);
-    addRow(QStringLiteral("Cache Time Out"), edtCacheTimeOut);
+    AddLabelledRow(form, QStringLiteral("SSL Status"), cbxSSLVersion);
+    AddLabelledRow(form, QStringLiteral("RSA-with-RC4-128-MD5"), cbxciphersuites1);
+    AddLabelledRow(form, QStringLiteral("RSA-with-3DES-EDE-CBC-SHA"), cbxciphersuites2);
+    AddLabelledRow(form, QStringLiteral("DHE-DSS-with-3DES-EDE-CBC-SHA"), cbxciphersuites3);
+    AddLabelledRow(form, QStringLiteral("RSA-EXPORT-with-RC4-40-MD5"), cbxciphersuites4);
+    AddLabelledRow(form, QStringLiteral("Cache Time Out"), edtCacheTimeOut);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnGet);

@@ -1,4 +1,5 @@
 #include "windows/TSTP_Info.h"
+#include "guibase/TvFormRows.h"
 
 #include "binding/TvEditConstraint.h"
 #include "binding/TvListViewModel.h"
@@ -104,18 +105,13 @@ TSTP_Info::TSTP_Info(QWidget* parent, QLabel* runningVersion, const QString& age
     StatusPanel0->setObjectName("StatusPanel0");
 
     auto* fields = new QFormLayout;
-    auto row = [&](const char* caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(field);
-        fields->addRow(label, field);
-    };
-    row("STP Version", Combo_STPVersion);
-    row("Maxi Age (600-4000)", ET_AgingTime);
-    row("Hello Time(100-1000)", ET_HelloTime);
-    row("Forward Delay(400-3000)", ET_ForwardDelay);
-    row("Max Hops[1-20]", ET_Priority);
-    row("TX Hold Count (1-10)", ED_TxHoldCount);
-    row("Forwarding BPDU", Combo_BPDU);
+    AddLabelledRow(fields, "STP Version", Combo_STPVersion);
+    AddLabelledRow(fields, "Maxi Age (600-4000)", ET_AgingTime);
+    AddLabelledRow(fields, "Hello Time(100-1000)", ET_HelloTime);
+    AddLabelledRow(fields, "Forward Delay(400-3000)", ET_ForwardDelay);
+    AddLabelledRow(fields, "Max Hops[1-20]", ET_Priority);
+    AddLabelledRow(fields, "TX Hold Count (1-10)", ED_TxHoldCount);
+    AddLabelledRow(fields, "Forwarding BPDU", Combo_BPDU);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(BT_Get);

@@ -1,4 +1,5 @@
 #include "windows/TfrmACCServerCtrl.h"
+#include "guibase/TvFormRows.h"
 
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/SecurityWindowTables.h"
@@ -27,8 +28,8 @@ namespace {
 const bool registered =
     TvWindowRegistry::Register("TfrmACCServerCtrl", [](TvWindowHost& host, const TvMenuNode& entry) {
         TfrmACCServerCtrl form(host.HostWindow());
-        form.setWindowTitle(QString::fromLatin1(entry.WindowCaption ? entry.WindowCaption : "") +
-                            FromBytes(host.Connection().AgentIP));
+        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
+            form.setWindowTitle(caption);
         form.exec();
     });
 
@@ -71,15 +72,10 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget* parent) : QDialog(parent) {
     StatusBar1->setSizeGripEnabled(false);
 
     auto* form = new QFormLayout;
-    const auto addRow = [&](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(field);
-        form->addRow(label, field);
-    };
-    addRow(QStringLiteral("Group Name"), edtGroupName);
-    addRow(QStringLiteral("IP Addr"), edtIPAddr);
-    addRow(QStringLiteral("Auth Protocol"), cbAuthProtocol);
-    addRow(QStringLiteral("Row State"), cbRowState);
+    AddLabelledRow(form, QStringLiteral("Group Name"), edtGroupName);
+    AddLabelledRow(form, QStringLiteral("IP Addr"), edtIPAddr);
+    AddLabelledRow(form, QStringLiteral("Auth Protocol"), cbAuthProtocol);
+    AddLabelledRow(form, QStringLiteral("Row State"), cbRowState);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button1);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QString>
+
+// A form row whose label is the field's buddy: the field gets its accessible name and mnemonic.
+inline QLabel* AddLabelledRow(QFormLayout* form, const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption, field->parentWidget());
+    label->setBuddy(field);
+    form->addRow(label, field);
+    return label;
+}
