@@ -174,6 +174,15 @@ bool Value(std::uint8_t tag, std::string_view v, TvSnmpValue& out, bool& big, bo
 } // namespace
 
 bool TvBerReply::Decode(std::string_view datagram) {
+    return Parse(datagram, true);
+}
+
+bool TvBerReply::Refused(std::string_view datagram) {
+    TvBerReply reply;
+    return reply.Parse(datagram, false) && reply.LibraryRefuses();
+}
+
+bool TvBerReply::Parse(std::string_view datagram, bool keepVarBinds) {
     *this = TvBerReply{};
     Reader top{datagram};
     std::string_view message, field;
@@ -204,10 +213,12 @@ bool TvBerReply::Decode(std::string_view datagram) {
         if (!r.Expect(kOid, name) || !SubIds(name, ids, BigSubId) || !r.Next(tag, value) || !r.In.empty())
             return false;
         TvVarBind out;
-        out.Oid = DottedText(ids);
         if (!Value(tag, value, out.Value, BigSubId, UnknownTag))
             return false;
-        VarBinds.push_back(std::move(out));
+        if (keepVarBinds) {
+            out.Oid = DottedText(ids);
+            VarBinds.push_back(std::move(out));
+        }
     }
     return true;
 }

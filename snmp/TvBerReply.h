@@ -28,4 +28,10 @@ public:
     static bool EngineIdOf(std::string_view datagram, std::string& engineId);
     // Whether the SNMP library would refuse the reply this decoder reads.
     bool LibraryRefuses() const { return BigSubId || UnknownTag; }
+    // A whole, well-formed response that the library would refuse; checked without building the
+    // varbinds, as every datagram is looked at before the library reads it.
+    static bool Refused(std::string_view datagram);
+
+private:
+    bool Parse(std::string_view datagram, bool keepVarBinds);
 };

@@ -1071,9 +1071,10 @@ bool TvSNMPEngine::Impl::TakeRefusedReply(int fd) {
         LearnEngine(from, engineId);
         return false;
     }
-    TvBerReply reply;
-    if (!reply.Decode(datagram) || !reply.LibraryRefuses())
+    if (!TvBerReply::Refused(datagram))
         return false;
+    TvBerReply reply;
+    reply.Decode(datagram);
     recv(fd, buf, sizeof buf, MSG_DONTWAIT); // the library would drop it unread
     for (auto& [slot, owned] : Slots) {
         if (slot->RequestId != reply.RequestId || slot->ExchangeId == 0 || slot->Probe)

@@ -6,10 +6,12 @@
 #include "snmp/TvSNMPEngine.h"
 #include "values/TvExpression.h"
 #include "values/TvNumList.h"
+#include "values/TvValueText.h"
 
 #include <algorithm>
 #include <optional>
 #include <set>
+#include <string_view>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -22,37 +24,14 @@ namespace {
 
 constexpr int kDestroyWaitMs = 6000;
 
-// Sub-identifiers of a dotted OID; none when one of them is above 2^32-1, which SNMP does not allow.
-std::optional<std::vector<std::uint64_t>> ParseIds(const std::string& text) {
-    std::vector<std::uint64_t> out;
-    std::uint64_t n = 0;
-    bool digits = false;
-    for (char c : text) {
-        if (c == '.') {
-            if (digits)
-                out.push_back(n);
-            n = 0;
-            digits = false;
-            continue;
-        }
-        if (c < '0' || c > '9')
-            continue;
-        n = n * 10 + static_cast<unsigned>(c - '0');
-        digits = true;
-        if (n > 0xFFFFFFFFull)
-            return std::nullopt;
-    }
-    if (digits)
-        out.push_back(n);
-    return out;
+// Numeric OID order; a GET-NEXT must move forward. OIDs from the agent are checked with OidInRange first.
+bool OidGreater(std::string_view a, std::string_view b) {
+    return TvValueText::CompareOids(a, b) > 0;
 }
 
-// Numeric OID order; a GET-NEXT must move forward.
-bool OidGreater(const std::string& a, const std::string& b) {
-    const auto x = ParseIds(a), y = ParseIds(b);
-    if (!x || !y)
-        return false;
-    return std::lexicographical_compare(y->begin(), y->end(), x->begin(), x->end());
+// A varbind a walk does not go past: the end of the view, or an OID it refuses when it gets there.
+bool Stops(const TvVarBind& vb) {
+    return vb.Value.IsException() || !TvValueText::OidInRange(vb.Oid);
 }
 
 // Agents that answered a GETBULK wrongly ("address:port"): their walks go on with GET-NEXT.
@@ -200,7 +179,7 @@ bool TvSNMPRequest::Ended(int index) const {
 void TvSNMPRequest::CheckAnswer(TvPduKind kind, const std::vector<TvVarBind>& sent,
                                 const std::vector<TvVarBind>& received) const {
     for (const TvVarBind& vb : received)
-        if (!ParseIds(vb.Oid))
+        if (!TvValueText::OidInRange(vb.Oid))
             RaiseError(errBigSubId);
     if (received.size() != sent.size())
         RaiseError(errNotAnAnswer);
@@ -264,8 +243,8 @@ TvSNMPRequest::Stored TvSNMPRequest::StoreReply(int& code, TvPduKind kind, const
 
     // A table row: each column answers with its next row; the row is the lowest of these, and a
     // column that skipped it (a sparse table) shows an empty cell and is asked again from this row.
-    std::vector<std::optional<std::vector<std::uint64_t>>> rows(asked.size());
-    const std::vector<std::uint64_t>* lowest = nullptr;
+    std::vector<std::optional<std::string_view>> rows(asked.size());
+    std::optional<std::string_view> lowest;
     size_t lowestAt = 0;
     for (size_t j = 0; j < asked.size(); ++j) {
         const int i = asked[j];
@@ -274,9 +253,9 @@ TvSNMPRequest::Stored TvSNMPRequest::StoreReply(int& code, TvPduKind kind, const
         if (r.Value.IsException() || OutOfColumn(base, VarList.Item(i).CurrentOid, r.Oid))
             continue;
         CheckType(i, r);
-        rows[j] = ParseIds(r.Oid.substr(base.size() + 1));
-        if (!lowest || *rows[j] < *lowest) {
-            lowest = &*rows[j];
+        rows[j] = std::string_view(r.Oid).substr(base.size() + 1);
+        if (!lowest || TvValueText::CompareOids(*rows[j], *lowest) < 0) {
+            lowest = rows[j];
             lowestAt = j;
         }
     }
@@ -298,7 +277,7 @@ TvSNMPRequest::Stored TvSNMPRequest::StoreReply(int& code, TvPduKind kind, const
             item.CurrentOid = BaseOid(i) + "." + rowInstance;
             if (static_cast<size_t>(i) < ended_.size())
                 ended_[static_cast<size_t>(i)] = true;
-        } else if (*rows[j] == *lowest) {
+        } else if (TvValueText::CompareOids(*rows[j], *lowest) == 0) {
             StoreVarbind(i, received[j].Value);
             item.CurrentOid = received[j].Oid;
         } else {
@@ -444,8 +423,8 @@ bool TvSNMPRequest::TakeBulk(const std::vector<TvVarBind>& sent, int status, con
         for (size_t k = j; k < reply.VarBinds.size(); k += n) {
             const TvVarBind& vb = reply.VarBinds[k];
             column.VarBinds.push_back(vb);
-            // The end of the view, or an OID the walk refuses when it gets there.
-            if (vb.Value.IsException() || !ParseIds(vb.Oid)) {
+            // The end of the view, or an OID the walk refuses when it gets there: held last.
+            if (Stops(vb)) {
                 tableEnd = true;
                 break;
             }
@@ -479,16 +458,19 @@ std::optional<TvSNMPReply> TvSNMPRequest::FromBulk(const std::vector<TvVarBind>&
     std::vector<size_t> taken;
     for (size_t j = 0; j < sent.size(); ++j) {
         const BulkColumn& column = bulk_[static_cast<size_t>(asked[j])];
-        if (column.From.empty() || OidGreater(column.From, sent[j].Oid))
-            return std::nullopt;
+        const std::vector<TvVarBind>& held = column.VarBinds;
         size_t k = column.Next;
-        while (k < column.VarBinds.size()) {
-            const TvVarBind& vb = column.VarBinds[k];
-            if (vb.Value.IsException() || !ParseIds(vb.Oid) || OidGreater(vb.Oid, sent[j].Oid))
-                break;
-            ++k;
+        if (k < held.size() && held[k].Oid == sent[j].Oid) {
+            ++k; // the usual step: this column asks from the row it gave last
+        } else {
+            // A column asked again from another row (a sparse table): find its successor.
+            if (column.From.empty() || OidGreater(column.From, sent[j].Oid))
+                return std::nullopt;
+            while (k < held.size() && !(k + 1 == held.size() && Stops(held[k])) &&
+                   !OidGreater(held[k].Oid, sent[j].Oid))
+                ++k;
         }
-        if (k == column.VarBinds.size())
+        if (k >= held.size())
             return std::nullopt;
         reply.VarBinds.push_back(column.VarBinds[k]);
         taken.push_back(k);

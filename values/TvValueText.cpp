@@ -1,5 +1,7 @@
 #include "values/TvValueText.h"
 
+#include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -23,6 +25,38 @@ int HexDigit(char c) {
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
     return 0;
+}
+
+// Reads the next sub-identifier of a dotted OID from `pos`; false at the end. Values past 2^32 are held at
+// 2^32, which no valid OID reaches.
+bool NextSubId(std::string_view text, size_t& pos, std::uint64_t& out) {
+    while (pos < text.size() && !IsDigit(text[pos]))
+        ++pos;
+    if (pos == text.size())
+        return false;
+    std::uint64_t n = 0;
+    for (; pos < text.size() && IsDigit(text[pos]); ++pos)
+        n = std::min<std::uint64_t>(n * 10 + static_cast<unsigned>(text[pos] - '0'), 0x100000000ull);
+    out = n;
+    return true;
+}
+
+// Length of the common beginning of two texts, eight octets at a time.
+size_t CommonPrefix(std::string_view a, std::string_view b) {
+    const size_t n = std::min(a.size(), b.size());
+    size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= n; i += 8) {
+            std::uint64_t x = 0, y = 0;
+            std::memcpy(&x, a.data() + i, 8);
+            std::memcpy(&y, b.data() + i, 8);
+            if (x != y)
+                return i + static_cast<size_t>(std::countr_zero(x ^ y) / 8);
+        }
+    }
+    while (i < n && a[i] == b[i])
+        ++i;
+    return i;
 }
 
 constexpr std::uint32_t kTicksPerDay = 8640000;
@@ -276,4 +310,38 @@ std::vector<std::uint32_t> TvValueText::TextToOid(std::string_view text) {
         s = s.substr(dot + 1);
     }
     return ids;
+}
+
+// Only a run of ten or more digits can pass 2^32-1.
+bool TvValueText::OidInRange(std::string_view text) {
+    for (size_t pos = 0; pos < text.size();) {
+        size_t end = pos;
+        while (end < text.size() && IsDigit(text[end]))
+            ++end;
+        if (end - pos >= 10) {
+            size_t at = pos;
+            std::uint64_t id = 0;
+            if (NextSubId(text, at, id) && id > 0xFFFFFFFFull)
+                return false;
+        }
+        pos = end + 1;
+    }
+    return true;
+}
+
+// The common text is skipped at once; from the sub-identifier where they part, numbers decide.
+int TvValueText::CompareOids(std::string_view a, std::string_view b) {
+    const size_t common = CommonPrefix(a, b);
+    if (common == a.size() && common == b.size())
+        return 0;
+    const size_t from = a.substr(0, common).rfind('.');
+    size_t i = from == std::string_view::npos ? 0 : from, j = i;
+    for (;;) {
+        std::uint64_t x = 0, y = 0;
+        const bool hasX = NextSubId(a, i, x), hasY = NextSubId(b, j, y);
+        if (!hasX || !hasY)
+            return static_cast<int>(hasX) - static_cast<int>(hasY); // a prefix comes first
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
 }

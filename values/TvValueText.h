@@ -49,4 +49,9 @@ public:
     // Dotted decimal of sub-identifiers and back; an empty text (or a lone ".") has none.
     static std::string OidToText(const std::vector<std::uint32_t>& ids);
     static std::vector<std::uint32_t> TextToOid(std::string_view text);
+    // No sub-identifier of a dotted OID above 2^32-1, which SNMP does not allow.
+    static bool OidInRange(std::string_view text);
+    // Numeric order of two dotted OIDs, read in place as walks compare several OIDs a row: negative,
+    // zero or positive; a prefix comes first.
+    static int CompareOids(std::string_view a, std::string_view b);
 };

@@ -103,4 +103,34 @@ TEST(AddressText, IpAndOid) {
     EXPECT_EQ(TvValueText::OidToText({1, 3, 4294967295u}), "1.3.4294967295");
 }
 
+TEST(AddressText, OidOrderIsNumeric) {
+    struct Case {
+        const char* a;
+        const char* b;
+        int order;
+    };
+    const Case cases[] = {
+        {"1.3.6.1.2", "1.3.6.1.2", 0},
+        {"1.3.6.1.10", "1.3.6.1.9", 1},   // text order would say less
+        {"1.3.6.1.2", "1.3.6.1.20", -1},  // parting inside a sub-identifier
+        {"1.3.6.1.2", "1.3.6.1.2.0", -1}, // a prefix comes first
+        {"1.3.6.1.2.1", "1.3.6.1.2", 1},
+        {"1.3.6.1.9.5", "1.3.6.1.10.1", -1}, // the first differing sub-identifier decides
+        {"2", "10", -1},
+        {"", "0", -1},
+        {"", "", 0},
+        {".1.3.6", "1.3.6", 0}, // a leading dot is only a separator
+        {"1.3.6.4294967295", "1.3.6.4294967294", 1},
+        {"1.3.6.01", "1.3.6.1", 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TvValueText::CompareOids(c.a, c.b), c.order) << c.a << " vs " << c.b;
+        EXPECT_EQ(TvValueText::CompareOids(c.b, c.a), -c.order) << c.b << " vs " << c.a;
+    }
+    EXPECT_TRUE(TvValueText::OidInRange("1.3.6.4294967295"));
+    EXPECT_TRUE(TvValueText::OidInRange("1.3.6.00000000001"));
+    EXPECT_FALSE(TvValueText::OidInRange("1.3.6.4294967296"));
+    EXPECT_FALSE(TvValueText::OidInRange("1.3.99999999999999999999999.1"));
+}
+
 } // namespace
