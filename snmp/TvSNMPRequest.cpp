@@ -487,60 +487,92 @@ void TvSNMPRequest::SendBulk(std::vector<TvVarBind> varbinds, Callback callback)
     auto sent = std::make_shared<std::vector<TvVarBind>>(std::move(varbinds));
     std::weak_ptr<TvSNMPRequest*> guard = self_;
     auto id = std::make_shared<long>(0);
-    *id = engine.ExchangeAsync(
-        target, TvPduKind::GetBulk, *sent, [guard, id, sent, callback](int status, TvSNMPReply& reply) {
-            const auto self = guard.lock();
-            if (!self || !*self)
-                return;
-            TvSNMPRequest* request = *self;
-            request->pending_.erase(*id);
-            if (status == -8) {
-                --request->Outstanding;
-                return;
-            }
-            std::optional<TvSNMPReply> ahead;
-            if (status == 1 && reply.FromAgent && request->askedRepetitions_ > 1) {
-                request->maxRepetitions_ = request->askedRepetitions_ / 2;
-            } else {
-                if (request->TakeBulk(*sent, status, reply))
-                    ahead = request->FromBulk(*sent);
-                if (ahead) {
-                    request->HandleReply(callback, TvPduKind::GetNext, *sent, true, 0, *ahead);
-                    return;
-                }
-                BulkRefusers().insert(request->AgentKey());
-            }
-            // Again, with fewer rows or with GET-NEXT; the owner hears only of the outcome.
-            --request->Outstanding;
-            try {
-                if (request->BulkUsable())
-                    request->SendBulk(*sent, callback);
-                else
-                    request->SendAsync(TvPduKind::GetNext, *sent, callback, true);
-            } catch (const TvException& e) {
-                TvSNMPError error;
-                error.Code = e.Code();
-                error.Message = e.Message();
-                callback(error, request->VarList);
-            }
-        });
+    *id = engine.ExchangeAsync(target, TvPduKind::GetBulk, *sent,
+                               [guard, id, sent, callback](int status, TvSNMPReply& reply) {
+                                   const auto self = guard.lock();
+                                   if (!self || !*self)
+                                       return;
+                                   TvSNMPRequest* request = *self;
+                                   request->pending_.erase(*id);
+                                   if (status == -8) {
+                                       --request->Outstanding;
+                                       return;
+                                   }
+                                   std::optional<TvSNMPReply> ahead;
+                                   if (status == 1 && reply.FromAgent && request->askedRepetitions_ > 1) {
+                                       request->maxRepetitions_ = request->askedRepetitions_ / 2;
+                                   } else {
+                                       if (request->TakeBulk(*sent, status, reply))
+                                           ahead = request->FromBulk(*sent);
+                                       if (ahead) {
+                                           request->DeliverRows(callback, *sent, *ahead);
+                                           return;
+                                       }
+                                       BulkRefusers().insert(request->AgentKey());
+                                   }
+                                   // Again, with fewer rows or with GET-NEXT; the owner hears only of the
+                                   // outcome.
+                                   --request->Outstanding;
+                                   try {
+                                       if (request->BulkUsable())
+                                           request->SendBulk(*sent, callback);
+                                       else
+                                           request->SendAsync(TvPduKind::GetNext, *sent, callback, true);
+                                   } catch (const TvException& e) {
+                                       TvSNMPError error;
+                                       error.Code = e.Code();
+                                       error.Message = e.Message();
+                                       callback(error, request->VarList);
+                                   }
+                               });
     pending_.insert(*id);
     ++Outstanding;
 }
 
 void TvSNMPRequest::DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback) {
-    // Rows already here are handed on from the message loop, as a reply would be: never from inside
-    // the call that asked for them, so a walk of many rows does not nest.
-    std::weak_ptr<TvSNMPRequest*> guard = self_;
+    // Rows already here are never handed on from inside the call that asked for them, so a walk of many
+    // rows does not nest: from a callback, the delivery loop takes them when it returns; otherwise the
+    // message loop does, as it would a reply.
     ++Outstanding;
-    QTimer::singleShot(
-        0, QCoreApplication::instance(),
-        [guard, sent = std::move(sent), reply = std::move(reply), callback = std::move(callback)] {
-            const auto self = guard.lock();
-            if (!self || !*self)
-                return;
-            (*self)->HandleReply(callback, TvPduKind::GetNext, sent, true, 0, reply);
-        });
+    held_.push_back({std::move(sent), std::move(reply), std::move(callback)});
+    if (delivering_)
+        return;
+    std::weak_ptr<TvSNMPRequest*> guard = self_;
+    QTimer::singleShot(0, QCoreApplication::instance(), [guard] {
+        const auto self = guard.lock();
+        if (!self || !*self || (*self)->held_.empty())
+            return;
+        TvSNMPRequest* request = *self;
+        HeldRow row = std::move(request->held_.front());
+        request->held_.pop_front();
+        request->DeliverRows(row.Done, row.Sent, row.Reply);
+    });
+}
+
+void TvSNMPRequest::DeliverRows(const Callback& callback, const std::vector<TvVarBind>& sent,
+                                const TvSNMPReply& reply) {
+    // One row, then each row the owner asks for from its callback that a bulk reply already holds: a
+    // reply's rows go out one after another without a round through the message loop for each.
+    std::weak_ptr<TvSNMPRequest*> guard = self_;
+    const auto alive = [&guard] {
+        const auto self = guard.lock();
+        return self && *self; // false once the owner let the request go
+    };
+    delivering_ = true;
+    try {
+        HandleReply(callback, TvPduKind::GetNext, sent, true, 0, reply);
+        while (alive() && !held_.empty()) {
+            HeldRow row = std::move(held_.front());
+            held_.pop_front();
+            HandleReply(row.Done, TvPduKind::GetNext, row.Sent, true, 0, row.Reply);
+        }
+    } catch (...) {
+        if (alive())
+            delivering_ = false;
+        throw;
+    }
+    if (alive())
+        delivering_ = false;
 }
 
 void TvSNMPRequest::SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, Callback callback, bool read) {

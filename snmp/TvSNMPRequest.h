@@ -7,6 +7,7 @@
 #include "snmp/TvSnmpValue.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -120,6 +121,15 @@ private:
     TvSNMPTarget BulkTarget() const;
     void SendBulk(std::vector<TvVarBind> varbinds, Callback callback);
     void DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback);
+    void DeliverRows(const Callback& callback, const std::vector<TvVarBind>& sent, const TvSNMPReply& reply);
+    // Rows already here that the owner asked for, waiting to be handed on.
+    struct HeldRow {
+        std::vector<TvVarBind> Sent;
+        TvSNMPReply Reply;
+        Callback Done;
+    };
+    std::deque<HeldRow> held_;
+    bool delivering_ = false; // inside DeliverRows: rows asked for now are taken by its loop
     std::vector<BulkColumn> bulk_;
     std::int32_t maxRepetitions_ = kBulkStart;
     std::int32_t askedRepetitions_ = 0;

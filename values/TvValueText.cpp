@@ -302,6 +302,20 @@ std::vector<std::uint32_t> TvValueText::TextToOid(std::string_view text) {
         s.remove_prefix(1);
     if (s.empty())
         return ids;
+    // Plain dotted digits, as every OID from an agent is, in one pass (as Atol reads them).
+    if (std::all_of(s.begin(), s.end(), [](char c) { return IsDigit(c) || c == '.'; })) {
+        std::uint32_t n = 0;
+        for (char c : s) {
+            if (c == '.') {
+                ids.push_back(n);
+                n = 0;
+            } else {
+                n = n * 10u + static_cast<std::uint32_t>(c - '0');
+            }
+        }
+        ids.push_back(n);
+        return ids;
+    }
     for (;;) {
         const size_t dot = s.find('.');
         ids.push_back(AtolUnsigned(s.substr(0, dot)));

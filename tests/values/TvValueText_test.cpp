@@ -100,6 +100,17 @@ TEST(AddressText, IpAndOid) {
     EXPECT_EQ(TvValueText::IpOctets("256.0.0.1"), std::string("\x00\x00\x00\x01", 4));
     EXPECT_EQ(TvValueText::TextToOid(".1.3.6"), (std::vector<std::uint32_t>{1, 3, 6}));
     EXPECT_TRUE(TvValueText::TextToOid("").empty());
+    // Plain digits and the general reading agree: empty parts are 0, values wrap modulo 2^32.
+    for (const char* text : {"1..2.", "1.3.4294967297", " 1 . +3 . 4294967297 ", "1.-1"}) {
+        const std::vector<std::uint32_t> ids = TvValueText::TextToOid(text);
+        std::vector<std::uint32_t> expected;
+        std::string_view rest(text);
+        for (size_t dot; (dot = rest.find('.')) != std::string_view::npos; rest.remove_prefix(dot + 1))
+            expected.push_back(TvValueText::AtolUnsigned(rest.substr(0, dot)));
+        expected.push_back(TvValueText::AtolUnsigned(rest));
+        EXPECT_EQ(ids, expected) << text;
+    }
+    EXPECT_EQ(TvValueText::TextToOid("1..2."), (std::vector<std::uint32_t>{1, 0, 2, 0}));
     EXPECT_EQ(TvValueText::OidToText({1, 3, 4294967295u}), "1.3.4294967295");
 }
 
