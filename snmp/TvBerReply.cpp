@@ -71,6 +71,7 @@ bool Unsigned(std::string_view v, std::uint64_t& out) {
 // Sub-identifiers of an encoded OID; false for a malformed encoding or a value beyond 64 bits.
 bool SubIds(std::string_view v, std::vector<std::uint64_t>& out, bool& big) {
     out.clear();
+    out.reserve(v.size() + 1); // at most one sub-identifier an octet, and the first counts twice
     std::uint64_t n = 0;
     bool inside = false;
     for (char c : v) {

@@ -25,6 +25,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -138,6 +139,7 @@ int StatusOfLibraryError(int err) {
 
 bool ParseOid(const std::string& text, std::vector<oid>& out) {
     out.clear();
+    out.reserve(MAX_OID_LEN);
     std::size_t i = (!text.empty() && text[0] == '.') ? 1 : 0;
     if (i >= text.size())
         return false;
@@ -315,10 +317,23 @@ bool Resolve(const std::string& host, std::uint16_t port, sockaddr_in& out) {
     return true;
 }
 
+// Dotted quad of an IPv4 address, as inet_ntop writes it (which formats through sprintf: every reply
+// needs this text).
+std::string AddressText(const in_addr& a) {
+    unsigned char octets[4];
+    std::memcpy(octets, &a.s_addr, 4);
+    char buf[INET_ADDRSTRLEN];
+    char* p = buf;
+    for (int i = 0; i < 4; ++i) {
+        if (i)
+            *p++ = '.';
+        p = std::to_chars(p, buf + sizeof buf, octets[i]).ptr;
+    }
+    return std::string(buf, p);
+}
+
 std::string PeerKey(const sockaddr_in& a) {
-    char buf[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &a.sin_addr, buf, sizeof buf);
-    return std::string(buf) + ":" + std::to_string(ntohs(a.sin_port));
+    return AddressText(a.sin_addr) + ":" + std::to_string(ntohs(a.sin_port));
 }
 
 // Memory net-snmp's callback data points at. The library may write a status word through that
@@ -462,9 +477,7 @@ void TvSNMPEngine::Shutdown() {
             continue;
         TvSNMPReply reply;
         reply.Status = kClosing;
-        char buf[INET_ADDRSTRLEN] = {};
-        inet_ntop(AF_INET, &ex->Peer.sin_addr, buf, sizeof buf);
-        reply.AgentAddress = buf;
+        reply.AgentAddress = AddressText(ex->Peer.sin_addr);
         reply.AgentPort = ntohs(ex->Peer.sin_port);
         ex->Done(kClosing, reply);
     }
@@ -864,9 +877,7 @@ int TvSNMPEngine::Impl::OnLibrary(int op, netsnmp_session*, int, netsnmp_pdu* pd
             sockaddr_in from;
             std::memcpy(&from, pdu->transport_data, sizeof from);
             if (from.sin_family == AF_INET) {
-                char buf[INET_ADDRSTRLEN] = {};
-                inet_ntop(AF_INET, &from.sin_addr, buf, sizeof buf);
-                ev.Address = buf;
+                ev.Address = AddressText(from.sin_addr);
                 ev.Port = ntohs(from.sin_port);
             }
         }
@@ -896,9 +907,7 @@ void TvSNMPEngine::Impl::Finish(PendingExchange& ex, int status) {
     ex.Finished = true;
     ex.Status = status;
     if (ex.Reply.AgentAddress.empty()) {
-        char buf[INET_ADDRSTRLEN] = {};
-        inet_ntop(AF_INET, &ex.Peer.sin_addr, buf, sizeof buf);
-        ex.Reply.AgentAddress = buf;
+        ex.Reply.AgentAddress = AddressText(ex.Peer.sin_addr);
         ex.Reply.AgentPort = ntohs(ex.Peer.sin_port);
     }
     ex.Reply.Status = status;
@@ -1093,9 +1102,7 @@ bool TvSNMPEngine::Impl::TakeRefusedReply(int fd) {
         ev.ErrorStatus = reply.ErrorStatus;
         ev.ErrorIndex = static_cast<int>(std::clamp<std::int64_t>(reply.ErrorIndex, -1, 1 << 30));
         ev.VarBinds = std::move(reply.VarBinds);
-        char text[INET_ADDRSTRLEN] = {};
-        inet_ntop(AF_INET, &from.sin_addr, text, sizeof text);
-        ev.Address = text;
+        ev.Address = AddressText(from.sin_addr);
         ev.Port = ntohs(from.sin_port);
         // The library still holds the request until its own timeout; the slot stays for it.
         Retire(slot, true);
