@@ -215,6 +215,7 @@ struct Options {
     std::int64_t ErrorStatus = 0;
     std::int64_t ErrorIndex = 0;
     int Rows = 5;
+    bool Log = false; // a line per request on stdout: its PDU type
 };
 Options gOpt;
 
@@ -419,12 +420,15 @@ int main(int argc, char** argv) {
             gOpt.ErrorIndex = std::strtoll(value().c_str(), nullptr, 10);
         else if (a == "--rows")
             gOpt.Rows = std::atoi(value().c_str());
+        else if (a == "--log")
+            gOpt.Log = true;
         else if (a == "--help") {
-            std::puts("usage: qtr5190mx-rogue [--mode MODE] [--error-status N --error-index M] [--rows N] "
-                      "ADDRESS:PORT\nmodes: honest spoof spoof-only wrong-oid fewer more swap error-status "
-                      "type-string type-counter64 type-null type-tag exception-noSuchObject "
-                      "exception-noSuchInstance exception-endOfMibView backwards sparse bigsubid endless "
-                      "nobulk toobig badbulk");
+            std::puts(
+                "usage: qtr5190mx-rogue [--mode MODE] [--error-status N --error-index M] [--rows N] "
+                "[--log] ADDRESS:PORT\nmodes: honest spoof spoof-only wrong-oid fewer more swap error-status "
+                "type-string type-counter64 type-null type-tag exception-noSuchObject "
+                "exception-noSuchInstance exception-endOfMibView backwards sparse bigsubid endless "
+                "nobulk toobig badbulk");
             return 0;
         } else
             address = a;
@@ -461,6 +465,14 @@ int main(int argc, char** argv) {
         Request r;
         if (n <= 0 || !Decode(std::string_view(buf.data(), static_cast<std::size_t>(n)), r))
             continue;
+        if (gOpt.Log) {
+            const char* kind = r.Command == 0xA0   ? "GET"
+                               : r.Command == 0xA1 ? "GETNEXT"
+                               : r.Command == 0xA5 ? "GETBULK"
+                                                   : "OTHER";
+            std::printf("%s\n", kind);
+            std::fflush(stdout);
+        }
         const std::string reply = Answer(r);
         if (gOpt.Mode == "spoof" || gOpt.Mode == "spoof-only") {
             // Same request ID, other values, from another port: what an attacker on the path would send.

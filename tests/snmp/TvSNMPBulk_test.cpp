@@ -177,10 +177,22 @@ TEST(BulkWalk, AgentsThatAnswerGetBulkWrongly) {
     EnsureSession();
     for (const char* mode : {"honest", "nobulk", "toobig", "badbulk"}) {
         RogueAgent rogue;
-        ASSERT_TRUE(rogue.Start(mode)) << rogue.Error();
+        ASSERT_TRUE(rogue.Start(mode, {"--log"})) << rogue.Error();
         UseAgent(rogue.Port(), "public");
         // The table is the last thing the agent serves: its end is the end of the MIB view.
         ExpectSameRows(TvSNMPVarList(kRogueRows, 2, 1), mode, 5);
+        // An agent that answered GETBULK wrongly is asked with GET-NEXT from then on: one GETBULK in
+        // all three walks, never again after it.
+        const std::string log = rogue.Log();
+        size_t bulks = 0;
+        for (size_t at = log.find("GETBULK"); at != std::string::npos; at = log.find("GETBULK", at + 1))
+            ++bulks;
+        if (std::string(mode) == "nobulk" || std::string(mode) == "badbulk") {
+            EXPECT_EQ(bulks, 1u) << mode;
+            EXPECT_GT(log.find("GETNEXT", log.find("GETBULK")), log.find("GETBULK")) << mode;
+        } else {
+            EXPECT_GE(bulks, 2u) << mode; // both bulk walks used it
+        }
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <unistd.h>
 
 RogueAgent::~RogueAgent() {
@@ -40,4 +42,11 @@ bool RogueAgent::Start(const std::string& mode, const std::vector<std::string>& 
 
 void RogueAgent::Stop() {
     StopChildProcess(pid_);
+}
+
+std::string RogueAgent::Log() const {
+    std::ifstream in(log_);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
