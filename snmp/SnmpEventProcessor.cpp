@@ -31,6 +31,7 @@ void SnmpEventProcessor::Start() {
         engine->SetWakeHook([this] { Rearm(); });
     if (notifier_)
         notifier_->setEnabled(true);
+    muted_ = false;
     Rearm();
 }
 
@@ -49,9 +50,13 @@ bool SnmpEventProcessor::IsArmed() const {
 }
 
 void SnmpEventProcessor::Rearm() {
-    // While callbacks run the sources stay off; Tick re-aims when they return.
+    // While callbacks run the sources stay as they are; Tick re-aims when they return.
     if (!running_ || busy_ || !timer_)
         return;
+    if (muted_ && notifier_ && TvBlockingWait::Depth() == 0) {
+        notifier_->setEnabled(true);
+        muted_ = false;
+    }
     const TvSNMPEngine* engine = TvSNMPEngine::Instance();
     const int ms = engine ? engine->NextWakeMs() : -1;
     if (ms < 0)
@@ -61,22 +66,22 @@ void SnmpEventProcessor::Rearm() {
 }
 
 void SnmpEventProcessor::Tick() {
-    // Both sources stay off while callbacks run, so a callback that processes window messages
-    // does not re-enter the pump. A blocking exchange lets timers run while it waits, but replies of
-    // other exchanges are delivered only after it (its end wakes the pump): no callback runs inside a
-    // blocking exchange.
-    if (busy_ || TvBlockingWait::Depth() > 0)
+    // One Tick at a time. A callback that processes window messages, or a blocking exchange that lets
+    // timers run while it waits, may bring the loop back here: the socket's notifier is then switched
+    // off until that is over, since a reply waiting in the socket would wake the loop again and again.
+    // Replies of other exchanges are delivered only after a blocking one (its end wakes the pump): no
+    // callback runs inside a blocking exchange. The notifier is not switched off for every reply:
+    // each switch wakes the message loop once more.
+    if (busy_ || TvBlockingWait::Depth() > 0) {
+        if (notifier_ && !muted_) {
+            notifier_->setEnabled(false);
+            muted_ = true;
+        }
         return;
+    }
     busy_ = true;
-    timer_->stop();
-    if (notifier_)
-        notifier_->setEnabled(false);
     if (TvSNMPEngine* engine = TvSNMPEngine::Instance())
         engine->ProcessPendingEvents();
     busy_ = false;
-    if (running_) {
-        if (notifier_)
-            notifier_->setEnabled(true);
-        Rearm();
-    }
+    Rearm();
 }

@@ -32,6 +32,7 @@ private:
     QPointer<QSocketNotifier> notifier_;
     bool running_ = false;
     bool busy_ = false;
+    bool muted_ = false; // the notifier is off while the loop runs inside a callback or blocking wait
 };
 
 extern SnmpEventProcessor gSnmpEventProcessor;

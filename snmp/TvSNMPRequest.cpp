@@ -487,44 +487,43 @@ void TvSNMPRequest::SendBulk(std::vector<TvVarBind> varbinds, Callback callback)
     auto sent = std::make_shared<std::vector<TvVarBind>>(std::move(varbinds));
     std::weak_ptr<TvSNMPRequest*> guard = self_;
     auto id = std::make_shared<long>(0);
-    *id = engine.ExchangeAsync(target, TvPduKind::GetBulk, *sent,
-                               [guard, id, sent, callback](int status, TvSNMPReply& reply) {
-                                   const auto self = guard.lock();
-                                   if (!self || !*self)
-                                       return;
-                                   TvSNMPRequest* request = *self;
-                                   request->pending_.erase(*id);
-                                   if (status == -8) {
-                                       --request->Outstanding;
-                                       return;
-                                   }
-                                   std::optional<TvSNMPReply> ahead;
-                                   if (status == 1 && reply.FromAgent && request->askedRepetitions_ > 1) {
-                                       request->maxRepetitions_ = request->askedRepetitions_ / 2;
-                                   } else {
-                                       if (request->TakeBulk(*sent, status, reply))
-                                           ahead = request->FromBulk(*sent);
-                                       if (ahead) {
-                                           request->DeliverRows(callback, *sent, *ahead);
-                                           return;
-                                       }
-                                       BulkRefusers().insert(request->AgentKey());
-                                   }
-                                   // Again, with fewer rows or with GET-NEXT; the owner hears only of the
-                                   // outcome.
-                                   --request->Outstanding;
-                                   try {
-                                       if (request->BulkUsable())
-                                           request->SendBulk(*sent, callback);
-                                       else
-                                           request->SendAsync(TvPduKind::GetNext, *sent, callback, true);
-                                   } catch (const TvException& e) {
-                                       TvSNMPError error;
-                                       error.Code = e.Code();
-                                       error.Message = e.Message();
-                                       callback(error, request->VarList);
-                                   }
-                               });
+    auto onReply = [guard, id, sent, callback](int status, TvSNMPReply& reply) {
+        const auto self = guard.lock();
+        if (!self || !*self)
+            return;
+        TvSNMPRequest* request = *self;
+        request->pending_.erase(*id);
+        if (status == -8) {
+            --request->Outstanding;
+            return;
+        }
+        std::optional<TvSNMPReply> ahead;
+        if (status == 1 && reply.FromAgent && request->askedRepetitions_ > 1) {
+            request->maxRepetitions_ = request->askedRepetitions_ / 2;
+        } else {
+            if (request->TakeBulk(*sent, status, reply))
+                ahead = request->FromBulk(*sent);
+            if (ahead) {
+                request->DeliverRows(callback, *sent, *ahead);
+                return;
+            }
+            BulkRefusers().insert(request->AgentKey());
+        }
+        // Again, with fewer rows or with GET-NEXT; the owner hears only of the outcome.
+        --request->Outstanding;
+        try {
+            if (request->BulkUsable())
+                request->SendBulk(*sent, callback);
+            else
+                request->SendAsync(TvPduKind::GetNext, *sent, callback, true);
+        } catch (const TvException& e) {
+            TvSNMPError error;
+            error.Code = e.Code();
+            error.Message = e.Message();
+            callback(error, request->VarList);
+        }
+    };
+    *id = engine.ExchangeAsync(target, TvPduKind::GetBulk, *sent, std::move(onReply));
     pending_.insert(*id);
     ++Outstanding;
 }
