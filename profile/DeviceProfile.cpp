@@ -138,6 +138,8 @@ std::string ProfileBytes(const TvProfileSettings& s) {
     for (const auto& [key, value] : lines)
         out += std::string("\r\n") + key + "=" + *value;
     out += "\r\nSecurityModel=3";
+    if (!s.GetBulk.empty())
+        out += "\r\nGetBulk=" + s.GetBulk;
     return out;
 }
 

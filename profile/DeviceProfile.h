@@ -56,6 +56,9 @@ struct TvProfileSettings {
     std::string SetCommStr;
     std::string UpdateDate;
     std::string UpdateTime;
+    // The GETBULK key ("0" or "1"), written last and only when set: a profile without it keeps the suite's
+    // layout byte for byte, and one that has it keeps it when the dialog rewrites the file.
+    std::string GetBulk;
 
     // Sets UpdateDate and UpdateTime to now in the system's short date and long time formats.
     void StampNow();

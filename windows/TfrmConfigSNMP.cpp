@@ -8,6 +8,7 @@
 #include "profile/CommandLine.h"
 #include "profile/DeviceProfile.h"
 #include "profile/OperatingMode.h"
+#include "profile/TvIni.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -338,6 +339,8 @@ void TfrmConfigSNMP::btnOkClick() {
     s.ContextName = ToBytes(edtContext->text());
     s.GetCommStr = s.ContextName;
     s.SetCommStr = ToBytes(edtCommunity->text());
+    // The dialog does not show the GETBULK key; one the operator put in the profile stays.
+    s.GetBulk = TvIni(profileFile_).ReadString(kProfileSection, "GetBulk", "");
     s.StampNow();
 
     std::string reason = "not a valid file name";

@@ -167,6 +167,24 @@ private slots:
         QVERIFY(d.edtAuthPass->text().isEmpty());
     }
 
+    // The dialog does not show the GETBULK key: a profile that has it keeps it (last, as the operator
+    // added it), one without it keeps the suite's layout.
+    void okKeepsTheGetBulkKey() {
+        for (const QByteArray& before : {QByteArray("[Program Information]\r\nVersion=1\r\nGetBulk=0\r\n"),
+                                         QByteArray("[Program Information]\r\nVersion=1\r\n")}) {
+            QFile f(ProfilePath());
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(before);
+            f.close();
+            TfrmConfigSNMP d(nullptr, RunningV2c(), Program());
+            d.btnOk->click();
+            QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join('\n')));
+            const bool kept = before.contains("GetBulk");
+            QVERIFY2(Profile().endsWith(kept ? "\r\nSecurityModel=3\r\nGetBulk=0" : "\r\nSecurityModel=3"),
+                     Profile().constData());
+        }
+    }
+
     void snmpV1ProfileBytes() {
         TfrmConfigSNMP d(nullptr, RunningV2c(), Program());
         Choose(d, 0);
