@@ -32,6 +32,7 @@
 #include <deque>
 #include <filesystem>
 #include <map>
+#include <stdexcept>
 #include <unordered_map>
 
 namespace {
@@ -367,6 +368,7 @@ struct PendingExchange {
     std::vector<TvVarBind> VarBinds;
     TvSNMPEngine::Callback Done;
     bool Blocking = false;
+    bool Awaited = false; // a blocking exchange whose outcome is being waited for
     bool Queued = false;
     bool Finished = false;
     bool Rediscovered = false;
@@ -504,6 +506,10 @@ std::size_t TvSNMPEngine::OutstandingCount() const {
 
 int TvSNMPEngine::Exchange(const TvSNMPTarget& target, TvPduKind kind, const std::vector<TvVarBind>& vbs,
                            TvSNMPReply& out) {
+    return Await(Send(target, kind, vbs), out);
+}
+
+long TvSNMPEngine::Send(const TvSNMPTarget& target, TvPduKind kind, const std::vector<TvVarBind>& vbs) {
     auto ex = std::make_unique<PendingExchange>();
     if (!Resolve(target.Address, target.Port, ex->Peer))
         RaiseError(errInvalidAddress);
@@ -515,9 +521,19 @@ int TvSNMPEngine::Exchange(const TvSNMPTarget& target, TvPduKind kind, const std
     ex->Blocking = true;
     PendingExchange& ref = *ex;
     d_->Exchanges[id] = std::move(ex);
-    int status = d_->Start(ref);
+    const int status = d_->Start(ref);
     if (status != 0)
         d_->Finish(ref, status);
+    return id;
+}
+
+int TvSNMPEngine::Await(long id, TvSNMPReply& out) {
+    const auto it = d_->Exchanges.find(id);
+    if (it == d_->Exchanges.end() || !it->second->Blocking || it->second->Awaited)
+        throw std::logic_error("no exchange to await");
+    PendingExchange& ref = *it->second;
+    ref.Awaited = true;
+    int status = 0;
     {
         TvBlockingWait wait;
         while (!ref.Finished) {
@@ -568,7 +584,7 @@ long TvSNMPEngine::ExchangeAsync(const TvSNMPTarget& target, TvPduKind kind,
 
 void TvSNMPEngine::Cancel(long id) {
     auto it = d_->Exchanges.find(id);
-    if (it == d_->Exchanges.end() || it->second->Blocking)
+    if (it == d_->Exchanges.end() || it->second->Awaited)
         return;
     if (it->second->Current)
         it->second->Current->ExchangeId = 0; // a late reply finds nobody

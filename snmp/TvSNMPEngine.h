@@ -77,7 +77,12 @@ public:
     // this call or a blocking Exchange. Throws TvException on a failure to send.
     long ExchangeAsync(const TvSNMPTarget& target, TvPduKind kind, const std::vector<TvVarBind>& vbs,
                        Callback callback);
-    // The callback of `id` is never called afterwards.
+    // A blocking exchange in two halves, so that it can be in flight while the caller works: Send starts
+    // it and returns its id (throws as Exchange does); Await waits for its outcome as Exchange does.
+    // Exchange is Await(Send(...)). One sent and never awaited is given up with Cancel.
+    long Send(const TvSNMPTarget& target, TvPduKind kind, const std::vector<TvVarBind>& vbs);
+    int Await(long id, TvSNMPReply& out);
+    // The callback of `id` is never called afterwards; a sent exchange is given up.
     void Cancel(long id);
     // Reads every ready datagram, runs timeouts and retries, and calls the callbacks of finished
     // exchanges.

@@ -9,6 +9,7 @@
 #include "values/TvValueText.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -133,6 +134,7 @@ std::vector<TvVarBind> TvSNMPRequest::FillRead(bool first, TvPduKind& kind) {
     if (first) {
         ended_.assign(static_cast<size_t>(VarList.Count()), false);
         bulk_.clear();
+        DropReadAhead();
     }
     std::vector<TvVarBind> vbs;
     for (int i = 0; i < VarList.Count(); ++i) {
@@ -355,7 +357,16 @@ bool TvSNMPRequest::GetStep(bool first) {
     if (vbs.empty() && !first)
         return false; // every column has ended
     if (BulkUsable()) {
+        if (readAhead_ && !readAhead_->Blocking)
+            DropReadAhead();
         std::optional<TvSNMPReply> ahead = first ? std::nullopt : FromBulk(vbs);
+        if (!ahead && readAhead_) {
+            const long id = readAhead_->Id;
+            pending_.erase(id);
+            TvSNMPReply reply;
+            const int status = Engine().Await(id, reply);
+            ahead = TakeReadAhead(vbs, status, reply);
+        }
         while (!ahead) {
             const TvSNMPTarget target = BulkTarget();
             askedRepetitions_ = target.MaxRepetitions;
@@ -373,6 +384,7 @@ bool TvSNMPRequest::GetStep(bool first) {
             }
         }
         if (ahead) {
+            StartReadAhead(true);
             const TvSNMPError outcome = AcceptReply(TvPduKind::GetNext, vbs, 0, *ahead, true);
             if (outcome.Code != 0)
                 throw TvException(outcome.Message, outcome.Code);
@@ -404,25 +416,37 @@ TvSNMPTarget TvSNMPRequest::BulkTarget() const {
     return t;
 }
 
-bool TvSNMPRequest::TakeBulk(const std::vector<TvVarBind>& sent, int status, const TvSNMPReply& reply) {
-    bulk_.assign(static_cast<size_t>(VarList.Count()), {});
-    const size_t n = sent.size();
-    if (status != 0 || !reply.FromAgent || reply.ErrorStatus != 0 || n == 0 || reply.VarBinds.size() < n)
-        return false;
+std::vector<int> TvSNMPRequest::BulkColumns() const {
     std::vector<int> asked;
     for (int i = 0; i < VarList.Count(); ++i)
         if (VarList.IsReadable(i) && !Ended(i))
             asked.push_back(i);
+    return asked;
+}
+
+bool TvSNMPRequest::TakeBulk(const std::vector<TvVarBind>& sent, int status, const TvSNMPReply& reply,
+                             bool append) {
+    const size_t count = static_cast<size_t>(VarList.Count());
+    if (!append)
+        bulk_.assign(count, {});
+    const size_t n = sent.size();
+    if (status != 0 || !reply.FromAgent || reply.ErrorStatus != 0 || n == 0 || reply.VarBinds.size() < n ||
+        bulk_.size() != count)
+        return false;
+    const std::vector<int> asked = BulkColumns();
     if (asked.size() != n)
         return false;
+    // Every column is checked before any is taken.
+    std::vector<std::vector<TvVarBind>> columns(n);
     bool tableEnd = false;
     for (size_t j = 0; j < n; ++j) {
-        BulkColumn& column = bulk_[static_cast<size_t>(asked[j])];
-        column.From = sent[j].Oid;
-        std::string previous = sent[j].Oid;
+        const BulkColumn& held = bulk_[static_cast<size_t>(asked[j])];
+        if (append && (held.VarBinds.empty() || held.VarBinds.back().Oid != sent[j].Oid))
+            return false; // not asked from the last row held
+        std::string_view previous = sent[j].Oid;
         for (size_t k = j; k < reply.VarBinds.size(); k += n) {
             const TvVarBind& vb = reply.VarBinds[k];
-            column.VarBinds.push_back(vb);
+            columns[j].push_back(vb);
             // The end of the view, or an OID the walk refuses when it gets there: held last.
             if (Stops(vb)) {
                 tableEnd = true;
@@ -434,21 +458,34 @@ bool TvSNMPRequest::TakeBulk(const std::vector<TvVarBind>& sent, int status, con
             previous = vb.Oid;
         }
     }
-    // A reply cut short (by the agent's message size) sets the pace; a full one lets it grow.
+    for (size_t j = 0; j < n; ++j) {
+        BulkColumn& column = bulk_[static_cast<size_t>(asked[j])];
+        if (!append) {
+            column.From = sent[j].Oid;
+            column.VarBinds = std::move(columns[j]);
+            continue;
+        }
+        // The rows handed out go; the chain then starts after the last of them.
+        if (column.Next > 0) {
+            const auto handedOut = column.VarBinds.begin() + static_cast<std::ptrdiff_t>(column.Next);
+            column.From = (handedOut - 1)->Oid;
+            column.VarBinds.erase(column.VarBinds.begin(), handedOut);
+            column.Next = 0;
+        }
+        std::move(columns[j].begin(), columns[j].end(), std::back_inserter(column.VarBinds));
+    }
+    // A reply cut short (by the agent's message size) sets the pace; a full one lets it grow fast.
     const size_t rows = reply.VarBinds.size() / n;
     if (rows < static_cast<size_t>(askedRepetitions_) && !tableEnd)
         maxRepetitions_ = std::max<std::int32_t>(1, static_cast<std::int32_t>(rows));
     else if (rows >= static_cast<size_t>(askedRepetitions_))
-        maxRepetitions_ = std::min(kBulkMax, std::max(maxRepetitions_, askedRepetitions_ * 2));
+        maxRepetitions_ = std::min(kBulkMax, std::max(maxRepetitions_, askedRepetitions_ * 4));
     return true;
 }
 
 std::optional<TvSNMPReply> TvSNMPRequest::FromBulk(const std::vector<TvVarBind>& sent) {
-    // What a GET-NEXT of `sent` would return, when the last bulk reply holds it for every column.
-    std::vector<int> asked;
-    for (int i = 0; i < VarList.Count(); ++i)
-        if (VarList.IsReadable(i) && !Ended(i))
-            asked.push_back(i);
+    // What a GET-NEXT of `sent` would return, when the rows held hold it for every column.
+    const std::vector<int> asked = BulkColumns();
     if (asked.size() != sent.size() || bulk_.size() != static_cast<size_t>(VarList.Count()))
         return std::nullopt;
     TvSNMPReply reply;
@@ -504,6 +541,7 @@ void TvSNMPRequest::SendBulk(std::vector<TvVarBind> varbinds, Callback callback)
             if (request->TakeBulk(*sent, status, reply))
                 ahead = request->FromBulk(*sent);
             if (ahead) {
+                request->StartReadAhead(false);
                 request->DeliverRows(callback, *sent, *ahead);
                 return;
             }
@@ -526,6 +564,132 @@ void TvSNMPRequest::SendBulk(std::vector<TvVarBind> varbinds, Callback callback)
     *id = engine.ExchangeAsync(target, TvPduKind::GetBulk, *sent, std::move(onReply));
     pending_.insert(*id);
     ++Outstanding;
+}
+
+void TvSNMPRequest::StartReadAhead(bool blocking) {
+    if (readAhead_ || !BulkUsable() || bulk_.size() != static_cast<size_t>(VarList.Count()))
+        return;
+    // Only while every column goes on past the rows held: a column that ends within them needs no more.
+    std::vector<TvVarBind> from;
+    size_t heldRows = SIZE_MAX;
+    for (int i : BulkColumns()) {
+        const BulkColumn& column = bulk_[static_cast<size_t>(i)];
+        if (column.VarBinds.empty())
+            return;
+        const TvVarBind& last = column.VarBinds.back();
+        const std::string base = BaseOid(i);
+        if (Stops(last) || last.Oid.size() <= base.size() || last.Oid.compare(0, base.size(), base) != 0 ||
+            last.Oid[base.size()] != '.')
+            return;
+        heldRows = std::min(heldRows, column.VarBinds.size() - 1 - column.Next);
+        from.push_back({last.Oid, {}});
+    }
+    if (from.empty())
+        return;
+    TvSNMPTarget target = BulkTarget();
+    if (BulkRowLimit > 0) {
+        // Never more rows than the owner can still use after the one it is given now.
+        const auto wanted = static_cast<size_t>(BulkRowLimit) - 1;
+        if (heldRows >= wanted)
+            return;
+        target.MaxRepetitions =
+            std::min<std::int32_t>(target.MaxRepetitions, static_cast<std::int32_t>(wanted - heldRows));
+    }
+    ReadAhead next;
+    next.Blocking = blocking;
+    next.Sent = std::move(from);
+    next.Repetitions = target.MaxRepetitions;
+    try {
+        if (blocking) {
+            next.Id = Engine().Send(target, TvPduKind::GetBulk, next.Sent);
+        } else {
+            std::weak_ptr<TvSNMPRequest*> guard = self_;
+            auto id = std::make_shared<long>(0);
+            *id = Engine().ExchangeAsync(
+                target, TvPduKind::GetBulk, next.Sent, [guard, id](int status, TvSNMPReply& reply) {
+                    const auto self = guard.lock();
+                    if (!self || !*self)
+                        return;
+                    TvSNMPRequest* request = *self;
+                    request->pending_.erase(*id);
+                    std::optional<ReadAhead>& ra = request->readAhead_;
+                    if (!ra || ra->Id != *id)
+                        return; // given up meanwhile
+                    ra->Arrived = true;
+                    ra->Status = status;
+                    ra->Reply = std::move(reply);
+                    if (!ra->Waiting)
+                        return;
+                    HeldRow waiting = std::move(*ra->Waiting);
+                    ra->Waiting.reset();
+                    if (status == -8) { // the session closes
+                        --request->Outstanding;
+                        request->readAhead_.reset();
+                        return;
+                    }
+                    request->ContinueAfterReadAhead(std::move(waiting.Sent), std::move(waiting.Done), false);
+                });
+            next.Id = *id;
+        }
+    } catch (const TvException&) {
+        return; // a read-ahead that cannot leave is not made; the next step asks in its own time
+    }
+    pending_.insert(next.Id);
+    readAhead_ = std::move(next);
+}
+
+void TvSNMPRequest::DropReadAhead() {
+    if (!readAhead_)
+        return;
+    if (TvSNMPEngine* engine = TvSNMPEngine::Instance())
+        engine->Cancel(readAhead_->Id);
+    pending_.erase(readAhead_->Id);
+    if (readAhead_->Waiting)
+        --Outstanding;
+    readAhead_.reset();
+}
+
+std::optional<TvSNMPReply> TvSNMPRequest::TakeReadAhead(const std::vector<TvVarBind>& sent, int status,
+                                                        const TvSNMPReply& reply) {
+    // A read-ahead that failed is only forgotten: the step then asks as it would have without it, and
+    // that exchange's outcome is what counts.
+    const ReadAhead done = std::move(*readAhead_);
+    readAhead_.reset();
+    askedRepetitions_ = done.Repetitions;
+    if (status == 1 && reply.FromAgent && done.Repetitions > 1) {
+        maxRepetitions_ = done.Repetitions / 2; // tooBig: fewer rows at a time
+        return std::nullopt;
+    }
+    if (!TakeBulk(done.Sent, status, reply, true))
+        return std::nullopt;
+    return FromBulk(sent);
+}
+
+void TvSNMPRequest::ContinueAfterReadAhead(std::vector<TvVarBind> sent, Callback callback,
+                                           bool fromGetAsync) {
+    const int status = readAhead_->Status;
+    const TvSNMPReply reply = std::move(readAhead_->Reply);
+    std::optional<TvSNMPReply> ahead = TakeReadAhead(sent, status, reply);
+    if (ahead) {
+        StartReadAhead(false);
+        if (fromGetAsync)
+            DeliverLater(std::move(sent), std::move(*ahead), std::move(callback));
+        else
+            DeliverRows(callback, sent, *ahead); // the step that waited counts as outstanding
+        return;
+    }
+    if (!fromGetAsync)
+        --Outstanding;
+    try {
+        SendBulk(std::move(sent), callback);
+    } catch (const TvException& e) {
+        if (fromGetAsync)
+            throw;
+        TvSNMPError error;
+        error.Code = e.Code();
+        error.Message = e.Message();
+        callback(error, VarList);
+    }
 }
 
 void TvSNMPRequest::DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback) {
@@ -621,9 +785,21 @@ void TvSNMPRequest::GetAsync(Callback callback, bool first) {
         return;
     }
     if (BulkUsable()) {
+        if (readAhead_ && readAhead_->Blocking)
+            DropReadAhead();
         if (!first) {
             if (std::optional<TvSNMPReply> ahead = FromBulk(vbs)) {
                 DeliverLater(std::move(vbs), std::move(*ahead), std::move(callback));
+                return;
+            }
+            if (readAhead_ && !readAhead_->Arrived) {
+                // The rows are on their way: this step waits for them.
+                readAhead_->Waiting = HeldRow{std::move(vbs), {}, std::move(callback)};
+                ++Outstanding;
+                return;
+            }
+            if (readAhead_) {
+                ContinueAfterReadAhead(std::move(vbs), std::move(callback), true);
                 return;
             }
         }

@@ -115,9 +115,14 @@ private:
         size_t Next = 0;
     };
     bool BulkUsable() const;
+    std::vector<int> BulkColumns() const; // the columns a walk step asks, in order
     std::string AgentKey() const;
     std::optional<TvSNMPReply> FromBulk(const std::vector<TvVarBind>& sent);
-    bool TakeBulk(const std::vector<TvVarBind>& sent, int status, const TvSNMPReply& reply);
+    // Takes a bulk reply to `sent` as the rows held; with `append`, a reply asked from the last rows held
+    // (a read-ahead) goes after them. False, with nothing changed when appending, for a reply that is no
+    // proper answer.
+    bool TakeBulk(const std::vector<TvVarBind>& sent, int status, const TvSNMPReply& reply,
+                  bool append = false);
     TvSNMPTarget BulkTarget() const;
     void SendBulk(std::vector<TvVarBind> varbinds, Callback callback);
     void DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback);
@@ -130,6 +135,26 @@ private:
     };
     std::deque<HeldRow> held_;
     bool delivering_ = false; // inside DeliverRows: rows asked for now are taken by its loop
+
+    // The next bulk reply, asked for from the last rows held while those rows are handed out, so the
+    // round trip overlaps the owner's work. Sent blocking (GetStep awaits it) or asynchronously (its
+    // reply waits here, or the owner's row request waits for it).
+    struct ReadAhead {
+        long Id = 0;
+        bool Blocking = false;
+        std::vector<TvVarBind> Sent;
+        std::int32_t Repetitions = 0;
+        bool Arrived = false;
+        int Status = 0;
+        TvSNMPReply Reply;
+        std::optional<HeldRow> Waiting;
+    };
+    std::optional<ReadAhead> readAhead_;
+    void StartReadAhead(bool blocking);
+    void DropReadAhead();
+    std::optional<TvSNMPReply> TakeReadAhead(const std::vector<TvVarBind>& sent, int status,
+                                             const TvSNMPReply& reply);
+    void ContinueAfterReadAhead(std::vector<TvVarBind> sent, Callback callback, bool fromGetAsync);
     std::vector<BulkColumn> bulk_;
     std::int32_t maxRepetitions_ = kBulkStart;
     std::int32_t askedRepetitions_ = 0;

@@ -215,7 +215,7 @@ struct Options {
     std::int64_t ErrorStatus = 0;
     std::int64_t ErrorIndex = 0;
     int Rows = 5;
-    bool Log = false; // a line per request on stdout: its PDU type
+    bool Log = false; // a line per request on stdout: its PDU type (and a GETBULK's max-repetitions)
 };
 Options gOpt;
 
@@ -470,7 +470,10 @@ int main(int argc, char** argv) {
                                : r.Command == 0xA1 ? "GETNEXT"
                                : r.Command == 0xA5 ? "GETBULK"
                                                    : "OTHER";
-            std::printf("%s\n", kind);
+            if (r.Command == 0xA5)
+                std::printf("%s %lld\n", kind, static_cast<long long>(r.MaxRepetitions));
+            else
+                std::printf("%s\n", kind);
             std::fflush(stdout);
         }
         const std::string reply = Answer(r);

@@ -19,6 +19,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <memory>
+#include <sstream>
+
 namespace {
 
 void EnsureSession() {
@@ -193,6 +196,79 @@ TEST(BulkWalk, AgentsThatAnswerGetBulkWrongly) {
         } else {
             EXPECT_GE(bulks, 2u) << mode; // both bulk walks used it
         }
+    }
+}
+
+// The next rows are asked for while the last ones are handed out, but never more than the owner can
+// use: on an endless table with room for 40 rows, the GETBULKs of a walk ask for 40 rows in all. A walk
+// begun again on the same request, or a request let go, with rows still on their way, is unharmed.
+TEST(BulkWalk, ReadAheadStaysWithinTheRowLimit) {
+    EnsureSession();
+    RogueAgent rogue;
+    ASSERT_TRUE(rogue.Start("endless", {"--log"})) << rogue.Error();
+    UseAgent(rogue.Port(), "public");
+    const TvSNMPVarList list(kRogueRows, 2, 1);
+    const auto askedRows = [&](size_t from) {
+        long rows = 0;
+        std::istringstream lines(rogue.Log().substr(from));
+        for (std::string kind; lines >> kind;)
+            if (kind == "GETBULK") {
+                long n = 0;
+                lines >> n;
+                rows += n;
+            }
+        return rows;
+    };
+    constexpr int kLimit = 40;
+    for (const bool async : {false, true}) {
+        auto request = std::make_unique<TvSNMPRequest>();
+        request->VarList.Assign(list);
+        std::vector<std::string> firstRows;
+        for (int walk = 0; walk < 2; ++walk) {
+            const size_t mark = rogue.Log().size();
+            std::vector<std::string> rows;
+            if (!async) {
+                // As a window reads: the limit is looked at before each step.
+                for (bool first = true; rows.size() < kLimit; first = false) {
+                    request->BulkRowLimit = kLimit - static_cast<std::int32_t>(rows.size());
+                    if (!request->GetStep(first))
+                        break;
+                    rows.push_back(RowText(request->VarList));
+                }
+            } else {
+                QEventLoop loop;
+                request->BulkRowLimit = kLimit;
+                TvSNMPRequest::Callback step = [&](TvSNMPError& e, TvSNMPVarList& l) {
+                    if (e.Code == 0 && !e.Finished)
+                        rows.push_back(RowText(l));
+                    if (e.Code != 0 || e.Finished || rows.size() == kLimit) {
+                        loop.quit();
+                        return;
+                    }
+                    request->BulkRowLimit = kLimit - static_cast<std::int32_t>(rows.size());
+                    request->GetAsync(step, false);
+                };
+                request->GetAsync(step, true);
+                QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+                loop.exec();
+            }
+            ASSERT_EQ(rows.size(), static_cast<size_t>(kLimit)) << (async ? "async" : "blocking");
+            EXPECT_LE(askedRows(mark), kLimit) << (async ? "async" : "blocking") << " walk " << walk;
+            if (walk == 0)
+                firstRows = rows;
+            else
+                EXPECT_EQ(rows, firstRows) << (async ? "async" : "blocking");
+        }
+        // One more row asked for, then the request let go while its rows may be on their way.
+        request->BulkRowLimit = 0;
+        if (async)
+            request->GetAsync([](TvSNMPError&, TvSNMPVarList&) {}, false);
+        else
+            request->GetStep(false);
+        request.reset();
+        QEventLoop settle;
+        QTimer::singleShot(200, &settle, &QEventLoop::quit);
+        settle.exec();
     }
 }
 

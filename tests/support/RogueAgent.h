@@ -23,7 +23,8 @@ public:
     bool Start(const std::string& mode, const std::vector<std::string>& options = {});
     void Stop();
     std::uint16_t Port() const { return port_; }
-    // What the agent printed so far (with "--log": one line per request, its PDU type).
+    // What the agent printed so far (with "--log": one line per request, its PDU type and a GETBULK's
+    // max-repetitions).
     std::string Log() const;
     const std::string& Error() const { return error_; }
 
