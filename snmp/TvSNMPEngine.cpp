@@ -412,8 +412,13 @@ struct TvSNMPEngine::Impl {
     void HandleEvents();
     void Handle(Event& ev);
     void Advance(PendingExchange& ex, Event& ev, bool probe);
-    void Pump(int waitMs);
-    bool TakeRefusedReply(int fd);
+    // Waits up to `waitMs` for a datagram, reads every one queued (until *done turns true, when given:
+    // a blocking wait has what it waited for), then runs timeouts and retries.
+    void Pump(int waitMs, const bool* done = nullptr);
+    // What waits in the socket: nothing, a datagram for the library to read, or a reply the library
+    // would refuse, taken here.
+    enum class Inbox { Nothing, ForLibrary, Taken };
+    Inbox TakeRefusedReply(int fd);
     void LearnEngine(const sockaddr_in& from, const std::string& engineId);
     void CheckDeadlines();
     void LaunchWaiting();
@@ -537,7 +542,7 @@ int TvSNMPEngine::Await(long id, TvSNMPReply& out) {
     {
         TvBlockingWait wait;
         while (!ref.Finished) {
-            d_->Pump(kBlockingSliceMs);
+            d_->Pump(kBlockingSliceMs, &ref.Finished);
             if (!ref.Finished)
                 wait.LetEventsIn();
         }
@@ -1033,7 +1038,7 @@ void TvSNMPEngine::Impl::ForgetLibraryEngineId() {
     Ss->contextEngineIDLen = 0;
 }
 
-void TvSNMPEngine::Impl::Pump(int waitMs) {
+void TvSNMPEngine::Impl::Pump(int waitMs, const bool* done) {
     const int fd = snmp_sess_transport(Session) ? snmp_sess_transport(Session)->sock : -1;
     if (waitMs > 0 && fd >= 0) {
         int numfds = 0, block = 1;
@@ -1047,11 +1052,9 @@ void TvSNMPEngine::Impl::Pump(int waitMs) {
         pollfd p{fd, POLLIN, 0};
         poll(&p, 1, std::max(0, ms));
     }
-    for (;;) {
-        pollfd p{fd, POLLIN, 0};
-        if (fd < 0 || poll(&p, 1, 0) <= 0 || !(p.revents & POLLIN))
-            break;
-        if (TakeRefusedReply(fd)) {
+    // The peek at what waits also tells whether anything does: no poll for each datagram.
+    for (Inbox next; fd >= 0 && !(done && *done) && (next = TakeRefusedReply(fd)) != Inbox::Nothing;) {
+        if (next == Inbox::Taken) {
             HandleEvents();
             continue;
         }
@@ -1082,22 +1085,24 @@ void TvSNMPEngine::Impl::LearnEngine(const sockaddr_in& from, const std::string&
             RegisterUser(ex->Target, engineId);
 }
 
-bool TvSNMPEngine::Impl::TakeRefusedReply(int fd) {
+TvSNMPEngine::Impl::Inbox TvSNMPEngine::Impl::TakeRefusedReply(int fd) {
     static char buf[65536];
     sockaddr_in from{};
     socklen_t fromLen = sizeof from;
     const ssize_t n =
         recvfrom(fd, buf, sizeof buf, MSG_PEEK | MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&from), &fromLen);
-    if (n <= 0 || from.sin_family != AF_INET)
-        return false;
+    if (n < 0)
+        return Inbox::Nothing; // nothing queued (an unconnected socket keeps no errors to read)
+    if (n == 0 || from.sin_family != AF_INET)
+        return Inbox::ForLibrary;
     const std::string_view datagram(buf, static_cast<std::size_t>(n));
     std::string engineId;
     if (TvBerReply::EngineIdOf(datagram, engineId)) {
         LearnEngine(from, engineId);
-        return false;
+        return Inbox::ForLibrary;
     }
     if (!TvBerReply::Refused(datagram))
-        return false;
+        return Inbox::ForLibrary;
     TvBerReply reply;
     reply.Decode(datagram);
     recv(fd, buf, sizeof buf, MSG_DONTWAIT); // the library would drop it unread
@@ -1125,9 +1130,9 @@ bool TvSNMPEngine::Impl::TakeRefusedReply(int fd) {
         ex.Current = nullptr;
         --InFlight;
         Advance(ex, ev, false);
-        return true;
+        return Inbox::Taken;
     }
-    return true;
+    return Inbox::Taken;
 }
 
 void TvSNMPEngine::Impl::CheckDeadlines() {

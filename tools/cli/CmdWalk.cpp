@@ -114,7 +114,9 @@ int CmdWalk(const CliContext& ctx) {
         stop.sa_handler = StopWalk;
         sigaction(SIGINT, &stop, nullptr);
     }
-    // Each row goes out as it arrives, so an endless table neither waits nor piles up in memory.
+    // Each row goes out as it arrives, so an endless table neither waits nor piles up in memory: at once to
+    // a terminal, in blocks to a pipe or a file (a flush a row would cost a system call a row).
+    const bool live = isatty(fileno(ctx.Out)) != 0;
     long rows = 0;
     bool written = true;
     if (csv) {
@@ -126,7 +128,8 @@ int CmdWalk(const CliContext& ctx) {
     }
     try {
         WalkRows(request, async, [&](const TvSNMPVarList& l) {
-            written = written && CliWrite(ctx.Out, csv ? CsvRow(l) : RowLine(l)) && std::fflush(ctx.Out) == 0;
+            written = written && CliWrite(ctx.Out, csv ? CsvRow(l) : RowLine(l)) &&
+                      (!live || std::fflush(ctx.Out) == 0);
             ++rows;
             if (maxRows != 0)
                 request.BulkRowLimit =
@@ -134,9 +137,11 @@ int CmdWalk(const CliContext& ctx) {
             return written && (maxRows == 0 || rows < maxRows);
         });
     } catch (const TvException& e) {
+        std::fflush(ctx.Out); // the rows before the error
         std::fprintf(ctx.Err, "%s\n", e.Message().c_str());
         return kExitFailure;
     }
+    written = std::fflush(ctx.Out) == 0 && written;
     if (!written)
         return kExitFailure;
     if (maxRows != 0 && rows >= maxRows) {
