@@ -306,6 +306,14 @@ u_char* Dup(const std::string& s) {
 bool Resolve(const std::string& host, std::uint16_t port, sockaddr_in& out) {
     if (host.empty())
         return false;
+    // A dotted quad needs no lookup (every exchange resolves its agent's address).
+    if (in_addr numeric{}; inet_pton(AF_INET, host.c_str(), &numeric) == 1) {
+        out = sockaddr_in{};
+        out.sin_family = AF_INET;
+        out.sin_addr = numeric;
+        out.sin_port = htons(port);
+        return true;
+    }
     addrinfo hints{};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_DGRAM;
