@@ -30,6 +30,11 @@ bool OidGreater(std::string_view a, std::string_view b) {
     return TvValueText::CompareOids(a, b) > 0;
 }
 
+// An OID below the column `base`.
+bool InColumn(std::string_view base, std::string_view oid) {
+    return oid.size() > base.size() && oid.substr(0, base.size()) == base && oid[base.size()] == '.';
+}
+
 // A varbind a walk does not go past: the end of the view, or an OID it refuses when it gets there.
 bool Stops(const TvVarBind& vb) {
     return vb.Value.IsException() || !TvValueText::OidInRange(vb.Oid);
@@ -341,8 +346,7 @@ bool TvSNMPRequest::OutOfColumn(const std::string& base, const std::string& curr
                                 const std::string& returned) {
     if (!IsTable())
         return false;
-    if (returned.size() > base.size() && returned.compare(0, base.size(), base) == 0 &&
-        returned[base.size()] == '.') {
+    if (InColumn(base, returned)) {
         // Within the column; an agent that does not move forward has nothing more to give.
         return returned == current || (!current.empty() && !OidGreater(returned, current));
     }
@@ -577,9 +581,7 @@ void TvSNMPRequest::StartReadAhead(bool blocking) {
         if (column.VarBinds.empty())
             return;
         const TvVarBind& last = column.VarBinds.back();
-        const std::string base = BaseOid(i);
-        if (Stops(last) || last.Oid.size() <= base.size() || last.Oid.compare(0, base.size(), base) != 0 ||
-            last.Oid[base.size()] != '.')
+        if (Stops(last) || !InColumn(BaseOid(i), last.Oid))
             return;
         heldRows = std::min(heldRows, column.VarBinds.size() - 1 - column.Next);
         from.push_back({last.Oid, {}});
@@ -653,7 +655,7 @@ std::optional<TvSNMPReply> TvSNMPRequest::TakeReadAhead(const std::vector<TvVarB
                                                         const TvSNMPReply& reply) {
     // A read-ahead that failed is only forgotten: the step then asks as it would have without it, and
     // that exchange's outcome is what counts.
-    const ReadAhead done = std::move(*readAhead_);
+    ReadAhead done = std::move(*readAhead_);
     readAhead_.reset();
     askedRepetitions_ = done.Repetitions;
     if (status == 1 && reply.FromAgent && done.Repetitions > 1) {
