@@ -3,6 +3,7 @@
 // switch. Prints resident memory and open file descriptors at the start and at the end.
 // Usage: bench_soak [SECONDS]   (default 600; QT_QPA_PLATFORM=offscreen)
 
+#include "BenchInstall.h"
 #include "app/TfrmMain.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvCatalog.h"
@@ -14,9 +15,7 @@
 #include "support/SimSwitch.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -88,18 +87,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "soak: %s\n", sim.Error().c_str());
         return 1;
     }
-    const QString folder = root.path() + "/tarvo_ems/QTR5190MX";
-    QDir().mkpath(folder);
-    QFile profile(folder + "/127.0.0.1.cfg");
-    if (!profile.open(QIODevice::WriteOnly))
+    const QString program = MakeStandaloneInstall(root.path(), sim.Port());
+    if (program.isEmpty())
         return 1;
-    profile.write("[Program Information]\r\nVersion=1\r\nAgentPort=" + QByteArray::number(sim.Port()) +
-                  "\r\n");
-    profile.close();
-    QDir::setCurrent(root.path());
 
     auto main = std::make_unique<SoakMain>();
-    main->SetProgramFile((folder + "/qtr5190mx").toStdString());
+    main->SetProgramFile(program.toStdString());
     if (!main->FormCreate({"/I127.0.0.1", "/v1", "/Rrdcomm", "/Wwrtcomm"})) {
         std::fprintf(stderr, "soak: the main window did not start\n");
         return 1;

@@ -4,6 +4,7 @@
 // prints every run and the median.
 // Usage: QT_QPA_PLATFORM=offscreen bench_table_window [DELAY_MS] [RUNS] [PROGRAM SWITCHES...]
 //        (default 20 ms, 5 runs, SNMPv2c; add /B0 for the GET-NEXT walk)
+#include "BenchInstall.h"
 #include "app/TfrmMain.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TConfigForm.h"
@@ -12,9 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -76,18 +75,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "table window: %s\n", sim.Error().c_str());
         return 1;
     }
-    const QString folder = root.path() + "/tarvo_ems/QTR5190MX";
-    QDir().mkpath(folder);
-    QFile profile(folder + "/127.0.0.1.cfg");
-    if (!profile.open(QIODevice::WriteOnly))
+    const QString program = MakeStandaloneInstall(root.path(), sim.Port());
+    if (program.isEmpty())
         return 1;
-    profile.write("[Program Information]\r\nVersion=1\r\nAgentPort=" + QByteArray::number(sim.Port()) +
-                  "\r\n");
-    profile.close();
-    QDir::setCurrent(root.path());
 
     TfrmMain window;
-    window.SetProgramFile((folder + "/qtr5190mx").toStdString());
+    window.SetProgramFile(program.toStdString());
     if (!window.FormCreate(params)) {
         std::fprintf(stderr, "table window: the main window did not start\n");
         return 1;
