@@ -128,7 +128,8 @@ int CmdWalk(const CliContext& ctx) {
     }
     try {
         WalkRows(request, async, [&](const TvSNMPVarList& l) {
-            written = written && CliWrite(ctx.Out, csv ? CsvRow(l) : RowLine(l)) &&
+            const std::string row = csv ? CsvRow(l) : RowLine(l);
+            written = written && std::fwrite(row.data(), 1, row.size(), ctx.Out) == row.size() &&
                       (!live || std::fflush(ctx.Out) == 0);
             ++rows;
             if (maxRows != 0)
