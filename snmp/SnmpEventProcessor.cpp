@@ -67,11 +67,11 @@ void SnmpEventProcessor::Rearm() {
 
 void SnmpEventProcessor::Tick() {
     // One Tick at a time. A callback that processes window messages, or a blocking exchange that lets
-    // timers run while it waits, may bring the loop back here: the socket's notifier is then switched
-    // off until that is over, since a reply waiting in the socket would wake the loop again and again.
-    // Replies of other exchanges are delivered only after a blocking one (its end wakes the pump): no
-    // callback runs inside a blocking exchange. The notifier is not switched off for every reply:
-    // each switch wakes the message loop once more.
+    // timers run while it waits, may bring the loop back here: only then is the socket's notifier
+    // switched off until that is over (a reply waiting in the socket would wake the loop again and
+    // again); switching it for every reply would wake the loop twice more each time. Replies of other
+    // exchanges are delivered only after a blocking one (its end wakes the pump): no callback runs
+    // inside a blocking exchange.
     if (busy_ || TvBlockingWait::Depth() > 0) {
         if (notifier_ && !muted_) {
             notifier_->setEnabled(false);
