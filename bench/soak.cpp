@@ -11,6 +11,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
+#include "support/AsyncWalk.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 
@@ -62,17 +63,13 @@ int WalkForwardingTable() {
     TvSNMPRequest request;
     request.VarList.Assign(TvSNMPVarList(fdb, 2, 2));
     int rows = 0;
-    bool done = false;
-    TvSNMPRequest::Callback step = [&](TvSNMPError& e, TvSNMPVarList&) {
-        if (e.Code != 0 || e.Finished) {
-            done = true;
-            return;
-        }
-        ++rows;
-        request.GetAsync(step, false);
-    };
-    request.GetAsync(step, true);
-    PumpUntil([&] { return done; }, 120000);
+    AsyncWalk(
+        request,
+        [&](const TvSNMPVarList&) {
+            ++rows;
+            return true;
+        },
+        120000);
     return rows;
 }
 

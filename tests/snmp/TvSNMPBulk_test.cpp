@@ -8,6 +8,7 @@
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
+#include "support/AsyncWalk.h"
 #include "support/RogueAgent.h"
 #include "support/SimSwitch.h"
 #include "support/SnmpdAgent.h"
@@ -62,22 +63,14 @@ Walk Run(const TvSNMPVarList& list, bool bulk, bool async) {
         }
         return out;
     }
-    QEventLoop loop;
-    bool done = false;
-    TvSNMPRequest::Callback step = [&](TvSNMPError& e, TvSNMPVarList& l) {
-        if (e.Code != 0 || e.Finished) {
-            out.Code = e.Code;
-            done = true;
-            loop.quit();
-            return;
-        }
-        out.Rows.push_back(RowText(l));
-        request.GetAsync(step, false);
-    };
-    request.GetAsync(step, true);
-    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-    if (!done)
-        loop.exec();
+    const std::optional<TvSNMPError> end = AsyncWalk(
+        request,
+        [&](const TvSNMPVarList& l) {
+            out.Rows.push_back(RowText(l));
+            return true;
+        },
+        60000);
+    out.Code = end ? end->Code : errTimeout;
     return out;
 }
 
@@ -236,21 +229,12 @@ TEST(BulkWalk, ReadAheadStaysWithinTheRowLimit) {
                     rows.push_back(RowText(request->VarList));
                 }
             } else {
-                QEventLoop loop;
                 request->BulkRowLimit = kLimit;
-                TvSNMPRequest::Callback step = [&](TvSNMPError& e, TvSNMPVarList& l) {
-                    if (e.Code == 0 && !e.Finished)
-                        rows.push_back(RowText(l));
-                    if (e.Code != 0 || e.Finished || rows.size() == kLimit) {
-                        loop.quit();
-                        return;
-                    }
+                AsyncWalk(*request, [&](const TvSNMPVarList& l) {
+                    rows.push_back(RowText(l));
                     request->BulkRowLimit = kLimit - static_cast<std::int32_t>(rows.size());
-                    request->GetAsync(step, false);
-                };
-                request->GetAsync(step, true);
-                QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-                loop.exec();
+                    return rows.size() < kLimit;
+                });
             }
             ASSERT_EQ(rows.size(), static_cast<size_t>(kLimit)) << (async ? "async" : "blocking");
             EXPECT_LE(askedRows(mark), kLimit) << (async ? "async" : "blocking") << " walk " << walk;

@@ -3,6 +3,7 @@
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
+#include "support/AsyncWalk.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/SnmpdAgent.h"
@@ -130,22 +131,14 @@ INSTANTIATE_TEST_SUITE_P(Versions, RequestSnmpdTest, ::testing::Values(0, 1),
 TEST_F(RequestSnmpdTest, AsyncWalkAndDestructionWaitsForOutstandingReads) {
     UseAgent(agent_->Port(), 1, "public", "private");
     int rows = 0;
-    bool finished = false;
-    int code = 1;
     TvSNMPRequest request;
     request.VarList.Assign(TvSNMPVarList(kIfTable, 2, 1));
-    std::function<void(TvSNMPError&, TvSNMPVarList&)> step = [&](TvSNMPError& e, TvSNMPVarList&) {
-        code = e.Code;
-        if (e.Code != 0 || e.Finished) {
-            finished = true;
-            return;
-        }
+    const std::optional<TvSNMPError> end = AsyncWalk(request, [&](const TvSNMPVarList&) {
         ++rows;
-        request.GetAsync(step, false);
-    };
-    request.GetAsync(step, true);
-    ASSERT_TRUE(PumpUntil([&] { return finished; }));
-    EXPECT_EQ(code, 0);
+        return true;
+    });
+    ASSERT_TRUE(end);
+    EXPECT_EQ(end->Code, 0);
     EXPECT_EQ(static_cast<size_t>(rows),
               ReferenceWalk(agent_->Port(), "2c", {kIfTable[1].Oid})[kIfTable[1].Oid].size());
 
