@@ -14,9 +14,9 @@
 #include "guibase/TvBusyPointer.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
-#include "snmp/TvBlockingWait.h"
 #include "snmp/TvSNMPVarDef.h"
 #include "support/PumpUntil.h"
+#include "support/RecipeWindowRun.h"
 #include "support/SimSwitch.h"
 
 #include <QApplication>
@@ -116,39 +116,24 @@ class TestOperatorSafety : public QObject {
     void Open(const char* name, const std::function<void(TConfigForm&)>& inside) {
         const TvWindowRecipe* recipe = TvCatalog::FindRecipe(name);
         QVERIFY2(recipe, name);
-        bool ran = false;
-        std::function<void()> check; // lives while the window is open
-        main_->RecipeWindowShown = [&](TConfigForm& form) {
-            // A blocking first read lets timers run while it waits, and a blocking walk lets window
-            // messages run between its rows: the check starts after it.
-            check = [&] {
-                const TvSNMPRequest2Edits* first = form.Binding(0);
-                if (TvBlockingWait::Depth() > 0 || (first && first->Busy && !first->Asynchronous)) {
-                    QTimer::singleShot(10, &form, check);
-                    return;
+        const bool ran = RunInRecipeWindow(*main_, *recipe, [&](TConfigForm& form) {
+            // A failed check returns early: the window closes all the same.
+            struct Closer {
+                TConfigForm& form;
+                QMessageBox::StandardButton& answer;
+                ~Closer() {
+                    answer = QMessageBox::Yes; // whatever was typed may go
+                    form.close();
                 }
-                ran = true;
-                // A failed check returns early: the window closes all the same.
-                struct Closer {
-                    TConfigForm& form;
-                    QMessageBox::StandardButton& answer;
-                    ~Closer() {
-                        answer = QMessageBox::Yes; // whatever was typed may go
-                        form.close();
-                    }
-                } closer{form, answer_};
-                form.activateWindow();
-                (void)QTest::qWaitForWindowActive(&form);
-                QElapsedTimer clock;
-                clock.start();
-                QVERIFY(PumpUntil([&] { return FirstReadDone(form); }, 60000));
-                qInfo("%s: first read %lld ms", name, clock.elapsed());
-                inside(form);
-            };
-            QTimer::singleShot(0, &form, check);
-        };
-        main_->OpenRecipeWindow(*recipe);
-        main_->RecipeWindowShown = nullptr;
+            } closer{form, answer_};
+            form.activateWindow();
+            (void)QTest::qWaitForWindowActive(&form);
+            QElapsedTimer clock;
+            clock.start();
+            QVERIFY(PumpUntil([&] { return FirstReadDone(form); }, 60000));
+            qInfo("%s: first read %lld ms", name, clock.elapsed());
+            inside(form);
+        });
         QVERIFY2(ran, name);
     }
 

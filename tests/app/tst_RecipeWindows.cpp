@@ -9,8 +9,8 @@
 #include "configform/TSNMPListViewPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
-#include "snmp/TvBlockingWait.h"
 #include "support/PumpUntil.h"
+#include "support/RecipeWindowRun.h"
 #include "support/SimSwitch.h"
 
 #include <QDir>
@@ -68,26 +68,12 @@ class TestRecipeWindows : public QObject {
     void Open(const char* name, const std::function<void(TConfigForm&)>& inside) {
         const TvWindowRecipe* recipe = TvCatalog::FindRecipe(name);
         QVERIFY2(recipe, name);
-        bool ran = false;
-        std::function<void()> check; // lives while the window is open
-        main_->RecipeWindowShown = [&](TConfigForm& form) {
-            // A blocking first read lets timers run while it waits, and a blocking walk lets window
-            // messages run between its rows: the check starts after it.
-            check = [&] {
-                const TvSNMPRequest2Edits* first = form.Binding(0);
-                if (TvBlockingWait::Depth() > 0 || (first && first->Busy && !first->Asynchronous)) {
-                    QTimer::singleShot(10, &form, check);
-                    return;
-                }
-                ran = true;
-                inside(form);
-                form.close();
-            };
-            QTimer::singleShot(0, &form, check);
-        };
-        main_->OpenRecipeWindow(*recipe);
-        main_->RecipeWindowShown = nullptr;
-        QVERIFY2(ran, name);
+        QVERIFY2(RunInRecipeWindow(*main_, *recipe,
+                                   [&](TConfigForm& form) {
+                                       inside(form);
+                                       form.close();
+                                   }),
+                 name);
     }
 
 private slots:
