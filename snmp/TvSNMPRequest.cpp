@@ -40,6 +40,14 @@ bool Stops(const TvVarBind& vb) {
     return vb.Value.IsException() || !TvValueText::OidInRange(vb.Oid);
 }
 
+// A walk step that could not be sent again, told to its owner as its outcome.
+void ReportFailure(const TvSNMPRequest::Callback& callback, const TvException& e, TvSNMPVarList& list) {
+    TvSNMPError error;
+    error.Code = e.Code();
+    error.Message = e.Message();
+    callback(error, list);
+}
+
 // Agents that answered a GETBULK wrongly ("address:port"): their walks go on with GET-NEXT.
 std::set<std::string>& BulkRefusers() {
     static std::set<std::string> agents;
@@ -559,10 +567,7 @@ void TvSNMPRequest::SendBulk(std::vector<TvVarBind> varbinds, Callback callback)
             else
                 request->SendAsync(TvPduKind::GetNext, *sent, callback, true);
         } catch (const TvException& e) {
-            TvSNMPError error;
-            error.Code = e.Code();
-            error.Message = e.Message();
-            callback(error, request->VarList);
+            ReportFailure(callback, e, request->VarList);
         }
     };
     *id = engine.ExchangeAsync(target, TvPduKind::GetBulk, *sent, std::move(onReply));
@@ -687,10 +692,7 @@ void TvSNMPRequest::ContinueAfterReadAhead(std::vector<TvVarBind> sent, Callback
     } catch (const TvException& e) {
         if (fromGetAsync)
             throw;
-        TvSNMPError error;
-        error.Code = e.Code();
-        error.Message = e.Message();
-        callback(error, VarList);
+        ReportFailure(callback, e, VarList);
     }
 }
 
