@@ -14,6 +14,7 @@
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/SimTables.h"
+#include "support/WindowTest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -136,12 +137,7 @@ private slots:
         });
     }
     void init() {
-        gSNMPDevice.Address = "127.0.0.1";
-        gSNMPDevice.Port = sim->Port();
-        gSNMPSecurity.Version = 1;
-        gSNMPSecurity.ReadCommunity = "rdcomm";
-        gSNMPSecurity.WriteCommunity = "wrtcomm";
-        gSNMPTimeout = 100;
+        WindowTest::UseSimulator(sim->Port());
         boxes.clear();
         answer = QMessageBox::Yes;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "snmp/SNMPGlobals.h"
+
 #include <QAbstractItemModel>
 #include <QDialog>
 #include <QItemSelectionModel>
@@ -9,11 +11,22 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
 // Helpers shared by the tests of the dedicated windows.
 namespace WindowTest {
+
+// Points the session at the simulated switch on `port`: SNMPv2c with its communities, a short timeout.
+inline void UseSimulator(std::uint16_t port) {
+    gSNMPDevice.Address = "127.0.0.1";
+    gSNMPDevice.Port = port;
+    gSNMPSecurity.Version = 1;
+    gSNMPSecurity.ReadCommunity = "rdcomm";
+    gSNMPSecurity.WriteCommunity = "wrtcomm";
+    gSNMPTimeout = 100;
+}
 
 // The variables of the SET requests the agent logged after `from` (its log's length earlier), as "OID" or
 // "OID refused with error N".

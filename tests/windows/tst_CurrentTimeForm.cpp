@@ -4,6 +4,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "support/WindowTest.h"
 #include "values/TvDateTime.h"
 #include "windows/TCurrentTimeForm.h"
 
@@ -80,12 +81,7 @@ private slots:
         });
     }
     void init() {
-        gSNMPDevice.Address = "127.0.0.1";
-        gSNMPDevice.Port = sim->Port();
-        gSNMPSecurity.Version = 1;
-        gSNMPSecurity.ReadCommunity = "rdcomm";
-        gSNMPSecurity.WriteCommunity = "wrtcomm";
-        gSNMPTimeout = 100;
+        WindowTest::UseSimulator(sim->Port());
         boxes.clear();
     }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }

@@ -9,6 +9,7 @@
 #include "snmp/TvSNMPRequest.h"
 #include "support/SimSwitch.h"
 #include "support/SnmpdAgent.h"
+#include "support/WindowTest.h"
 #include "windows/TvDeviceCommands.h"
 
 #include <QFile>
@@ -89,12 +90,7 @@ private slots:
         });
     }
     void init() {
-        gSNMPDevice.Address = "127.0.0.1";
-        gSNMPDevice.Port = sim_->Port();
-        gSNMPSecurity.Version = 1;
-        gSNMPSecurity.ReadCommunity = "rdcomm";
-        gSNMPSecurity.WriteCommunity = "wrtcomm";
-        gSNMPTimeout = 100;
+        WindowTest::UseSimulator(sim_->Port());
         boxes_.clear();
         opened_.clear();
         answer_ = QMessageBox::Yes;

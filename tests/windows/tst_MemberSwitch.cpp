@@ -5,6 +5,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "support/WindowTest.h"
 #include "windows/TMSEditForm.h"
 #include "windows/TMSInformationForm.h"
 
@@ -67,12 +68,7 @@ private slots:
         });
     }
     void init() {
-        gSNMPDevice.Address = "127.0.0.1";
-        gSNMPDevice.Port = sim_->Port();
-        gSNMPSecurity.Version = 1;
-        gSNMPSecurity.ReadCommunity = "rdcomm";
-        gSNMPSecurity.WriteCommunity = "wrtcomm";
-        gSNMPTimeout = 100;
+        WindowTest::UseSimulator(sim_->Port());
         boxes_.clear();
     }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }

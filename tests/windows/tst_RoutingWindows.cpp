@@ -87,12 +87,7 @@ private slots:
         InitSNMPSession(dir.path().toStdString());
         sim = std::make_unique<SimSwitch>();
         QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
-        gSNMPDevice.Address = "127.0.0.1";
-        gSNMPDevice.Port = sim->Port();
-        gSNMPSecurity.Version = 1;
-        gSNMPSecurity.ReadCommunity = "rdcomm";
-        gSNMPSecurity.WriteCommunity = "wrtcomm";
-        gSNMPTimeout = 100;
+        WindowTest::UseSimulator(sim->Port());
         TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString&, const QString& text) {
             boxes << text;
             return QMessageBox::Ok;

@@ -10,6 +10,7 @@
 #include "snmp/TvException.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "support/WindowTest.h"
 #include "windows/TSTP_Info.h"
 
 #include <QApplication>
@@ -133,14 +134,7 @@ private slots:
             return QMessageBox::Ok;
         });
     }
-    void init() {
-        gSNMPDevice.Address = "127.0.0.1";
-        gSNMPDevice.Port = sim->Port();
-        gSNMPSecurity.Version = 1;
-        gSNMPSecurity.ReadCommunity = "rdcomm";
-        gSNMPSecurity.WriteCommunity = "wrtcomm";
-        gSNMPTimeout = 100;
-    }
+    void init() { WindowTest::UseSimulator(sim->Port()); }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }
 
     void CreationReadsBothRequests() {

@@ -7,6 +7,7 @@
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
 #include "support/SimSwitch.h"
+#include "support/WindowTest.h"
 #include "windows/TSummerTimeForm.h"
 
 #include <QCheckBox>
@@ -130,12 +131,7 @@ private slots:
         });
     }
     void init() {
-        gSNMPDevice.Address = "127.0.0.1";
-        gSNMPDevice.Port = sim->Port();
-        gSNMPSecurity.Version = 1;
-        gSNMPSecurity.ReadCommunity = "rdcomm";
-        gSNMPSecurity.WriteCommunity = "wrtcomm";
-        gSNMPTimeout = 100;
+        WindowTest::UseSimulator(sim->Port());
         boxes.clear();
     }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }
