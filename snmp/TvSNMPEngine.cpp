@@ -22,18 +22,21 @@
 #include <netdb.h>
 #include <poll.h>
 #include <sys/select.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <charconv>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <stdexcept>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -336,7 +339,12 @@ std::string AddressText(const in_addr& a) {
     for (int i = 0; i < 4; ++i) {
         if (i)
             *p++ = '.';
-        p = std::to_chars(p, buf + sizeof buf, octets[i]).ptr;
+        const unsigned v = octets[i];
+        if (v >= 100)
+            *p++ = static_cast<char>('0' + v / 100);
+        if (v >= 10)
+            *p++ = static_cast<char>('0' + v / 10 % 10);
+        *p++ = static_cast<char>('0' + v % 10);
     }
     return std::string(buf, p);
 }
@@ -354,6 +362,66 @@ struct Slot {
     bool Probe = false;
     int TimeWindowReports = 0;
 };
+
+// A datagram read here ahead of the library (to catch replies it would drop), handed to the library by
+// the transport's receive hook when it reads next: one read of the socket a datagram.
+struct HeldDatagram {
+    using Receiver = int (*)(netsnmp_transport*, void*, int, void**, int*);
+    Receiver Receive = nullptr; // the transport's own, for reads not prepared here
+    char Data[65536];
+    int Length = -1;                                // -1: nothing held
+    netsnmp_indexed_addr_pair* Addresses = nullptr; // malloc'd: the library frees it with the PDU
+    sockaddr_in Local{};
+    bool LocalKnown = false;
+
+    // Reads what waits in the socket, without waiting: the datagram's length, or -1.
+    int Read(int fd) {
+        Drop();
+        auto* pair =
+            static_cast<netsnmp_indexed_addr_pair*>(std::calloc(1, sizeof(netsnmp_indexed_addr_pair)));
+        if (!pair)
+            return -1;
+        socklen_t fromLen = sizeof pair->remote_addr;
+        ssize_t n;
+        do
+            n = recvfrom(fd, Data, sizeof Data, MSG_DONTWAIT, &pair->remote_addr.sa, &fromLen);
+        while (n < 0 && errno == EINTR);
+        if (n < 0) {
+            std::free(pair);
+            return -1; // nothing queued (an unconnected socket keeps no errors to read)
+        }
+        // The socket's own address, as the library's transport gives it with every datagram; it
+        // cannot change once a datagram came in, so it is asked once instead of for each.
+        if (!LocalKnown) {
+            socklen_t localLen = sizeof Local;
+            LocalKnown = getsockname(fd, reinterpret_cast<sockaddr*>(&Local), &localLen) == 0;
+        }
+        if (LocalKnown)
+            std::memcpy(&pair->local_addr.sin, &Local, sizeof Local);
+        Addresses = pair;
+        Length = static_cast<int>(n);
+        return Length;
+    }
+
+    void Drop() {
+        std::free(Addresses);
+        Addresses = nullptr;
+        Length = -1;
+    }
+};
+
+HeldDatagram gHeld;
+
+int HandOverDatagram(netsnmp_transport* t, void* buf, int size, void** opaque, int* olength) {
+    if (gHeld.Length < 0)
+        return gHeld.Receive(t, buf, size, opaque, olength);
+    const int n = std::min(gHeld.Length, size);
+    std::memcpy(buf, gHeld.Data, static_cast<std::size_t>(n));
+    *opaque = std::exchange(gHeld.Addresses, nullptr);
+    *olength = sizeof(netsnmp_indexed_addr_pair);
+    gHeld.Length = -1;
+    return n;
+}
 
 struct Event {
     Slot* From = nullptr;
@@ -420,13 +488,13 @@ struct TvSNMPEngine::Impl {
     void HandleEvents();
     void Handle(Event& ev);
     void Advance(PendingExchange& ex, Event& ev, bool probe);
-    // Waits up to `waitMs` for a datagram, reads every one queued (until *done turns true, when given:
-    // a blocking wait has what it waited for), then runs timeouts and retries.
-    void Pump(int waitMs, const bool* done = nullptr);
+    // Waits up to `waitMs` for a datagram, reads every one queued, at most `most` (until *done turns
+    // true, when given: a blocking wait has what it waited for), then runs timeouts and retries.
+    void Pump(int waitMs, const bool* done = nullptr, int most = std::numeric_limits<int>::max());
     // What waits in the socket: nothing, a datagram for the library to read, or a reply the library
     // would refuse, taken here.
     enum class Inbox { Nothing, ForLibrary, Taken };
-    Inbox TakeRefusedReply(int fd);
+    Inbox TakeRefusedReply(netsnmp_transport* t);
     void LearnEngine(const sockaddr_in& from, const std::string& engineId);
     void CheckDeadlines();
     void LaunchWaiting();
@@ -437,6 +505,7 @@ struct TvSNMPEngine::Impl {
 TvSNMPEngine::TvSNMPEngine() : d_(std::make_unique<Impl>()) {}
 
 TvSNMPEngine::~TvSNMPEngine() {
+    gHeld.Drop();
     if (d_->Session)
         snmp_sess_close(d_->Session);
 }
@@ -450,8 +519,10 @@ TvSNMPEngine& TvSNMPEngine::Create() {
         return *gEngine;
     static bool libraryReady = false;
     if (!libraryReady) {
-        // No MIB loading (and no warnings about it), no user or system snmp.conf, nothing persisted.
+        // No MIB loading (and no warnings about it, no scan of MIB folders: names are never looked up),
+        // no user or system snmp.conf, nothing persisted.
         setenv("MIBS", "", 1);
+        setenv("MIBDIRS", "", 1);
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
@@ -476,6 +547,11 @@ TvSNMPEngine& TvSNMPEngine::Create() {
         RaiseError(errCreateSession);
     engine->d_->Ss = snmp_sess_session(engine->d_->Session);
     engine->d_->Ss->flags |= SNMP_FLAGS_DONT_PROBE;
+    if (netsnmp_transport* t = snmp_sess_transport(engine->d_->Session); t && t->f_recv != HandOverDatagram) {
+        gHeld.Receive = t->f_recv;
+        gHeld.LocalKnown = false;
+        t->f_recv = HandOverDatagram;
+    }
     gEngine = std::move(engine);
     return *gEngine;
 }
@@ -642,7 +718,9 @@ void TvSNMPEngine::SetWakeHook(std::function<void()> hook) {
 }
 
 void TvSNMPEngine::ProcessPendingEvents() {
-    d_->Pump(0);
+    // One datagram a call: the socket's notifier calls again while more wait, so no read is spent
+    // finding the socket empty, and the event loop gets its turn between datagrams of a burst.
+    d_->Pump(0, nullptr, 1);
     d_->Deliver();
 }
 
@@ -1046,8 +1124,9 @@ void TvSNMPEngine::Impl::ForgetLibraryEngineId() {
     Ss->contextEngineIDLen = 0;
 }
 
-void TvSNMPEngine::Impl::Pump(int waitMs, const bool* done) {
-    const int fd = snmp_sess_transport(Session) ? snmp_sess_transport(Session)->sock : -1;
+void TvSNMPEngine::Impl::Pump(int waitMs, const bool* done, int most) {
+    netsnmp_transport* t = snmp_sess_transport(Session);
+    const int fd = t ? t->sock : -1;
     if (waitMs > 0 && fd >= 0) {
         int numfds = 0, block = 1;
         fd_set fds;
@@ -1060,8 +1139,9 @@ void TvSNMPEngine::Impl::Pump(int waitMs, const bool* done) {
         pollfd p{fd, POLLIN, 0};
         poll(&p, 1, std::max(0, ms));
     }
-    // The peek at what waits also tells whether anything does: no poll for each datagram.
-    for (Inbox next; fd >= 0 && !(done && *done) && (next = TakeRefusedReply(fd)) != Inbox::Nothing;) {
+    // The read of what waits also tells whether anything does: no poll for each datagram.
+    for (Inbox next;
+         fd >= 0 && most-- > 0 && !(done && *done) && (next = TakeRefusedReply(t)) != Inbox::Nothing;) {
         if (next == Inbox::Taken) {
             HandleEvents();
             continue;
@@ -1070,6 +1150,7 @@ void TvSNMPEngine::Impl::Pump(int waitMs, const bool* done) {
         FD_ZERO(&fds);
         FD_SET(fd, &fds);
         snmp_sess_read(Session, &fds);
+        gHeld.Drop(); // not taken by the library: never hand it over late
         ForgetLibraryEngineId();
         HandleEvents();
     }
@@ -1093,17 +1174,14 @@ void TvSNMPEngine::Impl::LearnEngine(const sockaddr_in& from, const std::string&
             RegisterUser(ex->Target, engineId);
 }
 
-TvSNMPEngine::Impl::Inbox TvSNMPEngine::Impl::TakeRefusedReply(int fd) {
-    static char buf[65536];
-    sockaddr_in from{};
-    socklen_t fromLen = sizeof from;
-    const ssize_t n =
-        recvfrom(fd, buf, sizeof buf, MSG_PEEK | MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&from), &fromLen);
+TvSNMPEngine::Impl::Inbox TvSNMPEngine::Impl::TakeRefusedReply(netsnmp_transport* t) {
+    const int n = gHeld.Read(t->sock);
     if (n < 0)
-        return Inbox::Nothing; // nothing queued (an unconnected socket keeps no errors to read)
+        return Inbox::Nothing;
+    const sockaddr_in from = gHeld.Addresses->remote_addr.sin;
     if (n == 0 || from.sin_family != AF_INET)
         return Inbox::ForLibrary;
-    const std::string_view datagram(buf, static_cast<std::size_t>(n));
+    const std::string_view datagram(gHeld.Data, static_cast<std::size_t>(n));
     std::string engineId;
     if (TvBerReply::EngineIdOf(datagram, engineId)) {
         LearnEngine(from, engineId);
@@ -1113,7 +1191,7 @@ TvSNMPEngine::Impl::Inbox TvSNMPEngine::Impl::TakeRefusedReply(int fd) {
         return Inbox::ForLibrary;
     TvBerReply reply;
     reply.Decode(datagram);
-    recv(fd, buf, sizeof buf, MSG_DONTWAIT); // the library would drop it unread
+    gHeld.Drop(); // the library would drop it unread
     for (auto& [slot, owned] : Slots) {
         if (slot->RequestId != reply.RequestId || slot->ExchangeId == 0 || slot->Probe)
             continue;

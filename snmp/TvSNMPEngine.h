@@ -84,8 +84,8 @@ public:
     int Await(long id, TvSNMPReply& out);
     // The callback of `id` is never called afterwards; a sent exchange is given up.
     void Cancel(long id);
-    // Reads every ready datagram, runs timeouts and retries, and calls the callbacks of finished
-    // exchanges.
+    // Reads a ready datagram (one a call: call again while the socket has more), runs timeouts and
+    // retries, and calls the callbacks of finished exchanges.
     void ProcessPendingEvents();
 
     // Milliseconds until ProcessPendingEvents has work that is not a datagram (a finished exchange to
