@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -172,13 +173,15 @@ bool ParseOid(const std::string& text, std::vector<oid>& out) {
 }
 
 std::string OidText(const oid* o, std::size_t len) {
-    std::string s;
-    for (std::size_t i = 0; i < len; ++i) {
+    // Every reply's OIDs pass here: written in one buffer, without a string per sub-identifier.
+    char buf[MAX_OID_LEN * 21]; // twenty digits and a dot each
+    char* p = buf;
+    for (std::size_t i = 0; i < std::min<std::size_t>(len, MAX_OID_LEN); ++i) {
         if (i)
-            s += '.';
-        s += std::to_string(o[i]);
+            *p++ = '.';
+        p = std::to_chars(p, buf + sizeof buf, static_cast<unsigned long long>(o[i])).ptr;
     }
-    return s;
+    return std::string(buf, p);
 }
 
 TvSnmpValue ValueOf(const netsnmp_variable_list* v) {

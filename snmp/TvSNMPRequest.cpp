@@ -369,7 +369,7 @@ bool TvSNMPRequest::GetStep(bool first) {
     if (vbs.empty() && !first)
         return false; // every column has ended
     if (BulkUsable()) {
-        if (readAhead_ && !readAhead_->Blocking)
+        if (readAhead_ && (!readAhead_->Blocking || readAhead_->Kind != TvPduKind::GetBulk))
             DropReadAhead();
         std::optional<TvSNMPReply> ahead = first ? std::nullopt : FromBulk(vbs);
         if (!ahead && readAhead_) {
@@ -404,7 +404,17 @@ bool TvSNMPRequest::GetStep(bool first) {
         }
     }
     TvSNMPReply reply;
-    const int status = Engine().Exchange(MakeTarget(), kind, vbs, reply);
+    int status;
+    if (readAhead_ && readAhead_->Blocking && NextAheadFor(vbs)) {
+        const long id = readAhead_->Id;
+        pending_.erase(id);
+        readAhead_.reset();
+        status = Engine().Await(id, reply);
+    } else {
+        DropReadAhead();
+        status = Engine().Exchange(MakeTarget(), kind, vbs, reply);
+    }
+    StartNextAhead(vbs, status, reply, true);
     const TvSNMPError outcome = AcceptReply(kind, vbs, status, reply, true);
     if (outcome.Code != 0)
         throw TvException(outcome.Message, outcome.Code);
@@ -645,6 +655,78 @@ void TvSNMPRequest::StartReadAhead(bool blocking) {
     readAhead_ = std::move(next);
 }
 
+void TvSNMPRequest::StartNextAhead(const std::vector<TvVarBind>& sent, int status, const TvSNMPReply& reply,
+                                   bool blocking) {
+    if (readAhead_ || !IsTable() || status != 0 || !reply.FromAgent || reply.ErrorStatus != 0 ||
+        sent.empty() || reply.VarBinds.size() != sent.size() || (BulkRowLimit > 0 && BulkRowLimit < 2))
+        return;
+    // Only when every column goes on to the same row: the next step then asks from exactly there.
+    const std::vector<int> asked = BulkColumns();
+    if (asked.size() != sent.size())
+        return;
+    ReadAhead next;
+    next.Kind = TvPduKind::GetNext;
+    next.Blocking = blocking;
+    next.Sent.reserve(sent.size());
+    std::string_view row;
+    for (size_t j = 0; j < sent.size(); ++j) {
+        const TvVarBind& vb = reply.VarBinds[j];
+        const std::string base = BaseOid(asked[j]);
+        if (Stops(vb) || !InColumn(base, vb.Oid) || !OidGreater(vb.Oid, sent[j].Oid))
+            return;
+        const std::string_view instance = std::string_view(vb.Oid).substr(base.size());
+        if (j > 0 && instance != row)
+            return;
+        row = instance;
+        next.Sent.push_back({vb.Oid, {}});
+    }
+    try {
+        if (blocking) {
+            next.Id = Engine().Send(MakeTarget(), TvPduKind::GetNext, next.Sent);
+        } else {
+            std::weak_ptr<TvSNMPRequest*> guard = self_;
+            auto id = std::make_shared<long>(0);
+            *id = Engine().ExchangeAsync(MakeTarget(), TvPduKind::GetNext, next.Sent,
+                                         [guard, id](int got, TvSNMPReply& answer) {
+                                             const auto self = guard.lock();
+                                             if (self && *self)
+                                                 (*self)->NextAheadArrived(*id, got, answer);
+                                         });
+            next.Id = *id;
+        }
+    } catch (const TvException&) {
+        return; // a read-ahead that cannot leave is not made; the next step asks in its own time
+    }
+    pending_.insert(next.Id);
+    readAhead_ = std::move(next);
+}
+
+void TvSNMPRequest::NextAheadArrived(long id, int status, TvSNMPReply& reply) {
+    pending_.erase(id);
+    if (!readAhead_ || readAhead_->Id != id)
+        return; // given up meanwhile
+    readAhead_->Arrived = true;
+    readAhead_->Status = status;
+    readAhead_->Reply = std::move(reply);
+    if (!readAhead_->Waiting)
+        return;
+    // The step that waited for this row: the next row is asked for before the owner gets this one.
+    const ReadAhead done = std::move(*readAhead_);
+    readAhead_.reset();
+    const HeldRow& waiting = *done.Waiting;
+    StartNextAhead(done.Sent, status, done.Reply, false);
+    HandleReply(waiting.Done, TvPduKind::GetNext, waiting.Sent, true, status, done.Reply);
+}
+
+bool TvSNMPRequest::NextAheadFor(const std::vector<TvVarBind>& vbs) const {
+    if (!readAhead_ || readAhead_->Kind != TvPduKind::GetNext || readAhead_->Sent.size() != vbs.size())
+        return false;
+    for (size_t j = 0; j < vbs.size(); ++j)
+        if (readAhead_->Sent[j].Oid != vbs[j].Oid)
+            return false;
+    return true;
+}
+
 void TvSNMPRequest::DropReadAhead() {
     if (!readAhead_)
         return;
@@ -696,12 +778,13 @@ void TvSNMPRequest::ContinueAfterReadAhead(std::vector<TvVarBind> sent, Callback
     }
 }
 
-void TvSNMPRequest::DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback) {
+void TvSNMPRequest::DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback,
+                                 int status) {
     // Rows already here are never handed on from inside the call that asked for them, so a walk of many
     // rows does not nest: from a callback, the delivery loop takes them when it returns; otherwise the
     // message loop does, as it would a reply.
     ++Outstanding;
-    held_.push_back({std::move(sent), std::move(reply), std::move(callback)});
+    held_.push_back({std::move(sent), std::move(reply), std::move(callback), status});
     if (delivering_)
         return;
     std::weak_ptr<TvSNMPRequest*> guard = self_;
@@ -712,12 +795,12 @@ void TvSNMPRequest::DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply,
         TvSNMPRequest* request = *self;
         HeldRow row = std::move(request->held_.front());
         request->held_.pop_front();
-        request->DeliverRows(row.Done, row.Sent, row.Reply);
+        request->DeliverRows(row.Done, row.Sent, row.Reply, row.Status);
     });
 }
 
 void TvSNMPRequest::DeliverRows(const Callback& callback, const std::vector<TvVarBind>& sent,
-                                const TvSNMPReply& reply) {
+                                const TvSNMPReply& reply, int status) {
     // One row, then each row the owner asks for from its callback that a bulk reply already holds: a
     // reply's rows go out one after another without a round through the message loop for each.
     std::weak_ptr<TvSNMPRequest*> guard = self_;
@@ -727,11 +810,11 @@ void TvSNMPRequest::DeliverRows(const Callback& callback, const std::vector<TvVa
     };
     delivering_ = true;
     try {
-        HandleReply(callback, TvPduKind::GetNext, sent, true, 0, reply);
+        HandleReply(callback, TvPduKind::GetNext, sent, true, status, reply);
         while (alive() && !held_.empty()) {
             HeldRow row = std::move(held_.front());
             held_.pop_front();
-            HandleReply(row.Done, TvPduKind::GetNext, row.Sent, true, 0, row.Reply);
+            HandleReply(row.Done, TvPduKind::GetNext, row.Sent, true, row.Status, row.Reply);
         }
     } catch (...) {
         if (alive())
@@ -755,6 +838,8 @@ void TvSNMPRequest::SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, C
                 return;
             TvSNMPRequest* request = *self;
             request->pending_.erase(*id);
+            if (read && kind == TvPduKind::GetNext)
+                request->StartNextAhead(*sent, status, reply, false);
             request->HandleReply(callback, kind, *sent, read, status, reply);
         });
     pending_.insert(*id);
@@ -789,7 +874,7 @@ void TvSNMPRequest::GetAsync(Callback callback, bool first) {
         return;
     }
     if (BulkUsable()) {
-        if (readAhead_ && readAhead_->Blocking)
+        if (readAhead_ && (readAhead_->Blocking || readAhead_->Kind != TvPduKind::GetBulk))
             DropReadAhead();
         if (!first) {
             if (std::optional<TvSNMPReply> ahead = FromBulk(vbs)) {
@@ -810,6 +895,20 @@ void TvSNMPRequest::GetAsync(Callback callback, bool first) {
         SendBulk(std::move(vbs), std::move(callback));
         return;
     }
+    if (!first && NextAheadFor(vbs) && !readAhead_->Blocking) {
+        if (!readAhead_->Arrived) {
+            // The row is on its way: this step waits for it.
+            readAhead_->Waiting = HeldRow{std::move(vbs), {}, std::move(callback)};
+            ++Outstanding;
+            return;
+        }
+        ReadAhead done = std::move(*readAhead_);
+        readAhead_.reset();
+        StartNextAhead(done.Sent, done.Status, done.Reply, false);
+        DeliverLater(std::move(vbs), std::move(done.Reply), std::move(callback), done.Status);
+        return;
+    }
+    DropReadAhead();
     SendAsync(kind, std::move(vbs), std::move(callback), true);
 }
 

@@ -125,22 +125,27 @@ private:
                   bool append = false);
     TvSNMPTarget BulkTarget() const;
     void SendBulk(std::vector<TvVarBind> varbinds, Callback callback);
-    void DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback);
-    void DeliverRows(const Callback& callback, const std::vector<TvVarBind>& sent, const TvSNMPReply& reply);
+    void DeliverLater(std::vector<TvVarBind> sent, TvSNMPReply reply, Callback callback, int status = 0);
+    void DeliverRows(const Callback& callback, const std::vector<TvVarBind>& sent, const TvSNMPReply& reply,
+                     int status = 0);
     // Rows already here that the owner asked for, waiting to be handed on.
     struct HeldRow {
         std::vector<TvVarBind> Sent;
         TvSNMPReply Reply;
         Callback Done;
+        int Status = 0;
     };
     std::deque<HeldRow> held_;
     bool delivering_ = false; // inside DeliverRows: rows asked for now are taken by its loop
 
     // The next bulk reply, asked for from the last rows held while those rows are handed out, so the
-    // round trip overlaps the owner's work. Sent blocking (GetStep awaits it) or asynchronously (its
-    // reply waits here, or the owner's row request waits for it).
+    // round trip overlaps the owner's work; walking with GET-NEXT, the next row, asked for as soon as a
+    // reply shows every column going on to the same row, and used only when the next step asks exactly
+    // that. Sent blocking (GetStep awaits it) or asynchronously (its reply waits here, or the owner's
+    // row request waits for it).
     struct ReadAhead {
         long Id = 0;
+        TvPduKind Kind = TvPduKind::GetBulk;
         bool Blocking = false;
         std::vector<TvVarBind> Sent;
         std::int32_t Repetitions = 0;
@@ -151,6 +156,10 @@ private:
     };
     std::optional<ReadAhead> readAhead_;
     void StartReadAhead(bool blocking);
+    void StartNextAhead(const std::vector<TvVarBind>& sent, int status, const TvSNMPReply& reply,
+                        bool blocking);
+    bool NextAheadFor(const std::vector<TvVarBind>& vbs) const;
+    void NextAheadArrived(long id, int status, TvSNMPReply& reply);
     void DropReadAhead();
     std::optional<TvSNMPReply> TakeReadAhead(const std::vector<TvVarBind>& sent, int status,
                                              const TvSNMPReply& reply);

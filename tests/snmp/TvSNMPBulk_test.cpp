@@ -192,9 +192,10 @@ TEST(BulkWalk, AgentsThatAnswerGetBulkWrongly) {
     }
 }
 
-// The next rows are asked for while the last ones are handed out, but never more than the owner can
-// use: on an endless table with room for 40 rows, the GETBULKs of a walk ask for 40 rows in all. A walk
-// begun again on the same request, or a request let go, with rows still on their way, is unharmed.
+// The next rows are asked for while the last ones are handed out, with GETBULK or GET-NEXT, but never
+// more than the owner can use: on an endless table with room for 40 rows, a walk asks for 40 rows in
+// all. A walk begun again on the same request, or a request let go, with rows still on their way, is
+// unharmed.
 TEST(BulkWalk, ReadAheadStaysWithinTheRowLimit) {
     EnsureSession();
     RogueAgent rogue;
@@ -209,13 +210,17 @@ TEST(BulkWalk, ReadAheadStaysWithinTheRowLimit) {
                 long n = 0;
                 lines >> n;
                 rows += n;
+            } else if (kind == "GETNEXT") {
+                ++rows;
             }
         return rows;
     };
     constexpr int kLimit = 40;
-    for (const bool async : {false, true}) {
+    for (const auto& [bulk, async] : {std::pair{true, false}, {true, true}, {false, false}, {false, true}}) {
+        SCOPED_TRACE(std::string(bulk ? "GETBULK" : "GET-NEXT") + (async ? ", async" : ", blocking"));
         auto request = std::make_unique<TvSNMPRequest>();
         request->VarList.Assign(list);
+        request->UseGetBulk = bulk;
         std::vector<std::string> firstRows;
         for (int walk = 0; walk < 2; ++walk) {
             const size_t mark = rogue.Log().size();
@@ -236,12 +241,12 @@ TEST(BulkWalk, ReadAheadStaysWithinTheRowLimit) {
                     return rows.size() < kLimit;
                 });
             }
-            ASSERT_EQ(rows.size(), static_cast<size_t>(kLimit)) << (async ? "async" : "blocking");
-            EXPECT_LE(askedRows(mark), kLimit) << (async ? "async" : "blocking") << " walk " << walk;
+            ASSERT_EQ(rows.size(), static_cast<size_t>(kLimit));
+            EXPECT_LE(askedRows(mark), kLimit) << "walk " << walk;
             if (walk == 0)
                 firstRows = rows;
             else
-                EXPECT_EQ(rows, firstRows) << (async ? "async" : "blocking");
+                EXPECT_EQ(rows, firstRows);
         }
         // One more row asked for, then the request let go while its rows may be on their way.
         request->BulkRowLimit = 0;
