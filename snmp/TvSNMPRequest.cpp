@@ -628,15 +628,9 @@ void TvSNMPRequest::StartReadAhead(bool blocking) {
                     if (!self || !*self)
                         return;
                     TvSNMPRequest* request = *self;
-                    request->pending_.erase(*id);
-                    std::optional<ReadAhead>& ra = request->readAhead_;
-                    if (!ra || ra->Id != *id)
-                        return; // given up meanwhile
-                    ra->Arrived = true;
-                    ra->Status = status;
-                    ra->Reply = std::move(reply);
-                    if (!ra->Waiting)
+                    if (!request->KeepReadAhead(*id, status, reply))
                         return;
+                    std::optional<ReadAhead>& ra = request->readAhead_;
                     HeldRow waiting = std::move(*ra->Waiting);
                     ra->Waiting.reset();
                     if (status == -8) { // the session closes
@@ -689,8 +683,8 @@ void TvSNMPRequest::StartNextAhead(const std::vector<TvVarBind>& sent, int statu
             *id = Engine().ExchangeAsync(MakeTarget(), TvPduKind::GetNext, next.Sent,
                                          [guard, id](int got, TvSNMPReply& answer) {
                                              const auto self = guard.lock();
-                                             if (self && *self)
-                                                 (*self)->NextAheadArrived(*id, got, answer);
+                                             if (self && *self && (*self)->KeepReadAhead(*id, got, answer))
+                                                 (*self)->ContinueAfterNextAhead();
                                          });
             next.Id = *id;
         }
@@ -701,21 +695,23 @@ void TvSNMPRequest::StartNextAhead(const std::vector<TvVarBind>& sent, int statu
     readAhead_ = std::move(next);
 }
 
-void TvSNMPRequest::NextAheadArrived(long id, int status, TvSNMPReply& reply) {
+bool TvSNMPRequest::KeepReadAhead(long id, int status, TvSNMPReply& reply) {
     pending_.erase(id);
     if (!readAhead_ || readAhead_->Id != id)
-        return; // given up meanwhile
+        return false; // given up meanwhile
     readAhead_->Arrived = true;
     readAhead_->Status = status;
     readAhead_->Reply = std::move(reply);
-    if (!readAhead_->Waiting)
-        return;
+    return readAhead_->Waiting.has_value();
+}
+
+void TvSNMPRequest::ContinueAfterNextAhead() {
     // The step that waited for this row: the next row is asked for before the owner gets this one.
     const ReadAhead done = std::move(*readAhead_);
     readAhead_.reset();
     const HeldRow& waiting = *done.Waiting;
-    StartNextAhead(done.Sent, status, done.Reply, false);
-    HandleReply(waiting.Done, TvPduKind::GetNext, waiting.Sent, true, status, done.Reply);
+    StartNextAhead(done.Sent, done.Status, done.Reply, false);
+    HandleReply(waiting.Done, TvPduKind::GetNext, waiting.Sent, true, done.Status, done.Reply);
 }
 
 bool TvSNMPRequest::NextAheadFor(const std::vector<TvVarBind>& vbs) const {

@@ -159,7 +159,9 @@ private:
     void StartNextAhead(const std::vector<TvVarBind>& sent, int status, const TvSNMPReply& reply,
                         bool blocking);
     bool NextAheadFor(const std::vector<TvVarBind>& vbs) const;
-    void NextAheadArrived(long id, int status, TvSNMPReply& reply);
+    // Keeps the reply of read-ahead `id` (if it is still wanted); true when a step waits for it.
+    bool KeepReadAhead(long id, int status, TvSNMPReply& reply);
+    void ContinueAfterNextAhead();
     void DropReadAhead();
     std::optional<TvSNMPReply> TakeReadAhead(const std::vector<TvVarBind>& sent, int status,
                                              const TvSNMPReply& reply);
