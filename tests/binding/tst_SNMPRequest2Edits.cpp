@@ -9,6 +9,7 @@
 #include "snmp/TvException.h"
 #include "support/SimSwitch.h"
 #include "support/SimTables.h"
+#include "support/WindowTest.h"
 #include "values/TvRawValueCodec.h"
 
 #include <QCheckBox>
@@ -44,15 +45,6 @@ constexpr TvSNMPVarDef kScalars[] = {
     {"1.3.6.1.2.1.1.5", "Name", synDisplayString, accReadOnly},
     {nullptr},
 };
-
-void UseAgent(std::uint16_t port) {
-    gSNMPDevice.Address = "127.0.0.1";
-    gSNMPDevice.Port = port;
-    gSNMPSecurity.Version = 1;
-    gSNMPSecurity.ReadCommunity = "rdcomm";
-    gSNMPSecurity.WriteCommunity = "wrtcomm";
-    gSNMPTimeout = 100;
-}
 
 // A binding over items made here, for the value logic without an agent.
 std::unique_ptr<TvSNMPRequest2Edits> Local(std::initializer_list<std::pair<int, const TvOptionList*>> items) {
@@ -94,7 +86,7 @@ private slots:
     }
     void cleanupTestCase() { sim.reset(); }
     void init() {
-        UseAgent(sim->Port());
+        WindowTest::UseSimulator(sim->Port());
         boxes.clear();
         TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString& title, const QString& text) {
             boxes << title + ": " + text;

@@ -6,6 +6,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "support/LedSwitch.h"
 #include "support/PumpUntil.h"
+#include "support/WindowTest.h"
 
 #include <QFrame>
 #include <QMainWindow>
@@ -85,12 +86,7 @@ private slots:
         switch_.reset();
     }
     void init() {
-        gSNMPDevice.Address = "127.0.0.1";
-        gSNMPDevice.Port = switch_->Port();
-        gSNMPSecurity.Version = 1;
-        gSNMPSecurity.ReadCommunity = "rdcomm";
-        gSNMPSecurity.WriteCommunity = "wrtcomm";
-        gSNMPTimeout = 100;
+        WindowTest::UseSimulator(switch_->Port());
         window_ = std::make_unique<QMainWindow>();
         panel_ = new TvStatusPanel(window_->statusBar());
         boxes_.clear();

@@ -7,6 +7,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "support/WindowTest.h"
 #include "windows/TACLMeterForm.h"
 #include "windows/TMd5EditForm.h"
 #include "windows/TMd5InformationForm.h"
@@ -37,15 +38,6 @@ const QString kMd5 = QStringLiteral(".1.3.6.1.4.1.59371.11.69.2.3.4.1");
 const QString kSsl = QStringLiteral(".1.3.6.1.4.1.59371.12.7.1");
 const QString kAcc = QStringLiteral(".1.3.6.1.4.1.59371.12.5.12.1");
 const QString kAcl = QStringLiteral(".1.3.6.1.4.1.59371.12.9.6.1.1");
-
-void UseAgent(std::uint16_t port) {
-    gSNMPDevice.Address = "127.0.0.1";
-    gSNMPDevice.Port = port;
-    gSNMPSecurity.Version = 1;
-    gSNMPSecurity.ReadCommunity = "rdcomm";
-    gSNMPSecurity.WriteCommunity = "wrtcomm";
-    gSNMPTimeout = 100;
-}
 
 QString Hex(const QString& text) {
     return QStringLiteral("0x") + QString::fromLatin1(text.toLatin1().toHex().toUpper());
@@ -175,7 +167,7 @@ private slots:
     }
     void cleanupTestCase() { sim.reset(); }
     void init() {
-        UseAgent(sim->Port());
+        WindowTest::UseSimulator(sim->Port());
         boxes.clear();
         statusLines.clear();
         TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString& title, const QString& text) {
@@ -351,7 +343,7 @@ private slots:
         form.EditButton->click();
         QVERIFY(PumpUntil([&] { return Idle(b) && form.Memo1->toPlainText().contains("Set:"); }, 30000));
         QVERIFY2(sim->Restart(), sim->Error().c_str());
-        UseAgent(sim->Port());
+        WindowTest::UseSimulator(sim->Port());
 
         const QString memo = form.Memo1->toPlainText();
         QVERIFY(memo.contains("Set:"));
