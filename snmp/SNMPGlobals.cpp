@@ -17,22 +17,10 @@ namespace {
 const std::string kLocalEngineId = "TvSNMP_PP_Application";
 }
 
-void InitSNMPSession(const std::string& directory) {
-    TvSNMPEngine& engine = TvSNMPEngine::Create();
-
-    const std::string path = BootCounterPath(directory);
-    int boot = 0;
-    const int loaded = getBootCounter(path, kLocalEngineId, boot);
-    if (loaded != 0 && loaded != -1 && loaded != -2)
-        RaiseError(errLoadBootCounter);
-    if (loaded != 0)
-        boot = 0;
-    // snmpEngineBoots stops at its maximum instead of wrapping.
-    if (boot < 2147483647)
-        ++boot;
-    if (saveBootCounter(path, kLocalEngineId, boot) != 0)
-        RaiseError(errSaveBootCounter);
-    engine.SetLocalEngine(kLocalEngineId, boot);
+void InitSNMPSession(const std::string& directory, bool countBoots) {
+    TvSNMPEngine::Create();
+    if (countBoots)
+        CountEngineBoots(directory);
 
     gSNMPDevice.Address = "127.0.0.1";
     gSNMPDevice.Port = 161;
@@ -52,4 +40,21 @@ void InitSNMPSession(const std::string& directory) {
     gSNMPUseGetBulk = true;
 
     gSnmpEventProcessor.Start();
+}
+
+void CountEngineBoots(const std::string& directory) {
+    const std::string path = BootCounterPath(directory);
+    int boot = 0;
+    const int loaded = getBootCounter(path, kLocalEngineId, boot);
+    if (loaded != 0 && loaded != -1 && loaded != -2)
+        RaiseError(errLoadBootCounter);
+    if (loaded != 0)
+        boot = 0;
+    // snmpEngineBoots stops at its maximum instead of wrapping.
+    if (boot < 2147483647)
+        ++boot;
+    if (saveBootCounter(path, kLocalEngineId, boot) != 0)
+        RaiseError(errSaveBootCounter);
+    if (TvSNMPEngine* engine = TvSNMPEngine::Instance())
+        engine->SetLocalEngine(kLocalEngineId, boot);
 }

@@ -22,4 +22,9 @@ extern bool gSNMPUseGetBulk;
 
 // Opens the one SNMP session, loads and raises the engine boots counter kept in `directory`
 // (empty: the current folder) and sets the defaults of the globals. Raises -506, -507 or -508.
-void InitSNMPSession(const std::string& directory);
+// Without `countBoots` the counter is left for CountEngineBoots, called once SNMPv3 is known to be used.
+void InitSNMPSession(const std::string& directory, bool countBoots = true);
+
+// Loads, raises and saves the engine boots counter kept in `directory` and gives it to the session, as
+// InitSNMPSession does. Raises -507 or -508.
+void CountEngineBoots(const std::string& directory);

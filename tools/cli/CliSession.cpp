@@ -2,6 +2,7 @@
 
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
+#include "snmp/SnmpEventProcessor.h"
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
@@ -15,6 +16,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <type_traits>
 
@@ -69,19 +71,17 @@ bool ParseVariable(const std::string& text, bool withValue, CliVariable& out, st
 }
 
 CliSession::CliSession(const CliContext& ctx) {
-    static int argc = 1;
-    static char name[] = "qtr5190mx-cli";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        app_ = std::make_unique<QCoreApplication>(argc, argv);
-    LoadMessageFiles(QCoreApplication::applicationDirPath().toStdString() + "/errMSg/");
-    // The engine boots counter of the companion lives in its own data folder, not the current one.
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    LoadMessageFiles((ec ? std::string(".") : exe.parent_path().string()) + "/errMSg/");
+    // The engine boots counter of the companion lives in its own data folder, not the current one. It
+    // is counted (read, raised, written to disk) only by a command that speaks SNMPv3: a community
+    // command run from a script every few seconds has no use for it.
     const QString folder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/qtr5190mx-cli";
-    QDir().mkpath(folder);
     try {
         if (!TvSNMPEngine::Instance())
-            InitSNMPSession(folder.toStdString());
+            InitSNMPSession(folder.toStdString(), false);
     } catch (const TvException& e) {
         error_ = e.Message();
         return;
@@ -89,6 +89,15 @@ CliSession::CliSession(const CliContext& ctx) {
     gSNMPTimeout = 200;
     if (!ParseOptions(ctx.Options))
         return;
+    if (gSNMPSecurity.Version == 3) {
+        QDir().mkpath(folder);
+        try {
+            CountEngineBoots(folder.toStdString());
+        } catch (const TvException& e) {
+            error_ = e.Message();
+            return;
+        }
+    }
     ParseAgent(ctx.Agent);
 }
 
@@ -195,13 +204,23 @@ void CliSession::Configure(TvSNMPRequest& request) const {
     request.Retries = retries_;
 }
 
-void WalkRows(TvSNMPRequest& request, bool async, const std::function<bool(const TvSNMPVarList&)>& row) {
+void CliSession::WalkRows(TvSNMPRequest& request, bool async,
+                          const std::function<bool(const TvSNMPVarList&)>& row) {
     if (!async) {
         for (bool more = request.GetStep(true); more; more = request.GetStep(false))
             if (!row(request.VarList))
                 return;
         return;
     }
+    // Only an asynchronous walk needs the event loop, so only it brings up the application object and
+    // the pump on the session's socket.
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "qtr5190mx-cli";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    gSnmpEventProcessor.Start();
     QEventLoop loop;
     int code = 0;
     TvSNMPRequest::Callback step = [&](TvSNMPError& e, TvSNMPVarList& list) {

@@ -22,6 +22,9 @@ public:
     const std::string& Error() const { return error_; }
     // Applies the timeout and retries given on the command line to a new request.
     void Configure(TvSNMPRequest& request) const;
+    // Walks a table list to its end, calling `row` for each row, which returns false to stop the walk
+    // there; through the event pump when `async`. Raises the error exception of a failed exchange.
+    void WalkRows(TvSNMPRequest& request, bool async, const std::function<bool(const TvSNMPVarList&)>& row);
 
 private:
     bool ParseOptions(const std::vector<std::string>& options);
@@ -32,10 +35,6 @@ private:
     int timeout_ = 200; // hundredths of a second
     int retries_ = 1;
 };
-
-// Walks a table list to its end, calling `row` for each row, which returns false to stop the walk there;
-// through the event pump when `async`. Raises the error exception of a failed exchange.
-void WalkRows(TvSNMPRequest& request, bool async, const std::function<bool(const TvSNMPVarList&)>& row);
 
 // Rows a walk prints at most unless told otherwise; 0 lifts the limit.
 inline constexpr long kDefaultMaxRows = 100000;

@@ -69,7 +69,7 @@ int CmdShow(const CliContext& context) {
                 return text + "\n";
             };
             out = line([](const TvSNMPVarItem& item) { return item.Label; });
-            WalkRows(request, !panel.Has(pnlSynchronous), [&](const TvSNMPVarList&) {
+            session.WalkRows(request, !panel.Has(pnlSynchronous), [&](const TvSNMPVarList&) {
                 out += line([](const TvSNMPVarItem& item) { return item.Value; });
                 return true;
             });

@@ -127,7 +127,7 @@ int CmdWalk(const CliContext& ctx) {
         written = CliWrite(ctx.Out, TvCsv::Record(header));
     }
     try {
-        WalkRows(request, async, [&](const TvSNMPVarList& l) {
+        session.WalkRows(request, async, [&](const TvSNMPVarList& l) {
             const std::string row = csv ? CsvRow(l) : RowLine(l);
             written = written && std::fwrite(row.data(), 1, row.size(), ctx.Out) == row.size() &&
                       (!live || std::fflush(ctx.Out) == 0);

@@ -20,6 +20,14 @@ expect_contains "get integer" "$out" $'^1.3.6.1.2.1.2.2.1.3.1\t6$'
 "$CLI" "${V3[@]}" set 1.3.6.1.2.1.1.6.0:0x4c=Lab-rack-3 || fail "SNMPv3 set failed"
 expect_contains "set reached the agent" "$(snmpget -v2c -c rdcomm -Oqv "$A" 1.3.6.1.2.1.1.6.0)" "Lab-rack-3"
 
+# The engine boots counter is kept only by commands that speak SNMPv3: one more a run, none for v2c.
+boots() { XDG_DATA_HOME="$WORK/data" "$CLI" "$@" get 1.3.6.1.2.1.1.5.0:0x4c >/dev/null || fail "get $*"
+          awk '$1 == "5476534E4D505F50505F4170706C69636174696F6E" {print $2}' \
+              "$WORK/data/qtr5190mx-cli/TvSNMP_PP_BootCounter" 2>/dev/null; }
+[ -z "$(boots "${V2R[@]}")" ] || fail "an SNMPv2c command wrote the boots counter"
+[ "$(boots "${V3[@]}")" = 1 ] && [ "$(boots "${V3[@]}")" = 2 ] || fail "SNMPv3 commands do not count boots"
+[ "$(boots "${V2R[@]}")" = 2 ] || fail "an SNMPv2c command raised the boots counter"
+
 # walk: the same rows and values as snmpwalk, synchronous and through the event pump.
 IF=1.3.6.1.2.1.2.2.1
 ref=$(snmpwalk -v2c -c rdcomm -On -Oqv "$A" $IF.2 | tr -d '"')
