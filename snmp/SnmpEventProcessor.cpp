@@ -59,9 +59,11 @@ void SnmpEventProcessor::Rearm() {
     }
     const TvSNMPEngine* engine = TvSNMPEngine::Instance();
     const int ms = engine ? engine->NextWakeMs() : -1;
+    // A timer due no later than the next deadline is kept: firing early only re-aims it, whereas
+    // re-aiming after every reply of a walk (each sets a later deadline) would cost a timer a reply.
     if (ms < 0)
         timer_->stop();
-    else
+    else if (!timer_->isActive() || timer_->remainingTime() > ms)
         timer_->start(ms);
 }
 

@@ -471,6 +471,7 @@ struct TvSNMPEngine::Impl {
     std::deque<Event> Events;
     std::deque<long> Ready;                       // finished asynchronous exchanges, in order of completion
     std::deque<long> Waiting;                     // held back by the in-flight cap
+    std::vector<oid> OidScratch;                  // kept between requests: no allocation for each
     std::map<std::string, std::string> EngineIds; // peer -> authoritative engine ID
     std::map<std::string, std::vector<u_char>> LocalKeys; // engine, protocol, password -> key
     std::size_t InFlight = 0;
@@ -733,9 +734,8 @@ int TvSNMPEngine::Impl::Start(PendingExchange& ex) {
     const TvSNMPTarget& t = ex.Target;
     if (t.Version != 0 && t.Version != 1 && t.Version != 3)
         return kNotSupportedOnTarget;
-    std::vector<oid> scratch;
     for (const auto& vb : ex.VarBinds)
-        if (!ParseOid(vb.Oid, scratch))
+        if (!ParseOid(vb.Oid, OidScratch))
             return kInvalidOid;
     if (t.Version == 3) {
         if (t.SecurityLevel < 1 || t.SecurityLevel > 3)
@@ -904,7 +904,7 @@ int TvSNMPEngine::Impl::SendRequest(PendingExchange& ex, const std::string& engi
         pdu->community = Dup(community);
         pdu->community_len = community.size();
     }
-    std::vector<oid> name;
+    std::vector<oid>& name = OidScratch;
     for (const auto& vb : ex.VarBinds) {
         ParseOid(vb.Oid, name);
         const bool ok = ex.Kind == TvPduKind::Set
