@@ -4,7 +4,7 @@
 
 namespace {
 
-TvMessageBox::Hook& CurrentHook() {
+TvMessageBox::Hook& AnswerHook() {
     static TvMessageBox::Hook hook;
     return hook;
 }
@@ -12,14 +12,14 @@ TvMessageBox::Hook& CurrentHook() {
 } // namespace
 
 void TvMessageBox::SetHook(Hook hook) {
-    CurrentHook() = std::move(hook);
+    AnswerHook() = std::move(hook);
 }
 
 QMessageBox::StandardButton TvMessageBox::Show(QWidget* parent, Kind kind, const QString& title,
                                                const QString& text) {
     const QString caption = title.isEmpty() ? QCoreApplication::applicationName() : title;
-    if (CurrentHook())
-        return CurrentHook()(kind, caption, text);
+    if (AnswerHook())
+        return AnswerHook()(kind, caption, text);
     switch (kind) {
     case Kind::Information:
         return QMessageBox::information(parent, caption, text);

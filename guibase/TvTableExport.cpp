@@ -20,7 +20,7 @@
 
 namespace {
 
-TvTableExport::FileNameHook& CurrentHook() {
+TvTableExport::FileNameHook& PathHook() {
     static TvTableExport::FileNameHook hook;
     return hook;
 }
@@ -58,7 +58,7 @@ TvTableExport* TvTableExport::Of(const QAbstractItemView* view) {
 }
 
 void TvTableExport::SetFileNameHook(FileNameHook hook) {
-    CurrentHook() = std::move(hook);
+    PathHook() = std::move(hook);
 }
 
 QList<int> TvTableExport::VisibleColumns() const {
@@ -148,9 +148,9 @@ void TvTableExport::ExportCsv() {
     QString suggested = parent->windowTitle();
     suggested.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]+")), QStringLiteral("_"));
     suggested = QDir::home().filePath((suggested.isEmpty() ? QStringLiteral("table") : suggested) + ".csv");
-    const QString path = CurrentHook() ? CurrentHook()(parent, suggested)
-                                       : QFileDialog::getSaveFileName(parent, tr("Export as CSV"), suggested,
-                                                                      tr("CSV files (*.csv);;All files (*)"));
+    const QString path = PathHook() ? PathHook()(parent, suggested)
+                                    : QFileDialog::getSaveFileName(parent, tr("Export as CSV"), suggested,
+                                                                   tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     if (QString error; !WriteCsv(path, &error))

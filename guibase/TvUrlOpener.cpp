@@ -4,7 +4,7 @@
 
 namespace {
 
-TvUrlOpener::Hook& CurrentHook() {
+TvUrlOpener::Hook& OpenHook() {
     static TvUrlOpener::Hook hook;
     return hook;
 }
@@ -12,11 +12,11 @@ TvUrlOpener::Hook& CurrentHook() {
 } // namespace
 
 bool TvUrlOpener::Open(const QUrl& url) {
-    if (CurrentHook())
-        return CurrentHook()(url);
+    if (OpenHook())
+        return OpenHook()(url);
     return QDesktopServices::openUrl(url);
 }
 
 void TvUrlOpener::SetHook(Hook hook) {
-    CurrentHook() = std::move(hook);
+    OpenHook() = std::move(hook);
 }

@@ -5,6 +5,7 @@
 #include "binding/TvStatusPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvText.h"
+#include "monitors/TvCounterClock.h"
 #include "snmp/TvException.h"
 
 #include <QComboBox>
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QTime>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -30,7 +30,6 @@ constexpr int kMaxIntervalSeconds = 86400;
 
 TCounterWindow::TCounterWindow(QWidget* parent, TvCounterSampler::Baseline baseline)
     : QDialog(parent), sampler_(baseline) {
-    clock_.start();
     ST_Time = new QLabel(this);
     ST_Time->setObjectName("ST_Time");
     ST_Time->setFrameShape(QFrame::StyledPanel);
@@ -74,7 +73,7 @@ QString TCounterWindow::TimeText() {
     // The long format may name the time zone: the windows show the time of day only.
     QString format = locale.timeFormat(QLocale::LongFormat);
     format.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
-    return locale.toString(QTime::currentTime(), format.trimmed());
+    return locale.toString(TvCounterClock::Now().time(), format.trimmed());
 }
 
 void TCounterWindow::BuildLayout(QWidget* content, const QList<QWidget*>& extraButtons,
@@ -160,7 +159,7 @@ std::string TCounterWindow::HiddenCell(int column) const {
 void TCounterWindow::AfterSample(const std::vector<CounterCells>&, const QString&) {}
 
 void TCounterWindow::SampleCounters() {
-    const std::int64_t now = clock_.elapsed();
+    const std::int64_t now = TvCounterClock::ElapsedMs();
     const QString time = TimeText();
     std::vector<CounterCells> cells;
     auto write = [&] {

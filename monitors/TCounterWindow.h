@@ -4,7 +4,6 @@
 #include "monitors/TvCounterSampler.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
 
@@ -96,7 +95,6 @@ protected:
     std::unique_ptr<TvSNMPRequest2Edits> counters_;
     bool running_ = false;
     int interval_ = 1;
-    QElapsedTimer clock_;
 
 private:
     bool reading_ = false;

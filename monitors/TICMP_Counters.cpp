@@ -8,14 +8,14 @@
 
 namespace {
 
-QStringList Rows() {
+QStringList IcmpRows() {
     QStringList rows;
     for (const char* caption : kIcmpCounterRows)
         rows << caption;
     return rows;
 }
 
-const bool registered =
+const bool TICMP_CountersRegistered =
     TvWindowRegistry::Register("TICMP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
         TICMP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
         form.exec();
@@ -26,4 +26,4 @@ const bool registered =
 TICMP_Counters::TICMP_Counters(QWidget* parent, const QString& agentIP)
     : TCounterGroupWindow(
           parent, agentIP,
-          {"ICMP Counters : ", tblIcmpCounters, Rows(), "LV_ICMPCounterData", "LV_ICMPCounters", true}) {}
+          {"ICMP Counters : ", tblIcmpCounters, IcmpRows(), "LV_ICMPCounterData", "LV_ICMPCounters", true}) {}

@@ -6,6 +6,7 @@
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
+#include "monitors/TvCounterClock.h"
 
 #include <QChart>
 #include <QChartView>
@@ -24,7 +25,7 @@
 
 namespace {
 
-QStringList Rows() {
+QStringList IfRows() {
     QStringList rows;
     for (const char* caption : kIfCounterRows)
         rows << caption;
@@ -51,17 +52,18 @@ const char kName32v1[] = "ifTable (32-bit counters: SNMPv1 has no 64-bit counter
 const char kName32Missing[] =
     "ifTable (32-bit counters: the switch has no 64-bit counters for this interface)";
 
-const bool registered = TvWindowRegistry::Register("TIF_Counters", [](TvWindowHost& host, const TvMenuNode&) {
-    TIF_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-    if (form.Supported())
-        form.exec();
-});
+const bool TIF_CountersRegistered =
+    TvWindowRegistry::Register("TIF_Counters", [](TvWindowHost& host, const TvMenuNode&) {
+        TIF_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
+        if (form.Supported())
+            form.exec();
+    });
 
 } // namespace
 
 TIF_Counters::TIF_Counters(QWidget* parent, const QString& agentIP)
-    : TCounterInstanceWindow(parent, {"IF Counters : ", tblIfIndex, tblIfCounters, Rows(), "LV_IFTableIndex",
-                                      "LV_IFCounterData", "Index", "Description"}) {
+    : TCounterInstanceWindow(parent, {"IF Counters : ", tblIfIndex, tblIfCounters, IfRows(),
+                                      "LV_IFTableIndex", "LV_IFCounterData", "Index", "Description"}) {
     CounterList = MakeCounterList("LV_IF_Counters");
     ExitButton->setObjectName("Button2");
     Button1 = new QPushButton("Refresh", this);
@@ -205,7 +207,7 @@ void TIF_Counters::ResetCounters() {
 void TIF_Counters::AfterSample(const std::vector<CounterCells>& cells, const QString& time) {
     if (cells.size() > kOutOctets && cells[kInOctets].deltaRate)
         traffic_.Append({cells[kInOctets].Rate * 8, cells[kOutOctets].Rate * 8}, ToBytes(time),
-                        QDateTime::currentMSecsSinceEpoch());
+                        TvCounterClock::Now().toMSecsSinceEpoch());
     DrawTraffic();
 }
 
@@ -225,7 +227,7 @@ void TIF_Counters::DrawTraffic() {
         }
         series[i]->replace(points);
     }
-    const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+    const std::int64_t now = TvCounterClock::Now().toMSecsSinceEpoch();
     if (first == 0)
         first = last = now;
     if (last - first < 1000 * IntervalSeconds())

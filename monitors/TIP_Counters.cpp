@@ -8,21 +8,22 @@
 
 namespace {
 
-QStringList Rows() {
+QStringList IpRows() {
     QStringList rows;
     for (const char* caption : kIpCounterRows)
         rows << caption;
     return rows;
 }
 
-const bool registered = TvWindowRegistry::Register("TIP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
-    TIP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-    form.exec();
-});
+const bool TIP_CountersRegistered =
+    TvWindowRegistry::Register("TIP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
+        TIP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
+        form.exec();
+    });
 
 } // namespace
 
 TIP_Counters::TIP_Counters(QWidget* parent, const QString& agentIP)
     : TCounterGroupWindow(
           parent, agentIP,
-          {"IP Counters : ", tblIpCounters, Rows(), "LV_IPCounterData", "LV_IPCounters", false}) {}
+          {"IP Counters : ", tblIpCounters, IpRows(), "LV_IPCounterData", "LV_IPCounters", false}) {}

@@ -8,14 +8,14 @@
 
 namespace {
 
-QStringList Rows() {
+QStringList SnmpRows() {
     QStringList rows;
     for (const char* caption : kSnmpCounterRows)
         rows << caption;
     return rows;
 }
 
-const bool registered =
+const bool TSNMP_CountersRegistered =
     TvWindowRegistry::Register("TSNMP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
         TSNMP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
         form.exec();
@@ -26,4 +26,4 @@ const bool registered =
 TSNMP_Counters::TSNMP_Counters(QWidget* parent, const QString& agentIP)
     : TCounterGroupWindow(
           parent, agentIP,
-          {"SNMP Counters : ", tblSnmpCounters, Rows(), "LV_SNMPCounterData", "LV_SNMPCounters", true}) {}
+          {"SNMP Counters : ", tblSnmpCounters, SnmpRows(), "LV_SNMPCounterData", "LV_SNMPCounters", true}) {}

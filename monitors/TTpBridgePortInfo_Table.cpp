@@ -25,7 +25,7 @@
 
 namespace {
 
-QStringList Rows() {
+QStringList PortRows() {
     QStringList rows;
     for (const char* caption : kTpPortCounterRows)
         rows << caption;
@@ -34,7 +34,7 @@ QStringList Rows() {
 
 const QColor kSeriesColours[] = {Qt::red, Qt::green, Qt::yellow};
 
-const bool registered =
+const bool TTpBridgePortInfo_TableRegistered =
     TvWindowRegistry::Register("TTpBridgePortInfo_Table", [](TvWindowHost& host, const TvMenuNode&) {
         TTpBridgePortInfo_Table form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
         if (form.Supported())
@@ -44,9 +44,9 @@ const bool registered =
 } // namespace
 
 TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(QWidget* parent, const QString& agentIP)
-    : TCounterInstanceWindow(parent,
-                             {"Transparent Bridge Port Counter : ", tblTpPortIndex, tblTpPortCounters, Rows(),
-                              "LV_TpBridge_Port_Index", "LV_Chart", "Port Number", "Max  Info "}) {
+    : TCounterInstanceWindow(parent, {"Transparent Bridge Port Counter : ", tblTpPortIndex, tblTpPortCounters,
+                                      PortRows(), "LV_TpBridge_Port_Index", "LV_Chart", "Port Number",
+                                      "Max  Info "}) {
     CounterList = MakeCounterList("LV_TpBridge_Port_Info");
     ExitButton->setObjectName("Button1");
     BT_Refresh = new QPushButton("Refresh", this);

@@ -8,14 +8,14 @@
 
 namespace {
 
-QStringList Rows() {
+QStringList UdpRows() {
     QStringList rows;
     for (const char* caption : kUdpCounterRows)
         rows << caption;
     return rows;
 }
 
-const bool registered =
+const bool TUDP_CountersRegistered =
     TvWindowRegistry::Register("TUDP_Counters", [](TvWindowHost& host, const TvMenuNode&) {
         TUDP_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
         form.exec();
@@ -26,4 +26,4 @@ const bool registered =
 TUDP_Counters::TUDP_Counters(QWidget* parent, const QString& agentIP)
     : TCounterGroupWindow(
           parent, agentIP,
-          {"UDP Counters : ", tblUdpCounters, Rows(), "LV_IPCounterData", "LV_UDPCounters", true}) {}
+          {"UDP Counters : ", tblUdpCounters, UdpRows(), "LV_IPCounterData", "LV_UDPCounters", true}) {}

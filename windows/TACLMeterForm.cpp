@@ -23,7 +23,7 @@
 
 namespace {
 
-const bool registered =
+const bool TACLMeterFormRegistered =
     TvWindowRegistry::Register("TACLMeterForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TACLMeterForm form(host.HostWindow());
         if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())

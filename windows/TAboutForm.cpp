@@ -20,10 +20,11 @@
 
 namespace {
 
-const bool registered = TvWindowRegistry::Register("TAboutForm", [](TvWindowHost& host, const TvMenuNode&) {
-    TAboutForm form(host.HostWindow());
-    form.exec();
-});
+const bool TAboutFormRegistered =
+    TvWindowRegistry::Register("TAboutForm", [](TvWindowHost& host, const TvMenuNode&) {
+        TAboutForm form(host.HostWindow());
+        form.exec();
+    });
 
 } // namespace
 

@@ -24,7 +24,7 @@
 
 namespace {
 
-const bool registered =
+const bool TBOOTCtrlTableFormRegistered =
     TvWindowRegistry::Register("TBOOTCtrlTableForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TBOOTCtrlTableForm form(host.HostWindow(), host.Connection().AgentIP);
         if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())

@@ -32,7 +32,7 @@ int HexDigit(QChar c) {
     return -1;
 }
 
-const bool registered =
+const bool TCurrentTimeFormRegistered =
     TvWindowRegistry::Register("TCurrentTimeForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TCurrentTimeForm form(host.HostWindow());
         const char* prefix = entry.WindowCaption ? entry.WindowCaption : "Current Time: ";

@@ -18,7 +18,7 @@
 
 namespace {
 
-const bool registered =
+const bool TEquipmentBasicInfoFormRegistered =
     TvWindowRegistry::Register("TEquipmentBasicInfoForm", [](TvWindowHost& host, const TvMenuNode&) {
         TEquipmentBasicInfoForm form(host.HostWindow(), host.Connection().AgentIP);
         form.exec();

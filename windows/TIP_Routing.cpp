@@ -25,10 +25,11 @@ namespace {
 
 const QString kAddressFormat = QStringLiteral("%i{w30n0x255l3}%i{w30n0x255l3}%i{w30n0x255l3}%i{w30n0x255l3}");
 
-const bool registered = TvWindowRegistry::Register("TIP_Routing", [](TvWindowHost& host, const TvMenuNode&) {
-    TIP_Routing form(host.HostWindow(), host.Connection().AgentIP);
-    form.exec();
-});
+const bool TIP_RoutingRegistered =
+    TvWindowRegistry::Register("TIP_Routing", [](TvWindowHost& host, const TvMenuNode&) {
+        TIP_Routing form(host.HostWindow(), host.Connection().AgentIP);
+        form.exec();
+    });
 
 } // namespace
 

@@ -27,7 +27,7 @@
 
 namespace {
 
-const bool registered =
+const bool TIpCtrlFormRegistered =
     TvWindowRegistry::Register("TIpCtrlForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TIpCtrlForm form(host.HostWindow(), host.Connection().AgentIP);
         if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())

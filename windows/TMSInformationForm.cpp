@@ -21,7 +21,7 @@
 
 namespace {
 
-const bool registered =
+const bool TMSInformationFormRegistered =
     TvWindowRegistry::Register("TMSInformationForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TMSInformationForm form(host.HostWindow());
         if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())

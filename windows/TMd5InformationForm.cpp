@@ -23,7 +23,7 @@
 
 namespace {
 
-const bool registered =
+const bool TMd5InformationFormRegistered =
     TvWindowRegistry::Register("TMd5InformationForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         const QString address = FromBytes(host.Connection().AgentIP);
         TMd5InformationForm form(host.HostWindow(), address);

@@ -27,7 +27,7 @@ namespace {
 
 const char* const kMetricFormat = "%i{n0x16777214l8}";
 
-const bool registered = TvWindowRegistry::Register(
+const bool TOSPFDefaultInfoOriginateFormRegistered = TvWindowRegistry::Register(
     "TOSPFDefaultInfoOriginateForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TOSPFDefaultInfoOriginateForm form(host.HostWindow(), host.Connection().AgentIP);
         if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())

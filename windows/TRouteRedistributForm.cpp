@@ -32,7 +32,7 @@
 
 namespace {
 
-const bool registered =
+const bool TRouteRedistributFormRegistered =
     TvWindowRegistry::Register("TRouteRedistributForm", [](TvWindowHost& host, const TvMenuNode&) {
         TRouteRedistributForm form(host.HostWindow(), host.Connection().AgentIP);
         form.exec();

@@ -25,7 +25,7 @@
 
 namespace {
 
-const bool registered =
+const bool TSSLManagementFormRegistered =
     TvWindowRegistry::Register("TSSLManagementForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TSSLManagementForm form(host.HostWindow());
         if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())

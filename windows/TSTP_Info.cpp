@@ -59,7 +59,7 @@ std::optional<int> WholeNumber(const QLineEdit* edit) {
 // The MSTP list: Version, Max Age, Forward Delay, Max Hops, TX Hold Count, Forward BPDU.
 enum MstpColumn { mcVersion = 0, mcMaxAge, mcForwardDelay, mcMaxHops, mcTxHoldCount, mcForwardBpdu, mcCount };
 
-const bool registered = TvWindowRegistry::Register("TSTP_Info", BridgeSTPInformationClick);
+const bool TSTP_InfoRegistered = TvWindowRegistry::Register("TSTP_Info", BridgeSTPInformationClick);
 
 } // namespace
 

@@ -50,7 +50,7 @@ const QLineEdit* Edit(const TCtrlsList& c, int part) {
 enum RepeatPart { rpMonth = 0, rpWeek = 1, rpWeekday = 2, rpHour = 3, rpMinute = 4 };
 enum AnnualPart { apDay = 0, apMonth = 1, apHour = 2, apMinute = 3 };
 
-const bool registered =
+const bool TSummerTimeFormRegistered =
     TvWindowRegistry::Register("TSummerTimeForm", [](TvWindowHost& host, const TvMenuNode&) {
         TSummerTimeForm form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
         form.exec();

@@ -25,7 +25,7 @@
 
 namespace {
 
-const bool registered =
+const bool TfrmACCServerCtrlRegistered =
     TvWindowRegistry::Register("TfrmACCServerCtrl", [](TvWindowHost& host, const TvMenuNode& entry) {
         TfrmACCServerCtrl form(host.HostWindow());
         if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())

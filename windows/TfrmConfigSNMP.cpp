@@ -90,7 +90,7 @@ void Paint(QWidget* control, bool active) {
     control->setPalette(palette);
 }
 
-const bool registered =
+const bool TfrmConfigSNMPRegistered =
     TvWindowRegistry::Register("TfrmConfigSNMP", [](TvWindowHost& host, const TvMenuNode&) {
         TfrmConfigSNMP::SNMPConfigure1Click(host);
     });

@@ -22,7 +22,7 @@
 
 namespace {
 
-const bool registered = [] {
+const bool TvDeviceCommandsRegistered = [] {
     TvWindowRegistry::Register(
         "SaveConfig", [](TvWindowHost& host, const TvMenuNode&) { TvDeviceCommands::SaveConfigClick(host); });
     TvWindowRegistry::Register(

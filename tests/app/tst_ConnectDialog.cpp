@@ -13,7 +13,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

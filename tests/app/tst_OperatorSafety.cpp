@@ -31,9 +31,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <QtTest>
 
 #include <algorithm>
 #include <functional>

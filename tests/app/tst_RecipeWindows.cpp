@@ -19,9 +19,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <QtTest>
 
 #include <functional>
 #include <memory>

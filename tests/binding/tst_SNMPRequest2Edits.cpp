@@ -19,10 +19,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <QtTest>
 
 #include <memory>
 

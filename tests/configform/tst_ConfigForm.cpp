@@ -25,9 +25,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <QtTest>
 
 #include <memory>
 

@@ -17,8 +17,8 @@
 #include <QProcess>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeView>
-#include <QtTest>
 
 #include <memory>
 

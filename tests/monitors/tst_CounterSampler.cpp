@@ -2,7 +2,7 @@
 #include "monitors/TvCounterSampler.h"
 #include "snmp/TvException.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <string>
 #include <vector>

@@ -12,6 +12,7 @@
 #include "monitors/TSNMP_Counters.h"
 #include "monitors/TTpBridgePortInfo_Table.h"
 #include "monitors/TUDP_Counters.h"
+#include "monitors/TvCounterClock.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvSNMPRequest.h"
 #include "support/PumpUntil.h"
@@ -28,9 +29,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
-#include <QtTest>
 
 #include <fstream>
 #include <memory>
@@ -226,7 +227,8 @@ private slots:
 
     // The sampling rules through the real windows. Steps: "set N" writes the first counter of the window
     // (udpInDatagrams, ifInOctets.1, dot1dTpPortInFrames.1), "open", "tick", "reset", "click" (the
-    // selected index row again), "sleep MS", "expect VALUE DELTA PEAK" on the first row ("*" any),
+    // selected index row again), "advance MS" (the windows' clock), "expect VALUE DELTA PEAK" on the first
+    // row ("*" any),
     // "rows N", "mark" and "same-peak-time".
     void Sampling_data() {
         QTest::addColumn<QString>("window");
@@ -248,8 +250,8 @@ private slots:
                                        "set 2000", "tick", "expect 2000 1000 1000",
                                        "set 500",  "tick", "expect 500 4294965796 4294965796"};
         QTest::newRow("delta equal to the peak")
-            << "IF" << QStringList{"set 100",          "open",          "tick",       "set 150", "tick",
-                                   "expect 150 50 50", "mark",          "sleep 1100", "set 200", "tick",
+            << "IF" << QStringList{"set 100",          "open",          "tick",         "set 150", "tick",
+                                   "expect 150 50 50", "mark",          "advance 1100", "set 200", "tick",
                                    "expect 200 50 50", "same-peak-time"};
         QTest::newRow("creation sample writes Value only")
             << "UDP"
@@ -303,8 +305,8 @@ private slots:
             } else if (what == "click") {
                 auto* inst = static_cast<TCounterInstanceWindow*>(w.get());
                 ClickRow(inst->IndexList, inst->IndexBinding()->SelectedRow());
-            } else if (what == "sleep") {
-                QTest::qSleep(words[1].toInt());
+            } else if (what == "advance") {
+                TvCounterClock::Advance(words[1].toInt());
             } else if (what == "rows") {
                 QCOMPARE(w->CounterList->topLevelItemCount(), words[1].toInt());
             } else if (what == "expect") {
@@ -324,51 +326,54 @@ private slots:
         QVERIFY2(!w->StatusPanel->text().contains("valid"), qPrintable(w->StatusPanel->text()));
     }
 
-    // The rate divides by the time that really passed; a pause keeps the clock running and sends nothing.
+    // The rate divides by the time that really passed; a paused window's clock runs and it sends nothing.
     void RateOverAPauseAndAPausedClock() {
+        SetCounter(kUdpInDatagrams, "1000");
         auto w = Open("UDP");
         w->Timer1Timer();
-        QTest::qSleep(1000);
+        TvCounterClock::Advance(1000);
+        SetCounter(kUdpInDatagrams, "2000");
         w->Timer1Timer();
-        const int rate = Cells(w->CounterList, 1).value(2).toInt();
-        QVERIFY2(rate > 900 && rate < 1100, qPrintable(Cells(w->CounterList, 1).join(' ')));
+        const int rate = Cells(w->CounterList, 0).value(2).toInt();
+        QVERIFY2(rate > 900 && rate <= 1000, qPrintable(Cells(w->CounterList, 0).join(' ')));
 
         w->BT_Stop->click();
-        const QStringList before = Cells(w->CounterList, 1);
+        const QStringList before = Cells(w->CounterList, 0);
         const int reads = Count(sim->Log(), "GETNEXT");
         const QString clock = w->ST_Time->text();
-        w->Timer1.start();
-        QVERIFY(PumpUntil([&] { return w->ST_Time->text() != clock; }, 5000));
-        QTest::qWait(1500);
-        QCOMPARE(Cells(w->CounterList, 1), before);
+        TvCounterClock::Advance(1500);
+        SetCounter(kUdpInDatagrams, "3000");
+        w->Timer1Timer();
+        QVERIFY(w->ST_Time->text() != clock);
+        QCOMPARE(Cells(w->CounterList, 0), before);
         QCOMPARE(Count(sim->Log(), "GETNEXT"), reads);
-        w->Timer1.stop();
 
+        // Resumed, the delta spans the pause and the rate its whole time.
+        TvCounterClock::Advance(1000);
+        SetCounter(kUdpInDatagrams, "4500");
         w->BT_Start->click();
         w->Timer1Timer();
-        const QStringList after = Cells(w->CounterList, 1);
-        const qulonglong delta = after.value(1).toULongLong();
+        const QStringList after = Cells(w->CounterList, 0);
+        QCOMPARE(after.value(1), QString("2500"));
         const qulonglong afterRate = after.value(2).toULongLong();
-        QVERIFY2(delta > 2400, qPrintable(after.join(' ')));
-        QVERIFY2(afterRate > 900 && afterRate < 1100, qPrintable(after.join(' ')));
+        QVERIFY2(afterRate > 900 && afterRate <= 1000, qPrintable(after.join(' ')));
     }
 
-    // Reads that each take a second: the rate still counts the seconds that passed, not the interval.
+    // Slow reads: the rate counts the time that passed between the switch's answers, not the interval.
     void RateOverSlowReads() {
         SimSwitch slow;
-        QVERIFY2(slow.Start({"--delay", "1000", "--data", DataFile("slow.data", kTestData).toStdString()}),
+        QVERIFY2(slow.Start({"--delay", "400", "--data", DataFile("slow.data", kTestData).toStdString()}),
                  slow.Error().c_str());
         Connect(slow.Port());
-        gSNMPTimeout = 400;
+        gSNMPTimeout = 300;
         auto w = Open("UDP");
         w->Timer1Timer();
-        // Two seconds between the switch's answers: one of waiting here, one of the slow read.
-        QTest::qSleep(1000);
         w->Timer1Timer();
+        // udpNoPorts grows by 1000 a second on the switch; one slow read lies between the two answers.
         const QStringList cells = Cells(w->CounterList, 1);
         const qulonglong delta = cells.value(1).toULongLong();
         const qulonglong rate = cells.value(2).toULongLong();
-        QVERIFY2(delta > 1800, qPrintable(cells.join(' ')));
+        QVERIFY2(delta > 350, qPrintable(cells.join(' ')));
         QVERIFY2(rate > 900 && rate < 1100, qPrintable(cells.join(' ')));
     }
 
@@ -502,6 +507,7 @@ private slots:
     // A Reset whose read fails says so, leaves the window paused on what it counted; Start resumes.
     void ResetReadFailure() {
         Connect(sim->Port(), 0);
+        gSNMPTimeout = 30; // the stopped switch's silence is all this waits for
         SetCounter(kIfInOctets1, "100");
         auto w = Open("IF");
         w->Timer1Timer();
@@ -522,6 +528,7 @@ private slots:
 
     // A read failure during sampling goes to the status bar; the next tick tries again.
     void ReadFailureDuringSampling() {
+        gSNMPTimeout = 30;
         auto w = Open("UDP");
         w->Timer1Timer();
         const QStringList before = Cells(w->CounterList, 0);
@@ -554,7 +561,7 @@ private slots:
         Connect(bare.Port());
         if (!answers) {
             bare.Stop();
-            gSNMPTimeout = 20;
+            gSNMPTimeout = 5; // every try of the silent switch ends at once
         }
         const TvWindowRegistry::Opener* open = TvWindowRegistry::Find(target.toStdString());
         QVERIFY(open);
@@ -603,8 +610,13 @@ private slots:
         w->Timer1Timer();
         QVERIFY(Cells(w->CounterList, 0).value(0) != "0");
         QCOMPARE(Cells(w->CounterList, 0).value(1), QString("0"));
-        QTest::qSleep(1100);
-        w->Timer1Timer();
+        // The busy switch's counters grow on their own, some only once a second.
+        QElapsedTimer waited;
+        waited.start();
+        do {
+            QTest::qSleep(100);
+            w->Timer1Timer();
+        } while (Cells(w->CounterList, 0).value(1) == "0" && waited.elapsed() < 3000);
         QVERIFY2(Cells(w->CounterList, 0).value(1).toULongLong() > 0,
                  qPrintable(Cells(w->CounterList, 0).join(' ')));
         QVERIFY2(w->StatusPanel->text().startsWith("Get: (TvSNMP++) Ok!"),
@@ -634,9 +646,11 @@ private slots:
         for (const QString& kind : {QString("Bridge"), QString("IF")}) {
             auto w = Open(kind);
             w->show();
+            // Eleven polls a second apart on the windows' clock, the counters growing for 50 ms each.
             for (int n = 0; n < 11; ++n) {
                 w->Timer1Timer();
-                QTest::qWait(500);
+                TvCounterClock::Advance(950);
+                QTest::qWait(50);
             }
             auto* pages = w->findChild<QTabWidget*>("PC_Pages");
             QVERIFY(pages);

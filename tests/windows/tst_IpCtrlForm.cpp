@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

@@ -22,7 +22,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 
