@@ -28,6 +28,10 @@ public:
     // What the agent printed so far (with "--log": one line per request and variable).
     std::string Log() const;
     const std::string& Error() const { return error_; }
+    // Proves that the agent has taken every request sent before this call: sends a read of a marker
+    // object of its own (SNMPv2c, `community`) and waits until the log shows it, as the agent handles
+    // requests in order. False when the marker is not seen within `timeoutMs`. Needs "--log".
+    bool AwaitMarker(const std::string& community = "rdcomm", int timeoutMs = 5000);
 
 private:
     bool Launch(const std::vector<std::string>& options);

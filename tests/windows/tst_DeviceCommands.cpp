@@ -124,7 +124,7 @@ private slots:
         answer_ = QMessageBox::No;
         const size_t from = sim_->Log().size();
         RunEntry(host, entry.toLatin1().constData());
-        QTest::qWait(300); // a write would have reached the agent by now
+        QVERIFY(sim_->AwaitMarker());
         QCOMPARE(boxes_, QStringList{box});
         QCOMPARE(SetsSince(from), QStringList{});
         QCOMPARE(host.Status.text(), QString("before"));

@@ -130,7 +130,7 @@ private slots:
         QVERIFY(dialog.isVisible());
         if (!focus.isEmpty())
             QCOMPARE(dialog.focusWidget()->objectName(), focus);
-        QTest::qWait(200);
+        QVERIFY(sim_->AwaitMarker());
         QCOMPARE(SetsSince(from), QStringList{});
     }
 
