@@ -51,11 +51,12 @@ endfunction()
 
 # ccache, when installed, in its own folder outside the clone (~/.cache/ccache), so that every clone and CI
 # on the same machine share it. Paths are taken relative to the clone, and the sloppiness that precompiled
-# headers need is set: a hit then serves any clone of the same sources.
+# headers need is set: a hit then serves any clone of the same sources. Depend mode finds the headers in
+# the compiler's dependency file: a miss (a cold cache) costs one compiler run, not a preprocessor run too.
 find_program(QTR_CCACHE ccache)
 option(QTR_USE_CCACHE "Compile through ccache when it is installed" ON)
 if(QTR_CCACHE AND QTR_USE_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
-  set(QTR_CCACHE_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} CCACHE_NOHASHDIR=1
+  set(QTR_CCACHE_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} CCACHE_NOHASHDIR=1 CCACHE_DEPEND=1
       CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime ${QTR_CCACHE})
   set(CMAKE_C_COMPILER_LAUNCHER ${QTR_CCACHE_LAUNCHER})
   set(CMAKE_CXX_COMPILER_LAUNCHER ${QTR_CCACHE_LAUNCHER})

@@ -68,7 +68,8 @@ bool Unsigned(std::string_view v, std::uint64_t& out) {
     return true;
 }
 
-// Sub-identifiers of an encoded OID; false for a malformed encoding or a value beyond 64 bits.
+// Sub-identifiers of an encoded OID; false for a malformed encoding. A sub-identifier beyond 64 bits is
+// kept as the largest 64-bit value: big either way, and the library would cut it to its low bits.
 bool SubIds(std::string_view v, std::vector<std::uint64_t>& out, bool& big) {
     out.clear();
     out.reserve(v.size() + 1); // at most one sub-identifier an octet, and the first counts twice
@@ -77,7 +78,7 @@ bool SubIds(std::string_view v, std::vector<std::uint64_t>& out, bool& big) {
     for (char c : v) {
         const auto b = static_cast<std::uint8_t>(c);
         if (n > (std::numeric_limits<std::uint64_t>::max() >> 7))
-            return false;
+            n = std::numeric_limits<std::uint64_t>::max() >> 7; // saturates below
         n = (n << 7) | (b & 0x7F);
         inside = (b & 0x80) != 0;
         if (inside)
@@ -203,6 +204,11 @@ bool TvBerReply::Parse(std::string_view datagram, bool keepVarBinds) {
         !Integer(field, ErrorStatus) || !p.Expect(kInteger, field) || !Integer(field, ErrorIndex) ||
         !p.Expect(kSequence, list) || !p.In.empty())
         return false;
+    // The library keeps the low 32 bits of a wider error-status or error-index (2^32 would read as 0).
+    auto wide = [](std::int64_t n) {
+        return n < std::numeric_limits<std::int32_t>::min() || n > std::numeric_limits<std::int32_t>::max();
+    };
+    WideField = wide(ErrorStatus) || wide(ErrorIndex);
     Reader l{list};
     std::vector<std::uint64_t> ids;
     while (!l.In.empty()) {

@@ -7,9 +7,10 @@
 #include <vector>
 
 // A response of SNMPv1 or SNMPv2c decoded from its datagram without the SNMP library. The library
-// drops a reply it cannot parse (a sub-identifier above 2^32-1, a value of a type SNMP does not
-// define) without a word, which leaves the request to time out; read here, such a reply reaches its
-// request and is refused for what it is.
+// drops a reply it cannot parse (a value of a type SNMP does not define) without a word, which leaves
+// the request to time out, and cuts wide numbers to their low 32 bits (a sub-identifier of 2^64+7 reads
+// as 7, an error-status of 2^32 as 0); read here, such a reply reaches its request and is refused for
+// what it is.
 class TvBerReply {
 public:
     int Version = 0; // 0 SNMPv1, 1 SNMPv2c
@@ -20,6 +21,7 @@ public:
     std::vector<TvVarBind> VarBinds;
     bool BigSubId = false;   // some OID has a sub-identifier above 2^32-1
     bool UnknownTag = false; // some value has a type SNMP does not define
+    bool WideField = false;  // error-status or error-index beyond 32 bits
 
     // True when `datagram` is a whole, well-formed response PDU of SNMPv1 or SNMPv2c.
     bool Decode(std::string_view datagram);
@@ -27,7 +29,7 @@ public:
     // datagram is no SNMPv3 message with the user-based security model.
     static bool EngineIdOf(std::string_view datagram, std::string& engineId);
     // Whether the SNMP library would refuse the reply this decoder reads.
-    bool LibraryRefuses() const { return BigSubId || UnknownTag; }
+    bool LibraryRefuses() const { return BigSubId || UnknownTag || WideField; }
     // A whole, well-formed response that the library would refuse; checked without building the
     // varbinds, as every datagram is looked at before the library reads it.
     static bool Refused(std::string_view datagram);

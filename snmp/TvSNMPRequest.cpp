@@ -40,6 +40,45 @@ bool Stops(const TvVarBind& vb) {
     return vb.Value.IsException() || !TvValueText::OidInRange(vb.Oid);
 }
 
+// The one check of a reply's varbinds against those sent, for every kind of request and every path: the
+// error the reply is refused with, or 0. GET and SET answer with the OIDs asked, in their order. GET-NEXT
+// and GETBULK answers go forward, and only endOfMibView ends a column: noSuchObject and noSuchInstance do
+// not answer them. A GETBULK reply holds the columns' next rows in turn (`sent.size()` a row) and may be
+// cut short.
+int ReplyFault(TvPduKind kind, const std::vector<TvVarBind>& sent, const std::vector<TvVarBind>& received) {
+    for (const TvVarBind& vb : received)
+        if (!TvValueText::OidInRange(vb.Oid))
+            return errBigSubId;
+    const size_t n = sent.size();
+    const bool bulk = kind == TvPduKind::GetBulk;
+    if (bulk ? n == 0 || received.size() < n : received.size() != n)
+        return errNotAnAnswer;
+    if (kind != TvPduKind::GetNext && !bulk) {
+        for (size_t j = 0; j < n; ++j)
+            if (received[j].Oid != sent[j].Oid)
+                return errNotAnAnswer;
+        return 0;
+    }
+    for (size_t j = 0; j < n; ++j) {
+        std::string_view previous = sent[j].Oid;
+        bool ended = false;
+        for (size_t k = j; k < received.size(); k += n) {
+            const TvVarBind& r = received[k];
+            if (r.Value.Type == TvValueType::EndOfMibView) {
+                ended = true;
+                continue;
+            }
+            if (r.Value.IsException())
+                return errNotAnAnswer;
+            // A column goes forward, and nothing follows the end of the view but its end again.
+            if (ended || !OidGreater(r.Oid, previous))
+                return errOutOfOrder;
+            previous = r.Oid;
+        }
+    }
+    return 0;
+}
+
 // A walk step that could not be sent again, told to its owner as its outcome.
 void ReportFailure(const TvSNMPRequest::Callback& callback, const TvException& e, TvSNMPVarList& list) {
     TvSNMPError error;
@@ -193,20 +232,8 @@ bool TvSNMPRequest::Ended(int index) const {
 
 void TvSNMPRequest::CheckAnswer(TvPduKind kind, const std::vector<TvVarBind>& sent,
                                 const std::vector<TvVarBind>& received) const {
-    for (const TvVarBind& vb : received)
-        if (!TvValueText::OidInRange(vb.Oid))
-            RaiseError(errBigSubId);
-    if (received.size() != sent.size())
-        RaiseError(errNotAnAnswer);
-    for (size_t j = 0; j < sent.size(); ++j) {
-        const TvVarBind& r = received[j];
-        if (kind != TvPduKind::GetNext) {
-            if (r.Oid != sent[j].Oid)
-                RaiseError(errNotAnAnswer);
-        } else if (r.Value.Type != TvValueType::EndOfMibView && !OidGreater(r.Oid, sent[j].Oid)) {
-            RaiseError(errOutOfOrder);
-        }
-    }
+    if (const int fault = ReplyFault(kind, sent, received))
+        RaiseError(fault);
 }
 
 void TvSNMPRequest::CheckType(int index, const TvVarBind& varbind) const {
@@ -452,32 +479,26 @@ bool TvSNMPRequest::TakeBulk(const std::vector<TvVarBind>& sent, int status, con
     if (!append)
         bulk_.assign(count, {});
     const size_t n = sent.size();
-    if (status != 0 || !reply.FromAgent || reply.ErrorStatus != 0 || n == 0 || reply.VarBinds.size() < n ||
-        bulk_.size() != count)
+    // A reply that fails the check is not used at all: the walk goes on with GET-NEXT, whose replies
+    // get the same check, so that it reads the rows a GET-NEXT walk reads and ends with its error.
+    if (status != 0 || !reply.FromAgent || reply.ErrorStatus != 0 || bulk_.size() != count ||
+        ReplyFault(TvPduKind::GetBulk, sent, reply.VarBinds) != 0)
         return false;
     const std::vector<int> asked = BulkColumns();
     if (asked.size() != n)
         return false;
-    // Every column is checked before any is taken.
     std::vector<std::vector<TvVarBind>> columns(n);
     bool tableEnd = false;
     for (size_t j = 0; j < n; ++j) {
         const BulkColumn& held = bulk_[static_cast<size_t>(asked[j])];
         if (append && (held.VarBinds.empty() || held.VarBinds.back().Oid != sent[j].Oid))
             return false; // not asked from the last row held
-        std::string_view previous = sent[j].Oid;
         for (size_t k = j; k < reply.VarBinds.size(); k += n) {
-            const TvVarBind& vb = reply.VarBinds[k];
-            columns[j].push_back(vb);
-            // The end of the view, or an OID the walk refuses when it gets there: held last.
-            if (Stops(vb)) {
+            columns[j].push_back(reply.VarBinds[k]);
+            if (Stops(reply.VarBinds[k])) { // the end of the view: held last
                 tableEnd = true;
                 break;
             }
-            // Rows going backwards: the agent does not serve GETBULK as it should.
-            if (!OidGreater(vb.Oid, previous))
-                return false;
-            previous = vb.Oid;
         }
     }
     for (size_t j = 0; j < n; ++j) {

@@ -79,9 +79,16 @@ std::string UnsignedContents(std::uint64_t v) {
     return out;
 }
 
+// Stands for the sub-identifier 2^64+7, which no 64-bit number holds ("hugesubid").
+constexpr std::uint64_t kHugeSubId = ~0ull;
+
 std::string OidContents(const Oid& o) {
     std::string out;
     auto sub = [&](std::uint64_t v) {
+        if (v == kHugeSubId) {
+            out += std::string("\x82\x80\x80\x80\x80\x80\x80\x80\x80\x07", 10);
+            return;
+        }
         std::string s(1, static_cast<char>(v & 0x7F));
         for (v >>= 7; v; v >>= 7)
             s.insert(s.begin(), static_cast<char>(0x80 | (v & 0x7F)));
@@ -234,6 +241,8 @@ std::map<Oid, Value> Objects() {
         std::uint64_t index = static_cast<std::uint64_t>(row);
         if (gOpt.Mode == "bigsubid" && row == 4)
             index = 4294967296ull;
+        if (gOpt.Mode == "hugesubid" && row == 4)
+            index = kHugeSubId;
         const bool sparse = gOpt.Mode == "sparse";
         m[Append(kTable, {1, index})] = Integer(static_cast<std::int64_t>(index));
         if (!(sparse && row == 5))
@@ -283,8 +292,16 @@ std::string Encode(const Request& r, std::int64_t status, std::int64_t index,
     return Tlv(0x30, Tlv(0x02, IntContents(r.Version)) + Tlv(0x04, r.Community) + Tlv(0xA2, pdu));
 }
 
-void Mutate(std::vector<VarBind>& vbs) {
+void Mutate(std::vector<VarBind>& vbs, bool walk) {
     const std::string& m = gOpt.Mode;
+    if (walk && m.rfind("walk-", 0) == 0) {
+        // From the third row on, an exception instead of the value: no answer to a GET-NEXT.
+        const std::uint8_t tag = m == "walk-noSuchObject" ? 0x80 : 0x81;
+        for (auto& vb : vbs)
+            if (vb.Name.size() == kTable.size() + 2 &&
+                std::equal(kTable.begin(), kTable.end(), vb.Name.begin()) && vb.Name.back() >= 3)
+                vb.Val = Exception(tag);
+    }
     if (m == "wrong-oid") {
         for (auto& vb : vbs)
             vb.Name.back() += 1;
@@ -379,6 +396,10 @@ std::string Answer(const Request& r) {
                 }
             }
         }
+    } else if (gOpt.Mode == "error-status") {
+        // A write answered with the chosen error-status, its varbinds echoed.
+        for (const Oid& o : r.Names)
+            vbs.push_back({o, Value{}});
     } else {
         return Encode(r, 5, 0, {}); // writes are not served
     }
@@ -386,7 +407,7 @@ std::string Answer(const Request& r) {
         status = gOpt.ErrorStatus;
         index = gOpt.ErrorIndex;
     }
-    Mutate(vbs);
+    Mutate(vbs, r.Command == 0xA1 || r.Command == 0xA5);
     return Encode(r, status, index, vbs);
 }
 
@@ -427,8 +448,8 @@ int main(int argc, char** argv) {
                 "usage: qtr5190mx-rogue [--mode MODE] [--error-status N --error-index M] [--rows N] "
                 "[--log] ADDRESS:PORT\nmodes: honest spoof spoof-only wrong-oid fewer more swap error-status "
                 "type-string type-counter64 type-null type-tag exception-noSuchObject "
-                "exception-noSuchInstance exception-endOfMibView backwards sparse bigsubid endless "
-                "nobulk toobig badbulk");
+                "exception-noSuchInstance exception-endOfMibView walk-noSuchObject walk-noSuchInstance "
+                "backwards sparse bigsubid hugesubid endless nobulk toobig badbulk");
             return 0;
         } else
             address = a;

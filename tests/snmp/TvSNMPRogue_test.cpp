@@ -182,6 +182,15 @@ TEST_F(RogueTest, ScalarRepliesMustAnswerTheirRequest) {
          "(TvSNMP++) The agent returned error-status 42, which SNMP does not define!"},
         {"error-status", {"--error-status", "1400", "--error-index", "1"}, -531, "error-status 1400,"},
         {"error-status", {"--error-status", "-1", "--error-index", "1"}, -531, "error-status -1,"},
+        // Wider than 32 bits on the wire: the SNMP library alone would read 2^32 as 0, a success.
+        {"error-status",
+         {"--error-status", "4294967296", "--error-index", "0"},
+         -531,
+         "error-status 4294967296,"},
+        {"error-status",
+         {"--error-status", "-4294967296", "--error-index", "0"},
+         -531,
+         "error-status -4294967296,"},
         {"error-status",
          {"--error-status", "5", "--error-index", "9"},
          -105,
@@ -281,6 +290,15 @@ TEST_F(RogueTest, WalksEndCorrectly) {
          "(TvSNMP++) The agent returned a sub-identifier above 4294967295!",
          {"1\trow-1\t10", "2\trow-2\t20", "3\trow-3\t30", "5\trow-5\t50"}},
         {"fewer", kRows, 1, -529, "does not answer", {}},
+        {"swap", kRows, 1, -530, "(TvSNMP++) The agent returned OIDs out of order!", {}},
+        {"hugesubid", // 2^64+7, which the SNMP library reads as 7
+         kRows,
+         1,
+         -533,
+         "(TvSNMP++) The agent returned a sub-identifier above 4294967295!",
+         {"1\trow-1\t10", "2\trow-2\t20", "3\trow-3\t30", "5\trow-5\t50"}},
+        {"walk-noSuchObject", kRows, 1, -529, "does not answer", {"1\trow-1\t10", "2\trow-2\t20"}},
+        {"walk-noSuchInstance", kRows, 1, -529, "does not answer", {"1\trow-1\t10", "2\trow-2\t20"}},
         {"type-string", kRows, 1, 0, "(TvSNMP++) Ok!", all}, // the index column is not read by itself
         {"type-counter64",
          kRows,
@@ -303,6 +321,50 @@ TEST_F(RogueTest, WalksEndCorrectly) {
         }
     }
     gSNMPUseGetBulk = true;
+}
+
+// A write answered with an error-status that SNMP does not define fails, however wide it is on the wire.
+TEST_F(RogueTest, UndefinedErrorStatusFailsAWrite) {
+    for (const char* status : {"42", "4294967296", "4294967301"}) {
+        for (const bool async : {false, true}) {
+            ASSERT_TRUE(Use("error-status", {"--error-status", status, "--error-index", "1"}));
+            TvSNMPRequest request;
+            request.Retries = 0;
+            request.VarList.ItemType = TvSNMPVarList::itInstance;
+            request.VarList.AddItem("1.3.6.1.4.1.59371.99.1.1.0", "Answer", synInteger, accReadWrite);
+            request.VarList.Item(0).Value = "43";
+            const std::string how = std::string(status) + (async ? " (async)" : " (blocking)");
+            int code = 0;
+            std::string message;
+            if (async) {
+                bool done = false;
+                request.SetAsync([&](TvSNMPError& e, TvSNMPVarList&) {
+                    code = e.Code;
+                    message = e.Message;
+                    done = true;
+                });
+                QEventLoop loop;
+                QTimer poll;
+                QObject::connect(&poll, &QTimer::timeout, [&] {
+                    if (done)
+                        loop.quit();
+                });
+                poll.start(5);
+                QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+                loop.exec();
+            } else {
+                try {
+                    request.Set();
+                } catch (const TvException& e) {
+                    code = e.Code();
+                    message = e.Message();
+                }
+            }
+            EXPECT_EQ(code, errBadErrorStatus) << how << ": " << message;
+            EXPECT_NE(message.find(std::string("error-status ") + status + ","), std::string::npos)
+                << how << ": " << message;
+        }
+    }
 }
 
 // An SNMPv3 agent that restarted with a new engine ID answers with a report; the request learns the

@@ -51,6 +51,12 @@ expect_error "spoof only" "(SNMPClass) SNMP request timed out!" "$CLI" "${C[@]}"
 rogue error-status --error-status 1400 --error-index 1
 expect_error "undefined error-status" "(TvSNMP++) The agent returned error-status 1400, which SNMP does not define!" \
     "$CLI" "${C[@]}" "$A" get "${SCALARS[@]}"
+# Wider than 32 bits on the wire, which the SNMP library alone would read as 0: a failure, read or write.
+rogue error-status --error-status 4294967296 --error-index 1
+expect_error "wide error-status" "(TvSNMP++) The agent returned error-status 4294967296, which SNMP does not define!" \
+    "$CLI" "${C[@]}" "$A" get "${SCALARS[@]}"
+expect_error "wide error-status on a write" "error-status 4294967296, which SNMP does not define!" \
+    "$CLI" "${C[@]}" "$A" set 1.3.6.1.4.1.59371.99.1.1.0:0x02=43
 rogue error-status --error-status 5 --error-index 7
 expect_error "error-index outside" "(TvSNMP++) Error-index 7 of the reply is outside the request!" \
     "$CLI" "${C[@]}" "$A" get "${SCALARS[@]}"
@@ -82,6 +88,22 @@ for mode in "" --async; do
     out=$("$CLI" "${C[@]}" "$A" walk $mode --keys 1 $T.1:0x02 $T.2:0x4c 2>"$WORK/err"); rc=$?
     [ $rc -eq 1 ] || fail "big sub-identifier $mode: exit $rc"
     expect_contains "big sub-identifier $mode" "$(cat "$WORK/err")" "sub-identifier above 4294967295!"
+
+    # Replies that do not answer a walk, with GETBULK and with GET-NEXT: the rows a GET-NEXT walk reads
+    # before the wrong reply, then the error; never fewer rows with success.
+    for bulk in "" --no-bulk; do
+        for c in "swap|OIDs out of order!|0" "hugesubid|sub-identifier above 4294967295!|4" \
+            "walk-noSuchObject|does not answer the request!|2" "walk-noSuchInstance|does not answer the request!|2"; do
+            IFS='|' read -r m message rows <<<"$c"
+            rogue "$m"
+            out=$("$CLI" "${C[@]}" "$A" walk $mode $bulk --keys 1 $T.1:0x02 $T.2:0x4c $T.3:0x42 2>"$WORK/err"); rc=$?
+            [ $rc -eq 1 ] || fail "$m walk $mode $bulk: exit $rc"
+            n=0
+            [ -n "$out" ] && n=$(wc -l <<<"$out")
+            [ "$n" -eq "$rows" ] || fail "$m walk $mode $bulk: $n rows, not $rows: $out"
+            expect_contains "$m walk $mode $bulk" "$(cat "$WORK/err")" "$message"
+        done
+    done
 
     # An endless table: rows stream out until the row limit, which says so.
     rogue endless
