@@ -29,7 +29,10 @@ function(qtr_precompile target kind)
     set_property(GLOBAL PROPERTY QTR_PCH_OWNER_${kind} ${target})
   endif()
   # A test's moc output is included by its own source: the generated collection is empty and would only
-  # pay for loading the header.
+  # pay for loading the header. A library's collection holds its mocs and keeps the header.
+  if(kind STREQUAL "GUI")
+    return()
+  endif()
   get_target_property(autogen_dir ${target} AUTOGEN_BUILD_DIR)
   if(NOT autogen_dir)
     get_target_property(binary_dir ${target} BINARY_DIR)

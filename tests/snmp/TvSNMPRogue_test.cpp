@@ -8,6 +8,7 @@
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
+#include "support/PumpUntil.h"
 #include "support/RogueAgent.h"
 #include "support/SimSwitch.h"
 
@@ -343,15 +344,7 @@ TEST_F(RogueTest, UndefinedErrorStatusFailsAWrite) {
                     message = e.Message;
                     done = true;
                 });
-                QEventLoop loop;
-                QTimer poll;
-                QObject::connect(&poll, &QTimer::timeout, [&] {
-                    if (done)
-                        loop.quit();
-                });
-                poll.start(5);
-                QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-                loop.exec();
+                EXPECT_TRUE(PumpUntil([&] { return done; }, 5000)) << how;
             } else {
                 try {
                     request.Set();
