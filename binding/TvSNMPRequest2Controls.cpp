@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTime>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -32,10 +33,28 @@ QString ProgramFileName() {
 TvSNMPRequest2Controls::TvSNMPRequest2Controls(QWidget* owner) : Owner(owner) {}
 
 TvSNMPRequest2Controls::~TvSNMPRequest2Controls() {
-    // The request below waits for its outstanding replies; they must not reach what is left of us.
+    OnBusyChanged = {};
     alive_.reset();
     Request.Enabled = false;
-    Busy = false;
+    Request.CancelAll();
+}
+
+void TvSNMPRequest2Controls::SetBusy(bool busy) {
+    if (Busy == busy)
+        return;
+    Busy = busy;
+    if (OnBusyChanged)
+        OnBusyChanged(busy);
+}
+
+void TvSNMPRequest2Controls::Cancel() {
+    Request.CancelAll();
+    SetBusy(false);
+}
+
+bool TvSNMPRequest2Controls::Writing(int index) const {
+    return !writing_ || writing_->empty() ||
+           std::find(writing_->begin(), writing_->end(), index) != writing_->end();
 }
 
 void TvSNMPRequest2Controls::SetStatusTarget(QPlainTextEdit* memo) {
@@ -66,7 +85,7 @@ void TvSNMPRequest2Controls::Get() {
     LastOperation = opGet;
     BeforeGet();
     ReceivedCount = 0;
-    Busy = true;
+    SetBusy(true);
     if (!Asynchronous) {
         // ReceiveOne may let window messages run, and one of them may destroy this binding.
         const std::weak_ptr<int> alive = alive_;
@@ -93,31 +112,31 @@ void TvSNMPRequest2Controls::Get() {
             }
             AfterGet();
         } catch (...) {
-            Busy = false;
+            SetBusy(false);
             throw;
         }
-        Busy = false;
+        SetBusy(false);
         if (statusTarget_)
             ShowStatus(RowLimitReached() ? CatalogText(errRowLimit, {{"LIMIT", std::to_string(MaxRows)}})
                                          : CatalogText(0));
         return;
     }
     if (!Request.Enabled) {
-        Busy = false;
+        SetBusy(false);
         return;
     }
     try {
         Request.BulkRowLimit = IsTable() ? MaxRows : 0;
         Request.GetAsync(Guarded(&TvSNMPRequest2Controls::ReadReply), true);
     } catch (...) {
-        Busy = false;
+        SetBusy(false);
         throw;
     }
 }
 
 void TvSNMPRequest2Controls::ReadReply(TvSNMPError& reply) {
     if (reply.Code != 0) {
-        Busy = false;
+        SetBusy(false);
         GetFailed(reply);
         if (OnGetDone)
             OnGetDone(*this, reply);
@@ -155,7 +174,7 @@ void TvSNMPRequest2Controls::ReadReply(TvSNMPError& reply) {
 
 void TvSNMPRequest2Controls::StopAtRowLimit(TvSNMPError& reply) {
     AfterGet();
-    Busy = false;
+    SetBusy(false);
     reply.Code = errRowLimit;
     reply.Message = CatalogText(errRowLimit, {{"LIMIT", std::to_string(MaxRows)}});
     reply.Finished = true;
@@ -167,7 +186,7 @@ void TvSNMPRequest2Controls::StopAtRowLimit(TvSNMPError& reply) {
 
 void TvSNMPRequest2Controls::FinishGet(TvSNMPError& reply) {
     AfterGet();
-    Busy = false;
+    SetBusy(false);
     if (statusTarget_) {
         LastOperation = opGet;
         ShowStatus(CatalogText(0));
@@ -176,23 +195,38 @@ void TvSNMPRequest2Controls::FinishGet(TvSNMPError& reply) {
         OnGetDone(*this, reply);
 }
 
-void TvSNMPRequest2Controls::Set(bool refreshAfter, bool collect, const std::string& include,
+void TvSNMPRequest2Controls::Set(bool refreshAfter, bool collect) {
+    Set(refreshAfter, collect, std::vector<int>{});
+}
+
+void TvSNMPRequest2Controls::Set(bool refreshAfter, bool collect, const std::vector<int>& items,
                                  const std::vector<std::string>& values) {
     LastOperation = opSet;
     RefreshAfterSet = refreshAfter;
     BeforeSet();
-    if (collect)
-        ControlsToValues();
-    Busy = true;
+    if (collect) {
+        writing_ = &items;
+        try {
+            ControlsToValues();
+        } catch (...) {
+            writing_ = nullptr;
+            throw;
+        }
+        writing_ = nullptr;
+    }
+    std::string include;
+    for (int i : items)
+        include += (include.empty() ? "" : ",") + std::to_string(i);
+    SetBusy(true);
     if (!Asynchronous) {
         try {
             Request.Set(include, values);
             AfterSet();
         } catch (...) {
-            Busy = false;
+            SetBusy(false);
             throw;
         }
-        Busy = false;
+        SetBusy(false);
         if (statusTarget_)
             ShowStatus(CatalogText(0));
         if (IsTable() && RefreshAfterSet)
@@ -200,20 +234,20 @@ void TvSNMPRequest2Controls::Set(bool refreshAfter, bool collect, const std::str
         return;
     }
     if (!Request.Enabled) {
-        Busy = false;
+        SetBusy(false);
         return;
     }
     try {
         Request.SetAsync(Guarded(&TvSNMPRequest2Controls::WriteReply), include, values);
     } catch (...) {
-        Busy = false;
+        SetBusy(false);
         throw;
     }
 }
 
 void TvSNMPRequest2Controls::WriteReply(TvSNMPError& reply) {
     if (reply.Code != 0) {
-        Busy = false;
+        SetBusy(false);
         SetFailed(reply);
         if (OnSetDone)
             OnSetDone(*this, reply);
@@ -225,7 +259,7 @@ void TvSNMPRequest2Controls::WriteReply(TvSNMPError& reply) {
         ProcessingFailed(opSet, e.what());
         return;
     }
-    Busy = false;
+    SetBusy(false);
     LastOperation = opSet;
     if (statusTarget_)
         ShowStatus(CatalogText(0));
@@ -241,7 +275,7 @@ void TvSNMPRequest2Controls::WriteReply(TvSNMPError& reply) {
 }
 
 void TvSNMPRequest2Controls::ProcessingFailed(Operation operation, const std::string& message) {
-    Busy = false;
+    SetBusy(false);
     LastOperation = operation;
     Report(message);
 }
@@ -287,6 +321,11 @@ std::string TvSNMPRequest2Controls::FormatStatus(const std::string& form, const 
     ReplaceAll(t, "[ERROR]", text);
     ReplaceAll(t, "[TIME]", time);
     return t;
+}
+
+void TvSNMPRequest2Controls::ShowStatus(Operation operation, const std::string& text) {
+    LastOperation = operation;
+    ShowStatus(text);
 }
 
 void TvSNMPRequest2Controls::ShowStatus(const std::string& text) {

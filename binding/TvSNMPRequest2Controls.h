@@ -33,8 +33,11 @@ public:
     TvSNMPRequest Request; // owned; its VarList is filled by the creator
     DoneEvent OnGetDone;
     DoneEvent OnSetDone;
+    // Fired when an exchange starts (true) and when it ends or is cancelled (false); never from the
+    // destructor.
+    std::function<void(bool busy)> OnBusyChanged;
     bool Asynchronous = true;
-    bool Busy = false;
+    bool Busy = false; // an exchange is in flight; read it, never set it (SetBusy tells the window)
     QPointer<QWidget> Owner; // parent of message boxes, not owned
     int ReceivedCount = 0;   // replies (scalars) or rows (tables) accepted by the last read
     Operation LastOperation = opGet;
@@ -52,12 +55,21 @@ public:
     // Reads the whole list into the controls. Errors of a blocking read and failures to send an
     // asynchronous one are raised.
     void Get();
-    // Writes the list; `collect` copies the controls into the values first. `include` and `values` go
-    // to the request unchanged. Errors are raised as for Get.
-    void Set(bool refreshAfter, bool collect, const std::string& include = {},
+    // Writes the list; `collect` copies the controls into the values first. Errors are raised as for
+    // Get.
+    void Set(bool refreshAfter, bool collect);
+    // Writes the items named in `items` (indexes into the list) and nothing else: only their controls
+    // are collected, only they are sent. `values`, when not empty, gives the value of the item at the
+    // same position.
+    void Set(bool refreshAfter, bool collect, const std::vector<int>& items,
              const std::vector<std::string>& values = {});
+    // Gives up the exchange in flight at once: nothing more is sent for it and none of its replies
+    // reaches the controls.
+    void Cancel();
     // Formats `text` into the template of LastOperation and publishes it; nothing without a target.
     void ShowStatus(const std::string& text);
+    // The same for the operation `operation`, which becomes LastOperation.
+    void ShowStatus(Operation operation, const std::string& text);
     bool RowLimitReached() const { return IsTable() && MaxRows > 0 && ReceivedCount >= MaxRows; }
     void StopAtRowLimit(TvSNMPError& reply);
 
@@ -79,7 +91,13 @@ public:
     // Current local time as "hh:nn:ss" on the 12-hour clock and the locale's AM/PM designator.
     static std::string StatusTime();
 
+protected:
+    // Whether item `index` takes part in the write being prepared (every writable item when the write
+    // names none).
+    bool Writing(int index) const;
+
 private:
+    void SetBusy(bool busy);
     bool IsTable() const;
     void ReadReply(TvSNMPError& reply);
     void WriteReply(TvSNMPError& reply);
@@ -91,5 +109,6 @@ private:
     TvSNMPRequest::Callback Guarded(void (TvSNMPRequest2Controls::*handler)(TvSNMPError&));
 
     QPointer<QWidget> statusTarget_;
+    const std::vector<int>* writing_ = nullptr; // the items of the write being prepared, if it names them
     std::shared_ptr<int> alive_ = std::make_shared<int>(0); // replies reach the binding only while it lives
 };

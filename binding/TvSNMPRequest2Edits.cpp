@@ -586,7 +586,7 @@ std::string TvSNMPRequest2Edits::PartRawFromControls(const ControlBinding& b, bo
 void TvSNMPRequest2Edits::StoreControls(int index) {
     TvSNMPVarList& list = Request.VarList;
     for (int i = 0; i < list.Count(); ++i) {
-        if ((index != -1 && i != index) || !list.IsWritable(i))
+        if ((index != -1 && i != index) || !list.IsWritable(i) || !Writing(i))
             continue;
         std::vector<const ControlBinding*> mine;
         for (const ControlBinding& b : Bindings)
@@ -675,11 +675,6 @@ void TvSNMPRequest2Edits::ReceiveOne() {
     for (int i = 0; i < list.Count(); ++i)
         row << FromBytes(list.Item(i).Value);
     model_->Append(std::move(row));
-    // A blocking walk never returns to the event loop: let the list repaint and the window react.
-    // Replies of the event pump arrive between window messages anyway, and pumping inside one would
-    // re-enter the engine.
-    if (!Asynchronous)
-        QCoreApplication::processEvents();
 }
 
 void TvSNMPRequest2Edits::ControlsToValues() {

@@ -603,6 +603,9 @@ int TvSNMPEngine::Exchange(const TvSNMPTarget& target, TvPduKind kind, const std
 }
 
 long TvSNMPEngine::Send(const TvSNMPTarget& target, TvPduKind kind, const std::vector<TvVarBind>& vbs) {
+    // A blocking exchange started from a timer while another waits would nest its wait inside that one.
+    if (TvBlockingWait::Depth() > 0)
+        RaiseError(errWaitInProgress);
     auto ex = std::make_unique<PendingExchange>();
     if (!Resolve(target.Address, target.Port, ex->Peer))
         RaiseError(errInvalidAddress);

@@ -15,15 +15,12 @@
 #include <string_view>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTimer>
 
 #include <cstdlib>
 
 namespace {
 
-constexpr int kDestroyWaitMs = 6000;
 
 // Numeric OID order; a GET-NEXT must move forward. OIDs from the agent are checked with OidInRange first.
 bool OidGreater(std::string_view a, std::string_view b) {
@@ -108,19 +105,23 @@ TvSNMPRequest::TvSNMPRequest() : Timeout(gSNMPTimeout), self_(std::make_shared<T
 
 TvSNMPRequest::~TvSNMPRequest() {
     Enabled = false;
-    QElapsedTimer clock;
-    clock.start();
-    while (Outstanding > 0 && QCoreApplication::instance() && clock.elapsed() < kDestroyWaitMs) {
-        // Let the pump deliver the replies still on their way.
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    // Whatever is still outstanding must never reach this object.
-    if (TvSNMPEngine* engine = TvSNMPEngine::Instance())
+    CancelAll();
+}
+
+void TvSNMPRequest::CancelAll() {
+    if (TvSNMPEngine* engine = TvSNMPEngine::Instance()) {
         for (long id : pending_)
             engine->Cancel(id);
+        if (readAhead_)
+            engine->Cancel(readAhead_->Id);
+    }
+    pending_.clear();
+    readAhead_.reset();
+    held_.clear();
+    Outstanding = 0;
+    // Callbacks already queued (rows held for delivery, a reply being handed on) hold the old guard.
     *self_ = nullptr;
+    self_ = std::make_shared<TvSNMPRequest*>(this);
 }
 
 void TvSNMPRequest::LoadSettings() {

@@ -42,6 +42,9 @@ public:
                   const std::vector<std::string>& values = {});
 
     bool AcceptRowFilter() { return AcceptRow(RowFilter); }
+    // Gives up every exchange in flight at once: nothing more of them is sent and no callback of theirs
+    // runs. The request can be used again afterwards.
+    void CancelAll();
 
     // The outcome of one reply to the PDU `sent`: the status mapped, the reply checked against the
     // request and, for reads, stored into VarList. Never raises. Shared by the blocking and the

@@ -7,7 +7,7 @@
 #include "guibase/TvText.h"
 #include "values/TvMd5KeyCheck.h"
 #include "values/TvSecret.h"
-#include "windows/TvBindingWait.h"
+#include "binding/TvDedicatedWindow.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -117,13 +117,15 @@ void TMd5EditForm::SetButtonClick() {
     }
     if (!binding_)
         return;
-    WaitUntilIdle(*binding_);
+    if (binding_->Busy) {
+        TvMessageBox::Warning(this, TvDedicatedWindow::kWaitingMessage);
+        return;
+    }
     try {
         // The row is the one the dialog's Key ID names; a new walk follows the write.
         binding_->Set(true, true);
     } catch (const std::exception& e) {
-        binding_->LastOperation = TvSNMPRequest2Controls::opSet;
-        binding_->ShowStatus(e.what());
+        binding_->ShowStatus(TvSNMPRequest2Controls::opSet, e.what());
     }
     // The request is on its way; nothing here keeps the key.
     TvSecret::Wipe(binding_->Request.VarList.Item(md5Key).Value);

@@ -10,7 +10,6 @@
 #include "guibase/TvWindowRegistry.h"
 #include "values/TvSecret.h"
 #include "windows/TMd5EditForm.h"
-#include "windows/TvBindingWait.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -27,16 +26,13 @@ const bool TMd5InformationFormRegistered =
     TvWindowRegistry::Register("TMd5InformationForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         const QString address = FromBytes(host.Connection().AgentIP);
         TMd5InformationForm form(host.HostWindow(), address);
-        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
-            form.setWindowTitle(caption);
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 } // namespace
 
 TMd5InformationForm::TMd5InformationForm(QWidget* parent, const QString& address)
-    : QDialog(parent), address_(address) {
-    setObjectName(QStringLiteral("TMd5InformationForm"));
+    : TvDedicatedWindow(parent, "TMd5InformationForm"), address_(address) {
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     Memo1 = new QPlainTextEdit(this);
@@ -82,6 +78,8 @@ TMd5InformationForm::TMd5InformationForm(QWidget* parent, const QString& address
     binding_->BindEdits(md5Key, QStringLiteral("%s{l16}"), editForm_->KeyEdit);
     binding_->BindComboBox(md5Status, editForm_->ComboBox1);
     binding_->SetStatusTarget(Memo1);
+    Watch(*binding_);
+    GateWhileBusy({GetButton, AddButton, EditButton, DeleteButton});
     binding_->ListViewSelectHandler = [this](QTreeView*, int row, bool selected) {
         ListView1Select(row, selected);
     };
@@ -106,19 +104,18 @@ TMd5InformationForm::~TMd5InformationForm() {
         editForm_->Attach(nullptr, {}, address_);
 }
 
-void TMd5InformationForm::ReportError(const std::string& message) {
-    Memo1->appendPlainText(FromBytes(message));
-}
-
 void TMd5InformationForm::Read() {
-    if (!binding_)
+    if (!Idle(TvSNMPRequest2Controls::opGet))
         return;
-    WaitUntilIdle(*binding_);
     try {
         binding_->Get();
     } catch (const std::exception& e) {
-        ReportError(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
+}
+
+void TMd5InformationForm::UpdateActions() {
+    EditButton->setEnabled(binding_->SelectedRow() >= 0);
 }
 
 std::vector<std::string> TMd5InformationForm::ListedKeyIds() const {
@@ -139,14 +136,14 @@ void TMd5InformationForm::GetButtonClick() {
 }
 
 void TMd5InformationForm::EditButtonClick() {
-    const int row = binding_ ? binding_->SelectedRow() : -1;
-    if (row < 0 || !editForm_)
+    const int row = binding_->SelectedRow();
+    if (row < 0 || !editForm_ || !Idle(TvSNMPRequest2Controls::opSet))
         return;
     // The dialog forgets the key each time it closes: show the selected row again.
     try {
         binding_->SelectItem(ListView1, row, true);
     } catch (const std::exception& e) {
-        ReportError(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
     editForm_->SetMode(TMd5EditForm::Mode::Edit);
     editForm_->setWindowTitle(QStringLiteral("MD5 Information Table: ") + address_);
@@ -155,7 +152,7 @@ void TMd5InformationForm::EditButtonClick() {
 }
 
 void TMd5InformationForm::AddButtonClick() {
-    if (!editForm_)
+    if (!editForm_ || !Idle(TvSNMPRequest2Controls::opSet))
         return;
     editForm_->SetMode(TMd5EditForm::Mode::Add);
     editForm_->setWindowTitle(QStringLiteral("MD5 Information Table: ") + address_ + QStringLiteral("(Add)"));
@@ -164,21 +161,26 @@ void TMd5InformationForm::AddButtonClick() {
 }
 
 void TMd5InformationForm::DeleteButtonClick() {
-    const int row = binding_ ? binding_->SelectedRow() : -1;
+    const int row = binding_->SelectedRow();
     if (row < 0 || !editForm_) {
         TvMessageBox::Warning(this, QStringLiteral("Choose the item first."));
         DeleteButton->setFocus();
         EditButton->setEnabled(false);
         return;
     }
-    WaitUntilIdle(*binding_);
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return;
+    const QString keyId = binding_->ListModel()->Cell(row, md5KeyId);
+    if (!TvMessageBox::YesNo(this, QStringLiteral("Are you sure to delete ?\nMD5 key ID: ") + keyId,
+                             QStringLiteral("Delete")))
+        return;
     try {
         // The dialog's fields follow the selection; the row status alone removes the row.
         binding_->SelectItem(ListView1, row, true);
         editForm_->ComboBox1->setCurrentIndex(editForm_->ComboBox1->findText(QStringLiteral("destroy")));
-        binding_->Set(true, true, std::to_string(md5Status));
+        binding_->Set(true, true, {md5Status});
     } catch (const std::exception& e) {
-        ReportError(e.what());
+        Report(TvSNMPRequest2Controls::opSet, e.what());
     }
     editForm_->ClearSecrets();
     EditButton->setEnabled(false);
@@ -196,13 +198,11 @@ void TMd5InformationForm::ClearSecrets() {
         TvSecret::Wipe(list.Item(i).Value);
 }
 
-void TMd5InformationForm::done(int result) {
-    // The binding waits for its outstanding replies as it goes; then nothing of the keys is left.
+void TMd5InformationForm::Closing() {
+    // Nothing of the keys is left once the window is closed.
     ClearSecrets();
     if (editForm_)
         editForm_->Attach(nullptr, {}, address_);
-    binding_.reset();
     delete editForm_;
     editForm_ = nullptr;
-    QDialog::done(result);
 }

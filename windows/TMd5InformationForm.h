@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
+
 #include <QString>
 
 #include <memory>
@@ -14,7 +15,7 @@ class TMd5EditForm;
 class TvSNMPRequest2Edits;
 
 // The routing MD5 key table: lists the keys and adds, changes or deletes them through its entry dialog.
-class TMd5InformationForm : public QDialog {
+class TMd5InformationForm : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -39,11 +40,10 @@ public:
     void EditButtonClick();
     void DeleteButtonClick();
 
-    void done(int result) override;
-
 private:
+    void UpdateActions() override;
+    void Closing() override;
     void Read();
-    void ReportError(const std::string& message);
     void ListView1Select(int row, bool selected);
     // Forgets every key the window holds: the listed rows and the binding's values.
     void ClearSecrets();

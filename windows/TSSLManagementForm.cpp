@@ -9,7 +9,6 @@
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
 #include "values/TvCipherSuites.h"
-#include "windows/TvBindingWait.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -28,9 +27,7 @@ namespace {
 const bool TSSLManagementFormRegistered =
     TvWindowRegistry::Register("TSSLManagementForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TSSLManagementForm form(host.HostWindow());
-        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
-            form.setWindowTitle(caption);
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 QComboBox* SuiteCombo(QWidget* parent, const char* name) {
@@ -53,8 +50,7 @@ bool IsUnsigned32(const std::string& text) {
 
 } // namespace
 
-TSSLManagementForm::TSSLManagementForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TSSLManagementForm"));
+TSSLManagementForm::TSSLManagementForm(QWidget* parent) : TvDedicatedWindow(parent, "TSSLManagementForm") {
     cbxSSLVersion = new QComboBox(this);
     cbxSSLVersion->setObjectName(QStringLiteral("cbxSSLVersion"));
     edtciphersuites = new QLineEdit(this);
@@ -104,6 +100,8 @@ TSSLManagementForm::TSSLManagementForm(QWidget* parent) : QDialog(parent) {
     binding_->BindEdits(sslCacheTimeout, QStringLiteral("%s"), edtCacheTimeOut);
     binding_->OnGetDone = [this](TvSNMPRequest2Controls& b, TvSNMPError& reply) { GetDone(b, reply); };
     binding_->SetStatusTarget(StatusBar1);
+    Watch(*binding_);
+    GateWhileBusy({btnGet, btnSet});
 
     connect(btnGet, &QPushButton::clicked, this, &TSSLManagementForm::btnGetClick);
     connect(btnSet, &QPushButton::clicked, this, &TSSLManagementForm::btnSetClick);
@@ -113,19 +111,13 @@ TSSLManagementForm::TSSLManagementForm(QWidget* parent) : QDialog(parent) {
 
 TSSLManagementForm::~TSSLManagementForm() = default;
 
-void TSSLManagementForm::ReportError(int operation, const std::string& message) {
-    binding_->LastOperation = static_cast<TvSNMPRequest2Controls::Operation>(operation);
-    binding_->ShowStatus(message);
-}
-
 void TSSLManagementForm::Read() {
-    if (!binding_)
+    if (!Idle(TvSNMPRequest2Controls::opGet))
         return;
-    WaitUntilIdle(*binding_);
     try {
         binding_->Get();
     } catch (const std::exception& e) {
-        ReportError(TvSNMPRequest2Controls::opGet, e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
 }
 
@@ -145,7 +137,7 @@ void TSSLManagementForm::btnGetClick() {
 }
 
 void TSSLManagementForm::btnSetClick() {
-    if (!binding_)
+    if (!Idle(TvSNMPRequest2Controls::opSet))
         return;
     QComboBox* suites[] = {cbxciphersuites1, cbxciphersuites2, cbxciphersuites3, cbxciphersuites4};
     bool empty = cbxSSLVersion->currentText().isEmpty() || edtCacheTimeOut->text().isEmpty();
@@ -166,15 +158,9 @@ void TSSLManagementForm::btnSetClick() {
     for (size_t i = 0; i < std::size(suites); ++i)
         enabled[i] = suites[i]->currentText() == QStringLiteral("enabled");
     edtciphersuites->setText(FromBytes(TvCipherSuites::Encode(enabled)));
-    WaitUntilIdle(*binding_);
     try {
         binding_->Set(false, true);
     } catch (const std::exception& e) {
-        ReportError(TvSNMPRequest2Controls::opSet, e.what());
+        Report(TvSNMPRequest2Controls::opSet, e.what());
     }
-}
-
-void TSSLManagementForm::done(int result) {
-    binding_.reset();
-    QDialog::done(result);
 }

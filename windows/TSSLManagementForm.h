@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
 
 #include <memory>
 #include <string>
@@ -15,7 +15,7 @@ struct TvSNMPError;
 
 // SSL settings: the SSL status, the four cipher suites (one bit each of the Cipher Suites value) and
 // the cache time-out, read and written together.
-class TSSLManagementForm : public QDialog {
+class TSSLManagementForm : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -38,12 +38,9 @@ public:
     void btnGetClick();
     void btnSetClick();
 
-    void done(int result) override;
-
 private:
     void Read();
     void GetDone(TvSNMPRequest2Controls& binding, TvSNMPError& reply);
-    void ReportError(int operation, const std::string& message);
 
     std::unique_ptr<TvSNMPRequest2Edits> binding_;
 };

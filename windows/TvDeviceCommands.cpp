@@ -13,7 +13,6 @@
 #include "snmp/TvSNMPRequest.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -47,25 +46,13 @@ void TvDeviceCommands::Run(TvWindowHost& host, const TvDeviceCommandRow& command
     if (!TvMessageBox::YesNo(owner, command.Question, command.Title))
         return;
 
-    // The write goes out through the event pump while the main window waits, repainting and polling its
-    // LEDs, but takes no other command until the switch has answered or the tries have run out.
+    // The program waits for the switch's answer in place: the main window repaints, but takes no other
+    // command until the switch has answered or the tries have run out.
     int code = 0;
     std::string message;
-    bool done = false;
-    QEventLoop loop;
     const QPointer<QWidget> guard = owner;
-    if (owner)
-        owner->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        request.SetAsync([&](TvSNMPError& reply, TvSNMPVarList&) {
-            code = reply.Code;
-            message = reply.Message;
-            done = true;
-            loop.quit();
-        });
-        if (!done)
-            loop.exec();
+        request.Set();
     } catch (const TvException& e) {
         code = e.Code();
         message = e.Message();
@@ -73,9 +60,6 @@ void TvDeviceCommands::Run(TvWindowHost& host, const TvDeviceCommandRow& command
         code = errUnknown;
         message = e.what();
     }
-    QApplication::restoreOverrideCursor();
-    if (guard)
-        guard->setEnabled(true);
 
     if (QLabel* status = host.HostStatus())
         status->setText(FromBytes(StatusLine(command.ListName, code == 0 ? CatalogText(0) : message)));

@@ -290,7 +290,7 @@ private slots:
         b.SetStatusTarget(&bar);
         Watch(b);
         b.Request.VarList.Item(0).Value = "nobody";
-        b.Set(true, false, "0");
+        b.Set(true, false, {0});
         QVERIFY(PumpUntil([&] { return !b.Busy; }));
         QCOMPARE(setDone, 1);
         QCOMPARE(lastCode, -106);

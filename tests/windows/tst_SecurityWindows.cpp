@@ -136,6 +136,7 @@ class TestSecurityWindows : public QObject {
     std::unique_ptr<SimSwitch> sim;
     QStringList boxes;
     QStringList statusLines; // every line a status bar of these windows showed
+    QMessageBox::StandardButton answer = QMessageBox::Yes; // to every question
 
     // Lines of the agent's log written since `from`.
     QStringList LogSince(size_t from, const QString& kind) const {
@@ -170,9 +171,10 @@ private slots:
         WindowTest::UseSimulator(sim->Port());
         boxes.clear();
         statusLines.clear();
-        TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString& title, const QString& text) {
+        answer = QMessageBox::Yes;
+        TvMessageBox::SetHook([this](TvMessageBox::Kind kind, const QString& title, const QString& text) {
             boxes << title + ": " + text;
-            return QMessageBox::Ok;
+            return kind == TvMessageBox::Kind::YesNo ? answer : QMessageBox::Ok;
         });
     }
     void cleanup() { TvMessageBox::SetHook({}); }
@@ -302,6 +304,13 @@ private slots:
         QCOMPARE(boxes, QStringList{"Warning: Choose the item first."});
         QVERIFY(LogSince(logStart, "SET").isEmpty());
         Select(form.ListView1, RowOf(b, {"7"}));
+        boxes.clear();
+        answer = QMessageBox::No;
+        form.DeleteButton->click();
+        QCOMPARE(boxes, QStringList{"Delete: Are you sure to delete ?\nMD5 key ID: 7"});
+        QVERIFY(sim->AwaitMarker());
+        QVERIFY(LogSince(logStart, "SET").isEmpty());
+        answer = QMessageBox::Yes;
         form.DeleteButton->click();
         QVERIFY(PumpUntil([&] { return Idle(b) && !Column(b, 0).contains("7"); }));
         QCOMPARE(WritesSince(logStart), QStringList{kMd5 + ".3.7=6"});

@@ -1,0 +1,83 @@
+#include "binding/TvDedicatedWindow.h"
+
+#include "guibase/TvMessageBox.h"
+#include "guibase/TvText.h"
+#include "guibase/TvWindowHost.h"
+
+
+#include <algorithm>
+
+TvDedicatedWindow::TvDedicatedWindow(QWidget* parent, const char* objectName) : QDialog(parent) {
+    setObjectName(QString::fromLatin1(objectName));
+}
+
+TvDedicatedWindow::~TvDedicatedWindow() = default;
+
+void TvDedicatedWindow::ShowFor(TvWindowHost& host, const TvMenuNode& entry) {
+    if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
+        setWindowTitle(caption);
+    exec();
+}
+
+void TvDedicatedWindow::Watch(TvSNMPRequest2Controls& binding) {
+    watched_.push_back(&binding);
+    binding.OnBusyChanged = [this](bool) { BusyChanged(); };
+}
+
+void TvDedicatedWindow::GateWhileBusy(std::initializer_list<QWidget*> actions) {
+    for (QWidget* w : actions)
+        gated_.emplace_back(w);
+}
+
+bool TvDedicatedWindow::Waiting() const {
+    return std::any_of(watched_.begin(), watched_.end(), [](const TvSNMPRequest2Controls* b) { return b->Busy; });
+}
+
+void TvDedicatedWindow::BusyChanged() {
+    if (closed_)
+        return;
+    if (Waiting()) {
+        if (!heldOff_.empty())
+            return;
+        for (const QPointer<QWidget>& w : gated_)
+            if (w && w->isEnabled()) {
+                heldOff_.emplace_back(w, w->toolTip());
+                w->setEnabled(false);
+                w->setToolTip(QString::fromLatin1(kWaitingTip));
+            }
+        return;
+    }
+    for (auto& [w, tip] : heldOff_)
+        if (w) {
+            w->setEnabled(true);
+            w->setToolTip(tip);
+        }
+    heldOff_.clear();
+    UpdateActions();
+}
+
+bool TvDedicatedWindow::Idle(TvSNMPRequest2Controls::Operation op) {
+    if (!Waiting())
+        return true;
+    Report(op, kWaitingMessage);
+    return false;
+}
+
+void TvDedicatedWindow::Report(TvSNMPRequest2Controls::Operation op, const std::string& text) {
+    if (!watched_.empty() && watched_.front()->StatusTarget())
+        watched_.front()->ShowStatus(op, text);
+    else
+        TvMessageBox::Information(this, FromBytes(text));
+}
+
+void TvDedicatedWindow::done(int result) {
+    // Nothing of the window may reach the switch, or the window, once it is closed.
+    closed_ = true;
+    for (TvSNMPRequest2Controls* b : watched_) {
+        b->OnBusyChanged = {};
+        b->Request.Enabled = false;
+        b->Cancel();
+    }
+    Closing();
+    QDialog::done(result);
+}
