@@ -4,7 +4,6 @@
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 
-
 #include <algorithm>
 
 TvDedicatedWindow::TvDedicatedWindow(QWidget* parent, const char* objectName) : QDialog(parent) {
@@ -30,7 +29,8 @@ void TvDedicatedWindow::GateWhileBusy(std::initializer_list<QWidget*> actions) {
 }
 
 bool TvDedicatedWindow::Waiting() const {
-    return std::any_of(watched_.begin(), watched_.end(), [](const TvSNMPRequest2Controls* b) { return b->Busy; });
+    return std::any_of(watched_.begin(), watched_.end(),
+                       [](const TvSNMPRequest2Controls* b) { return b->Busy; });
 }
 
 void TvDedicatedWindow::BusyChanged() {

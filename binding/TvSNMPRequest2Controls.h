@@ -37,7 +37,7 @@ public:
     // destructor.
     std::function<void(bool busy)> OnBusyChanged;
     bool Asynchronous = true;
-    bool Busy = false; // an exchange is in flight; read it, never set it (SetBusy tells the window)
+    bool Busy = false;       // an exchange is in flight; read it, never set it (SetBusy tells the window)
     QPointer<QWidget> Owner; // parent of message boxes, not owned
     int ReceivedCount = 0;   // replies (scalars) or rows (tables) accepted by the last read
     Operation LastOperation = opGet;

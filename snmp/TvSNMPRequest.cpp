@@ -21,7 +21,6 @@
 
 namespace {
 
-
 // Numeric OID order; a GET-NEXT must move forward. OIDs from the agent are checked with OidInRange first.
 bool OidGreater(std::string_view a, std::string_view b) {
     return TvValueText::CompareOids(a, b) > 0;

@@ -1,13 +1,13 @@
 #include "windows/TMd5EditForm.h"
 #include "guibase/TvFormRows.h"
 
+#include "binding/TvDedicatedWindow.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/SecurityWindowTables.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvText.h"
 #include "values/TvMd5KeyCheck.h"
 #include "values/TvSecret.h"
-#include "binding/TvDedicatedWindow.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -135,7 +135,7 @@ class TestSecurityWindows : public QObject {
     QTemporaryDir dir;
     std::unique_ptr<SimSwitch> sim;
     QStringList boxes;
-    QStringList statusLines; // every line a status bar of these windows showed
+    QStringList statusLines;                               // every line a status bar of these windows showed
     QMessageBox::StandardButton answer = QMessageBox::Yes; // to every question
 
     // Lines of the agent's log written since `from`.
