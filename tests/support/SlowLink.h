@@ -1,0 +1,122 @@
+#pragma once
+
+#include "binding/TvDedicatedWindow.h"
+#include "support/PumpUntil.h"
+#include "support/SimSwitch.h"
+
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <functional>
+#include <string>
+
+// Drives a dedicated window over a slow link: the simulated switch holds every reply back, so that a
+// read is still on its way when the test clicks. What reached the switch is read from its log.
+namespace SlowLink {
+
+// The reply delay of the slow switch; the session's timeout must be well above it.
+constexpr int kDelayMs = 150;
+
+inline std::vector<std::string> AgentOptions() {
+    return {"--log", "--delay", std::to_string(kDelayMs)};
+}
+
+// The requests the agent logged after `from` (its log's length earlier), without the markers.
+inline QStringList Requests(const SimSwitch& sim, size_t from) {
+    QStringList requests;
+    for (const QString& line : QString::fromStdString(sim.Log().substr(from)).split('\n'))
+        if ((line.startsWith("GET") || line.startsWith("SET")) && !line.contains(".1.3.6.1.4.1.99999."))
+            requests << line.simplified();
+    return requests;
+}
+
+inline QStringList Sets(const SimSwitch& sim, size_t from) {
+    return Requests(sim, from).filter(QRegularExpression("^SET "));
+}
+
+// One window and how to use it: `refresh` clicks its read, `write` makes a valid change and clicks
+// its write (answering any entry dialog on the way).
+struct Case {
+    TvDedicatedWindow* Window;
+    QAbstractButton* Refresh;
+    std::function<void()> Write;
+};
+
+inline bool Settled(SimSwitch& sim, TvDedicatedWindow* window) {
+    return PumpUntil([&] { return !window->Waiting(); }) && sim.AwaitMarker();
+}
+
+// Waits twice the reply delay and proves that nothing reached the switch after `from`.
+inline bool NothingAfter(SimSwitch& sim, size_t from) {
+    QTest::qWait(2 * kDelayMs);
+    return sim.AwaitMarker() && Requests(sim, from).isEmpty();
+}
+
+// The window is open and its first read on its way. A second Refresh (and a third) starts nothing:
+// the switch sees the requests of one read, as many as a Refresh on an idle window sends.
+inline void RefreshTwice(SimSwitch& sim, const Case& c) {
+    QVERIFY(c.Window->Waiting());
+    QVERIFY(!c.Refresh->isEnabled());
+    const size_t start = sim.Log().size();
+    c.Refresh->click();
+    c.Refresh->click();
+    QVERIFY(Settled(sim, c.Window));
+    const int twice = static_cast<int>(Requests(sim, start).size());
+    QVERIFY(c.Refresh->isEnabled());
+    const size_t again = sim.Log().size();
+    c.Refresh->click();
+    QVERIFY(c.Window->Waiting());
+    QVERIFY(Settled(sim, c.Window));
+    const int once = static_cast<int>(Requests(sim, again).size());
+    QVERIFY(once > 0);
+    QVERIFY2(twice < once,
+             qPrintable(QString("%1 requests after the clicks, %2 for one read").arg(twice).arg(once)));
+}
+
+// A write asked for while a read is on its way sends nothing, then or later.
+inline void SetDuringRead(SimSwitch& sim, const Case& c) {
+    QVERIFY(Settled(sim, c.Window));
+    c.Refresh->click();
+    QVERIFY(c.Window->Waiting());
+    const size_t start = sim.Log().size();
+    c.Write();
+    QVERIFY(Settled(sim, c.Window));
+    QCOMPARE(Sets(sim, start), QStringList());
+}
+
+// Closing ends the window at once; nothing more reaches the switch.
+inline void CloseNow(SimSwitch& sim, TvDedicatedWindow* window) {
+    QElapsedTimer clock;
+    clock.start();
+    window->close();
+    QVERIFY(!window->isVisible());
+    QVERIFY(!window->Waiting());
+    QVERIFY(clock.elapsed() < 1000);
+    QVERIFY(sim.AwaitMarker());
+    QVERIFY(NothingAfter(sim, sim.Log().size()));
+}
+
+inline void CloseDuringRead(SimSwitch& sim, const Case& c) {
+    QVERIFY(Settled(sim, c.Window));
+    c.Refresh->click();
+    QVERIFY(c.Window->Waiting());
+    CloseNow(sim, c.Window);
+}
+
+// The write leaves, the window closes before its answer: no read-back or anything else follows.
+inline void CloseDuringWrite(SimSwitch& sim, const Case& c) {
+    QVERIFY(Settled(sim, c.Window));
+    const size_t start = sim.Log().size();
+    c.Write();
+    QVERIFY(c.Window->Waiting());
+    QVERIFY(sim.AwaitMarker());
+    QVERIFY(!Sets(sim, start).isEmpty());
+    CloseNow(sim, c.Window);
+}
+
+} // namespace SlowLink
