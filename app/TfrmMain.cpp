@@ -21,7 +21,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
@@ -233,11 +232,7 @@ void TfrmMain::ReleaseFrontPanel() {
         return;
     frontPanel_->Stop();
     frontPanel_->Request.Enabled = false;
-    // Wait for the outstanding read, letting its reply (or its timeout) in; bounded by the tries.
-    const TvSNMPRequest& request = frontPanel_->Request;
-    QDeadlineTimer deadline(qint64(request.Timeout) * 10 * (request.Retries + 1) + 1000);
-    while (frontPanel_->Busy && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    frontPanel_->Cancel(); // the poll on its way is given up; its reply reaches nothing
     frontPanel_.reset();
 }
 

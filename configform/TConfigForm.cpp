@@ -212,14 +212,17 @@ void TConfigForm::RefreshActive() {
 
 bool TConfigForm::FormClose() {
     closing_ = true;
-    for (auto& binding : bindings_)
+    // What is in flight is given up at once; only a handler still running on the stack (a dialog of
+    // the window, a blocking write) makes the close wait for its end.
+    const bool busy = std::any_of(panels_.begin(), panels_.end(), [](TSNMPPanel* p) {
+        const auto* editor = qobject_cast<TSNMPEditorPanel*>(p);
+        return p->InHandler() || (editor && editor->EditsPanel->InHandler());
+    });
+    for (auto& binding : bindings_) {
         binding->Request.Enabled = false;
-    const bool busy =
-        std::any_of(bindings_.begin(), bindings_.end(), [](const auto& b) { return b->Busy; }) ||
-        std::any_of(panels_.begin(), panels_.end(), [](TSNMPPanel* p) {
-            const auto* editor = qobject_cast<TSNMPEditorPanel*>(p);
-            return p->InHandler() || (editor && editor->EditsPanel->InHandler());
-        });
+        if (!busy)
+            binding->Cancel();
+    }
     if (busy)
         return false;
     ReleaseBindings();

@@ -1,5 +1,6 @@
 #include "configform/TEditsPanel.h"
 
+#include "binding/TvDedicatedWindow.h"
 #include "binding/TvEditConstraint.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvDisruptiveWrites.h"
@@ -35,29 +36,20 @@ constexpr int kMinRowHeight = 21;
 constexpr int kRowGap = 5;
 constexpr int kMargin = 40;
 
-// Restores the binding's mode and clears the exclusions of one write, also when it fails.
-class WriteScope {
+// The generic panels write blocking: the reply is in before the next click is taken. Restores the
+// binding's mode, also when the write fails.
+class BlockingScope {
 public:
-    WriteScope(TvSNMPRequest2Edits& binding) : binding_(binding), async_(binding.Asynchronous) {
+    explicit BlockingScope(TvSNMPRequest2Edits& binding) : binding_(binding), async_(binding.Asynchronous) {
         binding_.Asynchronous = false;
     }
-    ~WriteScope() {
-        for (int i : excluded_)
-            binding_.Request.VarList.Item(i).Access &= ~accExcluded;
-        binding_.Asynchronous = async_;
-    }
-    void Exclude(int i) {
-        TvSNMPVarItem& item = binding_.Request.VarList.Item(i);
-        if (!(item.Access & accExcluded)) {
-            item.Access |= accExcluded;
-            excluded_.push_back(i);
-        }
-    }
+    ~BlockingScope() { binding_.Asynchronous = async_; }
+    BlockingScope(const BlockingScope&) = delete;
+    BlockingScope& operator=(const BlockingScope&) = delete;
 
 private:
     TvSNMPRequest2Edits& binding_;
     bool async_;
-    std::vector<int> excluded_;
 };
 
 bool SameText(const QString& a, const QString& b) {
@@ -591,7 +583,7 @@ QStringList TEditsPanel::EmptyRows() const {
     QStringList names;
     const TvSNMPVarList& list = binding_->Request.VarList;
     for (int i = 0; i < list.Count() && i < RowCount(); ++i)
-        if (!(list.Item(i).Access & accExcluded) && RowEmpty(i))
+        if (IsRowTicked(i) && !(list.Item(i).Access & accExcluded) && RowEmpty(i))
             names << rows_[static_cast<size_t>(i)].Label->text();
     return names;
 }
@@ -602,7 +594,7 @@ bool TEditsPanel::ConfirmDisruptive() {
     for (int i = 0; i < list.Count() && i < RowCount(); ++i) {
         const TvSNMPVarItem& item = list.Item(i);
         const TvDisruptiveVar* mark = TvDisruptiveWrites::Find(item.Oid);
-        if (!mark || (item.Access & accExcluded))
+        if (!mark || !IsRowTicked(i) || (item.Access & accExcluded))
             continue;
         // The value that does nothing is written without a question.
         if (mark->Harmless &&
@@ -632,20 +624,26 @@ void TEditsPanel::ForgetEdits() {
 bool TEditsPanel::WriteChecked() {
     if (!binding_ || !CheckMulticastEntry() || !CheckConstraints() || !CheckValues())
         return false;
+    // A read on its way would bring the switch's values back over what is written now.
+    if (binding_->Busy) {
+        binding_->ShowStatus(TvSNMPRequest2Controls::opSet, TvDedicatedWindow::kWaitingMessage);
+        return false;
+    }
     bool empty = false;
     bool declined = false;
     {
-        WriteScope scope(*binding_);
+        BlockingScope scope(*binding_);
         try {
             binding_->ControlsToValues();
         } catch (const TvException& e) {
             TvMessageBox::Error(this, FromBytes(e.Message()));
             return false;
         }
-        TvSNMPVarList& list = binding_->Request.VarList;
+        const TvSNMPVarList& list = binding_->Request.VarList;
+        std::vector<int> ticked;
         for (int i = 0; i < list.Count() && i < RowCount(); ++i)
-            if (!IsRowTicked(i))
-                scope.Exclude(i);
+            if (IsRowTicked(i) && !(list.Item(i).Access & accExcluded))
+                ticked.push_back(i);
         const QStringList emptyRows = EmptyRows();
         empty = !emptyRows.isEmpty();
         if (empty) {
@@ -654,7 +652,9 @@ bool TEditsPanel::WriteChecked() {
             declined = true;
         } else {
             try {
-                binding_->Set(false, false);
+                // Nothing ticked writes nothing (an empty list would name every item).
+                if (!ticked.empty())
+                    binding_->Set(false, false, ticked);
             } catch (const TvException& e) {
                 binding_->ShowStatus(e.Message());
             }
@@ -672,15 +672,16 @@ void TEditsPanel::OpenBitmapDialog(int r) {
     EditRow& row = rows_[static_cast<size_t>(r)];
     if (row.Columns == 0 || !binding_ || inHandler_)
         return;
+    // The dialog works on the values last read: a read on its way would change them under it.
+    if (binding_->Busy) {
+        binding_->ShowStatus(TvSNMPRequest2Controls::opGet, TvDedicatedWindow::kWaitingMessage);
+        return;
+    }
     inHandler_ = true;
     struct Mark {
         bool& flag;
         ~Mark() { flag = false; }
     } mark{inHandler_};
-    while (binding_ && binding_->Busy)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    if (!binding_)
-        return;
     TvSNMPRequest2Edits& binding = *binding_;
     const int i = r;
     const bool writable = binding.Request.VarList.IsWritable(i);

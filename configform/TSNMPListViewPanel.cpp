@@ -1,5 +1,6 @@
 #include "configform/TSNMPListViewPanel.h"
 
+#include "binding/TvDedicatedWindow.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TConfigForm.h"
 #include "configform/TCtrlBtnPanel.h"
@@ -204,21 +205,16 @@ QString TSNMPListViewPanel::HintAt(const QPoint& viewportPos) const {
     return hint;
 }
 
-bool TSNMPListViewPanel::StopRunningRead() {
+bool TSNMPListViewPanel::RefuseWhileReading() {
     TvSNMPRequest2Edits* binding = Binding();
     if (!binding)
-        return false;
-    if (binding->Asynchronous && binding->Busy) {
-        // The read ends at its next reply (or its timeout); waiting keeps the window alive meanwhile.
-        binding->Request.Enabled = false;
-        while (binding->Busy)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-        const auto* form = qobject_cast<const TConfigForm*>(Window());
-        if (form && form->Closing())
-            return false;
-        binding->Request.Enabled = true;
+        return true;
+    // A dialog or a write over a walk still on its way would work on rows the walk is replacing.
+    if (binding->Busy) {
+        binding->ShowStatus(TvSNMPRequest2Controls::opGet, TvDedicatedWindow::kWaitingMessage);
+        return true;
     }
-    return !binding->Busy;
+    return false;
 }
 
 void TSNMPListViewPanel::GrowWindowFor(int needed) {
@@ -297,7 +293,7 @@ void TSNMPListViewPanel::AddButtonClick() {
     if (!binding || dialog_ || (!binding->Asynchronous && binding->Busy))
         return;
     const HandlerScope scope(*this);
-    if (!StopRunningRead())
+    if (RefuseWhileReading())
         return;
     Guard(binding, [&] {
         if (OnAddInit)
@@ -373,7 +369,7 @@ void TSNMPListViewPanel::EditButtonClick() {
     if (binding->SelectedRow() < 0)
         return;
     const HandlerScope scope(*this);
-    if (!StopRunningRead())
+    if (RefuseWhileReading())
         return;
     Guard(binding, [&] {
         if (OnBeforeEdit)
@@ -464,30 +460,20 @@ void TSNMPListViewPanel::DeleteButtonClick() {
     // Without a selected line the write would go to whatever index the editor rows hold.
     if (binding->SelectedRow() < 0)
         return;
+    if (RefuseWhileReading())
+        return;
     const HandlerScope scope(*this);
     if (!TvMessageBox::YesNo(this, "Are you sure to delete ?\n" + RowDescription(binding->SelectedRow()),
                              "Delete"))
         return;
-    if (!StopRunningRead() || !Binding())
-        return;
     const bool async = binding->Asynchronous;
     binding->Asynchronous = false;
-    TvSNMPVarList& list = binding->Request.VarList;
-    std::vector<int> excluded;
-    for (int i = list.KeyCount; i < list.Count(); ++i)
-        if (i != status && !(list.Item(i).Access & accExcluded)) {
-            list.Item(i).Access |= accExcluded;
-            excluded.push_back(i);
-        }
     try {
-        binding->ControlsToValues();
-        list.Item(status).Value = ToBytes(ListViewPanel->DeleteStatusValue);
-        binding->Set(false, false);
+        // The row status alone, with the keys of the selected line.
+        binding->Set(false, true, {status}, {ToBytes(ListViewPanel->DeleteStatusValue)});
     } catch (const TvException& e) {
         binding->ShowStatus(e.Message());
     }
-    for (int i : excluded)
-        list.Item(i).Access &= ~accExcluded;
     RefreshButtonTableClick();
     binding->Asynchronous = async;
 }

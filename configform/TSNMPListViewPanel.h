@@ -52,8 +52,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Lets a running asynchronous read of this table end before the rows are borrowed or written.
-    bool StopRunningRead();
+    // True, with a status line, while a read of the panel is on its way.
+    bool RefuseWhileReading();
     // Widens the window so that columns of `needed` pixels in all fit, up to the screen's width.
     void GrowWindowFor(int needed);
     QString DialogCaption() const;

@@ -1,3 +1,4 @@
+#include "binding/TvDedicatedWindow.h"
 #include "binding/TvListViewModel.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/CatalogOptions.h"
@@ -429,11 +430,12 @@ private slots:
         QVERIFY(form->Closing());
         QVERIFY(busyShown);
         const int rows = panel->ListViewPanel->ListView->model()->rowCount();
-        if (asynchronous)
-            QVERIFY2(rows > 200 && rows < 4000, qPrintable(QString::number(rows)));
-        else
+        if (asynchronous) {
+            QVERIFY2(rows < 4000, qPrintable(QString::number(rows))); // given up at once
+        } else {
             QCOMPARE(rows, 400);
-        QVERIFY(panel->Buttons->CountText->text().toInt() > 0);
+            QVERIFY(panel->Buttons->CountText->text().toInt() > 0);
+        }
         form.reset();
         QTest::qWait(50);
         QVERIFY(!watch);
@@ -451,14 +453,18 @@ private slots:
         TEditsPanel* rows = panel->EditsPanel;
         rows->SetOctetItem(0, 20, 28);
         form.show();
-        if (afterFirstRead)
-            QVERIFY(Settled(form.Binding(0)));
-        else
+        if (!afterFirstRead) {
+            // The dialog would work on values the read is about to replace: refused, with a status line.
             QCoreApplication::sendPostedEvents(&form, TConfigForm::WM_CONFIG_REFRESH);
+            QVERIFY(form.Binding(0)->Busy);
+            rows->OpenBitmapDialog(0);
+            QVERIFY(!QApplication::activeModalWidget());
+            QVERIFY(MemoLines(panel).last().contains(TvDedicatedWindow::kWaitingMessage));
+        }
+        QVERIFY(Settled(form.Binding(0)));
         auto* edit = qobject_cast<QLineEdit*>(rows->Row(0).Value);
         QVERIFY(edit->isReadOnly());
         QList<QPoint> places;
-        // The dialog opens once the group's read is in.
         QTimer driver;
         connect(&driver, &QTimer::timeout, this, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
