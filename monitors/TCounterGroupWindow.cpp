@@ -2,11 +2,54 @@
 
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvStatusPanel.h"
+#include "catalog/CatalogCounters.h"
+#include "catalog/TvMenuTree.h"
+#include "guibase/TvText.h"
+#include "guibase/TvWindowHost.h"
+#include "guibase/TvWindowRegistry.h"
 #include "snmp/TvException.h"
 
 #include <QPushButton>
 #include <QTreeView>
 #include <QTreeWidget>
+
+namespace {
+
+constexpr TCounterGroupWindow::Setup kGroups[] = {
+    {"TIP_Counters", "IP Counters : ", tblIpCounters, kIpCounterRows, "LV_IPCounterData", "LV_IPCounters",
+     false},
+    {"TICMP_Counters", "ICMP Counters : ", tblIcmpCounters, kIcmpCounterRows, "LV_ICMPCounterData",
+     "LV_ICMPCounters", true},
+    {"TUDP_Counters", "UDP Counters : ", tblUdpCounters, kUdpCounterRows, "LV_IPCounterData",
+     "LV_UDPCounters", true},
+    {"TSNMP_Counters", "SNMP Counters : ", tblSnmpCounters, kSnmpCounterRows, "LV_SNMPCounterData",
+     "LV_SNMPCounters", true},
+};
+
+const bool TCounterGroupWindowRegistered = [] {
+    for (const TCounterGroupWindow::Setup& group : kGroups)
+        TvWindowRegistry::Register(group.Target, [&group](TvWindowHost& host, const TvMenuNode&) {
+            TCounterGroupWindow form(host.HostWindow(), FromBytes(host.Connection().AgentIP), group);
+            form.exec(); // the window's own title names the switch
+        });
+    return true;
+}();
+
+QStringList Captions(std::span<const char* const> rows) {
+    QStringList captions;
+    for (const char* caption : rows)
+        captions << caption;
+    return captions;
+}
+
+} // namespace
+
+const TCounterGroupWindow::Setup* TCounterGroupWindow::Find(std::string_view target) {
+    for (const Setup& group : kGroups)
+        if (target == group.Target)
+            return &group;
+    return nullptr;
+}
 
 TCounterGroupWindow::TCounterGroupWindow(QWidget* parent, const QString& agentIP, const Setup& setup)
     : TCounterWindow(parent, TvCounterSampler::Baseline::Flag) {
@@ -14,32 +57,32 @@ TCounterGroupWindow::TCounterGroupWindow(QWidget* parent, const QString& agentIP
     ExitButton->setObjectName("BT_Exit");
     BuildLayout(CounterList, {}, "System Time");
     setWindowTitle(setup.TitlePrefix + agentIP);
-    resize(760, 160 + 22 * static_cast<int>(setup.Rows.size() < 20 ? setup.Rows.size() : 20));
+    const int shown = static_cast<int>(setup.Rows.size() < 20 ? setup.Rows.size() : 20);
+    resize(760, 160 + 22 * shown);
 
-    std::vector<CounterSlot> counters(static_cast<size_t>(setup.Rows.size()));
-    sampler_.SetCounters(std::move(counters));
-    try {
-        MakeCounterBinding(setup.HiddenListName);
-        counters_->Request.VarList.Assign(TvSNMPVarList(setup.Table, TvSNMPVarList::itTable, 0));
-        counters_->BindListView(HiddenList, false);
-        counters_->SetStatusTarget(StatusPanel);
-        counters_->Get();
-        PrepareRows(setup.Rows);
-        sampler_.ZeroSlots();
-        if (setup.CreationSample && counters_->ListModel()->RowCount() > 0)
-            SampleCounters();
-    } catch (const TvException& e) {
-        ShowError(e.Message());
-    } catch (const std::exception& e) {
-        ShowError(e.what());
-    }
-    if (CounterList->topLevelItemCount() == 0)
-        PrepareRows(setup.Rows);
-    // The creation sample's values stay: they are the base of the first tick's delta.
-    sampler_.ClearBaseline();
+    sampler_.SetCounters(std::vector<CounterSlot>(setup.Rows.size()));
+    MakeCounterBinding(setup.HiddenListName);
+    counters_->Request.VarList.Assign(TvSNMPVarList(setup.Table, TvSNMPVarList::itTable, 0));
+    counters_->BindListView(HiddenList, false);
+    counters_->SetStatusTarget(StatusPanel);
+    PrepareRows(Captions(setup.Rows));
+    sampler_.ZeroSlots();
     running_ = true;
     ST_Time->setText(TimeText());
     Timer1.start();
+    // The creation read: its values (Value only) are the base of the first tick's delta.
+    Read(*counters_, [this, creationSample = setup.CreationSample](const TvSNMPError& reply) {
+        if (creationSample && reply.Code == 0 && counters_->ListModel()->RowCount() > 0) {
+            try {
+                SampleCounters();
+            } catch (const TvException& e) {
+                ShowError(e.Message());
+            } catch (const std::exception& e) {
+                ShowError(e.what());
+            }
+        }
+        sampler_.ClearBaseline();
+    });
 }
 
 std::vector<std::string> TCounterGroupWindow::RawCounters() const {
@@ -51,12 +94,14 @@ std::vector<std::string> TCounterGroupWindow::RawCounters() const {
 }
 
 void TCounterGroupWindow::BT_ResetClick() {
-    sampler_.Reset();
-    PrepareRows([this] {
-        QStringList captions;
-        for (int r = 0; r < CounterList->topLevelItemCount(); ++r)
-            captions << CounterList->topLevelItem(r)->text(0);
-        return captions;
-    }());
-    running_ = true;
+    WhenIdle([this] {
+        sampler_.Reset();
+        PrepareRows([this] {
+            QStringList captions;
+            for (int r = 0; r < CounterList->topLevelItemCount(); ++r)
+                captions << CounterList->topLevelItem(r)->text(0);
+            return captions;
+        }());
+        running_ = true;
+    });
 }

@@ -60,52 +60,77 @@ void TCounterInstanceWindow::Create(const QString& agentIP, QWidget* counterArea
     CB_Interval->setCurrentIndex(0);
     MakeCounterBinding(setup_.HiddenListName);
 
-    // The index walk; a switch without the table (or without an answer) has nothing to show here.
     index_ = std::make_unique<TvSNMPRequest2Edits>(this);
-    index_->Asynchronous = false;
+    Adopt(*index_);
     index_->Request.VarList.Assign(TvSNMPVarList(setup_.IndexTable, TvSNMPVarList::itTableRows, 1));
-    index_->Request.Timeout = gSNMPTimeout;
-    index_->Request.Retries = 5;
     index_->BindListView(IndexList, false);
     index_->BindStaticText(0, ST_Index);
     index_->BindStaticText(1, ST_Descr);
     index_->SetStatusTarget(StatusPanel);
-    try {
-        index_->Get();
-    } catch (const TvException& e) {
-        index_->ShowStatus(e.Message());
-    } catch (const std::exception& e) {
-        index_->ShowStatus(e.what());
-    }
-    TvListViewModel* rows = index_->ListModel();
-    FitIndexColumns();
-    if (rows->RowCount() == 0) {
-        supported_ = false;
-        TvMessageBox::Error(parentWidget(), "This device don't support it!");
+    counters_->BindListView(HiddenList, false);
+    counters_->SetStatusTarget(StatusPanel);
+    std::vector<CounterSlot> counters(static_cast<size_t>(setup_.Rows.size()));
+    for (size_t k = 0; k < counters.size(); ++k)
+        counters[k].name = ToBytes(setup_.Rows[static_cast<int>(k)]);
+    sampler_.SetCounters(std::move(counters));
+    running_ = true;
+    Timer1.start();
+    ReadIndex(true);
+}
+
+void TCounterInstanceWindow::Tick() {
+    if (!running_)
         return;
+    switch (stage_) {
+    case Stage::Indexing:
+        ReadIndex(true);
+        break;
+    case Stage::Instancing:
+        ReadFirstInstance();
+        break;
+    case Stage::Sampling:
+        SampleRead();
+        break;
     }
-    try {
-        ST_Index->setText(rows->Cell(0, 0));
-        ST_Descr->setText(rows->Cell(0, 1));
-        counters_->BindListView(HiddenList, false);
-        counters_->SetStatusTarget(StatusPanel);
-        running_ = true;
-        std::vector<CounterSlot> counters(static_cast<size_t>(setup_.Rows.size()));
-        for (size_t k = 0; k < counters.size(); ++k)
-            counters[k].name = ToBytes(setup_.Rows[static_cast<int>(k)]);
-        sampler_.SetCounters(std::move(counters));
-        ReadInstance(ToBytes(rows->Cell(0, 0)));
-        sampler_.Reset();
-        ResetCounters();
-        Timer1.start();
+}
+
+void TCounterInstanceWindow::ReadIndex(bool first, std::function<void()> after) {
+    Read(*index_, [this, first, after](const TvSNMPError& reply) {
+        // A failure has said so in the status line; the next tick walks again.
+        if (reply.Code != 0)
+            return;
+        FitIndexColumns();
+        TvListViewModel* rows = index_->ListModel();
+        if (rows->RowCount() == 0) {
+            // A switch without the table has nothing to show here.
+            supported_ = false;
+            TvMessageBox::Error(this, "This device don't support it!");
+            reject();
+            return;
+        }
         IndexList->selectionModel()->select(rows->index(0, 0),
                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        if (!first) {
+            if (after)
+                after();
+            return;
+        }
         IndexList->setCurrentIndex(rows->index(0, 0));
-    } catch (const TvException& e) {
-        index_->ShowStatus(e.Message());
-    } catch (const std::exception& e) {
-        index_->ShowStatus(e.what());
-    }
+        ST_Index->setText(rows->Cell(0, 0));
+        ST_Descr->setText(rows->Cell(0, 1));
+        stage_ = Stage::Instancing;
+        ReadFirstInstance();
+    });
+}
+
+void TCounterInstanceWindow::ReadFirstInstance() {
+    ReadInstance(ToBytes(ST_Index->text()), [this](const TvSNMPError& reply) {
+        if (reply.Code != 0)
+            return; // said in the status line; the next tick reads again
+        sampler_.Reset();
+        ResetCounters();
+        stage_ = Stage::Sampling;
+    });
 }
 
 void TCounterInstanceWindow::FitIndexColumns() {
@@ -113,14 +138,14 @@ void TCounterInstanceWindow::FitIndexColumns() {
         IndexList->resizeColumnToContents(c);
 }
 
-void TCounterInstanceWindow::ReadInstance(const std::string& instance) {
+void TCounterInstanceWindow::ReadInstance(const std::string& instance, ReadDone done) {
     TvSNMPVarList& list = counters_->Request.VarList;
     const std::string name = list.Name;
     list.Assign(TvSNMPVarList(setup_.CounterTable, TvSNMPVarList::itInstance, 0));
     list.Name = name;
     list.AppendInstance(instance);
     counters_->Request.LoadSettings();
-    counters_->Get();
+    Read(*counters_, std::move(done));
 }
 
 void TCounterInstanceWindow::ResetCounters() {
@@ -146,22 +171,25 @@ std::vector<std::string> TCounterInstanceWindow::RawCounters() const {
 }
 
 void TCounterInstanceWindow::ResetInstance() {
+    if (stage_ == Stage::Indexing)
+        return; // no row to count yet: the ticks are still walking the index
     running_ = false;
-    const TvSNMPVarList before(counters_->Request.VarList);
-    const std::vector<CounterSlot> counters = sampler_.Slots();
-    try {
-        ReadInstance(ToBytes(ST_Index->text()));
-    } catch (...) {
-        // The window keeps counting what it counted; Start resumes that.
-        counters_->Request.VarList.Assign(before);
-        sampler_.Slots() = counters;
-        throw;
-    }
-    counters_->SetStatusTarget(StatusPanel);
-    sampler_.Reset();
-    CounterList->clear();
-    ResetCounters();
-    running_ = true;
+    auto before = std::make_shared<const TvSNMPVarList>(counters_->Request.VarList);
+    auto counters = std::make_shared<const std::vector<CounterSlot>>(sampler_.Slots());
+    ReadInstance(ToBytes(ST_Index->text()), [this, before, counters](const TvSNMPError& reply) {
+        if (reply.Code != 0) {
+            // The window keeps counting what it counted; Start resumes that.
+            counters_->Request.VarList.Assign(*before);
+            sampler_.Slots() = *counters;
+            ReportResetError(reply.Message);
+            return;
+        }
+        sampler_.Reset();
+        CounterList->clear();
+        ResetCounters();
+        stage_ = Stage::Sampling;
+        running_ = true;
+    });
 }
 
 void TCounterInstanceWindow::ReportResetError(const std::string& message) {
@@ -169,15 +197,7 @@ void TCounterInstanceWindow::ReportResetError(const std::string& message) {
 }
 
 void TCounterInstanceWindow::BT_ResetClick() {
-    WhenIdle([this] {
-        try {
-            ResetInstance();
-        } catch (const TvException& e) {
-            ReportResetError(e.Message());
-        } catch (const std::exception& e) {
-            ReportResetError(e.what());
-        }
-    });
+    WhenIdle([this] { ResetInstance(); });
 }
 
 void TCounterInstanceWindow::IndexListClick() {
@@ -185,19 +205,8 @@ void TCounterInstanceWindow::IndexListClick() {
         BT_ResetClick();
 }
 
-void TCounterInstanceWindow::RefreshIndex() {
-    try {
-        index_->Get();
-        FitIndexColumns();
-        TvListViewModel* rows = index_->ListModel();
-        if (rows->RowCount() > 0)
-            IndexList->selectionModel()->select(rows->index(0, 0), QItemSelectionModel::ClearAndSelect |
-                                                                       QItemSelectionModel::Rows);
-    } catch (const TvException& e) {
-        index_->ShowStatus(e.Message());
-    } catch (const std::exception& e) {
-        index_->ShowStatus(e.what());
-    }
+void TCounterInstanceWindow::RefreshIndex(std::function<void()> after) {
+    WhenIdle([this, after] { ReadIndex(stage_ == Stage::Indexing, after); });
 }
 
 QComboBox* TCounterInstanceWindow::MakeHistoryCombo() {

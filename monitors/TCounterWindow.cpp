@@ -6,6 +6,7 @@
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvText.h"
 #include "monitors/TvCounterClock.h"
+#include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 
 #include <QComboBox>
@@ -21,6 +22,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Longest interval the timer takes in milliseconds without overflow, rounded to a day.
@@ -29,7 +32,7 @@ constexpr int kMaxIntervalSeconds = 86400;
 } // namespace
 
 TCounterWindow::TCounterWindow(QWidget* parent, TvCounterSampler::Baseline baseline)
-    : QDialog(parent), sampler_(baseline) {
+    : TvDedicatedWindow(parent, "TCounterWindow"), sampler_(baseline) {
     ST_Time = new QLabel(this);
     ST_Time->setObjectName("ST_Time");
     ST_Time->setFrameShape(QFrame::StyledPanel);
@@ -140,8 +143,50 @@ QTreeWidget* TCounterWindow::MakeCounterList(const QString& name) {
 
 void TCounterWindow::MakeCounterBinding(const QString& hiddenName) {
     counters_ = std::make_unique<TvSNMPRequest2Edits>(this);
-    counters_->Asynchronous = false;
+    Adopt(*counters_);
     HiddenList->setObjectName(hiddenName);
+}
+
+void TCounterWindow::Adopt(TvSNMPRequest2Edits& binding) {
+    binding.Asynchronous = true;
+    Watch(binding);
+    binding.OnGetDone = [this](TvSNMPRequest2Controls& b, TvSNMPError& reply) {
+        ReadFinished(static_cast<TvSNMPRequest2Edits&>(b), reply);
+    };
+}
+
+void TCounterWindow::Read(TvSNMPRequest2Edits& binding, ReadDone done) {
+    std::erase_if(pending_, [&](const auto& p) { return p.first == &binding; });
+    pending_.emplace_back(&binding, std::move(done));
+    TvSNMPError failed;
+    try {
+        binding.Get();
+        return;
+    } catch (const TvException& e) {
+        failed.Code = e.Code();
+        failed.Message = e.Message();
+    } catch (const std::exception& e) {
+        failed.Code = errUnknown;
+        failed.Message = e.what();
+    }
+    binding.ShowStatus(TvSNMPRequest2Controls::opGet, failed.Message);
+    ReadFinished(binding, failed);
+}
+
+void TCounterWindow::ReadFinished(TvSNMPRequest2Edits& binding, const TvSNMPError& reply) {
+    const auto it =
+        std::find_if(pending_.begin(), pending_.end(), [&](const auto& p) { return p.first == &binding; });
+    if (it != pending_.end()) {
+        const ReadDone done = std::move(it->second);
+        pending_.erase(it);
+        if (done)
+            done(reply);
+    }
+    if (deferred_ && !Waiting()) {
+        const std::function<void()> work = std::move(deferred_);
+        deferred_ = nullptr;
+        work();
+    }
 }
 
 void TCounterWindow::PrepareRows(const QStringList& captions) {
@@ -197,31 +242,34 @@ void TCounterWindow::ShowError(const std::string& message) {
 
 void TCounterWindow::Timer1Timer() {
     ST_Time->setText(TimeText());
-    // A tick that arrives while the read below lets window messages run is skipped, never nested.
-    if (!running_ || reading_ || !counters_)
-        return;
-    reading_ = true;
-    try {
-        counters_->Get();
-        if (counters_->ListModel() && counters_->ListModel()->RowCount() > 0) {
+    // A slow switch: the tick that comes while a read is on its way is skipped, never queued.
+    if (!Waiting())
+        Tick();
+}
+
+void TCounterWindow::Tick() {
+    if (running_ && counters_)
+        SampleRead();
+}
+
+void TCounterWindow::SampleRead() {
+    Read(*counters_, [this](const TvSNMPError& reply) {
+        // A failed read has said so in the status line; the next tick tries again.
+        if (reply.Code != 0 || !counters_->ListModel() || counters_->ListModel()->RowCount() == 0)
+            return;
+        try {
             BeforeSample();
             SampleCounters();
+        } catch (const TvException& e) {
+            ShowError(e.Message());
+        } catch (const std::exception& e) {
+            ShowError(e.what());
         }
-    } catch (const TvException& e) {
-        ShowError(e.Message());
-    } catch (const std::exception& e) {
-        ShowError(e.what());
-    }
-    reading_ = false;
-    if (deferred_) {
-        const std::function<void()> work = std::move(deferred_);
-        deferred_ = nullptr;
-        work();
-    }
+    });
 }
 
 void TCounterWindow::WhenIdle(std::function<void()> work) {
-    if (reading_)
+    if (Waiting())
         deferred_ = std::move(work);
     else
         work();

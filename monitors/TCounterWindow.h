@@ -1,9 +1,10 @@
 #pragma once
 
+#include "binding/TvDedicatedWindow.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "monitors/TvCounterSampler.h"
+#include "snmp/TvSNMPError.h"
 
-#include <QDialog>
 #include <QString>
 #include <QTimer>
 
@@ -24,8 +25,9 @@ class TvStatusPanel;
 
 // What the six counter windows share: the button panel with the clock and the poll interval, the
 // visible counter list, the hidden list the counter read fills, the status bar and the sampling timer.
-// Everything runs on the GUI thread; a tick that comes while a read is running is skipped.
-class TCounterWindow : public QDialog {
+// Reads go through the event pump; a tick that comes while a read is on its way is skipped, and an
+// action that needs the bindings (Reset, Refresh) runs once the read is in.
+class TCounterWindow : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -50,6 +52,7 @@ public:
     // Poll interval in seconds.
     int IntervalSeconds() const { return interval_; }
 
+    // Updates the clock and, unless a read is on its way, takes the next step (usually a sample).
     void Timer1Timer();
     void BT_StartClick();
     void BT_StopClick();
@@ -69,8 +72,20 @@ protected:
     void BuildLayout(QWidget* content, const QList<QWidget*>& extraButtons, const QString& clockCaption);
     // A report-style list with the six counter columns.
     QTreeWidget* MakeCounterList(const QString& name);
-    // The counter binding (blocking reads); the hidden list is named `hiddenName`.
+    // The counter binding; the hidden list is named `hiddenName`.
     void MakeCounterBinding(const QString& hiddenName);
+    // A binding of the window: asynchronous, cancelled when the window closes, its reads ending in Read's
+    // continuations.
+    void Adopt(TvSNMPRequest2Edits& binding);
+
+    using ReadDone = std::function<void(const TvSNMPError& reply)>;
+    // Reads `binding` (adopted); `done` gets the outcome (also of a read that could not be sent), then
+    // work deferred meanwhile runs.
+    void Read(TvSNMPRequest2Edits& binding, ReadDone done);
+    // The step of a tick while no read is on its way: a sample while the window runs.
+    virtual void Tick();
+    // Reads the counters and samples them.
+    void SampleRead();
 
     // The counter texts of the hidden list's first row, in slot order.
     virtual std::vector<std::string> RawCounters() const = 0;
@@ -85,8 +100,8 @@ protected:
     void SampleCounters();
     // Text of the hidden list's first row, column `column`.
     std::string HiddenCell(int column) const;
-    // Runs `work` now, or right after the read of the running tick when one is running: the counter
-    // binding is not rebuilt under a read that lets window messages (a click) in.
+    // Runs `work` now, or once the read on its way is in: the counter binding is not rebuilt under a
+    // read. Asked for twice meanwhile, the later work runs once.
     void WhenIdle(std::function<void()> work);
     // Message of an error shown in the status bar through the counter binding.
     void ShowError(const std::string& message);
@@ -97,6 +112,8 @@ protected:
     int interval_ = 1;
 
 private:
-    bool reading_ = false;
+    void ReadFinished(TvSNMPRequest2Edits& binding, const TvSNMPError& reply);
+
+    std::vector<std::pair<const TvSNMPRequest2Edits*, ReadDone>> pending_;
     std::function<void()> deferred_;
 };

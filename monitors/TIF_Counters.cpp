@@ -55,8 +55,7 @@ const char kName32Missing[] =
 const bool TIF_CountersRegistered =
     TvWindowRegistry::Register("TIF_Counters", [](TvWindowHost& host, const TvMenuNode&) {
         TIF_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-        if (form.Supported())
-            form.exec();
+        form.exec(); // the window's own title names the switch
     });
 
 } // namespace
@@ -128,25 +127,34 @@ void TIF_Counters::CB_HistoryCountChange() {
         BT_ResetClick();
 }
 
-void TIF_Counters::ReadInstance(const std::string& instance) {
+void TIF_Counters::ReadInstance(const std::string& instance, ReadDone done) {
     TvSNMPRequest& request = counters_->Request;
     request.LoadSettings();
     // Decided only once the reads have succeeded: a failed Reset keeps the interface counted before.
-    bool highCapacity = false;
-    if (request.Version != 0) {
+    auto narrow = [this, instance, done](const char* name) {
         TvSNMPVarList list(tblIfCounters, TvSNMPVarList::itInstance, 0);
-        list.AddRows(tblIfHCCounters);
         list.AppendInstance(instance);
-        list.Name = kName64;
-        request.VarList.Assign(list);
-        // An agent without them answers noSuchObject or noSuchInstance: an error of this read, or a
-        // cell that reads as no number. Either way the 32-bit read below decides.
-        bool all = true;
-        try {
-            counters_->Get();
-        } catch (const std::exception&) {
-            all = false;
-        }
+        list.Name = name;
+        counters_->Request.VarList.Assign(list);
+        Read(*counters_, [this, done](const TvSNMPError& reply) {
+            if (reply.Code == 0)
+                UseWidth(false);
+            done(reply);
+        });
+    };
+    if (request.Version == 0) {
+        narrow(kName32v1);
+        return;
+    }
+    TvSNMPVarList list(tblIfCounters, TvSNMPVarList::itInstance, 0);
+    list.AddRows(tblIfHCCounters);
+    list.AppendInstance(instance);
+    list.Name = kName64;
+    request.VarList.Assign(list);
+    Read(*counters_, [this, done, narrow](const TvSNMPError& reply) {
+        // An agent without them answers noSuchObject or noSuchInstance: an error of this read, or a cell
+        // that reads as no number. Either way the 32-bit read decides.
+        bool all = reply.Code == 0;
         for (int c = kFirstHighCapacityColumn; all && c < kFirstHighCapacityColumn + kHighCapacityCount;
              ++c) {
             try {
@@ -155,15 +163,16 @@ void TIF_Counters::ReadInstance(const std::string& instance) {
                 all = false;
             }
         }
-        highCapacity = all;
-    }
-    if (!highCapacity) {
-        TvSNMPVarList list(tblIfCounters, TvSNMPVarList::itInstance, 0);
-        list.AppendInstance(instance);
-        list.Name = request.Version == 0 ? kName32v1 : kName32Missing;
-        request.VarList.Assign(list);
-        counters_->Get();
-    }
+        if (!all) {
+            narrow(kName32Missing);
+            return;
+        }
+        UseWidth(true);
+        done(reply);
+    });
+}
+
+void TIF_Counters::UseWidth(bool highCapacity) {
     highCapacity_ = highCapacity;
     std::vector<CounterSlot>& counterSlots = sampler_.Slots();
     for (CounterSlot& s : counterSlots)

@@ -35,12 +35,14 @@ public:
     void CB_HistoryCountChange();
 
 protected:
-    void ReadInstance(const std::string& instance) override;
+    void ReadInstance(const std::string& instance, ReadDone done) override;
     void ResetCounters() override;
     std::vector<std::string> RawCounters() const override;
     void AfterSample(const std::vector<CounterCells>& cells, const QString& time) override;
 
 private:
+    // The counters that the last read took: 64-bit where `highCapacity`, else 32-bit.
+    void UseWidth(bool highCapacity);
     void DrawTraffic();
 
     bool highCapacity_ = false;

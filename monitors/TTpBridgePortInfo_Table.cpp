@@ -37,8 +37,7 @@ const QColor kSeriesColours[] = {Qt::red, Qt::green, Qt::yellow};
 const bool TTpBridgePortInfo_TableRegistered =
     TvWindowRegistry::Register("TTpBridgePortInfo_Table", [](TvWindowHost& host, const TvMenuNode&) {
         TTpBridgePortInfo_Table form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-        if (form.Supported())
-            form.exec();
+        form.exec(); // the window's own title names the switch
     });
 
 } // namespace
@@ -103,8 +102,7 @@ TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(QWidget* parent, const QString&
 }
 
 void TTpBridgePortInfo_Table::BT_RefreshClick() {
-    RefreshIndex();
-    BT_ResetClick();
+    RefreshIndex([this] { ResetInstance(); });
 }
 
 void TTpBridgePortInfo_Table::BT_PortSetClick() {
