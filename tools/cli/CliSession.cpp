@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -221,27 +220,27 @@ void CliSession::WalkRows(TvSNMPRequest& request, bool async,
         app_ = std::make_unique<QCoreApplication>(argc, argv);
     }
     gSnmpEventProcessor.Start();
-    QEventLoop loop;
+    // The tool's own and only message loop, run until the walk ends.
     int code = 0;
     TvSNMPRequest::Callback step = [&](TvSNMPError& e, TvSNMPVarList& list) {
         if (e.Code != 0 || e.Finished) {
             code = e.Code;
-            loop.quit();
+            QCoreApplication::exit();
             return;
         }
         if (!row(list)) {
-            loop.quit();
+            QCoreApplication::exit();
             return;
         }
         try {
             request.GetAsync(step, false);
         } catch (const TvException& ex) {
             code = ex.Code();
-            loop.quit();
+            QCoreApplication::exit();
         }
     };
     request.GetAsync(step, true);
-    loop.exec();
+    QCoreApplication::exec();
     if (code != 0)
         RaiseError(code);
 }
