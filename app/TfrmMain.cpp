@@ -19,8 +19,10 @@
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvException.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
@@ -391,7 +393,16 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    // Gone from the screen at once; the process ends when the poll's outstanding read has ended.
+    // The windows opened from here go first, each cancelling what it has in flight; one that keeps
+    // itself open (its operator kept unsent values) keeps the program running.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(window);
+        if (dialog && dialog->isVisible() && !dialog->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    // Gone from the screen at once.
     hide();
     if (!released_) {
         released_ = true;
