@@ -11,7 +11,6 @@
 #include "windows/TNewBootpCtrlForm.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -27,16 +26,13 @@ namespace {
 const bool TBOOTCtrlTableFormRegistered =
     TvWindowRegistry::Register("TBOOTCtrlTableForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TBOOTCtrlTableForm form(host.HostWindow(), host.Connection().AgentIP);
-        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
-            form.setWindowTitle(caption);
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 } // namespace
 
 TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* parent, const std::string& agentIP)
-    : QDialog(parent), binding_(std::make_unique<TvSNMPRequest2Edits>(this)) {
-    setObjectName("TBOOTCtrlTableForm");
+    : TvDedicatedWindow(parent, "TBOOTCtrlTableForm"), binding_(std::make_unique<TvSNMPRequest2Edits>(this)) {
     setWindowTitle("BOOTP Ctrl Table: " + FromBytes(agentIP));
 
     ListView1 = new QTreeView(this);
@@ -80,6 +76,8 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* parent, const std::string& agent
     b.Request.VarList.Assign(TvSNMPVarList(kBootpCtrlTable, TvSNMPVarList::itTable, kBootpCtrlKeys));
     b.Request.VarList.Name = "BOOTP Ctrl Table";
     b.SetStatusTarget(Memo1);
+    Watch(b);
+    GateWhileBusy({RefreshBtn, AddBtn, DeleteBtn});
     b.OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError&) {
         ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
     };
@@ -90,7 +88,7 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* parent, const std::string& agent
         b.BindComboBox(bcState, ComboBox1);
         b.SetConstraintOwner(EntryForm);
     } catch (const std::exception& e) {
-        Report(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
     Read();
 }
@@ -107,45 +105,27 @@ std::string TBOOTCtrlTableForm::Cell(int row, int item) const {
     return model ? ToBytes(model->Cell(row, item)) : std::string();
 }
 
-void TBOOTCtrlTableForm::Report(const std::string& text) {
-    Memo1->appendPlainText(FromBytes(text));
-}
-
 void TBOOTCtrlTableForm::Read() {
-    TvSNMPRequest2Edits& b = *binding_;
-    if (b.Busy)
+    if (!Idle(TvSNMPRequest2Controls::opGet))
         return;
     try {
-        b.Request.Enabled = true;
-        b.Get();
+        binding_->Get();
     } catch (const std::exception& e) {
-        b.LastOperation = TvSNMPRequest2Controls::opGet;
-        b.ShowStatus(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
 }
 
-void TBOOTCtrlTableForm::WriteRow(const std::string& interfaceName, const std::string& server,
+bool TBOOTCtrlTableForm::WriteRow(const std::string& interfaceName, const std::string& server,
                                   const char* state) {
-    TvSNMPRequest2Edits& b = *binding_;
-    if (b.Busy) {
-        // The write's reply must not be taken for a row of a walk still running.
-        b.Request.Enabled = false;
-        while (b.Busy)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    b.LastOperation = TvSNMPRequest2Controls::opSet;
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return false;
     try {
-        ComboBox1->setCurrentIndex(ComboBox1->findText(state));
-        TvSNMPVarList& list = b.Request.VarList;
-        list.Item(bcInterfaceName).Value = interfaceName;
-        list.Item(bcServerIP).Value = server;
-        list.Item(bcState).Value = state;
-        b.Request.Enabled = true;
-        b.Set(true, false);
+        // The row's keys and status as given: nothing is taken from the controls.
+        binding_->Set(true, false, {bcInterfaceName, bcServerIP, bcState}, {interfaceName, server, state});
     } catch (const std::exception& e) {
-        b.LastOperation = TvSNMPRequest2Controls::opSet;
-        b.ShowStatus(e.what());
+        Report(TvSNMPRequest2Controls::opSet, e.what());
     }
+    return true;
 }
 
 void TBOOTCtrlTableForm::RefreshBtnClick() {
@@ -153,6 +133,8 @@ void TBOOTCtrlTableForm::RefreshBtnClick() {
 }
 
 void TBOOTCtrlTableForm::AddBtnClick() {
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return;
     EntryForm->setWindowTitle(windowTitle() + " (Add)");
     EntryForm->exec();
 }
@@ -163,17 +145,19 @@ void TBOOTCtrlTableForm::DeleteBtnClick() {
         TvMessageBox::Warning(this, "Please select a row to delete.");
         return;
     }
-    // The chosen line's keys: the dialog's edits follow it, unless an unfinished Add changed them.
-    WriteRow(Cell(row, bcInterfaceName), Cell(row, bcServerIP), "invalid");
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return;
+    // The chosen line's keys, not what an unfinished Add left in the dialog's edits.
+    const std::string name = Cell(row, bcInterfaceName);
+    const std::string server = Cell(row, bcServerIP);
+    if (!TvMessageBox::YesNo(this,
+                             "Are you sure to delete ?\nInterface Name: " + FromBytes(name) +
+                                 ", Bootp Server IP: " + FromBytes(server),
+                             "Delete"))
+        return;
+    WriteRow(name, server, "invalid");
 }
 
 void TBOOTCtrlTableForm::CloseBtnClick() {
     close();
-}
-
-void TBOOTCtrlTableForm::done(int result) {
-    binding_->Request.Enabled = false;
-    while (binding_->Busy)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    QDialog::done(result);
 }

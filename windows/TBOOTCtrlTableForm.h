@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
 
 #include <memory>
 #include <string>
@@ -14,7 +14,7 @@ class TvSNMPRequest2Edits;
 
 // The BOOTP relay servers of the switch's interfaces: at most four per interface, added in the entry
 // dialog and removed through the row's entry status.
-class TBOOTCtrlTableForm : public QDialog {
+class TBOOTCtrlTableForm : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -34,17 +34,13 @@ public:
     int RowCount() const;
     std::string Cell(int row, int item) const;
     // Writes the row of `interfaceName` and `server` with the entry status `state`, then walks again.
-    // Errors end in the memo.
-    void WriteRow(const std::string& interfaceName, const std::string& server, const char* state);
-    void Report(const std::string& text);
+    // Errors end in the memo; false, with a line there, while another exchange is in flight.
+    bool WriteRow(const std::string& interfaceName, const std::string& server, const char* state);
 
     void RefreshBtnClick();
     void AddBtnClick();
     void DeleteBtnClick();
     void CloseBtnClick();
-
-protected:
-    void done(int result) override;
 
 private:
     void Read();

@@ -1,6 +1,5 @@
 #include "windows/TIPCtrlEdtForm.h"
 
-#include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/CatalogIPWindows.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvText.h"
@@ -17,7 +16,7 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
-#include <exception>
+#include <vector>
 
 TIPCtrlEdtForm::TIPCtrlEdtForm(TIpCtrlForm* table) : QDialog(table), table_(table) {
     setObjectName("TIPCtrlEdtForm");
@@ -166,39 +165,31 @@ std::optional<QString> TIPCtrlEdtForm::AddRefusal() const {
 }
 
 void TIPCtrlEdtForm::btnSetClick() {
+    // What the dialog holds was loaded from the table; a read in flight is still changing the table.
+    if (table_->Waiting()) {
+        TvMessageBox::Warning(this, TvDedicatedWindow::kWaitingMessage);
+        return;
+    }
     const std::optional<QString> refusal = mode_ == mdAdd ? AddRefusal() : StateRefusal();
     if (refusal) {
         TvMessageBox::Warning(this, *refusal);
         return;
     }
-    Write(mode_ == mdAdd);
-    accept();
+    if (Write(mode_ == mdAdd))
+        accept();
 }
 
-void TIPCtrlEdtForm::Write(bool add) {
-    TvSNMPRequest2Edits& b = *table_->Binding();
-    table_->StopWalk();
-    b.LastOperation = TvSNMPRequest2Controls::opSet;
-    try {
-        if (add) {
-            cbxState->setCurrentIndex(cbxState->findText("createAndGo"));
-            // A state left unchosen is the switch's to decide.
-            std::vector<int> written{icIPAddress, icInterfaceName, icSubnetMask, icVlanName,
-                                     icMode,      icSecondary,     icAdminState};
-            if (cbxARP->currentIndex() >= 0)
-                written.push_back(icProxyArp);
-            table_->ExcludeAllBut(written);
-        } else {
-            table_->ExcludeAllBut({icIPAddress, icMode, icAdminState, icProxyArp});
-        }
-        b.ControlsToValues();
-        b.Set(true, false);
-    } catch (const std::exception& e) {
-        table_->RestoreAccess();
-        table_->ShowError(e.what());
-        return;
-    }
-    table_->RestoreAccess();
+bool TIPCtrlEdtForm::Write(bool add) {
+    if (!add)
+        // The row is the chosen line's: its address comes from the table, not from this dialog.
+        return table_->WriteEntry({icMode, icAdminState, icProxyArp});
+    cbxState->setCurrentIndex(cbxState->findText("createAndGo"));
+    // A state left unchosen is the switch's to decide.
+    std::vector<int> written{icIPAddress, icInterfaceName, icSubnetMask, icVlanName,
+                             icMode,      icSecondary,     icAdminState};
+    if (cbxARP->currentIndex() >= 0)
+        written.push_back(icProxyArp);
+    return table_->WriteEntry(written);
 }
 
 void TIPCtrlEdtForm::btnCloseClick() {

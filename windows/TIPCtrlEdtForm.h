@@ -48,7 +48,8 @@ protected:
 private:
     void FormActivate();
     std::optional<QString> StateRefusal() const;
-    void Write(bool add);
+    // Sends the dialog's values; false when the table refused to start the write.
+    bool Write(bool add);
 
     TIpCtrlForm* table_;
     Mode mode_ = mdAdd;

@@ -8,7 +8,6 @@
 #include "guibase/TvWindowRegistry.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,16 +25,15 @@ namespace {
 const QString kAddressFormat = QStringLiteral("%i{w30n0x255l3}%i{w30n0x255l3}%i{w30n0x255l3}%i{w30n0x255l3}");
 
 const bool TIP_RoutingRegistered =
-    TvWindowRegistry::Register("TIP_Routing", [](TvWindowHost& host, const TvMenuNode&) {
+    TvWindowRegistry::Register("TIP_Routing", [](TvWindowHost& host, const TvMenuNode& entry) {
         TIP_Routing form(host.HostWindow(), host.Connection().AgentIP);
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 } // namespace
 
 TIP_Routing::TIP_Routing(QWidget* parent, const std::string& agentIP)
-    : QDialog(parent), binding_(std::make_unique<TvSNMPRequest2Edits>(this)) {
-    setObjectName("TIP_Routing");
+    : TvDedicatedWindow(parent, "TIP_Routing"), binding_(std::make_unique<TvSNMPRequest2Edits>(this)) {
     setWindowTitle("IP Routing : " + FromBytes(agentIP));
 
     LV_IP_Routing = new QTreeView(this);
@@ -107,6 +105,8 @@ TIP_Routing::TIP_Routing(QWidget* parent, const std::string& agentIP)
     b.Request.VarList.Assign(TvSNMPVarList(kIpRouteTable, TvSNMPVarList::itTable, kIpRouteKeys));
     b.Request.VarList.Name = "IP Routing";
     b.SetStatusTarget(StatusPanel0);
+    Watch(b);
+    GateWhileBusy({BT_Get});
     b.OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError&) {
         LV_IP_Routing->header()->resizeSections(QHeaderView::ResizeToContents);
     };
@@ -122,7 +122,7 @@ TIP_Routing::TIP_Routing(QWidget* parent, const std::string& agentIP)
         b.BindEdits(10, kAddressFormat, mask[0], mask.mid(1));
         b.BindEdits(11, "%i", metrics[4]);
     } catch (const std::exception& e) {
-        b.ShowStatus(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
     Read();
 }
@@ -130,14 +130,12 @@ TIP_Routing::TIP_Routing(QWidget* parent, const std::string& agentIP)
 TIP_Routing::~TIP_Routing() = default;
 
 void TIP_Routing::Read() {
-    if (!binding_ || binding_->Busy)
+    if (!Idle(TvSNMPRequest2Controls::opGet))
         return;
     try {
-        binding_->Request.Enabled = true;
         binding_->Get();
     } catch (const std::exception& e) {
-        binding_->LastOperation = TvSNMPRequest2Controls::opGet;
-        binding_->ShowStatus(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
 }
 
@@ -147,14 +145,4 @@ void TIP_Routing::BT_GetClick() {
 
 void TIP_Routing::Button1Click() {
     close();
-}
-
-void TIP_Routing::done(int result) {
-    // A walk still running ends at its next reply; nothing of it may outlive the window.
-    if (binding_) {
-        binding_->Request.Enabled = false;
-        while (binding_->Busy)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    QDialog::done(result);
 }

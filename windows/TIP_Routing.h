@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
 
 #include <memory>
 #include <string>
@@ -14,7 +14,7 @@ class TvSNMPRequest2Edits;
 class TvStatusPanel;
 
 // The IP routing table of the switch, read only: one line per route, refreshed on request.
-class TIP_Routing : public QDialog {
+class TIP_Routing : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -34,9 +34,6 @@ public:
 
     void BT_GetClick();
     void Button1Click();
-
-protected:
-    void done(int result) override;
 
 private:
     void Read();

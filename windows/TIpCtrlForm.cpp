@@ -12,7 +12,6 @@
 #include "windows/TIPCtrlEdtForm.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -22,7 +21,6 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <exception>
 
 namespace {
@@ -30,16 +28,14 @@ namespace {
 const bool TIpCtrlFormRegistered =
     TvWindowRegistry::Register("TIpCtrlForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TIpCtrlForm form(host.HostWindow(), host.Connection().AgentIP);
-        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
-            form.setWindowTitle(caption);
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 } // namespace
 
 TIpCtrlForm::TIpCtrlForm(QWidget* parent, const std::string& agentIP)
-    : QDialog(parent), agentIP_(agentIP), binding_(std::make_unique<TvSNMPRequest2Edits>(this)) {
-    setObjectName("TIpCtrlForm");
+    : TvDedicatedWindow(parent, "TIpCtrlForm"), agentIP_(agentIP),
+      binding_(std::make_unique<TvSNMPRequest2Edits>(this)) {
     setWindowTitle("IP Control Table : " + FromBytes(agentIP));
 
     ListView1 = new QTreeView(this);
@@ -87,10 +83,11 @@ TIpCtrlForm::TIpCtrlForm(QWidget* parent, const std::string& agentIP)
     b.Asynchronous = true;
     b.Request.VarList.Assign(TvSNMPVarList(kIpCtrlTable, TvSNMPVarList::itTable, kIpCtrlKeys));
     b.Request.VarList.Name = "IP Control Table";
-    for (int i = 0; i < b.Request.VarList.Count(); ++i)
-        savedAccess_.push_back(b.Request.VarList.Item(i).Access);
     b.SetStatusTarget(StatusPanel0);
-    b.OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { GetDone(reply.Message); };
+    Watch(b);
+    // Stop and Close stay: they end what is in flight.
+    GateWhileBusy({btnRefresh, btnAdd, btnEdit, btnDel});
+    b.OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError&) { GetDone(); };
     try {
         b.BindListView(ListView1, false);
         TIPCtrlEdtForm& d = *EntryForm;
@@ -106,7 +103,7 @@ TIpCtrlForm::TIpCtrlForm(QWidget* parent, const std::string& agentIP)
         b.BindComboBox(icProxyArp, d.cbxARP);
         b.SetConstraintOwner(EntryForm);
     } catch (const std::exception& e) {
-        ShowError(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
     // After the binding's own selection handling, which has copied the row into the dialog.
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -126,52 +123,39 @@ int TIpCtrlForm::RowCount() const {
     return model ? model->RowCount() : 0;
 }
 
-void TIpCtrlForm::ShowError(const std::string& text) {
-    StatusPanel0->setText(FromBytes(text));
-}
-
 void TIpCtrlForm::Read() {
+    if (!Idle(TvSNMPRequest2Controls::opGet))
+        return;
     try {
         binding_->Get();
     } catch (const std::exception& e) {
-        ShowError(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
 }
 
-void TIpCtrlForm::GetDone(const std::string& message) {
-    btnAdd->setEnabled(true);
-    btnDel->setEnabled(false);
-    btnEdit->setEnabled(binding_->SelectedRow() >= 0);
-    StatusPanel0->setText(FromBytes(message));
+void TIpCtrlForm::GetDone() {
     ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
-void TIpCtrlForm::StopWalk() {
-    TvSNMPRequest2Edits& b = *binding_;
-    if (b.Busy) {
-        b.Request.Enabled = false;
-        while (b.Busy)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    b.Request.Enabled = true;
+void TIpCtrlForm::UpdateActions() {
+    ListView1SelectItem();
 }
 
-void TIpCtrlForm::ExcludeAllBut(const std::vector<int>& written) {
-    TvSNMPVarList& list = binding_->Request.VarList;
-    for (int i = 0; i < list.Count(); ++i) {
-        list.Item(i).Access = savedAccess_[static_cast<size_t>(i)];
-        if (std::find(written.begin(), written.end(), i) == written.end())
-            list.Item(i).Access |= accExcluded;
+bool TIpCtrlForm::WriteEntry(const std::vector<int>& items) {
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return false;
+    try {
+        binding_->Set(true, true, items);
+    } catch (const std::exception& e) {
+        Report(TvSNMPRequest2Controls::opSet, e.what());
     }
-}
-
-void TIpCtrlForm::RestoreAccess() {
-    TvSNMPVarList& list = binding_->Request.VarList;
-    for (int i = 0; i < list.Count(); ++i)
-        list.Item(i).Access = savedAccess_[static_cast<size_t>(i)];
+    return true;
 }
 
 void TIpCtrlForm::ListView1SelectItem() {
+    // While an exchange is in flight the actions stay held off; UpdateActions decides when it ends.
+    if (Waiting())
+        return;
     const int row = binding_->SelectedRow();
     if (row < 0) {
         btnDel->setEnabled(false);
@@ -185,26 +169,30 @@ void TIpCtrlForm::ListView1SelectItem() {
 }
 
 void TIpCtrlForm::btnRefreshClick() {
-    binding_->Request.Enabled = true;
-    if (binding_->Busy)
-        return;
     Read();
 }
 
 void TIpCtrlForm::btnStopClick() {
-    binding_->Request.Enabled = false;
+    // Ends a long read at once with the rows it brought so far; a write in flight keeps its answer.
+    TvSNMPRequest2Edits& b = *binding_;
+    if (!b.Busy || b.LastOperation != TvSNMPRequest2Controls::opGet)
+        return;
+    b.Cancel();
+    if (TvListViewModel* model = b.ListModel())
+        model->Flush();
+    Report(TvSNMPRequest2Controls::opGet, "Stopped: the list shows the rows read so far.");
 }
 
 void TIpCtrlForm::btnAddClick() {
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return;
     EntryForm->setWindowTitle("IP Control Table(Add): " + FromBytes(agentIP_));
-    if (binding_->Busy)
-        binding_->Request.Enabled = false;
     EntryForm->SetMode(TIPCtrlEdtForm::mdAdd);
     EntryForm->exec();
 }
 
 void TIpCtrlForm::btnEditClick() {
-    if (binding_->SelectedRow() < 0)
+    if (binding_->SelectedRow() < 0 || !Idle(TvSNMPRequest2Controls::opSet))
         return;
     EntryForm->SetMode(TIPCtrlEdtForm::mdEdit);
     EntryForm->setWindowTitle("IP Control Table(Edit): " + FromBytes(agentIP_));
@@ -232,34 +220,23 @@ void TIpCtrlForm::btnDelClick() {
                 TvMessageBox::Warning(this, "The secondary interface must be deleted first!");
                 return;
             }
-    const std::string address = Cell(row, icIPAddress);
-    StopWalk();
-    TvSNMPRequest2Edits& b = *binding_;
-    b.LastOperation = TvSNMPRequest2Controls::opSet;
-    try {
-        ExcludeAllBut({icIPAddress, icAdminState});
-        EntryForm->cbxState->setCurrentIndex(EntryForm->cbxState->findText("destroy"));
-        b.ControlsToValues();
-        // The line chosen, not what the dialog was last left holding.
-        b.Request.VarList.Item(icIPAddress).Value = address;
-        b.Set(true, false);
-    } catch (const std::exception& e) {
-        RestoreAccess();
-        ShowError(e.what());
-        btnDel->setEnabled(false);
+    if (!Idle(TvSNMPRequest2Controls::opSet))
         return;
+    // The line chosen, not what the dialog was last left holding.
+    const std::string address = Cell(row, icIPAddress);
+    if (!TvMessageBox::YesNo(this,
+                             "Are you sure to delete ?\nInterface: " + FromBytes(Cell(row, icInterfaceName)) +
+                                 ", IP Address: " + FromBytes(address),
+                             "Delete"))
+        return;
+    try {
+        binding_->Set(true, false, {icIPAddress, icAdminState}, {address, "destroy"});
+    } catch (const std::exception& e) {
+        Report(TvSNMPRequest2Controls::opSet, e.what());
     }
-    RestoreAccess();
     btnDel->setEnabled(false);
 }
 
 void TIpCtrlForm::btnCloseClick() {
     close();
-}
-
-void TIpCtrlForm::done(int result) {
-    binding_->Request.Enabled = false;
-    while (binding_->Busy)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    QDialog::done(result);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
 
 #include <memory>
 #include <string>
@@ -15,7 +15,7 @@ class TvStatusPanel;
 
 // The switch's IP interfaces: one line per interface, added and changed in the entry dialog and removed
 // through the row's admin state, with the consistency rules of interfaces and their VLANs.
-class TIpCtrlForm : public QDialog {
+class TIpCtrlForm : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -40,12 +40,9 @@ public:
     std::string Cell(int row, int item) const;
     int RowCount() const;
 
-    // Ends a running walk and waits for it, so that a write's reply is not taken for a row.
-    void StopWalk();
-    // Saves the access codes, then leaves out of the next write every item not in `written`.
-    void ExcludeAllBut(const std::vector<int>& written);
-    void RestoreAccess();
-    void ShowError(const std::string& text);
+    // Writes the entry dialog's values of `items` (IpCtrlItem) to the row they name, then reads the
+    // table again. False, with a status line, while another exchange is in flight.
+    bool WriteEntry(const std::vector<int>& items);
 
     void btnRefreshClick();
     void btnAddClick();
@@ -55,14 +52,11 @@ public:
     void btnCloseClick();
     void ListView1SelectItem();
 
-protected:
-    void done(int result) override;
-
 private:
+    void UpdateActions() override;
     void Read();
-    void GetDone(const std::string& message);
+    void GetDone();
 
     std::string agentIP_;
     std::unique_ptr<TvSNMPRequest2Edits> binding_;
-    std::vector<int> savedAccess_;
 };

@@ -60,6 +60,11 @@ void TNewBootpCtrlForm::showEvent(QShowEvent* event) {
 }
 
 void TNewBootpCtrlForm::DeleteBtnClick() {
+    // The four-server check counts the table's lines; a read in flight is still filling them.
+    if (table_->Waiting()) {
+        TvMessageBox::Warning(this, TvDedicatedWindow::kWaitingMessage);
+        return;
+    }
     const std::string name = ToBytes(Edit1->text());
     const std::string server = ToBytes(Edit2->text());
     // The relay needs an interface to listen on; an empty name would make a row of no interface.
@@ -79,7 +84,8 @@ void TNewBootpCtrlForm::DeleteBtnClick() {
         TvMessageBox::Warning(this, "One Interface Can Only With Four Bootp Servers");
         return;
     }
-    table_->WriteRow(name, server, "valid");
+    if (!table_->WriteRow(name, server, "valid"))
+        return;
     Edit1->clear();
     Edit2->clear();
     accept();

@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,8 +19,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <exception>
+#include <vector>
 
 namespace {
 
@@ -30,16 +29,14 @@ const char* const kMetricFormat = "%i{n0x16777214l8}";
 const bool TOSPFDefaultInfoOriginateFormRegistered = TvWindowRegistry::Register(
     "TOSPFDefaultInfoOriginateForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TOSPFDefaultInfoOriginateForm form(host.HostWindow(), host.Connection().AgentIP);
-        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
-            form.setWindowTitle(caption);
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 } // namespace
 
 TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget* parent, const std::string& agentIP)
-    : QDialog(parent), binding_(std::make_unique<TvSNMPRequest2Edits>(this)) {
-    setObjectName("TOSPFDefaultInfoOriginateForm");
+    : TvDedicatedWindow(parent, "TOSPFDefaultInfoOriginateForm"),
+      binding_(std::make_unique<TvSNMPRequest2Edits>(this)) {
     setWindowTitle("OSPF Default Information Originate: " + FromBytes(agentIP));
 
     auto named = [](QWidget* w, const char* name) {
@@ -102,6 +99,8 @@ TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget* parent, co
     b.Request.VarList.Assign(TvSNMPVarList(kOspfDefaultOriginate, TvSNMPVarList::itScalars, 0));
     b.Request.VarList.Name = "OSPF Default Information Originate";
     b.SetStatusTarget(StatusBar1);
+    Watch(b);
+    GateWhileBusy({GetButton, SetButton});
     // A write that went through shows the switch's values again, with no row chosen.
     b.OnSetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) {
         if (reply.Code == 0)
@@ -113,7 +112,7 @@ TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget* parent, co
         b.BindComboBox(ooMettype, CBoxMettype);
         b.BindEdits(ooMetric, kMetricFormat, MetricEdit);
     } catch (const std::exception& e) {
-        b.ShowStatus(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
     Read();
 }
@@ -121,16 +120,14 @@ TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget* parent, co
 TOSPFDefaultInfoOriginateForm::~TOSPFDefaultInfoOriginateForm() = default;
 
 void TOSPFDefaultInfoOriginateForm::Read() {
+    if (!Idle(TvSNMPRequest2Controls::opGet))
+        return;
     for (QCheckBox* box : Checks())
         box->setChecked(false);
-    if (binding_->Busy)
-        return;
     try {
-        binding_->Request.Enabled = true;
         binding_->Get();
     } catch (const std::exception& e) {
-        binding_->LastOperation = TvSNMPRequest2Controls::opGet;
-        binding_->ShowStatus(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
 }
 
@@ -153,16 +150,9 @@ void TOSPFDefaultInfoOriginateForm::CBoxStateChange() {
 }
 
 void TOSPFDefaultInfoOriginateForm::SetButtonClick() {
-    TvSNMPRequest2Edits& b = *binding_;
-    TvSNMPVarList& list = b.Request.VarList;
-    std::array<int, 4> saved{};
-    for (int i = 0; i < 4; ++i)
-        saved[static_cast<size_t>(i)] = list.Item(i).Access;
-    if (b.Busy) {
-        TvMessageBox::Warning(this, "Get data not completed, please wait");
+    // The controls are being filled by a read: what they hold is not yet the operator's.
+    if (!Idle(TvSNMPRequest2Controls::opSet))
         return;
-    }
-    const auto checks = Checks();
     if (CheckBox4->isChecked()) {
         if (MetricEdit->text().isEmpty()) {
             TvMessageBox::Warning(this, "you have choosed the Metric,it can't be empty");
@@ -177,37 +167,21 @@ void TOSPFDefaultInfoOriginateForm::SetButtonClick() {
             return;
         }
     }
+    // Each row's check box chooses its item for the write.
+    constexpr std::array<int, 4> kRowItems{ooState, ooAlways, ooMettype, ooMetric};
+    std::vector<int> items;
+    const auto checks = Checks();
+    for (size_t r = 0; r < checks.size(); ++r)
+        if (checks[r]->isChecked())
+            items.push_back(kRowItems[r]);
     // Nothing ticked, nothing to write: an empty request would only look like a successful one.
-    if (std::none_of(checks.begin(), checks.end(), [](QCheckBox* c) { return c->isChecked(); })) {
+    if (items.empty()) {
         TvMessageBox::Warning(this, "Please tick the values to set.");
         return;
     }
-    auto restore = [&] {
-        SetDependentsEnabled(true);
-        SetButton->setEnabled(true);
-        for (int i = 0; i < 4; ++i)
-            list.Item(i).Access = saved[static_cast<size_t>(i)];
-    };
     try {
-        for (int i = 0; i < 4; ++i)
-            if (!checks[static_cast<size_t>(i)]->isChecked())
-                list.Item(i).Access |= accExcluded;
-        b.Request.Enabled = true;
-        b.Set(false, true);
+        binding_->Set(false, true, items);
     } catch (const std::exception& e) {
-        restore();
-        CBoxStateChange();
-        b.LastOperation = TvSNMPRequest2Controls::opSet;
-        b.ShowStatus(e.what());
-        return;
+        Report(TvSNMPRequest2Controls::opSet, e.what());
     }
-    restore();
-    CBoxStateChange();
-}
-
-void TOSPFDefaultInfoOriginateForm::done(int result) {
-    binding_->Request.Enabled = false;
-    while (binding_->Busy)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    QDialog::done(result);
 }

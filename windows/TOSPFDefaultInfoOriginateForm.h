@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
 
 #include <array>
 #include <memory>
@@ -15,7 +15,7 @@ class TvSNMPRequest2Edits;
 
 // Whether and how the switch's OSPF originates a default route: four values, each written only when its
 // row is ticked.
-class TOSPFDefaultInfoOriginateForm : public QDialog {
+class TOSPFDefaultInfoOriginateForm : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -41,9 +41,6 @@ public:
     void SetButtonClick();
     void CloseButtonClick();
     void CBoxStateChange();
-
-protected:
-    void done(int result) override;
 
 private:
     void Read();

@@ -11,7 +11,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,16 +25,15 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <exception>
 #include <vector>
 
 namespace {
 
 const bool TRouteRedistributFormRegistered =
-    TvWindowRegistry::Register("TRouteRedistributForm", [](TvWindowHost& host, const TvMenuNode&) {
+    TvWindowRegistry::Register("TRouteRedistributForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TRouteRedistributForm form(host.HostWindow(), host.Connection().AgentIP);
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 // Radio buttons in order; button k stands for Type entry k - 1, the first for none.
@@ -45,8 +43,8 @@ constexpr const char* kRadioCaptions[] = {"other",    "all",      "type-1",   "t
 } // namespace
 
 TRouteRedistributForm::TRouteRedistributForm(QWidget* parent, const std::string& agentIP)
-    : QDialog(parent), binding_(std::make_unique<TvSNMPRequest2Edits>(this)) {
-    setObjectName("TRouteRedistributForm");
+    : TvDedicatedWindow(parent, "TRouteRedistributForm"),
+      binding_(std::make_unique<TvSNMPRequest2Edits>(this)) {
     setWindowTitle("Route Redistribution Table: " + FromBytes(agentIP));
 
     ListView1 = new QTreeView(this);
@@ -150,8 +148,9 @@ TRouteRedistributForm::TRouteRedistributForm(QWidget* parent, const std::string&
         TvSNMPVarList(kRouteRedistribution, TvSNMPVarList::itTableRows, kRouteRedistributionKeys));
     b.Request.VarList.Name = "Route Redistribution";
     b.SetStatusTarget(Memo1);
+    Watch(b);
+    GateWhileBusy({RefreshBtn, EditBtn, AddBtn, DeleteBtn});
     b.OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError&) {
-        DeleteBtn->setEnabled(binding_->SelectedRow() >= 0);
         ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
     };
     try {
@@ -162,7 +161,7 @@ TRouteRedistributForm::TRouteRedistributForm(QWidget* parent, const std::string&
         b.BindEdits(rrMetric, "%i{n0x16777214l8a}", Edit1);
         b.BindComboBox(rrRowStatus, StComboBox);
     } catch (const std::exception& e) {
-        Report(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
     // After the binding's own selection handling, which has copied the row into the controls.
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -177,20 +176,18 @@ std::array<QRadioButton*, 10> TRouteRedistributForm::Radios() const {
             RadioButton6, RadioButton7, RadioButton8, RadioButton9, RadioButton10};
 }
 
-void TRouteRedistributForm::Report(const std::string& text) {
-    binding_->ShowStatus(text);
-}
-
 void TRouteRedistributForm::Read() {
-    if (binding_->Busy)
+    if (!Idle(TvSNMPRequest2Controls::opGet))
         return;
     try {
-        binding_->Request.Enabled = true;
         binding_->Get();
     } catch (const std::exception& e) {
-        binding_->LastOperation = TvSNMPRequest2Controls::opGet;
-        Report(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
+}
+
+void TRouteRedistributForm::UpdateActions() {
+    DeleteBtn->setEnabled(binding_->SelectedRow() >= 0);
 }
 
 void TRouteRedistributForm::RadioTicked(int button) {
@@ -199,11 +196,11 @@ void TRouteRedistributForm::RadioTicked(int button) {
 
 void TRouteRedistributForm::ListView1Click() {
     const int row = binding_->SelectedRow();
-    if (row < 0) {
-        DeleteBtn->setEnabled(false);
+    // While an exchange is in flight Delete stays held off; UpdateActions decides when it ends.
+    if (!Waiting())
+        DeleteBtn->setEnabled(row >= 0);
+    if (row < 0)
         return;
-    }
-    DeleteBtn->setEnabled(true);
     const std::string type = ToBytes(binding_->ListModel()->Cell(row, rrType));
     const int entry = optRedistributionType.IndexOfText(type);
     Radios()[static_cast<size_t>(entry + 1)]->setChecked(true);
@@ -259,46 +256,20 @@ bool TRouteRedistributForm::MetricAccepted() {
     return true;
 }
 
-void TRouteRedistributForm::Write(const char* rowStatus, const std::vector<int>& columns) {
-    TvSNMPRequest2Edits& b = *binding_;
-    if (b.Busy) {
-        // A write in the middle of a walk would have its reply taken for the walk's.
-        b.Request.Enabled = false;
-        while (b.Busy)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    TvSNMPVarList& list = b.Request.VarList;
-    std::vector<int> saved;
-    for (int i = 0; i < list.Count(); ++i)
-        saved.push_back(list.Item(i).Access);
-    auto restore = [&] {
-        for (int i = 0; i < list.Count(); ++i)
-            list.Item(i).Access = saved[static_cast<size_t>(i)];
-    };
-    b.LastOperation = TvSNMPRequest2Controls::opSet;
+void TRouteRedistributForm::Write(const char* rowStatus) {
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return;
+    // The keys come from the protocol combos; "other" names no type, so the switch keeps (or, for a
+    // new row, chooses) its own.
+    std::vector<int> items{rrSource, rrDestination, rrMetric, rrRowStatus};
+    if (ComboBox3->currentIndex() >= 0)
+        items.push_back(rrType);
     try {
         StComboBox->setCurrentIndex(StComboBox->findText(rowStatus));
-        // Only the chosen columns are collected and written; the keys come from the protocol combos.
-        for (int i = kRouteRedistributionKeys; i < list.Count(); ++i)
-            if (std::find(columns.begin(), columns.end(), i) == columns.end())
-                list.Item(i).Access |= accExcluded;
-        b.ControlsToValues();
-        b.Request.Enabled = true;
-        b.Set(true, false);
+        binding_->Set(true, true, items);
     } catch (const std::exception& e) {
-        restore();
-        b.LastOperation = TvSNMPRequest2Controls::opSet;
-        Report(e.what());
-        return;
+        Report(TvSNMPRequest2Controls::opSet, e.what());
     }
-    restore();
-}
-
-std::vector<int> TRouteRedistributForm::WrittenColumns() const {
-    // "other" names no type: the switch keeps (or, for a new row, chooses) its own.
-    if (ComboBox3->currentIndex() < 0)
-        return {rrMetric, rrRowStatus};
-    return {rrType, rrMetric, rrRowStatus};
 }
 
 void TRouteRedistributForm::EditBtnClick() {
@@ -308,7 +279,7 @@ void TRouteRedistributForm::EditBtnClick() {
     }
     if (!MetricAccepted())
         return;
-    Write("active", WrittenColumns());
+    Write("active");
 }
 
 void TRouteRedistributForm::AddBtnClick() {
@@ -318,16 +289,33 @@ void TRouteRedistributForm::AddBtnClick() {
     }
     if (!MetricAccepted())
         return;
-    Write("createAndGo", WrittenColumns());
+    Write("createAndGo");
 }
 
 void TRouteRedistributForm::DeleteBtnClick() {
-    if (binding_->SelectedRow() < 0) {
+    const int row = binding_->SelectedRow();
+    if (row < 0) {
         TvMessageBox::Warning(this, "Please select a row to delete.");
         return;
     }
-    // Removing a row needs its status alone; a half-typed metric must not make the removal fail.
-    Write("destroy", {rrRowStatus});
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return;
+    // The row goes by the keys of the chosen line, whatever the combos were changed to since; its
+    // status alone removes it, so a half-typed metric cannot make the removal fail.
+    const TvListViewModel& model = *binding_->ListModel();
+    const QString source = model.Cell(row, rrSource);
+    const QString destination = model.Cell(row, rrDestination);
+    if (!TvMessageBox::YesNo(this,
+                             "Are you sure to delete ?\nSource Protocol: " + source +
+                                 ", Destination Protocol: " + destination,
+                             "Delete"))
+        return;
+    try {
+        binding_->Set(true, false, {rrSource, rrDestination, rrRowStatus},
+                      {ToBytes(source), ToBytes(destination), "destroy"});
+    } catch (const std::exception& e) {
+        Report(TvSNMPRequest2Controls::opSet, e.what());
+    }
 }
 
 void TRouteRedistributForm::RefreshBtnClick() {
@@ -336,11 +324,4 @@ void TRouteRedistributForm::RefreshBtnClick() {
 
 void TRouteRedistributForm::CloseBtnClick() {
     close();
-}
-
-void TRouteRedistributForm::done(int result) {
-    binding_->Request.Enabled = false;
-    while (binding_->Busy)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    QDialog::done(result);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
 
 #include <array>
 #include <memory>
@@ -20,7 +20,7 @@ class TvSNMPRequest2Edits;
 
 // Which routes one protocol hands to another, of what type and with what metric; rows are created,
 // changed and removed through their row status.
-class TRouteRedistributForm : public QDialog {
+class TRouteRedistributForm : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -63,17 +63,14 @@ public:
     void RefreshBtnClick();
     void CloseBtnClick();
 
-protected:
-    void done(int result) override;
-
 private:
+    void UpdateActions() override;
     std::array<QRadioButton*, 10> Radios() const;
     void RadioTicked(int button);
     bool MetricAccepted();
-    void Write(const char* rowStatus, const std::vector<int>& columns);
-    std::vector<int> WrittenColumns() const;
+    // Writes the row the protocol combos name with `rowStatus`, and the columns of the type and metric.
+    void Write(const char* rowStatus);
     void Read();
-    void Report(const std::string& text);
 
     std::unique_ptr<TvSNMPRequest2Edits> binding_;
 };

@@ -4,6 +4,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "support/SlowLink.h"
 #include "support/WindowTest.h"
 #include "windows/TBOOTCtrlTableForm.h"
 #include "windows/TNewBootpCtrlForm.h"
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -38,7 +40,9 @@ class TestBOOTCtrlTableForm : public QObject {
     QTemporaryDir dir;
     std::unique_ptr<SimSwitch> sim;
     std::unique_ptr<TBOOTCtrlTableForm> form;
-    QStringList boxes;
+    QStringList boxes;     // every box but the questions
+    QStringList questions; // Yes/No questions, answered with `answer`
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
 
     bool Settled() {
         TvSNMPRequest2Edits* b = form->Binding();
@@ -64,6 +68,10 @@ private slots:
         QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
         WindowTest::UseSimulator(sim->Port());
         TvMessageBox::SetHook([this](TvMessageBox::Kind kind, const QString&, const QString& text) {
+            if (kind == TvMessageBox::Kind::YesNo) {
+                questions << text;
+                return answer;
+            }
             boxes << (kind == TvMessageBox::Kind::Warning ? "Warning: " : "") + text;
             return QMessageBox::Ok;
         });
@@ -71,7 +79,11 @@ private slots:
         form->show();
         QVERIFY(Settled());
     }
-    void init() { boxes.clear(); }
+    void init() {
+        boxes.clear();
+        questions.clear();
+        answer = QMessageBox::Yes;
+    }
     void cleanupTestCase() {
         form.reset();
         TvMessageBox::SetHook({});
@@ -137,6 +149,9 @@ private slots:
         QVERIFY(SelectRow(form->ListView1, "10.90.90.7", 1));
         QCOMPARE(form->EntryForm->Edit2->text(), QString("10.90.90.7"));
         form->DeleteBtn->click();
+        QCOMPARE(
+            questions,
+            QStringList{"Are you sure to delete ?\nInterface Name: System, Bootp Server IP: 10.90.90.7"});
         QVERIFY(Settled());
         QCOMPARE(Sets(sim->Log(), before), QStringList{StateOid("System", "10.90.90.7")});
         QVERIFY(!Column(form->ListView1, 1).contains("10.90.90.7"));
@@ -145,6 +160,77 @@ private slots:
         QCOMPARE(Add("System", "10.90.90.10"), QStringList{});
         QVERIFY(Settled());
         QVERIFY(Column(form->ListView1, 1).contains("10.90.90.10"));
+    }
+
+    // Delete asks first, naming the server by its interface and address; on No nothing is sent.
+    void DeleteAsksFirst_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("answered no") << false;
+        QTest::newRow("answered yes") << true;
+    }
+    void DeleteAsksFirst() {
+        QFETCH(bool, yes);
+        QCOMPARE(Add("mgmt", "10.90.90.21"), QStringList{});
+        QVERIFY(Settled());
+        QVERIFY(SelectRow(form->ListView1, "10.90.90.21", 1));
+        answer = yes ? QMessageBox::Yes : QMessageBox::No;
+        const size_t before = sim->Log().size();
+        form->DeleteBtn->click();
+        QCOMPARE(questions,
+                 QStringList{"Are you sure to delete ?\nInterface Name: mgmt, Bootp Server IP: 10.90.90.21"});
+        QVERIFY(Settled());
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(Sets(sim->Log(), before),
+                 yes ? QStringList{StateOid("mgmt", "10.90.90.21")} : QStringList{});
+        QCOMPARE(Column(form->ListView1, 1).contains("10.90.90.21"), !yes);
+        if (!yes) {
+            answer = QMessageBox::Yes;
+            form->DeleteBtn->click();
+            QVERIFY(Settled());
+            QVERIFY(!Column(form->ListView1, 1).contains("10.90.90.21"));
+        }
+    }
+
+    // Closing gives up the Delete in flight at once: no read-back follows it, and a second Delete asked
+    // for while it waits never leaves (it used to wait for the first in a loop, and go out after the
+    // window had closed meanwhile).
+    void CloseEndsTheDelete_data() {
+        QTest::addColumn<bool>("again");
+        QTest::newRow("delete, then close") << false;
+        QTest::newRow("delete again while waiting, closing meanwhile") << true;
+    }
+    void CloseEndsTheDelete() {
+        QFETCH(bool, again);
+        form->RefreshBtn->click();
+        QVERIFY(Settled());
+        QCOMPARE(Add("mgmt", "10.90.90.22"), QStringList{});
+        QVERIFY(Settled());
+        TBOOTCtrlTableForm window(nullptr, "127.0.0.1");
+        window.show();
+        QVERIFY(PumpUntil([&window] { return !window.Waiting(); }));
+        QVERIFY(SelectRow(window.ListView1, "10.90.90.22", 1));
+        const size_t start = sim->Log().size();
+        window.DeleteBtn->click();
+        QVERIFY(window.Waiting());
+        QVERIFY(!window.DeleteBtn->isEnabled() && !window.RefreshBtn->isEnabled() &&
+                !window.AddBtn->isEnabled());
+        if (again) {
+            QTimer::singleShot(0, &window, [&window] { window.close(); });
+            window.DeleteBtnClick();
+            QVERIFY(window.Memo1->toPlainText().contains(TvDedicatedWindow::kWaitingMessage));
+            QVERIFY(PumpUntil([&window] { return !window.isVisible(); }));
+        } else {
+            window.close();
+            QVERIFY(!window.isVisible());
+        }
+        QVERIFY(!window.Waiting());
+        const QString memo = window.Memo1->toPlainText();
+        QVERIFY(sim->AwaitMarker());
+        QVERIFY(SlowLink::NothingAfter(*sim, sim->Log().size()));
+        QCOMPARE(Sets(sim->Log(), start), QStringList{StateOid("mgmt", "10.90.90.22")});
+        if (!again)
+            QVERIFY(SlowLink::Requests(*sim, start).last().startsWith("SET"));
+        QCOMPARE(window.Memo1->toPlainText(), memo);
     }
 
     void ARefusedWriteIsAnError() {

@@ -5,6 +5,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "support/SlowLink.h"
 #include "support/WindowTest.h"
 #include "windows/TIPCtrlEdtForm.h"
 #include "windows/TIpCtrlForm.h"
@@ -15,6 +16,7 @@
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -56,7 +58,9 @@ class TestIpCtrlForm : public QObject {
     QTemporaryDir dir;
     std::unique_ptr<SimSwitch> sim;
     std::unique_ptr<TIpCtrlForm> form;
-    QStringList boxes;
+    QStringList boxes;     // every box but the questions
+    QStringList questions; // Yes/No questions, answered with `answer`
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
 
     bool Settled() {
         TvSNMPRequest2Edits* b = form->Binding();
@@ -78,7 +82,11 @@ private slots:
         sim = std::make_unique<SimSwitch>();
         QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
         WindowTest::UseSimulator(sim->Port());
-        TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString&, const QString& text) {
+        TvMessageBox::SetHook([this](TvMessageBox::Kind kind, const QString&, const QString& text) {
+            if (kind == TvMessageBox::Kind::YesNo) {
+                questions << text;
+                return answer;
+            }
             boxes << text;
             return QMessageBox::Ok;
         });
@@ -86,7 +94,11 @@ private slots:
         form->show();
         QVERIFY(Settled());
     }
-    void init() { boxes.clear(); }
+    void init() {
+        boxes.clear();
+        questions.clear();
+        answer = QMessageBox::Yes;
+    }
     void cleanupTestCase() {
         form.reset();
         TvMessageBox::SetHook({});
@@ -338,6 +350,7 @@ private slots:
         form->btnDel->click();
         QVERIFY(Settled());
         QCOMPARE(boxes, QStringList{});
+        QCOMPARE(questions, QStringList{"Are you sure to delete ?\nInterface: lab2, IP Address: 10.1.3.1"});
         QCOMPARE(Sets(sim->Log(), before), RowSets("10.1.3.1", {8}));
         QVERIFY(!Column(form->ListView1, 0).contains("10.1.3.1"));
         QVERIFY(!form->btnDel->isEnabled());
@@ -359,6 +372,79 @@ private slots:
         form->btnDel->click();
         QVERIFY(Settled());
         QVERIFY(!Column(form->ListView1, 0).contains("10.1.5.1"));
+    }
+
+    // Delete asks first, naming the interface; on No nothing is sent.
+    void DeleteAsksFirst_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("answered no") << false;
+        QTest::newRow("answered yes") << true;
+    }
+    void DeleteAsksFirst() {
+        QFETCH(bool, yes);
+        QCOMPARE(
+            Add({"10.1.7.1", "47", "lab7", "255.255.255.0", "lab7", "false", "manual", "up", "disabled"}),
+            QStringList{});
+        QVERIFY(Settled());
+        QVERIFY(SelectRow(form->ListView1, "10.1.7.1"));
+        answer = yes ? QMessageBox::Yes : QMessageBox::No;
+        const size_t before = sim->Log().size();
+        form->btnDel->click();
+        QCOMPARE(questions, QStringList{"Are you sure to delete ?\nInterface: lab7, IP Address: 10.1.7.1"});
+        QVERIFY(Settled());
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(Sets(sim->Log(), before), yes ? RowSets("10.1.7.1", {8}) : QStringList{});
+        QCOMPARE(Column(form->ListView1, 0).contains("10.1.7.1"), !yes);
+        if (!yes) {
+            answer = QMessageBox::Yes;
+            form->btnDel->click();
+            QVERIFY(Settled());
+            QVERIFY(!Column(form->ListView1, 0).contains("10.1.7.1"));
+        }
+    }
+
+    // Closing gives up the Delete in flight at once: no read-back follows it, and a second Delete asked
+    // for while it waits never leaves (it used to wait for the first in a loop, and go out after the
+    // window had closed meanwhile).
+    void CloseEndsTheDelete_data() {
+        QTest::addColumn<bool>("again");
+        QTest::newRow("delete, then close") << false;
+        QTest::newRow("delete again while waiting, closing meanwhile") << true;
+    }
+    void CloseEndsTheDelete() {
+        QFETCH(bool, again);
+        form->btnRefresh->click();
+        QVERIFY(Settled());
+        QCOMPARE(
+            Add({"10.1.8.1", "48", "lab8", "255.255.255.0", "lab8", "false", "manual", "up", "disabled"}),
+            QStringList{});
+        QVERIFY(Settled());
+        TIpCtrlForm window(nullptr, "127.0.0.1");
+        window.show();
+        QVERIFY(PumpUntil([&window] { return !window.Waiting(); }));
+        QVERIFY(SelectRow(window.ListView1, "10.1.8.1"));
+        const size_t start = sim->Log().size();
+        window.btnDel->click();
+        QVERIFY(window.Waiting());
+        QVERIFY(!window.btnDel->isEnabled() && !window.btnRefresh->isEnabled() &&
+                !window.btnAdd->isEnabled());
+        if (again) {
+            QTimer::singleShot(0, &window, [&window] { window.close(); });
+            window.btnDelClick();
+            QVERIFY(window.StatusPanel0->text().contains(TvDedicatedWindow::kWaitingMessage));
+            QVERIFY(PumpUntil([&window] { return !window.isVisible(); }));
+        } else {
+            window.close();
+            QVERIFY(!window.isVisible());
+        }
+        QVERIFY(!window.Waiting());
+        const QString status = window.StatusPanel0->text();
+        QVERIFY(sim->AwaitMarker());
+        QVERIFY(SlowLink::NothingAfter(*sim, sim->Log().size()));
+        QCOMPARE(Sets(sim->Log(), start), RowSets("10.1.8.1", {8}));
+        if (!again)
+            QVERIFY(SlowLink::Requests(*sim, start).last().startsWith("SET"));
+        QCOMPARE(window.StatusPanel0->text(), status);
     }
 
     void ARefusedWriteIsAnError() {

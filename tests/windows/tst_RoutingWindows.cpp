@@ -8,6 +8,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "support/SlowLink.h"
 #include "support/WindowTest.h"
 #include "windows/TIP_Routing.h"
 #include "windows/TOSPFDefaultInfoOriginateForm.h"
@@ -23,6 +24,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -73,7 +75,9 @@ class TestRoutingWindows : public QObject {
 
     QTemporaryDir dir;
     std::unique_ptr<SimSwitch> sim;
-    QStringList boxes;
+    QStringList boxes;     // every box but the questions
+    QStringList questions; // Yes/No questions, answered with `answer`
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
 
     static bool Settled(TvSNMPRequest2Edits* b) {
         return PumpUntil([b] { return !b->Busy; });
@@ -88,12 +92,20 @@ private slots:
         sim = std::make_unique<SimSwitch>();
         QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
         WindowTest::UseSimulator(sim->Port());
-        TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString&, const QString& text) {
+        TvMessageBox::SetHook([this](TvMessageBox::Kind kind, const QString&, const QString& text) {
+            if (kind == TvMessageBox::Kind::YesNo) {
+                questions << text;
+                return answer;
+            }
             boxes << text;
             return QMessageBox::Ok;
         });
     }
-    void init() { boxes.clear(); }
+    void init() {
+        boxes.clear();
+        questions.clear();
+        answer = QMessageBox::Yes;
+    }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }
 
     // Each menu entry opens its window modally, titled with the entry's caption and the switch's address.
@@ -304,10 +316,12 @@ private slots:
         QCOMPARE(Row(form.ListView1, form.Binding()->SelectedRow()),
                  (QStringList{"ospf", "rip", "inter+E1", "9", "active"}));
 
-        // Delete sends the row status alone; without a chosen row it asks for one.
+        // Delete asks, then sends the row status alone; without a chosen row it asks for one.
         QVERIFY(SelectRow(form.ListView1, "ospf"));
         before = sim->Log().size();
         form.DeleteBtn->click();
+        QCOMPARE(questions,
+                 QStringList{"Are you sure to delete ?\nSource Protocol: ospf, Destination Protocol: rip"});
         QVERIFY(Settled(form.Binding()));
         QCOMPARE(Sets(sim->Log(), before), RowSets("3.2", {5}));
         QVERIFY(!Column(form.ListView1, 0).contains("ospf"));
@@ -318,16 +332,102 @@ private slots:
         QVERIFY(Sets(sim->Log(), before).isEmpty());
     }
 
+    // Delete removes the chosen line, by the keys the list shows, whatever the protocol combos were
+    // changed to since; it asks first, naming the row, and on No sends nothing.
+    void RedistributionDeleteTakesTheChosenLine_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("answered no") << false;
+        QTest::newRow("answered yes") << true;
+    }
+    void RedistributionDeleteTakesTheChosenLine() {
+        QFETCH(bool, yes);
+        TRouteRedistributForm form(nullptr, "127.0.0.1");
+        QVERIFY(Settled(form.Binding()));
+        Choose(form.ComboBox1, "ospf");
+        Choose(form.ComboBox2, "rip");
+        form.RadioButton2->setChecked(true);
+        form.Edit1->setText("3");
+        form.AddBtn->click();
+        QVERIFY(Settled(form.Binding()));
+        QVERIFY(SelectRow(form.ListView1, "ospf"));
+        // The combos now name another existing row: static into rip.
+        Choose(form.ComboBox1, "static");
+        Choose(form.ComboBox2, "rip");
+        answer = yes ? QMessageBox::Yes : QMessageBox::No;
+        const size_t before = sim->Log().size();
+        form.DeleteBtn->click();
+        QCOMPARE(questions,
+                 QStringList{"Are you sure to delete ?\nSource Protocol: ospf, Destination Protocol: rip"});
+        QVERIFY(Settled(form.Binding()));
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(Sets(sim->Log(), before), yes ? RowSets("3.2", {5}) : QStringList{});
+        QCOMPARE(Column(form.ListView1, 0).contains("ospf"), !yes);
+        QVERIFY(Column(form.ListView1, 0).contains("static"));
+        if (!yes) {
+            answer = QMessageBox::Yes;
+            QVERIFY(SelectRow(form.ListView1, "ospf"));
+            form.DeleteBtn->click();
+            QVERIFY(Settled(form.Binding()));
+            QVERIFY(!Column(form.ListView1, 0).contains("ospf"));
+        }
+    }
+
+    // Closing gives up what is in flight at once: a Set asked for while a read runs never leaves (it
+    // used to wait for the read, and go out after the window had closed meanwhile), and a Set on its
+    // way is followed by nothing, no read-back and no status line.
+    void RedistributionCloseEndsTheSet_data() {
+        QTest::addColumn<bool>("duringRead");
+        QTest::newRow("set during a read, closing meanwhile") << true;
+        QTest::newRow("set, then close") << false;
+    }
+    void RedistributionCloseEndsTheSet() {
+        QFETCH(bool, duringRead);
+        TRouteRedistributForm form(nullptr, "127.0.0.1");
+        form.show();
+        QVERIFY(Settled(form.Binding()));
+        QVERIFY(SelectRow(form.ListView1, "static"));
+        form.Edit1->setText("12");
+        const size_t start = sim->Log().size();
+        if (duringRead) {
+            form.RefreshBtn->click();
+            QVERIFY(form.Waiting());
+            QVERIFY(!form.EditBtn->isEnabled());
+            QTimer::singleShot(0, &form, [&form] { form.close(); });
+            form.EditBtnClick();
+            QVERIFY(MemoLines(form.Memo1).last().contains(TvDedicatedWindow::kWaitingMessage));
+            QVERIFY(PumpUntil([&form] { return !form.isVisible(); }));
+        } else {
+            form.EditBtn->click();
+            QCOMPARE(boxes, QStringList{});
+            QVERIFY(form.Waiting());
+            form.close();
+        }
+        QVERIFY(!form.isVisible());
+        QVERIFY(!form.Waiting());
+        const int lines = MemoLines(form.Memo1).size();
+        QVERIFY(sim->AwaitMarker());
+        QVERIFY(SlowLink::NothingAfter(*sim, sim->Log().size()));
+        QCOMPARE(Sets(sim->Log(), start), duringRead ? QStringList{} : RowSets("4.2", {3, 4, 5}));
+        if (!duringRead)
+            QVERIFY(SlowLink::Requests(*sim, start).last().startsWith("SET"));
+        QCOMPARE(MemoLines(form.Memo1).size(), lines);
+    }
+
     void OspfOriginationWritesTickedRows() {
         TOSPFDefaultInfoOriginateForm form(nullptr, "127.0.0.1");
-        // A Set before the first read is back is refused.
+        // A Set before the first read is back is refused: the button waits, and the handler says why.
         QVERIFY(form.Binding()->Busy);
+        QVERIFY(!form.SetButton->isEnabled());
+        QCOMPARE(form.SetButton->toolTip(), QString(TvDedicatedWindow::kWaitingTip));
         form.CheckBox1->setChecked(true);
         size_t before = sim->Log().size();
-        form.SetButton->click();
-        QCOMPARE(boxes, QStringList{"Get data not completed, please wait"});
+        form.SetButtonClick();
+        QCOMPARE(boxes, QStringList{});
+        QVERIFY(form.StatusBar1->currentMessage().contains(TvDedicatedWindow::kWaitingMessage));
         QVERIFY(Settled(form.Binding()));
+        QVERIFY(sim->AwaitMarker());
         QVERIFY(Sets(sim->Log(), before).isEmpty());
+        QVERIFY(form.SetButton->isEnabled());
         QVERIFY(form.StatusBar1->currentMessage().startsWith("Get: (TvSNMP++) Ok!"));
         QCOMPARE(form.CBoxState->currentText(), QString("disabled"));
         // State disabled: the other rows wait.
