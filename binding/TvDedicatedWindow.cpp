@@ -4,6 +4,8 @@
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 
+#include <QEvent>
+
 #include <algorithm>
 
 TvDedicatedWindow::TvDedicatedWindow(QWidget* parent, const char* objectName) : QDialog(parent) {
@@ -24,8 +26,30 @@ void TvDedicatedWindow::Watch(TvSNMPRequest2Controls& binding) {
 }
 
 void TvDedicatedWindow::GateWhileBusy(std::initializer_list<QWidget*> actions) {
-    for (QWidget* w : actions)
+    for (QWidget* w : actions) {
         gated_.emplace_back(w);
+        w->installEventFilter(this);
+    }
+}
+
+bool TvDedicatedWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !gating_ && !closed_ && Waiting()) {
+        auto* action = static_cast<QWidget*>(watched);
+        if (action->isEnabled())
+            HoldOff(action);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TvDedicatedWindow::HoldOff(QWidget* action) {
+    const bool held =
+        std::any_of(heldOff_.begin(), heldOff_.end(), [&](const auto& h) { return h.first == action; });
+    if (!held)
+        heldOff_.emplace_back(action, action->toolTip());
+    gating_ = true;
+    action->setEnabled(false);
+    action->setToolTip(QString::fromLatin1(kWaitingTip));
+    gating_ = false;
 }
 
 bool TvDedicatedWindow::Waiting() const {
@@ -37,21 +61,18 @@ void TvDedicatedWindow::BusyChanged() {
     if (closed_)
         return;
     if (Waiting()) {
-        if (!heldOff_.empty())
-            return;
         for (const QPointer<QWidget>& w : gated_)
-            if (w && w->isEnabled()) {
-                heldOff_.emplace_back(w, w->toolTip());
-                w->setEnabled(false);
-                w->setToolTip(QString::fromLatin1(kWaitingTip));
-            }
+            if (w && w->isEnabled())
+                HoldOff(w);
         return;
     }
+    gating_ = true;
     for (auto& [w, tip] : heldOff_)
         if (w) {
             w->setEnabled(true);
             w->setToolTip(tip);
         }
+    gating_ = false;
     heldOff_.clear();
     UpdateActions();
 }

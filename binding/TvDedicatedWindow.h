@@ -41,7 +41,8 @@ protected:
     // The window's exchanges run on `binding`: its busy state gates the actions and closing cancels it.
     // The first one watched carries the window's status line.
     void Watch(TvSNMPRequest2Controls& binding);
-    // Controls that would start an exchange: disabled while one is in flight.
+    // Controls that would start an exchange: disabled while one is in flight, also when the window's own
+    // code enables one meanwhile (it comes back when the exchange ends).
     void GateWhileBusy(std::initializer_list<QWidget*> actions);
     // True when no exchange is in flight; otherwise says so in the status line, for the operation `op`.
     bool Idle(TvSNMPRequest2Controls::Operation op);
@@ -53,11 +54,15 @@ protected:
     // Called as the window closes, after its exchanges were cancelled.
     virtual void Closing() {}
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BusyChanged();
+    void HoldOff(QWidget* action);
 
     std::vector<TvSNMPRequest2Controls*> watched_; // owned by the window; unhooked before they go
     std::vector<QPointer<QWidget>> gated_;
     std::vector<std::pair<QPointer<QWidget>, QString>> heldOff_; // gated actions disabled, their tips
     bool closed_ = false;
+    bool gating_ = false; // the gate itself is changing an action
 };
