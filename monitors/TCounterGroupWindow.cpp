@@ -63,6 +63,7 @@ TCounterGroupWindow::TCounterGroupWindow(QWidget* parent, const QString& agentIP
     sampler_.SetCounters(std::vector<CounterSlot>(setup.Rows.size()));
     MakeCounterBinding(setup.HiddenListName);
     counters_->Request.VarList.Assign(TvSNMPVarList(setup.Table, TvSNMPVarList::itTable, 0));
+    AddUpTime(counters_->Request.VarList);
     counters_->BindListView(HiddenList, false);
     counters_->SetStatusTarget(StatusPanel);
     PrepareRows(Captions(setup.Rows));

@@ -144,6 +144,7 @@ void TCounterInstanceWindow::ReadInstance(const std::string& instance, ReadDone 
     list.Assign(TvSNMPVarList(setup_.CounterTable, TvSNMPVarList::itInstance, 0));
     list.Name = name;
     list.AppendInstance(instance);
+    AddUpTime(list);
     counters_->Request.LoadSettings();
     Read(*counters_, std::move(done));
 }
@@ -153,7 +154,7 @@ void TCounterInstanceWindow::ResetCounters() {
 }
 
 void TCounterInstanceWindow::BuildCounterRows() {
-    PrepareRows(setup_.Rows);
+    PrepareRows(setup_.Rows, QString()); // the first sample after choosing a row is the base: no value yet
     ResetCounters();
 }
 

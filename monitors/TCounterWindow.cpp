@@ -8,6 +8,7 @@
 #include "monitors/TvCounterClock.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
+#include "values/TvValueText.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -126,7 +127,8 @@ QTreeWidget* TCounterWindow::MakeCounterList(const QString& name) {
     auto* list = new QTreeWidget(this);
     list->setObjectName(name);
     list->setColumnCount(6);
-    list->setHeaderLabels({"Name", "Value", "Delta", "Rate", "Peak", "Peak Occured at"});
+    // Delta and Peak count per poll, Rate per second.
+    list->setHeaderLabels({"Name", "Value", "Delta /poll", "Rate /s", "Peak /poll", "Peak Occured at"});
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
@@ -136,6 +138,7 @@ QTreeWidget* TCounterWindow::MakeCounterList(const QString& name) {
     list->header()->setSectionResizeMode(QHeaderView::Interactive);
     list->header()->setDefaultSectionSize(110);
     list->header()->resizeSection(0, 170);
+    list->header()->resizeSection(3, 150); // room for bits per second beside octets
     list->header()->resizeSection(5, 120);
     TvTableExport::Install(list);
     return list;
@@ -189,11 +192,31 @@ void TCounterWindow::ReadFinished(TvSNMPRequest2Edits& binding, const TvSNMPErro
     }
 }
 
-void TCounterWindow::PrepareRows(const QStringList& captions) {
+void TCounterWindow::PrepareRows(const QStringList& captions, const QString& blank) {
     const QString now = TimeText();
     CounterList->clear();
     for (const QString& caption : captions)
-        new QTreeWidgetItem(CounterList, {caption, "0", "0", "0", "0", now});
+        new QTreeWidgetItem(CounterList, {caption, blank, blank, blank, blank, now});
+}
+
+void TCounterWindow::AddUpTime(TvSNMPVarList& list) {
+    // A scalar group is walked from its bases, an instance list read as it stands.
+    const bool instance = list.ItemType == TvSNMPVarList::itInstance;
+    list.AddItem(instance ? "1.3.6.1.2.1.1.3.0" : "1.3.6.1.2.1.1.3", "sysUpTime", synTimeTicks, accReadOnly);
+}
+
+std::optional<std::uint32_t> TCounterWindow::UpTime() const {
+    const TvSNMPVarList& list = counters_->Request.VarList;
+    if (list.Count() == 0 || list.Item(list.Count() - 1).Label != "sysUpTime")
+        return std::nullopt;
+    const std::string text = HiddenCell(list.Count() - 1);
+    if (text.empty())
+        return std::nullopt;
+    try {
+        return TvValueText::TextToTicks(text);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 std::string TCounterWindow::HiddenCell(int column) const {
@@ -217,7 +240,12 @@ void TCounterWindow::SampleCounters() {
                 row->setText(1, QString::number(c.Value));
             if (c.deltaRate) {
                 row->setText(2, QString::number(c.Delta));
-                row->setText(3, QString::number(c.Rate));
+                // Octets are read as bytes; links are spoken of in bits.
+                QString rate = QString::number(c.Rate);
+                if (row->text(0).endsWith(QLatin1String("Octets")))
+                    rate += QString(" (%1 bit/s)").arg(c.Rate * 8);
+                row->setText(3, rate);
+                row->setText(4, QString::number(c.Peak));
             }
             if (c.peak) {
                 row->setText(4, QString::number(c.Peak));
@@ -225,13 +253,18 @@ void TCounterWindow::SampleCounters() {
             }
         }
     };
+    TvCounterSampler::Break broken = TvCounterSampler::Break::None;
     try {
-        sampler_.Sample(RawCounters(), now, cells);
+        broken = sampler_.Sample(RawCounters(), now, cells, UpTime());
     } catch (...) {
         write();
         throw;
     }
     write();
+    if (broken == TvCounterSampler::Break::Restart)
+        ShowError("The switch restarted (its up time went back): counting starts again from these values.");
+    else if (broken == TvCounterSampler::Break::WentDown)
+        ShowError("A 64-bit counter went down (it was cleared): counting starts again from these values.");
     AfterSample(cells, time);
 }
 

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,12 +95,17 @@ protected:
     // Before sampling a read row (instance windows build their rows here).
     virtual void BeforeSample() {}
 
-    // A row of "0" cells with the current time text for each caption.
-    void PrepareRows(const QStringList& captions);
+    // A row for each caption: `blank` in the number cells (no value yet) and the current time.
+    void PrepareRows(const QStringList& captions, const QString& blank = QStringLiteral("0"));
+    // Adds the switch's up time to a counter list (after its instance is appended): read with every
+    // sample, it tells a restart of the switch from a counter that wrapped.
+    static void AddUpTime(TvSNMPVarList& list);
     // The sampling step over the hidden row; raises the conversion error after writing what came before.
     void SampleCounters();
     // Text of the hidden list's first row, column `column`.
     std::string HiddenCell(int column) const;
+    // The up time read with the counters, when the last read brought it.
+    std::optional<std::uint32_t> UpTime() const;
     // Runs `work` now, or once the read on its way is in: the counter binding is not rebuilt under a
     // read. Asked for twice meanwhile, the later work runs once.
     void WhenIdle(std::function<void()> work);

@@ -134,6 +134,7 @@ void TIF_Counters::ReadInstance(const std::string& instance, ReadDone done) {
     auto narrow = [this, instance, done](const char* name) {
         TvSNMPVarList list(tblIfCounters, TvSNMPVarList::itInstance, 0);
         list.AppendInstance(instance);
+        AddUpTime(list);
         list.Name = name;
         counters_->Request.VarList.Assign(list);
         Read(*counters_, [this, done](const TvSNMPError& reply) {
@@ -149,6 +150,7 @@ void TIF_Counters::ReadInstance(const std::string& instance, ReadDone done) {
     TvSNMPVarList list(tblIfCounters, TvSNMPVarList::itInstance, 0);
     list.AddRows(tblIfHCCounters);
     list.AppendInstance(instance);
+    AddUpTime(list);
     list.Name = kName64;
     request.VarList.Assign(list);
     Read(*counters_, [this, done, narrow](const TvSNMPError& reply) {

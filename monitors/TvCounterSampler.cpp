@@ -24,6 +24,7 @@ void TvCounterSampler::Reset() {
     baseline_ = false;
     count_ = 0;
     lastReadMs_.reset();
+    lastUpTime_.reset();
 }
 
 std::uint64_t TvCounterSampler::ParseCounter(const std::string& text, int bits) {
@@ -54,14 +55,49 @@ std::uint64_t TvCounterSampler::RateOf(std::uint64_t delta, std::int64_t elapsed
     return static_cast<std::uint64_t>(std::llroundl(static_cast<long double>(delta) * 1000.0L / ms));
 }
 
-void TvCounterSampler::Sample(const std::vector<std::string>& raw, std::int64_t nowMs,
-                              std::vector<CounterCells>& cells) {
+TvCounterSampler::Break TvCounterSampler::BreakIn(const std::vector<std::string>& raw,
+                                                  std::optional<std::uint32_t> upTime) const {
+    if (!lastReadMs_)
+        return Break::None; // nothing to compare with
+    if (upTime && lastUpTime_ && *upTime < *lastUpTime_)
+        return Break::Restart;
+    for (size_t k = 0; k < slots_.size() && k < raw.size(); ++k) {
+        const CounterSlot& s = slots_[k];
+        if (s.bits < 64)
+            continue;
+        try {
+            if (ParseCounter(raw[k], s.bits) < s.current)
+                return Break::WentDown;
+        } catch (const TvException&) {
+            // Not a number: the sampling step says so.
+        }
+    }
+    return Break::None;
+}
+
+TvCounterSampler::Break TvCounterSampler::Sample(const std::vector<std::string>& raw, std::int64_t nowMs,
+                                                 std::vector<CounterCells>& cells,
+                                                 std::optional<std::uint32_t> upTime) {
     cells.clear();
+    const Break broken = BreakIn(raw, upTime);
+    if (upTime)
+        lastUpTime_ = upTime;
     const std::int64_t elapsed = lastReadMs_ ? nowMs - *lastReadMs_ : 0;
     const bool countStarted = count_ > 0;
     for (size_t k = 0; k < slots_.size(); ++k) {
         CounterSlot& s = slots_[k];
         const std::uint64_t value = ParseCounter(k < raw.size() ? raw[k] : std::string(), s.bits);
+        if (broken != Break::None) {
+            // The new baseline: nothing to compare this value with.
+            s.previous = s.current = value;
+            s.delta = 0;
+            CounterCells c;
+            c.value = true;
+            c.Value = value;
+            c.Peak = s.peak;
+            cells.push_back(c);
+            continue;
+        }
         s.previous = s.current;
         s.current = value;
         const std::uint64_t mask = s.bits >= 64 ? UINT64_MAX : (std::uint64_t{1} << s.bits) - 1;
@@ -90,4 +126,5 @@ void TvCounterSampler::Sample(const std::vector<std::string>& raw, std::int64_t 
         baseline_ = true;
     else
         ++count_;
+    return broken;
 }

@@ -52,10 +52,20 @@ public:
         count_ = 0;
     }
 
-    // One sample of the raw texts (slot order) read at `nowMs` of a monotonic clock. `cells` receives
-    // one entry per counter as it goes; a text that is not a decimal number raises the conversion
-    // error there, and the counters before it keep their new values.
-    void Sample(const std::vector<std::string>& raw, std::int64_t nowMs, std::vector<CounterCells>& cells);
+    // Why a sample could not be compared with the one before.
+    enum class Break {
+        None,
+        Restart,  // the switch's up time went back: it restarted (its counters started again from 0)
+        WentDown, // a 64-bit counter went down: it was cleared (it cannot have wrapped)
+    };
+
+    // One sample of the raw texts (slot order) read at `nowMs` of a monotonic clock, with the switch's
+    // up time (sysUpTime) read with them when known. `cells` receives one entry per counter as it goes;
+    // a text that is not a decimal number raises the conversion error there, and the counters before it
+    // keep their new values. A 32-bit counter that went down wrapped; a restart or a 64-bit counter that
+    // went down starts a new baseline instead: the sample shows values only, deltas and peaks stay.
+    Break Sample(const std::vector<std::string>& raw, std::int64_t nowMs, std::vector<CounterCells>& cells,
+                 std::optional<std::uint32_t> upTime = std::nullopt);
 
     // Group windows: whether Delta and Rate are written. Instance windows: samples since the reset.
     bool BaselineTaken() const { return baseline_; }
@@ -67,9 +77,12 @@ public:
     static std::uint64_t RateOf(std::uint64_t delta, std::int64_t elapsedMs);
 
 private:
+    Break BreakIn(const std::vector<std::string>& raw, std::optional<std::uint32_t> upTime) const;
+
     Baseline kind_;
     std::vector<CounterSlot> slots_;
     bool baseline_ = false;
     int count_ = 0;
     std::optional<std::int64_t> lastReadMs_;
+    std::optional<std::uint32_t> lastUpTime_;
 };

@@ -12,6 +12,7 @@ Q_DECLARE_METATYPE(std::vector<std::string>)
 namespace {
 
 using Baseline = TvCounterSampler::Baseline;
+using Break = TvCounterSampler::Break;
 
 // One counter sampled with `values` read one second apart; the cells of the last sample.
 CounterCells Run(Baseline kind, int bits, const std::vector<std::string>& values,
@@ -49,8 +50,9 @@ private slots:
         QTest::newRow("from 0: no peak") << 32 << std::vector<std::string>{"0", "50"} << 50ull << 0ull;
         QTest::newRow("64-bit value kept low 32")
             << 32 << std::vector<std::string>{"4294967296", "4294967306"} << 10ull << 0ull;
-        QTest::newRow("64-bit wrap") << 64 << std::vector<std::string>{"18446744073709551610", "4"} << 10ull
-                                     << 10ull;
+        // A 64-bit counter does not wrap in the life of a switch: going down it was cleared, a new base.
+        QTest::newRow("64-bit went down: new base")
+            << 64 << std::vector<std::string>{"18446744073709551610", "4"} << 0ull << 0ull;
         QTest::newRow("64-bit past 2^32")
             << 64 << std::vector<std::string>{"5000000000", "9000000000"} << 4000000000ull << 4000000000ull;
         QTest::newRow("equal delta keeps peak")
@@ -122,6 +124,43 @@ private slots:
         QCOMPARE(g[0].Delta, 50ull);
         QCOMPARE(i[0].Rate, 50ull);
         QCOMPARE(instance.SampleCount(), 2);
+    }
+
+    // A counter that went down: a wrap for a 32-bit counter of a switch that kept running; a new baseline
+    // (values only, the peak kept) for a restart (the up time went back) or a 64-bit counter.
+    void CounterThatWentDown_data() {
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<uint>("secondUpTime");
+        QTest::addColumn<int>("broken");
+        QTest::addColumn<qulonglong>("delta"); // of the sample after the one that went down
+        QTest::newRow("32-bit, switch running: wrap") << 32 << 5000u << int(Break::None) << 4294964796ull;
+        QTest::newRow("32-bit, switch restarted") << 32 << 100u << int(Break::Restart) << 50ull;
+        QTest::newRow("64-bit, switch running: cleared") << 64 << 5000u << int(Break::WentDown) << 50ull;
+        QTest::newRow("64-bit, switch restarted") << 64 << 100u << int(Break::Restart) << 50ull;
+    }
+    void CounterThatWentDown() {
+        QFETCH(int, bits);
+        QFETCH(uint, secondUpTime);
+        QFETCH(int, broken);
+        QFETCH(qulonglong, delta);
+        TvCounterSampler s(Baseline::Flag);
+        std::vector<CounterSlot> counters(1);
+        counters[0].bits = bits;
+        s.SetCounters(counters);
+        std::vector<CounterCells> c;
+        QCOMPARE(s.Sample({"1000"}, 0, c, 1000u), Break::None);
+        QCOMPARE(s.Sample({"3000"}, 1000, c, 1100u), Break::None);
+        QCOMPARE(c[0].Peak, 2000ull);
+        QCOMPARE(int(s.Sample({"500"}, 2000, c, secondUpTime)), broken);
+        if (broken != int(Break::None)) {
+            QVERIFY(c[0].value && !c[0].deltaRate && !c[0].peak);
+            QCOMPARE(c[0].Value, 500ull);
+            QCOMPARE(c[0].Peak, 2000ull);
+            QVERIFY(s.Sample({"550"}, 3000, c, secondUpTime + 100) == Break::None);
+        }
+        QCOMPARE(c[0].Delta, delta);
+        if (broken != int(Break::None))
+            QCOMPARE(c[0].Peak, 2000ull); // no absurd peak
     }
 
     // A text that is no number ends the sample there; the counters before it keep their new values.

@@ -40,6 +40,7 @@ namespace {
 const char kTestData[] = R"(# counters the test drives
 community rdcomm ro
 community wrtcomm rw
+1.3.6.1.2.1.1.3.0 TIMETICKS ro @uptime
 1.3.6.1.2.1.1.5.0 STRING ro "test switch"
 1.3.6.1.2.1.4.3.0 COUNTER32 ro 15000
 1.3.6.1.2.1.4.4.0 COUNTER32 ro 20000
@@ -240,10 +241,10 @@ private slots:
         QTest::newRow("32-bit wrap, group window")
             << "UDP" << QStringList{"set 4294967290", "open", "tick", "set 5", "tick", "expect 5 11 11"};
         QTest::newRow("32-bit wrap, interface")
-            << "IF" << QStringList{"set 4294967290", "open", "tick",          "expect 0 0 0",
+            << "IF" << QStringList{"set 4294967290", "open", "tick",          "expect - - -",
                                    "set 5",          "tick", "expect 5 11 11"};
         QTest::newRow("32-bit wrap, bridge port")
-            << "Bridge" << QStringList{"set 4294967290", "open", "tick",          "expect 0 0 0",
+            << "Bridge" << QStringList{"set 4294967290", "open", "tick",          "expect - - -",
                                        "set 5",          "tick", "expect 5 11 11"};
         QTest::newRow("counter goes down")
             << "UDP" << QStringList{"set 1000", "open", "tick",
@@ -274,7 +275,7 @@ private slots:
             << "IF" << QStringList{"set 100", "open",    "tick",
                                    "set 300", "tick",    "expect 300 200 200",
                                    "reset",   "rows 0",  "set 400",
-                                   "tick",    "rows 11", "expect 0 0 0",
+                                   "tick",    "rows 11", "expect - - -",
                                    "set 450", "tick",    "expect 450 50 50"};
         QTest::newRow("a click on the selected row restarts the baseline")
             << "Bridge" << QStringList{"set 100",      "open",
@@ -282,7 +283,7 @@ private slots:
                                        "tick",         "expect 300 200 200",
                                        "click",        "rows 0",
                                        "set 400",      "tick",
-                                       "expect 0 0 0", "set 450",
+                                       "expect - - -", "set 450",
                                        "tick",         "expect 450 50 50"};
     }
     void Sampling() {
@@ -319,7 +320,8 @@ private slots:
                 const QStringList cells = Cells(w->CounterList, 0);
                 for (int k = 0; k < 3; ++k)
                     if (words[k + 1] != "*")
-                        QVERIFY2(cells.value(k == 2 ? 3 : k) == words[k + 1],
+                        QVERIFY2(cells.value(k == 2 ? 3 : k) ==
+                                     (words[k + 1] == "-" ? QString() : words[k + 1]),
                                  qPrintable(step + " got " + cells.join(' ') + " status " +
                                             w->StatusPanel->text()));
             } else if (what == "mark") {
@@ -330,6 +332,37 @@ private slots:
         }
         QVERIFY(boxes.isEmpty());
         QVERIFY2(!w->StatusPanel->text().contains("valid"), qPrintable(w->StatusPanel->text()));
+    }
+
+    // A switch that restarts under the window: its counters start again from 0, which is no wrap. The
+    // window starts a new base, says so, keeps its peak, and counts on from there.
+    void SwitchRestartIsANewBase_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("group window") << "UDP";
+        QTest::newRow("interface") << "IF";
+    }
+    void SwitchRestartIsANewBase() {
+        QFETCH(QString, kind);
+        const char* oid = kind == "UDP" ? kUdpInDatagrams : kIfInOctets1;
+        if (kind == "IF")
+            Connect(sim->Port(), 0);
+        SetCounter(oid, "1000");
+        auto w = Open(kind);
+        Tick(*w);
+        SetCounter(oid, "3000");
+        Tick(*w);
+        QCOMPARE(Cells(w->CounterList, 0).mid(0, 2), (QStringList{"3000", "2000"}));
+        QVERIFY(sim->Restart()); // its counters start again, and so does its up time
+        Tick(*w);
+        QVERIFY2(w->StatusPanel->text().contains("The switch restarted"), qPrintable(w->StatusPanel->text()));
+        const QStringList after = Cells(w->CounterList, 0);
+        QCOMPARE(after.value(0), QString("0"));
+        QCOMPARE(after.value(3), QString("2000")); // no absurd peak
+        SetCounter(oid, "50");
+        Tick(*w);
+        QCOMPARE(Cells(w->CounterList, 0).mid(0, 2), (QStringList{"50", "50"}));
+        QCOMPARE(Cells(w->CounterList, 0).value(3), QString("2000"));
+        QVERIFY(boxes.isEmpty());
     }
 
     // The rate divides by the time that really passed; a paused window's clock runs and it sends nothing.
@@ -423,7 +456,7 @@ private slots:
         QCOMPARE(bridge->History().List(0).back().value, 0ull);
         QCOMPARE(w->CounterList->topLevelItemCount(), 0);
         Tick(*w);
-        QCOMPARE(Cells(w->CounterList, 0), (QStringList{"0", "0", "0", "0", Cells(w->CounterList, 0)[4]}));
+        QCOMPARE(Cells(w->CounterList, 0), (QStringList{"", "", "", "", Cells(w->CounterList, 0)[4]}));
         QCOMPARE(bridge->Series()[0]->count(), 20);
         for (const char* bad : {"0", "x", "2.5"}) {
             TypeInto(bridge->CB_HistoryCount, bad);
@@ -509,7 +542,11 @@ private slots:
         else
             QCOMPARE(cells.value(0), QString("0"));
         // In and out bits per second on the traffic page.
-        QCOMPARE(inf->Traffic().List(0).back().value, cells.value(2).toULongLong() * 8);
+        // The octets' rate also in bits per second.
+        const qulonglong rate = cells.value(2).section(' ', 0, 0).toULongLong();
+        if (row == 0)
+            QCOMPARE(cells.value(2), QString("%1 (%2 bit/s)").arg(rate).arg(rate * 8));
+        QCOMPARE(inf->Traffic().List(0).back().value, rate * 8);
         QVERIFY(boxes.isEmpty());
     }
 
@@ -530,10 +567,15 @@ private slots:
         QVERIFY(!w->Running());
         QCOMPARE(w->CounterBinding()->Request.VarList.Item(2).Oid, counted);
         QCOMPARE(w->CounterList->topLevelItemCount(), 11);
+        // Start resumes on the row it counted; the switch restarted meanwhile, so that is a new base.
         w->BT_Start->click();
         SetCounter(kIfInOctets1, "160");
         Tick(*w);
-        QCOMPARE(Cells(w->CounterList, 0).mid(0, 2), (QStringList{"160", "60"}));
+        QVERIFY2(w->StatusPanel->text().contains("The switch restarted"), qPrintable(w->StatusPanel->text()));
+        QCOMPARE(Cells(w->CounterList, 0).value(0), QString("160"));
+        SetCounter(kIfInOctets1, "220");
+        Tick(*w);
+        QCOMPARE(Cells(w->CounterList, 0).mid(0, 2), (QStringList{"220", "60"}));
     }
 
     // A read failure during sampling goes to the status bar; the next tick tries again.
@@ -548,6 +590,8 @@ private slots:
         QVERIFY(!w->StatusPanel->text().contains("Ok!"));
         QCOMPARE(Cells(w->CounterList, 0), before);
         QVERIFY(sim->Restart());
+        Tick(*w);
+        QVERIFY2(w->StatusPanel->text().contains("The switch restarted"), qPrintable(w->StatusPanel->text()));
         Tick(*w);
         QVERIFY(w->StatusPanel->text().contains("Ok!"));
         QVERIFY(boxes.isEmpty());
@@ -602,8 +646,8 @@ private slots:
         QVERIFY(inst->Sampling());
         QCOMPARE(inst->ST_Index->text(), QString("1"));
         SetCounter(kind == "IF" ? kIfInOctets1 : kPortInFrames1, "100"); // a restarted switch starts over
-        Tick(*w); // the baseline
-        QCOMPARE(Cells(w->CounterList, 0).mid(0, 2), (QStringList{"0", "0"}));
+        Tick(*w);                                                        // the base: no value yet
+        QCOMPARE(Cells(w->CounterList, 0).mid(0, 2), (QStringList{"", ""}));
         SetCounter(kind == "IF" ? kIfInOctets1 : kPortInFrames1, "160");
         Tick(*w);
         QCOMPARE(Cells(w->CounterList, 0).mid(0, 2), (QStringList{"160", "60"}));
@@ -672,7 +716,8 @@ private slots:
         const TvTableExport* exporter = TvTableExport::Of(w->CounterList);
         QVERIFY(exporter);
         const QByteArray csv = exporter->Csv();
-        QVERIFY2(csv.startsWith("Name,Value,Delta,Rate,Peak,Peak Occured at\r\n" + first.toUtf8() + ","),
+        QVERIFY2(csv.startsWith("Name,Value,Delta /poll,Rate /s,Peak /poll,Peak Occured at\r\n" +
+                                first.toUtf8() + ","),
                  csv.left(200).constData());
         QCOMPARE(csv.count("\r\n"), rows + 1);
     }
