@@ -5,12 +5,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QValidator>
 
 #include <algorithm>
@@ -270,6 +270,7 @@ void TvEditConstraint::Left(QLineEdit* edit) {
         Violation(*r, *message);
         return;
     }
+    r->RefusedText.reset();
     if (text.isEmpty())
         return;
     if (r->OldOnExit) {
@@ -287,17 +288,41 @@ void TvEditConstraint::Left(QLineEdit* edit) {
         r->SavedText = text;
 }
 
+namespace {
+
+// The caption of the label that names `edit` (its buddy), without the mnemonic mark.
+QString FieldName(const QLineEdit& edit) {
+    if (QWidget* window = edit.window())
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            if (label->buddy() == &edit) {
+                QString name = label->text();
+                name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+                return name.trimmed();
+            }
+    return edit.accessibleName();
+}
+
+} // namespace
+
 void TvEditConstraint::Violation(EditConstraint_s& record, const std::string& message) {
     QPointer<QLineEdit> edit = record.Edit;
-    const QString saved = record.SavedText;
+    const QString typed = edit ? edit->text() : QString();
+    // Said once for a text: leaving the field again with it goes on (the write checks it once more).
+    if (typed == record.RefusedText)
+        return;
+    record.RefusedText = typed;
+    QString text = FromBytes(message).replace(QLatin1String("\\n"), QLatin1String("\n"));
+    if (edit)
+        if (const QString name = FieldName(*edit); !name.isEmpty())
+            text = name + ": " + text;
     checking_ = true;
-    TvMessageBox::Information(Form, FromBytes(message).replace(QLatin1String("\\n"), QLatin1String("\n")),
-                              QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    TvMessageBox::Information(Form, text);
     checking_ = false;
     if (!edit)
         return;
-    edit->setText(saved);
+    // The typed text stays for mending.
     edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
 }
 
 void TvEditConstraint::FocusNext(QLineEdit* edit) {

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -25,6 +27,7 @@ struct EditConstraint_s : TvFieldFormat {
 
     QPointer<QLineEdit> Edit; // not owned
     QString SavedText;        // last accepted text
+    std::optional<QString> RefusedText; // the text last refused with a message (not said twice)
     Hook OldOnChange;
     Hook OldOnExit;
     QMetaObject::Connection Changed;

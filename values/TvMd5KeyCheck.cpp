@@ -13,14 +13,15 @@ bool SameKeyId(const std::string& a, const std::string& b) {
     return na && nb ? *na == *nb : a == b;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+// Letters, digits and signs of ASCII: what every switch takes and what reads the same everywhere.
+bool IsKeyCharacter(char c) {
+    return c > ' ' && c < 0x7F;
 }
 
 } // namespace
 
 bool TvMd5KeyCheck::ValidKey(std::string_view key) {
-    return !key.empty() && key.size() <= MaxKeyLength && std::none_of(key.begin(), key.end(), IsBlank);
+    return !key.empty() && key.size() <= MaxKeyLength && std::all_of(key.begin(), key.end(), IsKeyCharacter);
 }
 
 std::optional<TvMd5KeyCheck::Failure> TvMd5KeyCheck::Check(const Entry& entry,
@@ -37,7 +38,7 @@ std::optional<TvMd5KeyCheck::Failure> TvMd5KeyCheck::Check(const Entry& entry,
         return Failure{"Key is needed.", Field::Key};
     // A key too long is refused like a key with a space, before the switch would cut or refuse it.
     if (!ValidKey(entry.Key))
-        return Failure{"Invalid key.", Field::Key};
+        return Failure{kInvalidKey, Field::Key};
     if (adding && entry.Status != "createAndGo")
         return Failure{"Status should be createAndGo.", Field::Status};
     return std::nullopt;

@@ -9,6 +9,8 @@
 class TvMd5KeyCheck {
 public:
     static constexpr size_t MaxKeyLength = 16;
+    static constexpr const char* kInvalidKey =
+        "Invalid key.\nA key is 1 to 16 ASCII letters, digits or signs, without spaces.";
 
     enum class Mode { Edit, Add };
     enum class Field { KeyID, Key, Status };

@@ -23,6 +23,7 @@ TMd5EditForm::TMd5EditForm(QWidget* parent) : QDialog(parent) {
     KeyIDEdit->setObjectName(QStringLiteral("KeyIDEdit"));
     KeyEdit = new QLineEdit(this);
     KeyEdit->setObjectName(QStringLiteral("KeyEdit"));
+    KeyEdit->setPlaceholderText(QStringLiteral("1 to 16 ASCII characters"));
     // The key is shown as typed, but never offered to other programs or kept for undo after closing.
     KeyEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
     ComboBox1 = new QComboBox(this);
@@ -101,7 +102,8 @@ void TMd5EditForm::SetButtonClick() {
     TvMd5KeyCheck::Entry entry;
     entry.EntryMode = mode_ == Mode::Add ? TvMd5KeyCheck::Mode::Add : TvMd5KeyCheck::Mode::Edit;
     entry.KeyID = ToBytes(KeyIDEdit->text());
-    entry.Key = ToBytes(KeyEdit->text());
+    // UTF-8, so that a character outside ASCII is refused rather than re-encoded on the way out.
+    entry.Key = KeyEdit->text().toUtf8().toStdString();
     entry.Status = ToBytes(ComboBox1->currentText());
     const auto failure =
         TvMd5KeyCheck::Check(entry, listedKeyIds_ ? listedKeyIds_() : std::vector<std::string>{});

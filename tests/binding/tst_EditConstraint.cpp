@@ -58,6 +58,7 @@ class TestEditConstraint : public QObject {
 
 private slots:
     void init() {
+        QCoreApplication::setApplicationName("QTR-5190MX");
         boxes.clear();
         beeps = 0;
         TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString& title, const QString& text) {
@@ -143,7 +144,8 @@ private slots:
                                   << "x"
                                   << "" << TvFieldFormat::kRequiredMessage;
     }
-    // A refused text brings the message box, the last accepted text and the focus back.
+    // A refused text brings the message box (titled with the program's name) and the focus back; the
+    // typed text stays for mending. Leaving again with the same text says nothing more.
     void leavingChecksTheText() {
         QFETCH(QString, format);
         QFETCH(QString, good);
@@ -159,9 +161,23 @@ private slots:
         Leave();
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].text, message);
-        QCOMPARE(boxes[0].title, QFileInfo(QCoreApplication::applicationFilePath()).fileName());
-        QCOMPARE(form->first->text(), good);
+        QCOMPARE(boxes[0].title, QString("QTR-5190MX")); // the program's name, not its file's
+        QCOMPARE(form->first->text(), bad);
         QCOMPARE(QApplication::focusWidget(), form->first);
+        Leave();
+        QCOMPARE(boxes.size(), 1);
+    }
+
+    // The message names the field by its label.
+    void messageNamesTheField() {
+        auto* label = new QLabel(QStringLiteral("Max &Age"), form.get());
+        label->setBuddy(form->first);
+        constraint->Attach(QStringLiteral("%i{n6x40}"), form->first);
+        Type(QStringLiteral("77"));
+        Leave();
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes[0].text.startsWith(QStringLiteral("Max Age: ")), qPrintable(boxes[0].text));
+        QCOMPARE(form->first->text(), QStringLiteral("77"));
     }
 
     void messagesFollowTheCommonTable() {
