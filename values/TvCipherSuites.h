@@ -15,6 +15,8 @@ public:
     // The suites of a two-character text; nothing for any other text or a first character that is not
     // a hexadecimal digit, so that the shown choices stay as they were.
     static std::optional<Flags> Decode(std::string_view text);
-    // The text that selects exactly the enabled suites: their digit followed by "0".
-    static std::string Encode(const Flags& enabled);
+    // The text that selects exactly the enabled suites: their digit followed by the second digit of
+    // `read` (the value last read), whose bits no suite of the window stands for and which must come
+    // back as the switch had them; "0" when nothing usable was read.
+    static std::string Encode(const Flags& enabled, std::string_view read = {});
 };

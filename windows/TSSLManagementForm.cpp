@@ -157,7 +157,8 @@ void TSSLManagementForm::btnSetClick() {
     TvCipherSuites::Flags enabled{};
     for (size_t i = 0; i < std::size(suites); ++i)
         enabled[i] = suites[i]->currentText() == QStringLiteral("enabled");
-    edtciphersuites->setText(FromBytes(TvCipherSuites::Encode(enabled)));
+    // The bits the window does not show go back as they were read.
+    edtciphersuites->setText(FromBytes(TvCipherSuites::Encode(enabled, ToBytes(edtciphersuites->text()))));
     try {
         binding_->Set(false, true);
     } catch (const std::exception& e) {

@@ -53,6 +53,21 @@ TEST(TvCipherSuites, EncodesOneUpperCaseDigitAndZero) {
         EXPECT_EQ(TvCipherSuites::Encode(c.suites), c.text);
 }
 
+// The second digit carries bits no suite of the window stands for: they go back as the switch had them.
+TEST(TvCipherSuites, KeepsTheBitsItDoesNotShow) {
+    const struct {
+        Flags suites;
+        const char* read;
+        const char* text;
+    } cases[] = {
+        {Flags{true, false, false, false}, "0F", "8F"}, {Flags{false, false, false, false}, "A5", "05"},
+        {Flags{true, true, true, true}, "3c", "FC"},    {Flags{false, true, false, false}, "", "40"},
+        {Flags{false, true, false, false}, "G1", "40"}, {Flags{false, true, false, false}, "1G", "40"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TvCipherSuites::Encode(c.suites, c.read), c.text) << c.read;
+}
+
 TEST(TvCipherSuites, EveryChoiceComesBackAsItWasWritten) {
     for (int bits = 0; bits < 16; ++bits) {
         const Flags suites{(bits & 8) != 0, (bits & 4) != 0, (bits & 2) != 0, (bits & 1) != 0};
