@@ -1,5 +1,8 @@
 #include "values/TvIPAddressCheck.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace {
 
 bool FewerThanFour(const TvIPAddressParts& p) {
@@ -133,4 +136,44 @@ std::string TvIPAddressCheck::Network(std::string_view address, std::string_view
         network += std::to_string(k < kept ? parts[k] : 0);
     }
     return network;
+}
+
+namespace {
+
+// A dotted address of four parts 0-255 as a number.
+std::optional<std::uint32_t> AddressValue(std::string_view text) {
+    std::uint32_t value = 0;
+    int parts = 0;
+    size_t start = 0;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '.')
+            continue;
+        const std::string_view part = text.substr(start, i - start);
+        if (part.empty() || part.size() > 3 || ++parts > 4)
+            return std::nullopt;
+        unsigned n = 0;
+        for (char c : part) {
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            n = n * 10 + static_cast<unsigned>(c - '0');
+        }
+        if (n > 255)
+            return std::nullopt;
+        value = value << 8 | n;
+        start = i + 1;
+    }
+    return parts == 4 ? std::optional<std::uint32_t>(value) : std::nullopt;
+}
+
+} // namespace
+
+bool TvIPAddressCheck::Overlap(std::string_view address1, std::string_view mask1, std::string_view address2,
+                               std::string_view mask2) {
+    const auto a1 = AddressValue(address1), m1 = AddressValue(mask1);
+    const auto a2 = AddressValue(address2), m2 = AddressValue(mask2);
+    if (!a1 || !m1 || !a2 || !m2)
+        return false;
+    // The shorter of two prefix masks is what both keep: the networks meet when they agree on it.
+    const std::uint32_t common = *m1 & *m2;
+    return (*a1 & common) == (*a2 & common);
 }

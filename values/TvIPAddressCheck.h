@@ -52,4 +52,8 @@ public:
     // other mask. Parts are read as decimal numbers, so "010.1.1.1" and "10.1.1.1" share a network; parts
     // that are not numbers count as 0.
     static std::string Network(std::string_view address, std::string_view mask);
+    // Whether the networks of two interfaces share addresses: the same network, or one inside the other
+    // (10.90.1.0/24 inside 10.0.0.0/8). False when a text is no dotted address.
+    static bool Overlap(std::string_view address1, std::string_view mask1, std::string_view address2,
+                        std::string_view mask2);
 };

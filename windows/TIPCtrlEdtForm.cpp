@@ -95,6 +95,9 @@ void TIPCtrlEdtForm::FormActivate() {
             e->clear();
         e->setEnabled(add);
     }
+    // The switch assigns the index of a new interface: nothing typed here would be sent.
+    edtIndex->setEnabled(false);
+    edtIndex->setPlaceholderText(add ? QStringLiteral("assigned by the switch") : QString());
     cbxOper->setEnabled(add);
     cbxSecondary->setEnabled(add);
     cbxMode->setEnabled(true);
@@ -128,15 +131,16 @@ std::optional<QString> TIPCtrlEdtForm::AddRefusal() const {
         return QString("Please input valid Subnet Mask.");
     const int rows = table_->RowCount();
     const std::string network = TvIPAddressCheck::Network(address, mask);
-    for (int r = 0; r < rows; ++r)
-        if (TvIPAddressCheck::Network(table_->Cell(r, icIPAddress), table_->Cell(r, icSubnetMask)) == network)
+    for (int r = 0; r < rows; ++r) {
+        const std::string otherAddress = table_->Cell(r, icIPAddress);
+        const std::string otherMask = table_->Cell(r, icSubnetMask);
+        if (TvIPAddressCheck::Network(otherAddress, otherMask) == network)
             return QString("There is an same interface, please modify IP or Subnet Mask!");
-    const auto ifIndex = TvValueText::StrictInteger(ToBytes(edtIndex->text()));
-    if (!ifIndex)
-        return QString("Please input If Index.");
-    for (int r = 0; r < rows; ++r)
-        if (TvValueText::StrictInteger(table_->Cell(r, icIfIndex)) == ifIndex)
-            return QString("Please input different If Index.");
+        if (TvIPAddressCheck::Overlap(address, mask, otherAddress, otherMask))
+            return QString("The network overlaps interface %1 (%2 %3), please modify IP or Subnet Mask!")
+                .arg(FromBytes(table_->Cell(r, icInterfaceName)), FromBytes(otherAddress),
+                     FromBytes(otherMask));
+    }
     const std::string name = ToBytes(edtInterface->text());
     if (name.empty())
         return QString("Please input Interface Name.");
@@ -180,9 +184,18 @@ void TIPCtrlEdtForm::btnSetClick() {
 }
 
 bool TIPCtrlEdtForm::Write(bool add) {
-    if (!add)
+    if (!add) {
+        // Taking an interface out of service cuts off whatever reaches the switch through it.
+        if (cbxState->currentText() == "notInService" &&
+            !TvMessageBox::YesNo(this,
+                                 "Take interface " + edtInterface->text() + " (" + edtIPAddr->text() +
+                                     ") out of service?\nThe switch stops answering on its address, also to "
+                                     "this program if it manages the switch through it.",
+                                 "Out of service"))
+            return false;
         // The row is the chosen line's: its address comes from the table, not from this dialog.
         return table_->WriteEntry({icMode, icAdminState, icProxyArp});
+    }
     cbxState->setCurrentIndex(cbxState->findText("createAndGo"));
     // A state left unchosen is the switch's to decide.
     std::vector<int> written{icIPAddress, icInterfaceName, icSubnetMask, icVlanName,

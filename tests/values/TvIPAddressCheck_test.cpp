@@ -120,3 +120,24 @@ TEST(TvIPAddressCheck, InterfaceMasksAndNetworks) {
 }
 
 } // namespace
+
+// Two interfaces' networks share addresses when one lies inside the other, whichever is typed first.
+TEST(TvIPAddressCheck, NetworksThatOverlap) {
+    const struct {
+        const char *a1, *m1, *a2, *m2;
+        bool overlap;
+    } cases[] = {
+        {"10.90.1.1", "255.255.255.0", "10.90.90.90", "255.0.0.0", true},
+        {"10.90.90.90", "255.0.0.0", "10.90.1.1", "255.255.255.0", true},
+        {"10.1.2.1", "255.255.255.0", "10.1.2.9", "255.255.255.0", true},
+        {"10.1.2.1", "255.255.255.0", "10.1.3.1", "255.255.255.0", false},
+        {"172.18.2.1", "255.255.0.0", "10.0.0.1", "255.0.0.0", false},
+        {"192.168.1.5", "255.255.255.252", "192.168.1.6", "255.255.255.0", true},
+        {"192.168.1.5", "255.255.255.252", "192.168.1.9", "255.255.255.252", false},
+        {"10.1.1", "255.0.0.0", "10.1.1.1", "255.0.0.0", false}, // not an address: nothing to compare
+        {"10.1.1.1", "255.0.0.0", "10.1.1.300", "255.0.0.0", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TvIPAddressCheck::Overlap(c.a1, c.m1, c.a2, c.m2), c.overlap)
+            << c.a1 << "/" << c.m1 << " " << c.a2 << "/" << c.m2;
+}

@@ -140,8 +140,8 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("oper");
         QTest::addColumn<QString>("message");
-        const QString ok = "10.1.2.1", m24 = "255.255.255.0";
-        QTest::newRow("short address") << "10.1.1" << m24 << "40"
+        const QString ok = "172.18.2.1", m24 = "255.255.255.0";
+        QTest::newRow("short address") << "172.18.1" << m24 << "40"
                                        << "lab"
                                        << "lab"
                                        << "false"
@@ -187,20 +187,15 @@ private slots:
                                          << "manual"
                                          << "up"
                                          << "There is an same interface, please modify IP or Subnet Mask!";
-        QTest::newRow("no index") << ok << m24 << ""
-                                  << "lab"
-                                  << "lab"
-                                  << "false"
-                                  << "manual"
-                                  << "up"
-                                  << "Please input If Index.";
-        QTest::newRow("used index") << ok << m24 << "30"
-                                    << "lab"
-                                    << "lab"
-                                    << "false"
-                                    << "manual"
-                                    << "up"
-                                    << "Please input different If Index.";
+        // A network inside another interface's network is refused like the same network, naming it.
+        QTest::newRow("inside the network of System") << "10.90.1.1" << m24 << ""
+                                                      << "lab"
+                                                      << "lab"
+                                                      << "false"
+                                                      << "manual"
+                                                      << "up"
+                                                      << "The network overlaps interface System (10.90.90.90 "
+                                                         "255.0.0.0), please modify IP or Subnet Mask!";
         QTest::newRow("no name") << ok << m24 << "40"
                                  << ""
                                  << "lab"
@@ -278,33 +273,35 @@ private slots:
 
     void AddWritesTheRowInOneRequest() {
         const size_t before = sim->Log().size();
-        QCOMPARE(Add({"10.1.2.1", "40", "lab", "255.255.255.0", "lab", "false", "manual", "up", "enabled"}),
+        QCOMPARE(Add({"172.18.2.1", "40", "lab", "255.255.255.0", "lab", "false", "manual", "up", "enabled"}),
                  QStringList{});
         QCOMPARE(form->EntryForm->windowTitle(), QString("IP Control Table(Add): 127.0.0.1"));
         QVERIFY(Settled());
         // A new row's columns are accepted only in the request that creates it: all came in one.
-        QCOMPARE(Sets(sim->Log(), before), RowSets("10.1.2.1", {3, 4, 5, 6, 7, 8, 10}));
-        QVERIFY(SelectRow(form->ListView1, "10.1.2.1"));
+        QCOMPARE(Sets(sim->Log(), before), RowSets("172.18.2.1", {3, 4, 5, 6, 7, 8, 10}));
+        QVERIFY(SelectRow(form->ListView1, "172.18.2.1"));
         const QStringList row = Row(form->ListView1, form->Binding()->SelectedRow());
         QCOMPARE(row.mid(2),
                  (QStringList{"lab", "255.255.255.0", "lab", "manual", "false", "active", "up", "enabled"}));
         form->ListView1->clearSelection();
 
         // The same network again; then one secondary on the VLAN; a third interface there is one too many.
-        QCOMPARE(Add({"10.1.2.9", "41", "lab2", "255.255.255.0", "lab", "true", "manual", "up", "enabled"}),
+        QCOMPARE(Add({"172.18.2.9", "41", "lab2", "255.255.255.0", "lab", "true", "manual", "up", "enabled"}),
                  QStringList{"There is an same interface, please modify IP or Subnet Mask!"});
-        QCOMPARE(Add({"10.1.3.1", "41", "lab2", "255.255.255.0", "lab", "true", "manual", "up", "disabled"}),
-                 QStringList{});
+        QCOMPARE(
+            Add({"172.18.3.1", "41", "lab2", "255.255.255.0", "lab", "true", "manual", "up", "disabled"}),
+            QStringList{});
         QVERIFY(Settled());
-        QVERIFY(Column(form->ListView1, 0).contains("10.1.3.1"));
-        QCOMPARE(Add({"10.1.4.1", "42", "lab3", "255.255.255.0", "lab", "true", "manual", "up", "disabled"}),
-                 QStringList{"A VLAN can just create two interface."});
-        QVERIFY(!Column(form->ListView1, 0).contains("10.1.4.1"));
+        QVERIFY(Column(form->ListView1, 0).contains("172.18.3.1"));
+        QCOMPARE(
+            Add({"172.18.4.1", "42", "lab3", "255.255.255.0", "lab", "true", "manual", "up", "disabled"}),
+            QStringList{"A VLAN can just create two interface."});
+        QVERIFY(!Column(form->ListView1, 0).contains("172.18.4.1"));
         QVERIFY(form->grab().save(QCoreApplication::applicationDirPath() + "/ip_control_table.png"));
     }
 
     void EditWritesOnlyTheStates() {
-        QVERIFY(SelectRow(form->ListView1, "10.1.2.1"));
+        QVERIFY(SelectRow(form->ListView1, "172.18.2.1"));
         TIPCtrlEdtForm& d = *form->EntryForm;
         const size_t before = sim->Log().size();
         bool lockedFields = false;
@@ -323,12 +320,15 @@ private slots:
         });
         QVERIFY(lockedFields);
         QCOMPARE(offered, (QStringList{"active", "notInService"}));
+        QCOMPARE(questions.size(), 1);
+        QVERIFY2(questions[0].startsWith("Take interface lab (172.18.2.1) out of service?"),
+                 qPrintable(questions[0]));
         QCOMPARE(d.btnSet->text(), QString("Edit"));
         QCOMPARE(d.windowTitle(), QString("IP Control Table(Edit): 127.0.0.1"));
         QVERIFY(!form->btnEdit->isEnabled());
         QVERIFY(Settled());
-        QCOMPARE(Sets(sim->Log(), before), RowSets("10.1.2.1", {6, 8, 10}));
-        QVERIFY(SelectRow(form->ListView1, "10.1.2.1"));
+        QCOMPARE(Sets(sim->Log(), before), RowSets("172.18.2.1", {6, 8, 10}));
+        QVERIFY(SelectRow(form->ListView1, "172.18.2.1"));
         const QStringList row = Row(form->ListView1, form->Binding()->SelectedRow());
         QCOMPARE(row[icMode], QString("bootp"));
         QCOMPARE(row[icAdminState], QString("notInService"));
@@ -338,21 +338,40 @@ private slots:
             QCOMPARE(form->Binding()->Request.VarList.Item(i).Access & accExcluded, 0);
     }
 
+    // Out of service asks first, naming the interface; No sends nothing and keeps the dialog open.
+    void OutOfServiceAnsweredNoSendsNothing() {
+        QVERIFY(SelectRow(form->ListView1, "172.18.2.1"));
+        TIPCtrlEdtForm& d = *form->EntryForm;
+        const size_t before = sim->Log().size();
+        answer = QMessageBox::No;
+        bool stayedOpen = false;
+        WhileModal(form->btnEdit, &d, [&] {
+            d.cbxState->setCurrentIndex(d.cbxState->findText("notInService"));
+            d.btnSet->click();
+            stayedOpen = d.isVisible();
+        });
+        QCOMPARE(questions.size(), 1);
+        QVERIFY(stayedOpen);
+        QVERIFY(sim->AwaitMarker());
+        QVERIFY(Sets(sim->Log(), before).isEmpty());
+        form->ListView1->clearSelection();
+    }
+
     void DeleteTakesTheSecondaryFirst() {
-        QVERIFY(SelectRow(form->ListView1, "10.1.2.1"));
+        QVERIFY(SelectRow(form->ListView1, "172.18.2.1"));
         size_t before = sim->Log().size();
         form->btnDel->click();
         QCOMPARE(boxes, QStringList{"The secondary interface must be deleted first!"});
         QVERIFY(Sets(sim->Log(), before).isEmpty());
 
         boxes.clear();
-        QVERIFY(SelectRow(form->ListView1, "10.1.3.1"));
+        QVERIFY(SelectRow(form->ListView1, "172.18.3.1"));
         form->btnDel->click();
         QVERIFY(Settled());
         QCOMPARE(boxes, QStringList{});
-        QCOMPARE(questions, QStringList{"Are you sure to delete ?\nInterface: lab2, IP Address: 10.1.3.1"});
-        QCOMPARE(Sets(sim->Log(), before), RowSets("10.1.3.1", {8}));
-        QVERIFY(!Column(form->ListView1, 0).contains("10.1.3.1"));
+        QCOMPARE(questions, QStringList{"Are you sure to delete ?\nInterface: lab2, IP Address: 172.18.3.1"});
+        QCOMPARE(Sets(sim->Log(), before), RowSets("172.18.3.1", {8}));
+        QVERIFY(!Column(form->ListView1, 0).contains("172.18.3.1"));
         QVERIFY(!form->btnDel->isEnabled());
 
         // Without a chosen line Delete asks for one.
@@ -364,14 +383,15 @@ private slots:
 
         // After an edit, Add still creates and Delete still destroys.
         boxes.clear();
-        QCOMPARE(Add({"10.1.5.1", "43", "lab5", "255.255.255.0", "lab5", "false", "dhcp", "up", "disabled"}),
-                 QStringList{});
+        QCOMPARE(
+            Add({"172.18.5.1", "43", "lab5", "255.255.255.0", "lab5", "false", "dhcp", "up", "disabled"}),
+            QStringList{});
         QVERIFY(Settled());
-        QVERIFY(Column(form->ListView1, 0).contains("10.1.5.1"));
-        QVERIFY(SelectRow(form->ListView1, "10.1.5.1"));
+        QVERIFY(Column(form->ListView1, 0).contains("172.18.5.1"));
+        QVERIFY(SelectRow(form->ListView1, "172.18.5.1"));
         form->btnDel->click();
         QVERIFY(Settled());
-        QVERIFY(!Column(form->ListView1, 0).contains("10.1.5.1"));
+        QVERIFY(!Column(form->ListView1, 0).contains("172.18.5.1"));
     }
 
     // Delete asks first, naming the interface; on No nothing is sent.
@@ -383,23 +403,23 @@ private slots:
     void DeleteAsksFirst() {
         QFETCH(bool, yes);
         QCOMPARE(
-            Add({"10.1.7.1", "47", "lab7", "255.255.255.0", "lab7", "false", "manual", "up", "disabled"}),
+            Add({"172.18.7.1", "47", "lab7", "255.255.255.0", "lab7", "false", "manual", "up", "disabled"}),
             QStringList{});
         QVERIFY(Settled());
-        QVERIFY(SelectRow(form->ListView1, "10.1.7.1"));
+        QVERIFY(SelectRow(form->ListView1, "172.18.7.1"));
         answer = yes ? QMessageBox::Yes : QMessageBox::No;
         const size_t before = sim->Log().size();
         form->btnDel->click();
-        QCOMPARE(questions, QStringList{"Are you sure to delete ?\nInterface: lab7, IP Address: 10.1.7.1"});
+        QCOMPARE(questions, QStringList{"Are you sure to delete ?\nInterface: lab7, IP Address: 172.18.7.1"});
         QVERIFY(Settled());
         QVERIFY(sim->AwaitMarker());
-        QCOMPARE(Sets(sim->Log(), before), yes ? RowSets("10.1.7.1", {8}) : QStringList{});
-        QCOMPARE(Column(form->ListView1, 0).contains("10.1.7.1"), !yes);
+        QCOMPARE(Sets(sim->Log(), before), yes ? RowSets("172.18.7.1", {8}) : QStringList{});
+        QCOMPARE(Column(form->ListView1, 0).contains("172.18.7.1"), !yes);
         if (!yes) {
             answer = QMessageBox::Yes;
             form->btnDel->click();
             QVERIFY(Settled());
-            QVERIFY(!Column(form->ListView1, 0).contains("10.1.7.1"));
+            QVERIFY(!Column(form->ListView1, 0).contains("172.18.7.1"));
         }
     }
 
@@ -416,13 +436,13 @@ private slots:
         form->btnRefresh->click();
         QVERIFY(Settled());
         QCOMPARE(
-            Add({"10.1.8.1", "48", "lab8", "255.255.255.0", "lab8", "false", "manual", "up", "disabled"}),
+            Add({"172.18.8.1", "48", "lab8", "255.255.255.0", "lab8", "false", "manual", "up", "disabled"}),
             QStringList{});
         QVERIFY(Settled());
         TIpCtrlForm window(nullptr, "127.0.0.1");
         window.show();
         QVERIFY(PumpUntil([&window] { return !window.Waiting(); }));
-        QVERIFY(SelectRow(window.ListView1, "10.1.8.1"));
+        QVERIFY(SelectRow(window.ListView1, "172.18.8.1"));
         const size_t start = sim->Log().size();
         window.btnDel->click();
         QVERIFY(window.Waiting());
@@ -441,18 +461,18 @@ private slots:
         const QString status = window.StatusPanel0->text();
         QVERIFY(sim->AwaitMarker());
         QVERIFY(SlowLink::NothingAfter(*sim, sim->Log().size()));
-        QCOMPARE(Sets(sim->Log(), start), RowSets("10.1.8.1", {8}));
+        QCOMPARE(Sets(sim->Log(), start), RowSets("172.18.8.1", {8}));
         if (!again)
             QVERIFY(SlowLink::Requests(*sim, start).last().startsWith("SET"));
         QCOMPARE(window.StatusPanel0->text(), status);
     }
 
     void ARefusedWriteIsAnError() {
-        QVERIFY(SelectRow(form->ListView1, "10.1.2.1"));
+        QVERIFY(SelectRow(form->ListView1, "172.18.2.1"));
         // Meanwhile someone else removes the interface: making it active again is refused.
         TvSNMPRequest other;
         other.VarList.Assign(TvSNMPVarList(kIpCtrlTable, TvSNMPVarList::itTable, kIpCtrlKeys));
-        other.VarList.Item(icIPAddress).Value = "10.1.2.1";
+        other.VarList.Item(icIPAddress).Value = "172.18.2.1";
         other.Set(std::to_string(icAdminState), {"destroy"});
         const size_t before = sim->Log().size();
         WhileModal(form->btnEdit, form->EntryForm, [&] {
@@ -465,7 +485,7 @@ private slots:
         const QString status = form->StatusPanel0->text();
         QVERIFY2(status.startsWith("Set: ") && !status.contains("Ok!"), qPrintable(status));
         // The list still shows the interface as last read: no walk followed the refused write.
-        QVERIFY(Column(form->ListView1, 0).contains("10.1.2.1"));
+        QVERIFY(Column(form->ListView1, 0).contains("172.18.2.1"));
     }
 
     void Screenshot() {
@@ -473,7 +493,7 @@ private slots:
         form->EntryForm->setWindowTitle("IP Control Table(Add): 127.0.0.1");
         form->EntryForm->show();
         Fill(*form->EntryForm,
-             {"10.1.6.1", "44", "lab6", "255.255.255.0", "lab6", "false", "manual", "up", "disabled"});
+             {"172.18.6.1", "44", "lab6", "255.255.255.0", "lab6", "false", "manual", "up", "disabled"});
         QVERIFY(form->EntryForm->grab().save(QCoreApplication::applicationDirPath() + "/ip_control_add.png"));
         form->EntryForm->hide();
         qInfo("windows grabbed to %s", qPrintable(QCoreApplication::applicationDirPath()));
