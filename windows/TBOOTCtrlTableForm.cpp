@@ -90,6 +90,18 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* parent, const std::string& agent
     } catch (const std::exception& e) {
         Report(TvSNMPRequest2Controls::opGet, e.what());
     }
+    // A relay listens on an interface of the switch: the entry dialog offers no other.
+    interfaces_ = std::make_unique<TvSNMPRequest2Edits>(this);
+    interfaces_->Request.VarList.Assign(TvSNMPVarList(kIpCtrlTable, TvSNMPVarList::itTable, kIpCtrlKeys));
+    interfaces_->Request.VarList.Name = "IP Control Table";
+    interfaces_->SetStatusTarget(Memo1);
+    auto* hidden = new QTreeView(this);
+    hidden->hide();
+    interfaces_->BindListView(hidden, false);
+    interfaces_->OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) {
+        interfacesRead_ = reply.Code == 0;
+    };
+    Watch(*interfaces_);
     Read();
 }
 
@@ -108,11 +120,23 @@ std::string TBOOTCtrlTableForm::Cell(int row, int item) const {
 void TBOOTCtrlTableForm::Read() {
     if (!Idle(TvSNMPRequest2Controls::opGet))
         return;
-    try {
-        binding_->Get();
-    } catch (const std::exception& e) {
-        Report(TvSNMPRequest2Controls::opGet, e.what());
+    for (TvSNMPRequest2Edits* b : {binding_.get(), interfaces_.get()}) {
+        try {
+            b->Get();
+        } catch (const std::exception& e) {
+            Report(TvSNMPRequest2Controls::opGet, e.what());
+        }
     }
+}
+
+std::optional<std::vector<std::string>> TBOOTCtrlTableForm::InterfaceNames() const {
+    const TvListViewModel* model = interfaces_->ListModel();
+    if (!interfacesRead_ || !model)
+        return std::nullopt;
+    std::vector<std::string> names;
+    for (int row = 0; row < model->RowCount(); ++row)
+        names.push_back(ToBytes(model->Cell(row, icInterfaceName)));
+    return names;
 }
 
 bool TBOOTCtrlTableForm::WriteRow(const std::string& interfaceName, const std::string& server,

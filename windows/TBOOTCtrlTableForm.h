@@ -3,7 +3,9 @@
 #include "binding/TvDedicatedWindow.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QPlainTextEdit;
@@ -33,6 +35,8 @@ public:
     TvSNMPRequest2Edits* Binding() const { return binding_.get(); }
     int RowCount() const;
     std::string Cell(int row, int item) const;
+    // The names of the switch's IP interfaces, read beside the table; nothing when that read failed.
+    std::optional<std::vector<std::string>> InterfaceNames() const;
     // Writes the row of `interfaceName` and `server` with the entry status `state`, then walks again.
     // Errors end in the memo; false, with a line there, while another exchange is in flight.
     bool WriteRow(const std::string& interfaceName, const std::string& server, const char* state);
@@ -46,4 +50,6 @@ private:
     void Read();
 
     std::unique_ptr<TvSNMPRequest2Edits> binding_;
+    std::unique_ptr<TvSNMPRequest2Edits> interfaces_; // the IP interface table, into a hidden list
+    bool interfacesRead_ = false;
 };

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TNewBootpCtrlForm::TNewBootpCtrlForm(TBOOTCtrlTableForm* table) : QDialog(table), table_(table) {
     setObjectName("TNewBootpCtrlForm");
     Edit1 = new QLineEdit(this);
@@ -70,6 +72,15 @@ void TNewBootpCtrlForm::DeleteBtnClick() {
     // The relay needs an interface to listen on; an empty name would make a row of no interface.
     if (name.empty()) {
         TvMessageBox::Warning(this, "Please input Interface Name.");
+        return;
+    }
+    if (const auto names = table_->InterfaceNames();
+        names && std::find(names->begin(), names->end(), name) == names->end()) {
+        QStringList known;
+        for (const std::string& n : *names)
+            known << FromBytes(n);
+        TvMessageBox::Warning(this, "The switch has no IP interface named \"" + Edit1->text() +
+                                        "\".\nIts interfaces: " + known.join(", ") + ".");
         return;
     }
     if (!TvIPAddressCheck::IsValid(server)) {

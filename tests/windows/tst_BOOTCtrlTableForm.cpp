@@ -113,6 +113,23 @@ private slots:
         QVERIFY(Sets(sim->Log(), before).isEmpty());
     }
 
+    // A relay listens on an interface of the switch: a name no IP interface has is refused, naming those
+    // the switch has.
+    void AddNeedsAnInterfaceOfTheSwitch() {
+        QVERIFY(PumpUntil([&] { return !form->Waiting(); }));
+        const size_t before = sim->Log().size();
+        bool open = false;
+        const QStringList shown = Add("nosuch", "10.90.90.6", &open);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].startsWith(
+                     "Warning: The switch has no IP interface named \"nosuch\".\nIts interfaces: "),
+                 qPrintable(shown[0]));
+        QVERIFY(shown[0].contains("System"));
+        QVERIFY(open);
+        QVERIFY(sim->AwaitMarker());
+        QVERIFY(Sets(sim->Log(), before).isEmpty());
+    }
+
     void FourServersPerInterface() {
         size_t before = sim->Log().size();
         for (const QString server : {"10.90.90.6", "10.90.90.7", "10.90.90.8"}) {
