@@ -8,7 +8,6 @@
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
-#include "windows/TvBindingWait.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -26,15 +25,12 @@ namespace {
 const bool TACLMeterFormRegistered =
     TvWindowRegistry::Register("TACLMeterForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TACLMeterForm form(host.HostWindow());
-        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
-            form.setWindowTitle(caption);
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 } // namespace
 
-TACLMeterForm::TACLMeterForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TACLMeterForm"));
+TACLMeterForm::TACLMeterForm(QWidget* parent) : TvDedicatedWindow(parent, "TACLMeterForm") {
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ProfileIDEdit = new QLineEdit(this);
@@ -83,7 +79,6 @@ TACLMeterForm::TACLMeterForm(QWidget* parent) : QDialog(parent) {
 
     binding_ = std::make_unique<TvSNMPRequest2Edits>(this);
     binding_->Request.VarList = TvSNMPVarList(tblAclMeters, TvSNMPVarList::itTable, 2);
-    binding_->Asynchronous = false;
     binding_->BindListView(ListView1, false);
     ListView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     binding_->BindEdits(aclProfileId, QStringLiteral("%i{n1x255l3a}"), ProfileIDEdit);
@@ -94,6 +89,13 @@ TACLMeterForm::TACLMeterForm(QWidget* parent) : QDialog(parent) {
     binding_->ListViewSelectHandler = [this](QTreeView*, int row, bool selected) {
         ListView1Select(row, selected);
     };
+    // The write is read back: the list shows what the switch took, without a selection.
+    binding_->OnSetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) {
+        if (reply.Code == 0)
+            Unselected();
+    };
+    Watch(*binding_);
+    GateWhileBusy({GetButton, EditButton});
 
     connect(GetButton, &QPushButton::clicked, this, &TACLMeterForm::GetButtonClick);
     connect(EditButton, &QPushButton::clicked, this, &TACLMeterForm::EditButtonClick);
@@ -105,11 +107,6 @@ TACLMeterForm::TACLMeterForm(QWidget* parent) : QDialog(parent) {
 
 TACLMeterForm::~TACLMeterForm() = default;
 
-void TACLMeterForm::ShowError(int operation, const std::string& message) {
-    binding_->LastOperation = static_cast<TvSNMPRequest2Controls::Operation>(operation);
-    binding_->ShowStatus(message);
-}
-
 void TACLMeterForm::EmptyFields() {
     ProfileIDEdit->clear();
     AccessIDEdit->clear();
@@ -118,18 +115,30 @@ void TACLMeterForm::EmptyFields() {
 }
 
 void TACLMeterForm::Read() {
-    if (!binding_)
+    if (!Idle(TvSNMPRequest2Controls::opGet))
         return;
-    WaitUntilIdle(*binding_);
     try {
         binding_->Get();
     } catch (const std::exception& e) {
-        ShowError(TvSNMPRequest2Controls::opGet, e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
+    Unselected();
+}
+
+void TACLMeterForm::Unselected() {
+    EmptyFields();
+    EditButton->setEnabled(false);
+    // The list is read anew without a selection: the IDs are free again.
+    ProfileIDEdit->setEnabled(true);
+    AccessIDEdit->setEnabled(true);
+}
+
+void TACLMeterForm::UpdateActions() {
+    EditButton->setEnabled(binding_->SelectedRow() >= 0);
 }
 
 void TACLMeterForm::ListView1Select(int /*row*/, bool selected) {
-    EditButton->setEnabled(selected);
+    EditButton->setEnabled(selected && !Waiting());
     ProfileIDEdit->setEnabled(!selected);
     AccessIDEdit->setEnabled(!selected);
     if (!selected)
@@ -138,15 +147,12 @@ void TACLMeterForm::ListView1Select(int /*row*/, bool selected) {
 
 void TACLMeterForm::GetButtonClick() {
     Read();
-    EmptyFields();
-    EditButton->setEnabled(false);
-    // The list is read anew without a selection: the IDs are free again.
-    ProfileIDEdit->setEnabled(true);
-    AccessIDEdit->setEnabled(true);
 }
 
 void TACLMeterForm::EditButtonClick() {
-    const int row = binding_ ? binding_->SelectedRow() : -1;
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return;
+    const int row = binding_->SelectedRow();
     if (row < 0)
         return;
     // An empty rate would be written as 0, which turns the meter off.
@@ -155,7 +161,6 @@ void TACLMeterForm::EditButtonClick() {
         (RateEdit->text().isEmpty() ? static_cast<QWidget*>(RateEdit) : CBox_Active)->setFocus();
         return;
     }
-    WaitUntilIdle(*binding_);
     try {
         // The row is the selected one: its IDs come from the list, only the rate and action from the
         // fields.
@@ -163,15 +168,8 @@ void TACLMeterForm::EditButtonClick() {
         TvSNMPVarList& list = binding_->Request.VarList;
         for (int key : {aclProfileId, aclAccessId})
             list.Item(key).Value = ToBytes(binding_->ListModel()->Cell(row, key));
-        binding_->Set(false, false);
+        binding_->Set(true, false, {aclMeterRate, aclMeterAction});
     } catch (const std::exception& e) {
-        ShowError(TvSNMPRequest2Controls::opSet, e.what());
-        return;
+        Report(TvSNMPRequest2Controls::opSet, e.what());
     }
-    GetButtonClick();
-}
-
-void TACLMeterForm::done(int result) {
-    binding_.reset();
-    QDialog::done(result);
 }

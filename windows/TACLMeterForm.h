@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
 
 #include <memory>
-#include <string>
 
 class QComboBox;
 class QLineEdit;
@@ -14,7 +13,7 @@ class TvSNMPRequest2Edits;
 
 // The ACL meter table: the rate and the action of each meter, changed one selected row at a time. A
 // selected row's Profile ID and Access ID cannot change.
-class TACLMeterForm : public QDialog {
+class TACLMeterForm : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -35,13 +34,14 @@ public:
     void GetButtonClick();
     void EditButtonClick();
 
-    void done(int result) override;
-
 private:
+    void UpdateActions() override;
+    // Reads the list anew, without a selection.
     void Read();
+    // The fields of a list read anew: empty, the IDs free, nothing to set.
+    void Unselected();
     void EmptyFields();
     void ListView1Select(int row, bool selected);
-    void ShowError(int operation, const std::string& message);
 
     std::unique_ptr<TvSNMPRequest2Edits> binding_;
 };

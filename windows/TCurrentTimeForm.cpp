@@ -1,7 +1,6 @@
 #include "windows/TCurrentTimeForm.h"
 
 #include "binding/TvSNMPRequest2Edits.h"
-#include "catalog/TvMenuTree.h"
 #include "catalog/TvTimeSettings.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvText.h"
@@ -35,15 +34,13 @@ int HexDigit(QChar c) {
 const bool TCurrentTimeFormRegistered =
     TvWindowRegistry::Register("TCurrentTimeForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TCurrentTimeForm form(host.HostWindow());
-        const char* prefix = entry.WindowCaption ? entry.WindowCaption : "Current Time: ";
-        form.setWindowTitle(prefix + FromBytes(host.Connection().AgentIP));
-        form.exec();
+        form.setWindowTitle("Current Time: " + FromBytes(host.Connection().AgentIP));
+        form.ShowFor(host, entry);
     });
 
 } // namespace
 
-TCurrentTimeForm::TCurrentTimeForm(QWidget* parent) : QDialog(parent) {
-    setObjectName("CurrentTimeForm");
+TCurrentTimeForm::TCurrentTimeForm(QWidget* parent) : TvDedicatedWindow(parent, "CurrentTimeForm") {
     auto named = [](QWidget* w, const char* name) {
         w->setObjectName(name);
         return w;
@@ -114,20 +111,20 @@ TCurrentTimeForm::TCurrentTimeForm(QWidget* parent) : QDialog(parent) {
     cbxReset->setEnabled(false);
     binding_->SetStatusTarget(Memo1);
     binding_->OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError&) { GetDone(); };
+    Watch(*binding_);
+    GateWhileBusy({GetButton, SetButton});
     Read();
 }
 
-TCurrentTimeForm::~TCurrentTimeForm() {
-    // A reply still on its way must not reach the controls being destroyed.
-    binding_->Request.Enabled = false;
-    binding_.reset();
-}
+TCurrentTimeForm::~TCurrentTimeForm() = default;
 
 void TCurrentTimeForm::Read() {
+    if (!Idle(TvSNMPRequest2Controls::opGet))
+        return;
     try {
         binding_->Get();
-    } catch (const TvException& e) {
-        binding_->ShowStatus(e.Message());
+    } catch (const std::exception& e) {
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
 }
 
@@ -160,12 +157,12 @@ void TCurrentTimeForm::GetDone() {
 }
 
 void TCurrentTimeForm::GetButtonClick() {
-    if (binding_->Busy)
-        return;
     Read();
 }
 
 void TCurrentTimeForm::SetButtonClick() {
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return;
     if (currentclockEdit->text().isEmpty()) {
         TvMessageBox::Information(this, "The Current Edit should not be empty!");
         currentclockEdit->setFocus(Qt::OtherFocusReason);
@@ -177,12 +174,10 @@ void TCurrentTimeForm::SetButtonClick() {
         currentclockEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (binding_->Busy)
-        return;
     try {
         binding_->Set(false, true);
-    } catch (const TvException& e) {
-        binding_->ShowStatus(e.Message());
+    } catch (const std::exception& e) {
+        Report(TvSNMPRequest2Controls::opSet, e.what());
     }
     timecapacityEdit->setEnabled(false);
     cbxReset->setEnabled(false);

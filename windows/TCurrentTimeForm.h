@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
+
 #include <QString>
 
 #include <memory>
@@ -14,7 +15,7 @@ class TvSNMPRequest2Edits;
 
 // The switch's clock: its capabilities, the current date and time (which the operator may set) and
 // whether the clock is reset when the switch restarts.
-class TCurrentTimeForm : public QDialog {
+class TCurrentTimeForm : public TvDedicatedWindow {
     Q_OBJECT
 
 public:

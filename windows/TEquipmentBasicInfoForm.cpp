@@ -6,7 +6,6 @@
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
-#include "snmp/TvException.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -19,9 +18,9 @@
 namespace {
 
 const bool TEquipmentBasicInfoFormRegistered =
-    TvWindowRegistry::Register("TEquipmentBasicInfoForm", [](TvWindowHost& host, const TvMenuNode&) {
+    TvWindowRegistry::Register("TEquipmentBasicInfoForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TEquipmentBasicInfoForm form(host.HostWindow(), host.Connection().AgentIP);
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 QLineEdit* NewEdit(QWidget* parent, const char* name, bool readOnly) {
@@ -34,8 +33,7 @@ QLineEdit* NewEdit(QWidget* parent, const char* name, bool readOnly) {
 } // namespace
 
 TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget* owner, const std::string& address)
-    : QDialog(owner) {
-    setObjectName("EquipmentBasicInfoForm");
+    : TvDedicatedWindow(owner, "EquipmentBasicInfoForm") {
     setWindowTitle("Equipment Basic Information :" + FromBytes(address));
 
     Edit1 = NewEdit(this, "Edit1", false);
@@ -76,6 +74,8 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget* owner, const std::stri
     binding_->BindEdits(2, "%i", Edit2);
     binding_->BindEdits(3, "%i", Edit3);
     binding_->SetStatusTarget(Memo1);
+    Watch(*binding_);
+    GateWhileBusy({BitBtn1});
     connect(BitBtn1, &QPushButton::clicked, this, &TEquipmentBasicInfoForm::BitBtn1Click);
     BitBtn1Click();
 }
@@ -83,18 +83,11 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget* owner, const std::stri
 TEquipmentBasicInfoForm::~TEquipmentBasicInfoForm() = default;
 
 void TEquipmentBasicInfoForm::BitBtn1Click() {
-    if (!binding_ || binding_->Busy)
+    if (!Idle(TvSNMPRequest2Controls::opGet))
         return;
     try {
         binding_->Get();
-    } catch (const TvException& e) {
-        binding_->ShowStatus(e.Message());
     } catch (const std::exception& e) {
-        binding_->ShowStatus(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
-}
-
-void TEquipmentBasicInfoForm::done(int result) {
-    binding_.reset();
-    QDialog::done(result);
 }

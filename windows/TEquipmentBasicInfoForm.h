@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
 
 #include <memory>
 #include <string>
@@ -11,7 +11,7 @@ class QPushButton;
 class TvSNMPRequest2Edits;
 
 // "Equipment Basic Information": capacity and stacking figures of the switch, read only.
-class TEquipmentBasicInfoForm : public QDialog {
+class TEquipmentBasicInfoForm : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -28,7 +28,6 @@ public:
     TvSNMPRequest2Edits* Binding() const { return binding_.get(); }
 
     void BitBtn1Click();
-    void done(int result) override;
 
 private:
     std::unique_ptr<TvSNMPRequest2Edits> binding_;

@@ -6,7 +6,6 @@
 #include "catalog/TvMemberSwitchData.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvText.h"
-#include "snmp/TvException.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -62,7 +61,6 @@ TMSEditForm::TMSEditForm(QWidget* owner, QPlainTextEdit* memo, IdListed idListed
     setTabOrder(SetButton, CloseButton);
 
     Binding = std::make_unique<TvSNMPRequest2Edits>(this);
-    Binding->Asynchronous = true;
     Binding->Request.VarList.Assign(TvSNMPVarList(kMemberSwitchEntry, TvSNMPVarList::itInstance, 1));
     Binding->BindEdits(msID, kIdFormat, MSIDEdit);
     Binding->BindEdits(msCandidate, kIdFormat, KeyIDEdit);
@@ -125,14 +123,14 @@ void TMSEditForm::SetButtonClick() {
     accept();
 }
 
-void TMSEditForm::WriteEntry(const QString& id) {
+void TMSEditForm::WriteEntry(const QString& id, const std::vector<int>& items) {
+    if ((MayWrite && !MayWrite()) || Binding->Busy)
+        return;
     Binding->Request.VarList.Instance = ToBytes(id.trimmed());
     try {
-        Binding->Set(false, true);
-    } catch (const TvException& e) {
-        Binding->ShowStatus(e.Message());
+        Binding->Set(false, true, items);
     } catch (const std::exception& e) {
-        Binding->ShowStatus(e.what());
+        Binding->ShowStatus(TvSNMPRequest2Controls::opSet, e.what());
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -26,6 +27,8 @@ public:
 
     Mode EditMode = Mode::Add;
     std::unique_ptr<TvSNMPRequest2Edits> Binding;
+    // Whether the table window lets a write start now (it says why not); none: always.
+    std::function<bool()> MayWrite;
 
     QLineEdit* MSIDEdit = nullptr;
     QLineEdit* KeyIDEdit = nullptr;
@@ -36,9 +39,9 @@ public:
 
     // Chooses the row status the next write sends ("createAndGo", "destroy").
     void SelectRowStatus(const QString& text);
-    // Writes the writable, not excluded variables from the controls to the row `id`. Errors go to the
-    // table window's memo.
-    void WriteEntry(const QString& id);
+    // Writes the variables `items` (every writable one when empty) from the controls to the row `id`.
+    // Errors go to the table window's memo.
+    void WriteEntry(const QString& id, const std::vector<int>& items = {});
     void SetButtonClick();
 
     void done(int result) override;

@@ -8,7 +8,6 @@
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
-#include "snmp/TvException.h"
 #include "windows/TMSEditForm.h"
 
 #include <QHBoxLayout>
@@ -24,15 +23,12 @@ namespace {
 const bool TMSInformationFormRegistered =
     TvWindowRegistry::Register("TMSInformationForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TMSInformationForm form(host.HostWindow());
-        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
-            form.setWindowTitle(caption);
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 } // namespace
 
-TMSInformationForm::TMSInformationForm(QWidget* owner) : QDialog(owner) {
-    setObjectName("MSInformationForm");
+TMSInformationForm::TMSInformationForm(QWidget* owner) : TvDedicatedWindow(owner, "MSInformationForm") {
     setWindowTitle("Member Switch Information Table : ");
 
     ListView1 = new QTreeView(this);
@@ -74,23 +70,21 @@ TMSInformationForm::TMSInformationForm(QWidget* owner) : QDialog(owner) {
     editForm_ = new TMSEditForm(this, Memo1, [this](const QString& id) { return IdListed(id); });
     // A row added or removed shows once the switch has answered the write.
     editForm_->Binding->OnSetDone = [this](auto&, auto&) { Read(); };
+    // Nothing is written while the list is read.
+    editForm_->MayWrite = [this] { return Idle(TvSNMPRequest2Controls::opSet); };
 
     listing_ = std::make_unique<TvSNMPRequest2Edits>(this);
-    listing_->Asynchronous = true;
     listing_->Request.VarList.Assign(TvSNMPVarList(kMemberSwitchTable, TvSNMPVarList::itTableRows, 1));
     listing_->Request.Timeout = kMemberSwitchTimeout;
     listing_->BindListView(ListView1, false);
     listing_->SetStatusTarget(Memo1);
     listing_->ListViewSelectHandler = [this](QTreeView*, int, bool) {
-        DeleteButton->setEnabled(listing_->SelectedRow() >= 0);
+        DeleteButton->setEnabled(!Waiting() && listing_->SelectedRow() >= 0);
     };
-    listing_->OnGetDone = [this](auto&, auto&) {
-        UpdateCount();
-        if (readAgain_) {
-            readAgain_ = false;
-            Read();
-        }
-    };
+    listing_->OnGetDone = [this](auto&, auto&) { UpdateCount(); };
+    Watch(*listing_);
+    Watch(*editForm_->Binding);
+    GateWhileBusy({GetButton, AddButton, DeleteButton});
     TvListViewModel* model = listing_->ListModel();
     connect(model, &QAbstractItemModel::rowsInserted, this, &TMSInformationForm::UpdateCount);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &TMSInformationForm::UpdateCount);
@@ -102,9 +96,7 @@ TMSInformationForm::TMSInformationForm(QWidget* owner) : QDialog(owner) {
     Read();
 }
 
-TMSInformationForm::~TMSInformationForm() {
-    Release();
-}
+TMSInformationForm::~TMSInformationForm() = default;
 
 void TMSInformationForm::UpdateCount() {
     if (listing_ && listing_->ListModel())
@@ -122,20 +114,18 @@ bool TMSInformationForm::IdListed(const QString& id) const {
 }
 
 void TMSInformationForm::Read() {
-    if (!listing_)
+    if (!Idle(TvSNMPRequest2Controls::opGet))
         return;
-    if (listing_->Busy) {
-        readAgain_ = true;
-        return;
-    }
     try {
         listing_->Get();
-    } catch (const TvException& e) {
-        listing_->ShowStatus(e.Message());
     } catch (const std::exception& e) {
-        listing_->ShowStatus(e.what());
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
     UpdateCount();
+}
+
+void TMSInformationForm::UpdateActions() {
+    DeleteButton->setEnabled(listing_->SelectedRow() >= 0);
 }
 
 void TMSInformationForm::GetButtonClick() {
@@ -144,15 +134,19 @@ void TMSInformationForm::GetButtonClick() {
 }
 
 void TMSInformationForm::AddButtonClick() {
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return;
     editForm_->EditMode = TMSEditForm::Mode::Add;
     editForm_->SelectRowStatus("createAndGo");
     editForm_->exec();
     // A write on its way reads the list when it is answered.
-    if (!editForm_->Binding->Busy)
+    if (!Waiting())
         Read();
 }
 
 void TMSInformationForm::DeleteButtonClick() {
+    if (!Idle(TvSNMPRequest2Controls::opSet))
+        return;
     const int row = listing_->SelectedRow();
     if (row < 0) {
         TvMessageBox::Information(this, "Choose the item first.");
@@ -160,32 +154,15 @@ void TMSInformationForm::DeleteButtonClick() {
         DeleteButton->setEnabled(false);
         return;
     }
+    const QString id = listing_->ListModel()->Cell(row, 0);
+    if (!TvMessageBox::YesNo(this, "Are you sure to delete ?\nMS ID: " + id, "Delete"))
+        return;
     TMSEditForm& form = *editForm_;
     form.EditMode = TMSEditForm::Mode::Delete;
     form.SelectRowStatus("destroy");
     // Only the row status goes out: never the member password.
-    TvSNMPVarList& list = form.Binding->Request.VarList;
-    list.Item(msCandidate).Access |= accExcluded;
-    list.Item(msPassword).Access |= accExcluded;
-    form.WriteEntry(listing_->ListModel()->Cell(row, 0));
-    list.Item(msCandidate).Access &= ~accExcluded;
-    list.Item(msPassword).Access &= ~accExcluded;
+    form.WriteEntry(id, {msRowStatus});
     DeleteButton->setEnabled(false);
-    if (!form.Binding->Busy)
+    if (!Waiting())
         Read();
-}
-
-void TMSInformationForm::Release() {
-    if (listing_)
-        listing_->Request.Enabled = false;
-    if (editForm_)
-        editForm_->Binding->Request.Enabled = false;
-    listing_.reset();
-    delete editForm_;
-    editForm_ = nullptr;
-}
-
-void TMSInformationForm::done(int result) {
-    Release();
-    QDialog::done(result);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
 
 #include <memory>
 
@@ -12,8 +12,8 @@ class TMSEditForm;
 class TvSNMPRequest2Edits;
 
 // "Member Switch Information Table": the member switches of single-IP management, with Add through the
-// entry dialog and Delete by the row status alone.
-class TMSInformationForm : public QDialog {
+// entry dialog and Delete (once confirmed) by the row status alone.
+class TMSInformationForm : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -34,15 +34,12 @@ public:
     void AddButtonClick();
     void DeleteButtonClick();
 
-    void done(int result) override;
-
 private:
+    void UpdateActions() override;
     void Read();
     void UpdateCount();
     bool IdListed(const QString& id) const;
-    void Release();
 
     TMSEditForm* editForm_ = nullptr; // child
     std::unique_ptr<TvSNMPRequest2Edits> listing_;
-    bool readAgain_ = false; // a read was asked for while one was running
 };

@@ -29,28 +29,6 @@
 
 namespace {
 
-// Items of a list made read-only for one write; every access code comes back afterwards, also when
-// the write fails.
-class ReadOnlyScope {
-public:
-    ReadOnlyScope(TvSNMPVarList& list, std::initializer_list<int> items) : list_(list) {
-        for (int i : items) {
-            saved_.emplace_back(i, list_.Item(i).Access);
-            list_.Item(i).Access = accReadOnly;
-        }
-    }
-    ~ReadOnlyScope() {
-        for (const auto& [i, access] : saved_)
-            list_.Item(i).Access = access;
-    }
-    ReadOnlyScope(const ReadOnlyScope&) = delete;
-    ReadOnlyScope& operator=(const ReadOnlyScope&) = delete;
-
-private:
-    TvSNMPVarList& list_;
-    std::vector<std::pair<int, int>> saved_;
-};
-
 std::optional<int> WholeNumber(const QLineEdit* edit) {
     const auto n = TvValueText::StrictInteger(ToBytes(edit->text()));
     return n ? std::optional<int>(*n) : std::nullopt;
@@ -63,17 +41,16 @@ const bool TSTP_InfoRegistered = TvWindowRegistry::Register("TSTP_Info", BridgeS
 
 } // namespace
 
-void BridgeSTPInformationClick(TvWindowHost& host, const TvMenuNode&) {
+void BridgeSTPInformationClick(TvWindowHost& host, const TvMenuNode& entry) {
     // The window compares with the version the switch runs now; a failed read leaves the old text
     // (and its message in the main window's status bar), and the window opens anyway.
     host.ReadStpVersion();
     TSTP_Info form(host.HostWindow(), host.StpVersionHolder(), FromBytes(host.Connection().AgentIP));
-    form.exec();
+    form.ShowFor(host, entry);
 }
 
 TSTP_Info::TSTP_Info(QWidget* parent, QLabel* runningVersion, const QString& agentIP)
-    : QDialog(parent), running_(runningVersion) {
-    setObjectName("STP_Info");
+    : TvDedicatedWindow(parent, "STP_Info"), running_(runningVersion) {
     setWindowTitle("Spanning Tree Control : " + agentIP);
 
     auto named = [](auto* w, const char* name) {
@@ -134,22 +111,26 @@ TSTP_Info::TSTP_Info(QWidget* parent, QLabel* runningVersion, const QString& age
     FormCreate();
 }
 
-TSTP_Info::~TSTP_Info() {
-    full_.reset();
-    mstp_.reset();
-}
+TSTP_Info::~TSTP_Info() = default;
 
 void TSTP_Info::FormCreate() {
     // Both requests exist before the first read, so a window whose first read failed still refreshes
     // and writes.
     mstp_ = std::make_unique<TvSNMPRequest2Edits>(this);
-    mstp_->Asynchronous = false;
     mstp_->Request.Timeout = kStpTimeout;
     mstp_->Request.VarList.Assign(TvSNMPVarList(kStpMstpParameters, TvSNMPVarList::itScalars, 0));
     full_ = std::make_unique<TvSNMPRequest2Edits>(this);
-    full_->Asynchronous = false;
     full_->Request.Timeout = kStpTimeout;
     full_->Request.VarList.Assign(TvSNMPVarList(kStpParameters, TvSNMPVarList::itScalars, 0));
+    for (TvSNMPRequest2Edits* request : {mstp_.get(), full_.get()}) {
+        request->OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { ReadDone(reply); };
+        request->OnSetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { WriteDone(reply); };
+    }
+    Watch(*full_);
+    Watch(*mstp_);
+    GateWhileBusy({BT_Get, BT_Set});
+    if (Running() == "mstp")
+        SetHelloTimeEnabled(false);
     try {
         mstp_->BindListView(ListView1, false);
         mstp_->SetStatusTarget(StatusPanel0);
@@ -161,13 +142,74 @@ void TSTP_Info::FormCreate() {
         full_->BindEdits(stpTxHoldCount, kStpTxHoldCountFormat, ED_TxHoldCount);
         full_->BindComboBox(stpForwardBpdu, Combo_BPDU);
         full_->SetStatusTarget(StatusPanel0);
-        mstp_->Get();
-        full_->Get();
     } catch (const TvException& e) {
-        full_->ShowStatus(e.Message());
+        Report(TvSNMPRequest2Controls::opGet, e.Message());
+        return;
     }
-    if (Running() == "mstp")
-        SetHelloTimeEnabled(false);
+    Read({mstp_.get(), full_.get()});
+}
+
+void TSTP_Info::Read(std::vector<TvSNMPRequest2Edits*> order) {
+    if (!Idle(TvSNMPRequest2Controls::opGet))
+        return;
+    reads_ = std::move(order);
+    NextRead();
+}
+
+void TSTP_Info::NextRead() {
+    if (reads_.empty()) {
+        // The read filled Hello Time; under MSTP it stays empty.
+        SetHelloTimeEnabled(Running() != "mstp");
+        return;
+    }
+    TvSNMPRequest2Edits* next = reads_.front();
+    reads_.erase(reads_.begin());
+    try {
+        next->Get();
+    } catch (const std::exception& e) {
+        reads_.clear();
+        Report(TvSNMPRequest2Controls::opGet, e.what());
+    }
+}
+
+void TSTP_Info::ReadDone(const TvSNMPError& reply) {
+    if (reply.Code != 0) {
+        reads_.clear();
+        return;
+    }
+    NextRead();
+}
+
+void TSTP_Info::Write(std::vector<WriteStep> steps) {
+    writes_ = std::move(steps);
+    NextWrite();
+}
+
+void TSTP_Info::NextWrite() {
+    if (writes_.empty())
+        return;
+    const WriteStep& step = writes_.front();
+    try {
+        // The values were collected once, when Set was clicked.
+        step.Request->Set(false, false, step.Items);
+    } catch (const std::exception& e) {
+        writes_.clear();
+        Report(TvSNMPRequest2Controls::opSet, e.what());
+    }
+}
+
+void TSTP_Info::WriteDone(const TvSNMPError& reply) {
+    if (writes_.empty())
+        return;
+    const WriteStep step = writes_.front();
+    writes_.erase(writes_.begin());
+    if (reply.Code != 0) {
+        writes_.clear();
+        return;
+    }
+    if (!step.Version.isEmpty() && running_)
+        running_->setText(step.Version);
+    NextWrite();
 }
 
 QString TSTP_Info::Running() const {
@@ -197,17 +239,10 @@ void TSTP_Info::Combo_STPVersionChange() {
 }
 
 void TSTP_Info::BT_GetClick() {
-    try {
-        full_->Get();
-        if (Running() == "mstp") {
-            mstp_->Get();
-            SetHelloTimeEnabled(false);
-        } else {
-            SetHelloTimeEnabled(true);
-        }
-    } catch (const TvException& e) {
-        full_->ShowStatus(e.Message());
-    }
+    if (Running() == "mstp")
+        Read({full_.get(), mstp_.get()});
+    else
+        Read({full_.get()});
 }
 
 bool TSTP_Info::FieldsPass(std::initializer_list<QLineEdit*> edits) {
@@ -224,17 +259,6 @@ bool TSTP_Info::FieldsPass(std::initializer_list<QLineEdit*> edits) {
     return true;
 }
 
-bool TSTP_Info::Write(TvSNMPRequest2Edits& request) {
-    try {
-        request.Set(false, true);
-        return true;
-    } catch (const TvException& e) {
-        full_->LastOperation = TvSNMPRequest2Controls::opSet;
-        full_->ShowStatus(e.Message());
-        return false;
-    }
-}
-
 void TSTP_Info::FillMstpRow() {
     TvListViewModel* model = mstp_->ListModel();
     model->Clear();
@@ -248,7 +272,7 @@ void TSTP_Info::FillMstpRow() {
 }
 
 void TSTP_Info::BT_SetClick() {
-    if (full_->Busy || mstp_->Busy)
+    if (!Idle(TvSNMPRequest2Controls::opSet))
         return;
     const QString version = Combo_STPVersion->currentText();
     // A combo box without a choice would go out as 0, the oldest protocol: it counts as empty.
@@ -259,8 +283,8 @@ void TSTP_Info::BT_SetClick() {
     }
     for (QLineEdit* edit : {ET_Priority, ET_AgingTime, ET_ForwardDelay}) {
         if (!WholeNumber(edit)) {
-            full_->LastOperation = TvSNMPRequest2Controls::opSet;
-            full_->ShowStatus("'" + ToBytes(edit->text()) + "' is not a valid integer value");
+            Report(TvSNMPRequest2Controls::opSet,
+                   "'" + ToBytes(edit->text()) + "' is not a valid integer value");
             return;
         }
     }
@@ -280,11 +304,16 @@ void TSTP_Info::BT_SetClick() {
         if (!FieldsPass({ET_AgingTime, ET_ForwardDelay, ET_Priority, ED_TxHoldCount}))
             return;
         FillMstpRow();
+        if (!Collected(*mstp_))
+            return;
+        // MSTP takes the version with its parameters, in one request.
+        const std::vector<int> parameters{mcMaxAge, mcForwardDelay, mcMaxHops, mcTxHoldCount, mcForwardBpdu};
         if (Running() == "mstp") {
-            const ReadOnlyScope scope(mstp_->Request.VarList, {mcVersion});
-            Write(*mstp_);
-        } else if (Write(*mstp_) && running_) {
-            running_->setText(version);
+            Write({{mstp_.get(), parameters, {}}});
+        } else {
+            std::vector<int> all{mcVersion};
+            all.insert(all.end(), parameters.begin(), parameters.end());
+            Write({{mstp_.get(), all, version}});
         }
         return;
     }
@@ -295,8 +324,8 @@ void TSTP_Info::BT_SetClick() {
     }
     const auto helloTime = WholeNumber(ET_HelloTime);
     if (!helloTime) {
-        full_->LastOperation = TvSNMPRequest2Controls::opSet;
-        full_->ShowStatus("'" + ToBytes(ET_HelloTime->text()) + "' is not a valid integer value");
+        Report(TvSNMPRequest2Controls::opSet,
+               "'" + ToBytes(ET_HelloTime->text()) + "' is not a valid integer value");
         return;
     }
     if (maxAge < 2 * *helloTime + 200) {
@@ -305,24 +334,25 @@ void TSTP_Info::BT_SetClick() {
     }
     if (!FieldsPass({ET_AgingTime, ET_HelloTime, ET_ForwardDelay, ET_Priority, ED_TxHoldCount}))
         return;
-    TvSNMPVarList& list = full_->Request.VarList;
+    if (!Collected(*full_))
+        return;
+    const std::vector<int> parameters{stpMaxAge,  stpHelloTime,   stpForwardDelay,
+                                      stpMaxHops, stpTxHoldCount, stpForwardBpdu};
     if (version == Running()) {
-        const ReadOnlyScope scope(list, {stpVersion});
-        Write(*full_);
+        Write({{full_.get(), parameters, {}}});
         return;
     }
     // The parameters must fit the protocol the switch runs: the version goes first, alone, and the
     // rest only once the switch has taken it.
-    bool versionTaken = false;
-    {
-        const ReadOnlyScope scope(
-            list, {stpMaxAge, stpHelloTime, stpForwardDelay, stpMaxHops, stpTxHoldCount, stpForwardBpdu});
-        versionTaken = Write(*full_);
+    Write({{full_.get(), {stpVersion}, version}, {full_.get(), parameters, {}}});
+}
+
+bool TSTP_Info::Collected(TvSNMPRequest2Edits& request) {
+    try {
+        request.ControlsToValues();
+        return true;
+    } catch (const std::exception& e) {
+        Report(TvSNMPRequest2Controls::opSet, e.what());
+        return false;
     }
-    if (!versionTaken)
-        return;
-    if (running_)
-        running_->setText(version);
-    const ReadOnlyScope scope(list, {stpVersion});
-    Write(*full_);
 }

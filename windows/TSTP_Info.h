@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
+
 #include <QPointer>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -16,10 +18,11 @@ class TvSNMPRequest2Edits;
 class TvStatusPanel;
 class TvWindowHost;
 struct TvMenuNode;
+struct TvSNMPError;
 
 // The global spanning tree parameters. Checks the timer relations before a write, leaves Hello Time
 // out under MSTP and writes a changed protocol version in a request of its own before the rest.
-class TSTP_Info : public QDialog {
+class TSTP_Info : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -57,13 +60,33 @@ private:
     void Say(const QString& message);
     // The constraints of the edits a write sends; a refusal is shown and returns false.
     bool FieldsPass(std::initializer_list<QLineEdit*> edits);
-    // One blocking write; false (the error shown) when it failed.
-    bool Write(TvSNMPRequest2Edits& request);
     void FillMstpRow();
+    // The controls into the values of `request`; false (the error shown) when one does not fit.
+    bool Collected(TvSNMPRequest2Edits& request);
+
+    // Reads the requests one after the other; a failed one ends the turn. Hello Time then follows the
+    // running version.
+    void Read(std::vector<TvSNMPRequest2Edits*> order);
+    void NextRead();
+    void ReadDone(const TvSNMPError& reply);
+
+    // One write of a turn: the items of one request, and the version the switch runs once it took them
+    // (empty: the same).
+    struct WriteStep {
+        TvSNMPRequest2Edits* Request;
+        std::vector<int> Items;
+        QString Version;
+    };
+    // Sends the steps one after the other, each once the switch took the one before.
+    void Write(std::vector<WriteStep> steps);
+    void NextWrite();
+    void WriteDone(const TvSNMPError& reply);
 
     QPointer<QLabel> running_;
     std::unique_ptr<TvSNMPRequest2Edits> mstp_;
     std::unique_ptr<TvSNMPRequest2Edits> full_;
+    std::vector<TvSNMPRequest2Edits*> reads_; // still to read in this turn
+    std::vector<WriteStep> writes_;           // the step in flight first
 };
 
 // The menu's "STP Control " entry: reads the running version into the main window, then opens the

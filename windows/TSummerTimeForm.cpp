@@ -1,15 +1,16 @@
 #include "windows/TSummerTimeForm.h"
 
+#include "binding/TvEditConstraint.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvTimeSettings.h"
 #include "configform/TCtrlBtnPanel.h"
 #include "configform/TEditsPanel.h"
+#include "configform/TMsgPanel.h"
 #include "configform/TSNMPEditorPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
-#include "snmp/TvException.h"
 #include "values/TvRawValueCodec.h"
 #include "values/TvValueText.h"
 
@@ -18,10 +19,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -51,29 +54,49 @@ enum RepeatPart { rpMonth = 0, rpWeek = 1, rpWeekday = 2, rpHour = 3, rpMinute =
 enum AnnualPart { apDay = 0, apMonth = 1, apHour = 2, apMinute = 3 };
 
 const bool TSummerTimeFormRegistered =
-    TvWindowRegistry::Register("TSummerTimeForm", [](TvWindowHost& host, const TvMenuNode&) {
+    TvWindowRegistry::Register("TSummerTimeForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         TSummerTimeForm form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 } // namespace
 
-// The window's binding; counts the writes the switch accepted, so that a Set knows which stage went in.
-class TSummerTimeForm::StageBinding : public TvSNMPRequest2Edits {
+// Reads some items of the rule into the window's list and controls, and nothing else: a read names its
+// items as a write does.
+class TSummerTimeForm::PartRead : public TvSNMPRequest2Controls {
 public:
-    using TvSNMPRequest2Edits::TvSNMPRequest2Edits;
-    int Accepted = 0;
-    void AfterSet() override {
-        TvSNMPRequest2Edits::AfterSet();
-        ++Accepted;
+    PartRead(QWidget* owner, TvSNMPRequest2Edits& target) : TvSNMPRequest2Controls(owner), target_(target) {}
+
+    // The items of the next read; between reads only.
+    void Ask(const std::vector<int>& items) {
+        const TvSNMPVarList& all = target_.Request.VarList;
+        TvSNMPVarList part;
+        part.Name = all.Name;
+        for (int i : items) {
+            const TvSNMPVarItem& item = all.Item(i);
+            part.AddItem(item.Oid, item.Label, item.Syntax, item.Access, item.Options, item.GetExpr,
+                         item.SetExpr, item.Note);
+        }
+        Request.VarList.Assign(part);
+        items_ = items;
     }
+    void ReceiveOne() override {
+        for (size_t k = 0; k < items_.size(); ++k) {
+            const int i = items_[k];
+            target_.Request.VarList.Item(i).Value = Request.VarList.Item(static_cast<int>(k)).Value;
+            target_.LoadControls(i);
+        }
+    }
+
+private:
+    TvSNMPRequest2Edits& target_;
+    std::vector<int> items_;
 };
 
-TSummerTimeForm::TSummerTimeForm(QWidget* parent, const QString& agentIP) : QDialog(parent) {
-    setObjectName("SummerTimeForm");
+TSummerTimeForm::TSummerTimeForm(QWidget* parent, const QString& agentIP)
+    : TvDedicatedWindow(parent, "SummerTimeForm") {
     setWindowTitle("Summer Time : " + agentIP);
-    binding_ = std::make_unique<StageBinding>(this);
-    binding_->Asynchronous = false;
+    binding_ = std::make_unique<TvSNMPRequest2Edits>(this);
     binding_->Request.VarList.Assign(TvSNMPVarList(kSummerTime, TvSNMPVarList::itScalars, 0));
 
     Panel = new TSNMPEditorPanel(this, binding_.get());
@@ -98,6 +121,21 @@ TSummerTimeForm::TSummerTimeForm(QWidget* parent, const QString& agentIP) : QDia
     connect(refresh, &QPushButton::clicked, this, &TSummerTimeForm::Refresh);
     connect(set, &QPushButton::clicked, this, &TSummerTimeForm::Set);
 
+    QPlainTextEdit* memo = Panel->MessagePanel->Memo;
+    statusRead_ = std::make_unique<PartRead>(this, *binding_);
+    statusRead_->Ask({stStatus});
+    statusRead_->OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { StatusRead(reply); };
+    ruleRead_ = std::make_unique<PartRead>(this, *binding_);
+    for (PartRead* read : {statusRead_.get(), ruleRead_.get()}) {
+        read->Request.Timeout = binding_->Request.Timeout;
+        read->SetStatusTarget(memo);
+    }
+    binding_->OnSetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { StageWritten(reply); };
+    Watch(*binding_);
+    Watch(*statusRead_);
+    Watch(*ruleRead_);
+    GateWhileBusy({refresh, set});
+
     Panel->EditsPanel->SetRowValue(stStatus, "repeating");
     ApplyStatusLayout();
     resize(1, 1); // the panel decides the size
@@ -109,6 +147,8 @@ TSummerTimeForm::~TSummerTimeForm() {
     // The panel and the rows outlive the binding by a moment: they must not reach it any more.
     Panel->ReleaseBinding();
     Panel->EditsPanel->ReleaseBinding();
+    ruleRead_.reset();
+    statusRead_.reset();
     binding_.reset();
 }
 
@@ -226,7 +266,7 @@ bool TSummerTimeForm::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return TvDedicatedWindow::eventFilter(watched, event);
 }
 
 void TSummerTimeForm::ApplyStatusLayout() {
@@ -259,36 +299,30 @@ unsigned TSummerTimeForm::ModeRows() const {
     return 0;
 }
 
-void TSummerTimeForm::IncludeOnly(unsigned included) {
-    TvSNMPVarList& list = binding_->Request.VarList;
-    for (int row = 0; row < stRowCount; ++row) {
-        if (included & Bit(row))
-            list.Item(row).Access &= ~accExcluded;
-        else
-            list.Item(row).Access |= accExcluded;
+void TSummerTimeForm::Refresh() {
+    if (!Idle(TvSNMPRequest2Controls::opGet))
+        return;
+    try {
+        statusRead_->Get();
+    } catch (const std::exception& e) {
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
 }
 
-void TSummerTimeForm::Refresh() {
-    if (!binding_ || binding_->Busy)
+void TSummerTimeForm::StatusRead(const TvSNMPError& reply) {
+    if (reply.Code != 0)
         return;
-    TvSNMPRequest2Edits& b = *binding_;
-    IncludeOnly(Bit(stStatus));
-    try {
-        b.Get();
-    } catch (const TvException& e) {
-        b.ShowStatus(e.Message());
-        IncludeOnly(~0u);
-        return;
-    }
     ApplyStatusLayout();
-    IncludeOnly(Bit(stStatus) | Bit(stOffset) | ModeRows());
+    std::vector<int> items{stStatus, stOffset};
+    for (int row = stRepeatStart; row <= stAnnualEnd; ++row)
+        if (ModeRows() & Bit(row))
+            items.push_back(row);
+    ruleRead_->Ask(items);
     try {
-        b.Get();
-    } catch (const TvException& e) {
-        b.ShowStatus(e.Message());
+        ruleRead_->Get();
+    } catch (const std::exception& e) {
+        Report(TvSNMPRequest2Controls::opGet, e.what());
     }
-    IncludeOnly(~0u);
 }
 
 int TSummerTimeForm::SelectedMonth(int row) const {
@@ -354,11 +388,58 @@ bool TSummerTimeForm::Validate() {
     return false;
 }
 
+std::vector<int> TSummerTimeForm::Ticked(unsigned rows) const {
+    std::vector<int> ticked;
+    for (int row = 0; row < stRowCount; ++row)
+        if ((rows & Bit(row)) && Panel->EditsPanel->IsRowTicked(row))
+            ticked.push_back(row);
+    return ticked;
+}
+
+bool TSummerTimeForm::FieldsPass(const std::vector<int>& rows) {
+    TEditsPanel* panel = Panel->EditsPanel;
+    for (int row : rows) {
+        QLineEdit* edit = panel->Row(row).Edit();
+        if (!edit || edit->isReadOnly() || !binding_->Constraints)
+            continue;
+        const EditConstraint_s* record = binding_->Constraints->Record(edit);
+        if (!record || edit->text() == "(NULL)")
+            continue;
+        if (const auto message = record->Check(ToBytes(edit->text()))) {
+            TvMessageBox::Error(this, FromBytes(*message).replace(QLatin1String("\\n"), QLatin1String("\n")));
+            edit->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    for (int row : rows) {
+        const QString message = panel->BrokenValue(row);
+        if (message.isEmpty())
+            continue;
+        TvMessageBox::Error(this, message);
+        if (QLineEdit* edit = panel->Row(row).Edit()) {
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+        }
+        return false;
+    }
+    return true;
+}
+
+QStringList TSummerTimeForm::EmptyRows(const std::vector<int>& rows) const {
+    QStringList names;
+    for (int row : rows) {
+        const EditRow& r = Panel->EditsPanel->Row(row);
+        const bool empty = r.Edit()    ? r.Edit()->text().isEmpty()
+                           : r.Combo() ? r.Combo()->currentText().isEmpty()
+                                       : true;
+        if (empty)
+            names << r.Label->text();
+    }
+    return names;
+}
+
 void TSummerTimeForm::Set() {
-    if (!binding_ || binding_->Busy)
-        return;
-    const TSNMPPanel::HandlerScope scope(*Panel);
-    if (!Validate())
+    if (!Idle(TvSNMPRequest2Controls::opSet) || !Validate())
         return;
     TEditsPanel* rows = Panel->EditsPanel;
     // The panel sees each composite through its holder's text.
@@ -366,34 +447,67 @@ void TSummerTimeForm::Set() {
         if (auto* holder = rows->Row(row).Edit())
             holder->setText(CompositeOf(row).Text());
 
-    StageBinding& b = *binding_;
-    auto anyTicked = [rows](unsigned set) {
-        for (int row = 0; row < stRowCount; ++row)
-            if ((set & Bit(row)) && rows->IsRowTicked(row))
-                return true;
-        return false;
-    };
+    const std::vector<int> first = Ticked(Bit(stStatus));
+    const std::vector<int> second = Ticked(Bit(stOffset) | ModeRows());
+    std::vector<int> all = first;
+    all.insert(all.end(), second.begin(), second.end());
+    if (!FieldsPass(all))
+        return;
+    if (const QStringList empty = EmptyRows(first); !empty.isEmpty()) {
+        TvMessageBox::Warning(this, "Some items are empty!\n" + empty.join('\n'));
+        return;
+    }
+    // What is sent is what the fields hold now, in both stages.
+    try {
+        binding_->ControlsToValues();
+    } catch (const std::exception& e) {
+        TvMessageBox::Error(this, FromBytes(e.what()));
+        return;
+    }
     // A stage with nothing ticked sends nothing rather than an empty request.
-    bool statusWritten = false;
-    if (anyTicked(Bit(stStatus))) {
-        IncludeOnly(Bit(stStatus));
-        const int before = b.Accepted;
-        if (!rows->WriteChecked()) {
-            IncludeOnly(~0u);
-            return;
-        }
-        statusWritten = b.Accepted > before;
+    secondStage_ = second;
+    secondEmpty_ = EmptyRows(second);
+    statusWritten_ = false;
+    firstStage_ = !first.empty();
+    if (firstStage_)
+        Send(first);
+    else
+        SecondStage();
+}
+
+void TSummerTimeForm::Send(const std::vector<int>& rows) {
+    try {
+        binding_->Set(false, false, rows);
+    } catch (const std::exception& e) {
+        Report(TvSNMPRequest2Controls::opSet, e.what());
+        if (!std::exchange(firstStage_, false) && statusWritten_)
+            StatusAlone();
     }
-    const unsigned second = Bit(stOffset) | ModeRows();
-    if (anyTicked(second)) {
-        IncludeOnly(second);
-        const int before = b.Accepted;
-        rows->WriteChecked();
-        if (statusWritten && b.Accepted == before) {
-            // The switch now runs the new status with its old offset and times.
-            b.LastOperation = TvSNMPRequest2Controls::opSet;
-            b.ShowStatus("Summer Time Status was written; the Offset and times were not!");
-        }
+}
+
+void TSummerTimeForm::StageWritten(const TvSNMPError& reply) {
+    if (!std::exchange(firstStage_, false)) {
+        if (reply.Code != 0 && statusWritten_)
+            StatusAlone();
+        return;
     }
-    IncludeOnly(~0u);
+    // The second stage follows whatever the switch answered to the status.
+    statusWritten_ = reply.Code == 0;
+    SecondStage();
+}
+
+void TSummerTimeForm::SecondStage() {
+    if (secondStage_.empty())
+        return;
+    if (!secondEmpty_.isEmpty()) {
+        TvMessageBox::Warning(this, "Some items are empty!\n" + secondEmpty_.join('\n'));
+        if (statusWritten_)
+            StatusAlone();
+        return;
+    }
+    Send(secondStage_);
+}
+
+void TSummerTimeForm::StatusAlone() {
+    Report(TvSNMPRequest2Controls::opSet, "Summer Time Status was written; the Offset and times were not!");
 }

@@ -8,7 +8,6 @@
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
-#include "windows/TvBindingWait.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -23,14 +22,14 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 const bool TfrmACCServerCtrlRegistered =
     TvWindowRegistry::Register("TfrmACCServerCtrl", [](TvWindowHost& host, const TvMenuNode& entry) {
         TfrmACCServerCtrl form(host.HostWindow());
-        if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
-            form.setWindowTitle(caption);
-        form.exec();
+        form.ShowFor(host, entry);
     });
 
 // Four decimal numbers 0 to 255 separated by dots, nothing else.
@@ -51,8 +50,7 @@ bool IsDottedQuad(const QString& text) {
 
 } // namespace
 
-TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TfrmACCServerCtrl"));
+TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget* parent) : TvDedicatedWindow(parent, "TfrmACCServerCtrl") {
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     edtGroupName = new QLineEdit(this);
@@ -92,7 +90,6 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget* parent) : QDialog(parent) {
 
     binding_ = std::make_unique<TvSNMPRequest2Edits>(this);
     binding_->Request.VarList = TvSNMPVarList(tblAccServerGroups, TvSNMPVarList::itTable, 3);
-    binding_->Asynchronous = false;
     binding_->BindListView(ListView1, false);
     ListView1->header()->setSectionResizeMode(QHeaderView::Stretch);
     binding_->BindEdits(accGroupName, QStringLiteral("%s{l16}"), edtGroupName);
@@ -100,15 +97,29 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget* parent) : QDialog(parent) {
     binding_->BindComboBox(accAuthProtocol, cbAuthProtocol);
     binding_->BindComboBox(accRowState, cbRowState);
     binding_->SetStatusTarget(StatusBar1);
+    // A write the switch took is read back; "Ok" is said once the list shows it.
+    binding_->OnSetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) {
+        if (reply.Code != 0) {
+            TvMessageBox::Error(this, QStringLiteral("Set entry failed!"));
+            return;
+        }
+        readingBack_ = true;
+        Read();
+    };
+    binding_->OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) {
+        // A failing walk after the write is the list's problem, not a failed write.
+        if (std::exchange(readingBack_, false) && reply.Code == 0)
+            StatusBar1->showMessage(QStringLiteral("Set: Ok!. Receive at ") +
+                                    QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat) +
+                                    QStringLiteral("."));
+    };
+    Watch(*binding_);
+    GateWhileBusy({Button1});
 
     connect(Button1, &QPushButton::clicked, this, &TfrmACCServerCtrl::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TfrmACCServerCtrl::Button2Click);
 
-    try {
-        binding_->Get();
-    } catch (const std::exception& e) {
-        ShowError(TvSNMPRequest2Controls::opGet, e.what());
-    }
+    Read();
     EmptyFields();
 }
 
@@ -121,13 +132,17 @@ void TfrmACCServerCtrl::EmptyFields() {
     cbRowState->setCurrentIndex(-1);
 }
 
-void TfrmACCServerCtrl::ShowError(int operation, const std::string& message) {
-    binding_->LastOperation = static_cast<TvSNMPRequest2Controls::Operation>(operation);
-    binding_->ShowStatus(message);
+void TfrmACCServerCtrl::Read() {
+    try {
+        binding_->Get();
+    } catch (const std::exception& e) {
+        readingBack_ = false;
+        Report(TvSNMPRequest2Controls::opGet, e.what());
+    }
 }
 
 void TfrmACCServerCtrl::Button1Click() {
-    if (!binding_)
+    if (!Idle(TvSNMPRequest2Controls::opSet))
         return;
     if (edtGroupName->text().isEmpty() || edtIPAddr->text().isEmpty() ||
         cbAuthProtocol->currentText().isEmpty() || cbRowState->currentText().isEmpty()) {
@@ -140,32 +155,15 @@ void TfrmACCServerCtrl::Button1Click() {
         edtIPAddr->setFocus();
         return;
     }
-    WaitUntilIdle(*binding_);
     try {
         // The fields name the row, whatever membership is selected in the list.
         binding_->Set(false, true);
     } catch (const std::exception& e) {
-        ShowError(TvSNMPRequest2Controls::opSet, e.what());
+        Report(TvSNMPRequest2Controls::opSet, e.what());
         TvMessageBox::Error(this, QStringLiteral("Set entry failed!"));
-        return;
     }
-    // The write is done: a failing walk afterwards is the list's problem, not a failed write.
-    try {
-        binding_->Get();
-    } catch (const std::exception& e) {
-        ShowError(TvSNMPRequest2Controls::opGet, e.what());
-        return;
-    }
-    StatusBar1->showMessage(QStringLiteral("Set: Ok!. Receive at ") +
-                            QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat) +
-                            QStringLiteral("."));
 }
 
 void TfrmACCServerCtrl::Button2Click() {
     reject();
-}
-
-void TfrmACCServerCtrl::done(int result) {
-    binding_.reset();
-    QDialog::done(result);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "binding/TvDedicatedWindow.h"
 
 #include <memory>
-#include <string>
 
 class QComboBox;
 class QLineEdit;
@@ -14,7 +13,7 @@ class TvSNMPRequest2Edits;
 
 // Access-control server groups: adds a server to a group or removes it by writing one row. The
 // memberships are listed above the fields; selecting one copies it into the fields.
-class TfrmACCServerCtrl : public QDialog {
+class TfrmACCServerCtrl : public TvDedicatedWindow {
     Q_OBJECT
 
 public:
@@ -35,11 +34,10 @@ public:
     void Button1Click();
     void Button2Click();
 
-    void done(int result) override;
-
 private:
     void EmptyFields();
-    void ShowError(int operation, const std::string& message);
+    void Read();
 
     std::unique_ptr<TvSNMPRequest2Edits> binding_;
+    bool readingBack_ = false; // the read in flight follows a write the switch took
 };

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 // Helpers shared by the tests of the dedicated windows.
@@ -71,14 +72,19 @@ inline bool SelectRow(QTreeView* view, const QString& key, int column = 0) {
 }
 
 // Clicks `button`, which shows `dialog` modally, and runs `act` inside the dialog's loop; a dialog that
-// `act` leaves open is closed, so that a failing test cannot hang.
+// `act` leaves open is closed, so that a failing test cannot hang. When the click opens no dialog (a
+// button held off, say), `act` does not run: it would run later, on what the caller has left.
 inline void WhileModal(QPushButton* button, QDialog* dialog, const std::function<void()>& act) {
-    QTimer::singleShot(0, dialog, [dialog, act] {
+    auto open = std::make_shared<bool>(true);
+    QTimer::singleShot(0, dialog, [dialog, act, open] {
+        if (!*open)
+            return;
         act();
         if (dialog->isVisible())
             dialog->reject();
     });
     button->click();
+    *open = false;
 }
 
 } // namespace WindowTest

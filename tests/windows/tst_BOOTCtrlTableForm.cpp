@@ -44,9 +44,9 @@ class TestBOOTCtrlTableForm : public QObject {
     QStringList questions; // Yes/No questions, answered with `answer`
     QMessageBox::StandardButton answer = QMessageBox::Yes;
 
+    // The table and the interface names beside it are in.
     bool Settled() {
-        TvSNMPRequest2Edits* b = form->Binding();
-        return PumpUntil([b] { return !b->Busy; });
+        return PumpUntil([this] { return !form->Waiting(); });
     }
     QStringList Add(const QString& name, const QString& server, bool* stayedOpen = nullptr) {
         boxes.clear();

@@ -29,6 +29,7 @@ class TestMemberSwitch : public QObject {
     QTemporaryDir dir_;
     std::unique_ptr<SimSwitch> sim_;
     QStringList boxes_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Yes; // to every question
 
     QStringList SetsSince(size_t from) const {
         QStringList sets;
@@ -62,14 +63,15 @@ private slots:
         InitSNMPSession(dir_.path().toStdString());
         sim_ = std::make_unique<SimSwitch>();
         QVERIFY2(sim_->Start({"--log"}), sim_->Error().c_str());
-        TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString& title, const QString& text) {
+        TvMessageBox::SetHook([this](TvMessageBox::Kind kind, const QString& title, const QString& text) {
             boxes_ << title + ": " + text;
-            return QMessageBox::Ok;
+            return kind == TvMessageBox::Kind::YesNo ? answer_ : QMessageBox::Ok;
         });
     }
     void init() {
         WindowTest::UseSimulator(sim_->Port());
         boxes_.clear();
+        answer_ = QMessageBox::Yes;
     }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }
 
@@ -162,10 +164,12 @@ private slots:
         QCOMPARE(form.StaticText1->text(), QString("3"));
         QVERIFY2(form.EditForm()->MS_Password->text().isEmpty(), "the password does not stay in the dialog");
 
-        // Delete sends the row status alone, with the MS ID as instance.
+        // Delete asks first, naming the member; then it sends the row status alone, with the MS ID as
+        // instance.
         Select(form, "5");
         const size_t before = sim_->Log().size();
         form.DeleteButton->click();
+        QCOMPARE(boxes_, QStringList{"Delete: Are you sure to delete ?\nMS ID: 5"});
         QVERIFY(Lists(form, {"1", "2"}));
         QCOMPARE(SetsSince(before), QStringList{column + "10.5"});
         QCOMPARE(form.StaticText1->text(), QString("2"));
@@ -174,6 +178,54 @@ private slots:
         for (int i = 0; i < list.Count(); ++i)
             QCOMPARE(list.Item(i).Access & accExcluded, 0);
         QVERIFY(form.Memo1->toPlainText().contains("Set: (TvSNMP++) Ok!"));
+    }
+
+    // Delete asks before anything is sent; No sends nothing and keeps the member.
+    void deleteDeclinedSendsNothing() {
+        TMSInformationForm form(nullptr);
+        QVERIFY(Lists(form, {"1", "2"}));
+        Select(form, "2");
+        answer_ = QMessageBox::No;
+        const size_t from = sim_->Log().size();
+        form.DeleteButton->click();
+        QCOMPARE(boxes_, QStringList{"Delete: Are you sure to delete ?\nMS ID: 2"});
+        QVERIFY(sim_->AwaitMarker());
+        QCOMPARE(SetsSince(from), QStringList{});
+        QVERIFY(!form.Waiting());
+        QCOMPARE(Ids(form), (QStringList{"1", "2"}));
+        QVERIFY(form.DeleteButton->isEnabled());
+    }
+
+    // While the list is read, Add, Delete and a second Refresh are refused: nothing is written and the
+    // list is read once.
+    void oneExchangeAtATime() {
+        TMSInformationForm form(nullptr);
+        QVERIFY(Lists(form, {"1", "2"}));
+        Select(form, "2");
+        const size_t from = sim_->Log().size();
+        form.GetButtonClick();
+        QVERIFY(form.Waiting());
+        QVERIFY(!form.GetButton->isEnabled() && !form.AddButton->isEnabled());
+        form.GetButtonClick();
+        form.AddButtonClick();
+        form.DeleteButtonClick();
+        TMSEditForm& dialog = *form.EditForm();
+        dialog.EditMode = TMSEditForm::Mode::Add;
+        dialog.MSIDEdit->setText("6");
+        dialog.KeyIDEdit->setText("3");
+        dialog.SelectRowStatus("createAndGo");
+        dialog.SetButtonClick();
+        QVERIFY(form.Memo1->toPlainText().contains(TvDedicatedWindow::kWaitingMessage));
+        QVERIFY(Lists(form, {"1", "2"}));
+        QVERIFY(sim_->AwaitMarker());
+        QCOMPARE(SetsSince(from), QStringList{});
+        // A walk asks the first column it reads (the key is not read) from its start once.
+        const QString firstColumn = ".1.3.6.1.4.1.59371.12.8.1.3.1.2";
+        int walks = 0;
+        for (const QString& line : QString::fromStdString(sim_->Log().substr(from)).split('\n'))
+            walks += line.startsWith("GETNEXT") && line.endsWith(" " + firstColumn);
+        QCOMPARE(walks, 1);
+        QVERIFY(boxes_.isEmpty());
     }
 
     void deleteWithoutSelection() {

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -111,6 +112,10 @@ class TestSTP_Info : public QObject {
         return arcs;
     }
     static long SetRequests() { return std::stol(ReadSwitch(kSnmpInSetRequests)); }
+    // The window's reads or writes have been answered.
+    static bool Settled(TSTP_Info& w) {
+        return PumpUntil([&] { return !w.Waiting(); });
+    }
     static long Packets() { return std::stol(ReadSwitch(kSnmpInPkts)); }
 
     static void Fill(TSTP_Info& w, const QString& version, const QString& maxAge, const QString& hello,
@@ -141,6 +146,7 @@ private slots:
         PutSwitch(1, "2000", "300", "1500", "20", "3", "3");
         running.setText("rstp");
         TSTP_Info w(nullptr, &running, "127.0.0.1");
+        QVERIFY(Settled(w));
         QCOMPARE(w.windowTitle(), QString("Spanning Tree Control : 127.0.0.1"));
         QCOMPARE(w.Combo_STPVersion->currentText(), QString("rstp"));
         QCOMPARE(w.ET_AgingTime->text(), QString("2000"));
@@ -170,9 +176,12 @@ private slots:
         running.setText("mstp");
         TSTP_Info w(nullptr, &running, "127.0.0.1");
         QVERIFY(!w.ET_HelloTime->isEnabled());
+        QVERIFY(Settled(w));
+        QVERIFY(!w.ET_HelloTime->isEnabled());
         QVERIFY(w.ET_HelloTime->text().isEmpty());
         // Refresh under MSTP keeps it so; choosing another protocol proposes 200.
         w.BT_Get->click();
+        QVERIFY(Settled(w));
         QVERIFY(!w.ET_HelloTime->isEnabled());
         QVERIFY(w.ET_HelloTime->text().isEmpty());
         w.Combo_STPVersion->setCurrentText("rstp");
@@ -186,6 +195,7 @@ private slots:
         // A Refresh while the switch runs something else gives Hello Time back.
         running.setText("rstp");
         w.BT_Get->click();
+        QVERIFY(Settled(w));
         QVERIFY(w.ET_HelloTime->isEnabled());
         QCOMPARE(w.ET_HelloTime->text(), QString("200"));
     }
@@ -233,10 +243,12 @@ private slots:
         PutSwitch(versionNumber);
         running.setText(version);
         TSTP_Info w(nullptr, &running, "127.0.0.1");
+        QVERIFY(Settled(w));
         Fill(w, version, fields[0], fields[1], fields[2], fields[3]);
         const size_t from = sim->Log().size();
         const QString before = w.StatusPanel0->text();
         w.BT_Set->click();
+        QVERIFY(Settled(w));
         QCOMPARE(ArcsSince(from), arcs);
         if (status.isEmpty()) // a range of the field's own: its message, nothing sent
             QVERIFY2(w.StatusPanel0->text() != before && !w.StatusPanel0->text().startsWith("Set:"),
@@ -275,10 +287,12 @@ private slots:
         PutSwitch(runs == "stp" ? 0 : runs == "rstp" ? 1 : 2);
         running.setText(runs);
         TSTP_Info w(nullptr, &running, "127.0.0.1");
+        QVERIFY(Settled(w));
         Fill(w, chosen, "2000", "250", "1500", "15");
         const long setsBefore = SetRequests();
         const size_t from = sim->Log().size();
         w.BT_Set->click();
+        QVERIFY(Settled(w));
         QCOMPARE(ArcsSince(from), arcs);
         QCOMPARE(SetRequests() - setsBefore, long(requests));
         QVERIFY2(w.StatusPanel0->text().startsWith("Set: (TvSNMP++) Ok!"),
@@ -309,6 +323,7 @@ private slots:
         PutSwitch(runs == "stp" ? 0 : 1);
         running.setText(runs);
         TSTP_Info w(nullptr, &running, "127.0.0.1");
+        QVERIFY(Settled(w));
         // The switch refuses every write of a read-only community.
         w.FullRequest()->Request.WriteCommunity = "rdcomm";
         w.MstpRequest()->Request.WriteCommunity = "rdcomm";
@@ -317,6 +332,7 @@ private slots:
         // window between the two readings of the counter (the second reading is a packet too).
         const long packetsBefore = Packets();
         w.BT_Set->click();
+        QVERIFY(Settled(w));
         QCOMPARE(Packets() - packetsBefore, 2L);
         QVERIFY2(w.StatusPanel0->text().startsWith("Set: ") && !w.StatusPanel0->text().contains("Ok!"),
                  qPrintable(w.StatusPanel0->text()));
@@ -328,8 +344,72 @@ private slots:
         w.MstpRequest()->Request.WriteCommunity = "wrtcomm";
         const size_t from = sim->Log().size();
         w.BT_Set->click();
+        QVERIFY(Settled(w));
         QCOMPARE(ArcsSince(from).value(0), QString("2"));
         QCOMPARE(running.text(), chosen);
+    }
+
+    // The reads and writes run through the event pump, one exchange at a time: while the opening reads
+    // are on their way a Set or a Refresh is refused and nothing more is sent; while a new version goes
+    // first, a second Set or a Refresh is refused and the switch sees the version, then the parameters,
+    // once.
+    void OneExchangeAtATime() {
+        PutSwitch(0);
+        running.setText("stp");
+        size_t from = sim->Log().size();
+        TSTP_Info w(nullptr, &running, "127.0.0.1");
+        const auto versionReads = [&](size_t since) {
+            return QString::fromStdString(sim->Log().substr(since))
+                .count(QRegularExpression(
+                    "^GET .*\\." + QRegularExpression::escape(QString::fromStdString(kStp)) + "2\\.0$",
+                    QRegularExpression::MultilineOption));
+        };
+        QVERIFY(w.Waiting());
+        QVERIFY(!w.BT_Set->isEnabled() && !w.BT_Get->isEnabled());
+        w.BT_SetClick();
+        QVERIFY2(w.StatusPanel0->text().contains(TvDedicatedWindow::kWaitingMessage),
+                 qPrintable(w.StatusPanel0->text()));
+        w.BT_GetClick();
+        QVERIFY(Settled(w));
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(ArcsSince(from), QStringList{});
+        QCOMPARE(versionReads(from), 2); // the MSTP row and the parameters, once each
+        QVERIFY(w.BT_Set->isEnabled() && w.BT_Get->isEnabled());
+
+        Fill(w, "rstp", "2000", "250", "1500", "15");
+        from = sim->Log().size();
+        w.BT_SetClick();
+        QVERIFY(w.Waiting());
+        QVERIFY(!w.BT_Set->isEnabled());
+        w.BT_SetClick();
+        w.BT_GetClick();
+        QVERIFY(Settled(w));
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(ArcsSince(from), (QStringList{"2", "3", "4", "5", "6", "7", "8"}));
+        QCOMPARE(versionReads(from), 0);
+        QCOMPARE(running.text(), QString("rstp"));
+        QCOMPARE(ReadSwitch(kStp + "4"), std::string("250"));
+    }
+
+    // Closed while the version goes first: the parameters never follow, and the main window keeps the
+    // version the switch took.
+    void CloseBetweenTheVersionAndTheParameters() {
+        PutSwitch(0);
+        running.setText("stp");
+        auto w = std::make_unique<TSTP_Info>(nullptr, &running, "127.0.0.1");
+        w->show();
+        QVERIFY(Settled(*w));
+        Fill(*w, "rstp", "2000", "250", "1500", "15");
+        const size_t from = sim->Log().size();
+        w->BT_Set->click();
+        QVERIFY(w->Waiting());
+        w->close();
+        QVERIFY(!w->Waiting());
+        w.reset();
+        QTest::qWait(100); // the answer comes back to no window
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(ArcsSince(from), QStringList{"2"});
+        QCOMPARE(ReadSwitch(kStp + "6"), std::string("20"));
     }
 
     // A window whose first read failed still refreshes and writes once the switch answers.
@@ -340,16 +420,19 @@ private slots:
         later.Stop();
         running.setText("rstp");
         TSTP_Info w(nullptr, &running, "127.0.0.1");
+        QVERIFY(Settled(w));
         QVERIFY2(w.StatusPanel0->text().startsWith("Get: ") && !w.StatusPanel0->text().contains("Ok!"),
                  qPrintable(w.StatusPanel0->text()));
         QVERIFY(w.ET_AgingTime->text().isEmpty());
         QVERIFY(later.Restart());
         w.BT_Get->click();
+        QVERIFY(Settled(w));
         QVERIFY2(w.StatusPanel0->text().startsWith("Get: (TvSNMP++) Ok!"),
                  qPrintable(w.StatusPanel0->text()));
         QCOMPARE(w.ET_AgingTime->text(), QString("2000"));
         w.ET_Priority->setText("7");
         w.BT_Set->click();
+        QVERIFY(Settled(w));
         QVERIFY2(w.StatusPanel0->text().startsWith("Set: (TvSNMP++) Ok!"),
                  qPrintable(w.StatusPanel0->text()));
         gSNMPDevice.Port = later.Port();
@@ -381,8 +464,10 @@ private slots:
             QCOMPARE(host.holder.text(), QString("mstp"));
             QVERIFY(!w->ET_HelloTime->isEnabled());
             QCOMPARE(w->parentWidget(), &host.window);
+            QVERIFY(Settled(*w));
             w->ET_Priority->setText("9");
             w->BT_Set->click();
+            QVERIFY(Settled(*w));
         });
         poll.start();
         TvMenuNode entry;
@@ -397,6 +482,7 @@ private slots:
         running.setText("rstp");
         TSTP_Info w(nullptr, &running, "127.0.0.1");
         w.show();
+        QVERIFY(Settled(w));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(w.grab().save(QCoreApplication::applicationDirPath() + "/stp_info.png"));
     }

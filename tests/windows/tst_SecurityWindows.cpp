@@ -8,6 +8,7 @@
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/WindowTest.h"
+#include "values/TvMd5KeyCheck.h"
 #include "windows/TACLMeterForm.h"
 #include "windows/TMd5EditForm.h"
 #include "windows/TMd5InformationForm.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +31,7 @@
 
 #include <cstdio>
 #include <fcntl.h>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 
@@ -230,8 +233,11 @@ private slots:
             {"", "goodkey", "Warning: KeyID is needed."},
             {"2", "has space", "Warning: KeyID must be different."},
             {"7", "", "Warning: Key is needed."},
-            {"7", "has space", "Warning: Invalid key."},
-            {"7", "seventeen-chars-x", "Warning: Invalid key."},
+            {"7", "has space", QString("Warning: ") + TvMd5KeyCheck::kInvalidKey},
+            {"7", "seventeen-chars-x", QString("Warning: ") + TvMd5KeyCheck::kInvalidKey},
+            {"7", QString::fromUtf8("schl\xc3\xbcssel"), QString("Warning: ") + TvMd5KeyCheck::kInvalidKey},
+            {"7", QString::fromUtf8("\xd0\xba\xd0\xbb\xd1\x8e\xd1\x87"),
+             QString("Warning: ") + TvMd5KeyCheck::kInvalidKey},
         };
         size_t logStart = sim->Log().size();
         for (const Refusal& r : refusals) {
@@ -392,7 +398,8 @@ private slots:
         QVERIFY(form.btnSet->hasFocus() || !form.isActiveWindow());
         QVERIFY(LogSince(logStart, "SET").isEmpty());
 
-        // Suites 2 and 4 write 50, with the status and the time-out, in one request.
+        // Suites 2 and 4 write 5, the bits the window does not show (F) as read, with the status and the
+        // time-out, in one request.
         boxes.clear();
         const int enabled[] = {0, 1, 0, 1};
         for (int i = 0; i < 4; ++i)
@@ -403,10 +410,10 @@ private slots:
         QVERIFY(PumpUntil([&] { return Idle(b) && !LogSince(logStart, "VALUES").isEmpty(); }));
         QVERIFY(PumpUntil([&] { return Idle(b); }));
         QCOMPARE(WritesSince(logStart),
-                 QStringList{kSsl + ".1.0=3 " + kSsl + ".2.0=0x50 " + kSsl + ".3.0=900"});
+                 QStringList{kSsl + ".1.0=3 " + kSsl + ".2.0=0x5F " + kSsl + ".3.0=900"});
         QVERIFY(statusLines.last().startsWith("Set: (TvSNMP++) Ok!"));
 
-        // A0 read back selects suites 1 and 3.
+        // AF read back selects suites 1 and 3.
         const int a0[] = {1, 0, 1, 0};
         for (int i = 0; i < 4; ++i)
             suites[i]->setCurrentIndex(a0[i]);
@@ -416,7 +423,7 @@ private slots:
             c->setCurrentIndex(-1);
         form.btnGet->click();
         QVERIFY(PumpUntil([&] { return Idle(b) && !suites[0]->currentText().isEmpty(); }));
-        QCOMPARE(form.edtciphersuites->text(), "A0");
+        QCOMPARE(form.edtciphersuites->text(), "AF");
         QStringList shown;
         for (QComboBox* c : suites)
             shown << c->currentText();
@@ -440,6 +447,7 @@ private slots:
         Record(form.StatusBar1);
         TvSNMPRequest2Edits* b = form.Binding();
         form.show();
+        QVERIFY(PumpUntil([&] { return Idle(b); }));
         QCOMPARE(Column(b, 1), (QStringList{"10.90.90.10", "10.90.90.11"}));
         QCOMPARE(form.edtGroupName->text(), QString());
         QCOMPARE(form.cbRowState->currentIndex(), -1);
@@ -458,6 +466,7 @@ private slots:
         const QString row = ".6.114.97.100.105.117.115.10.90.90.20.4";
         form.cbRowState->setCurrentText("add");
         form.Button1->click();
+        QVERIFY(PumpUntil([&] { return Idle(b); }));
         QCOMPARE(WritesSince(logStart), QStringList{kAcc + ".4" + row + "=1"});
         QCOMPARE(Column(b, 1), (QStringList{"10.90.90.10", "10.90.90.20", "10.90.90.11"}));
         QCOMPARE(form.edtGroupName->text(), "radius");
@@ -469,12 +478,14 @@ private slots:
         logStart = sim->Log().size();
         form.cbRowState->setCurrentText("delete");
         form.Button1->click();
+        QVERIFY(PumpUntil([&] { return Idle(b); }));
         QCOMPARE(WritesSince(logStart), QStringList{kAcc + ".4" + row + "=2"});
         QCOMPARE(Column(b, 1), (QStringList{"10.90.90.10", "10.90.90.11"}));
         QCOMPARE(boxes, QStringList{});
 
         // Removing a server that is not in the group: the switch refuses, the window says so.
         form.Button1->click();
+        QVERIFY(PumpUntil([&] { return Idle(b); }));
         QCOMPARE(boxes, QStringList{"Error: Set entry failed!"});
         QVERIFY(form.StatusBar1->currentMessage().startsWith("Set: "));
         QVERIFY(!form.StatusBar1->currentMessage().contains("Ok!"));
@@ -500,6 +511,7 @@ private slots:
         TACLMeterForm form(nullptr);
         TvSNMPRequest2Edits* b = form.Binding();
         form.show();
+        QVERIFY(PumpUntil([&] { return Idle(b); }));
         QCOMPARE(Column(b, 0), (QStringList{"1", "2"}));
         QVERIFY(!form.EditButton->isEnabled());
         QCOMPARE(form.RateEdit->text(), QString());
@@ -520,6 +532,7 @@ private slots:
         form.CBox_Active->setCurrentText("drop-packet");
         const size_t logStart = sim->Log().size();
         form.EditButton->click();
+        QVERIFY(PumpUntil([&] { return Idle(b); }));
         QCOMPARE(WritesSince(logStart), QStringList{kAcl + ".3.2.5=2048 " + kAcl + ".4.2.5=2"});
         QCOMPARE(Column(b, 2), (QStringList{"1024", "2048"}));
         // Refreshed: no selection, fields empty, IDs free, Set off.
@@ -536,6 +549,107 @@ private slots:
         QVERIFY(!form.EditButton->isEnabled());
         QCOMPARE(form.ProfileIDEdit->text(), QString());
         form.close();
+    }
+
+    // A walk or a write on its way takes no second Refresh or Set: they are refused and nothing runs
+    // twice. Closing the window with an exchange on its way (and destroying it) gives the exchange up:
+    // nothing more reaches the switch, no reply reaches the window.
+    void OneExchangeAtATimeAndCloseCancels_data() {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("ACL meter") << "ACL";
+        QTest::newRow("access-control server") << "ACC";
+    }
+    void OneExchangeAtATimeAndCloseCancels() {
+        QFETCH(QString, window);
+        const bool acl = window == "ACL";
+        const size_t opened = sim->Log().size();
+        std::unique_ptr<TvDedicatedWindow> form;
+        TvSNMPRequest2Edits* b = nullptr;
+        QString firstColumn;
+        std::function<void()> refresh;          // the Refresh handler, where the window has one
+        std::function<void(const char*)> write; // fills the fields with a valid entry and runs Set
+        if (acl) {
+            auto* f = new TACLMeterForm(nullptr);
+            form.reset(f);
+            Record(f->StatusBar1);
+            b = f->Binding();
+            firstColumn = kAcl + ".1";
+            refresh = [f] { f->GetButtonClick(); };
+            write = [f, b](const char*) {
+                if (const int row = RowOf(b, {"2", "5"}); row >= 0)
+                    Select(f->ListView1, row);
+                f->RateEdit->setText("2048");
+                f->CBox_Active->setCurrentText("drop-packet");
+                f->EditButtonClick();
+            };
+        } else {
+            auto* f = new TfrmACCServerCtrl(nullptr);
+            form.reset(f);
+            Record(f->StatusBar1);
+            b = f->Binding();
+            firstColumn = kAcc + ".1";
+            write = [f](const char* state) {
+                f->edtGroupName->setText("radius");
+                f->edtIPAddr->setText("10.90.90.30");
+                f->cbAuthProtocol->setCurrentText("radius");
+                f->cbRowState->setCurrentText(state);
+                f->Button1Click();
+            };
+        }
+        form->show();
+        // Walks started since `from`: each asks the first column from its start once.
+        const auto walks = [&](size_t from) {
+            return static_cast<int>(
+                LogSince(from, "GETNEXT")
+                    .filter(QRegularExpression(" " + QRegularExpression::escape(firstColumn) + "$"))
+                    .size());
+        };
+
+        // The opening walk is on its way: Set and Refresh are refused, with the reason.
+        QVERIFY(b->Busy);
+        statusLines.clear();
+        write("add");
+        if (refresh)
+            refresh();
+        QVERIFY(PumpUntil([&] { return Idle(b); }));
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(walks(opened), 1);
+        QVERIFY(LogSince(opened, "SET").isEmpty());
+        if (refresh)
+            QVERIFY(statusLines.filter(TvDedicatedWindow::kWaitingMessage).size() >= 1);
+
+        // A write is on its way: a second Set and a Refresh are refused; the write is read back once.
+        size_t from = sim->Log().size();
+        write("add");
+        QVERIFY(b->Busy);
+        write("add");
+        if (refresh)
+            refresh();
+        QVERIFY(PumpUntil([&] { return Idle(b); }));
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(LogSince(from, "VALUES").size(), 1);
+        QCOMPARE(walks(from), 1);
+
+        // Closed (and gone) during a walk (ACL) or a write (ACC): nothing follows.
+        from = sim->Log().size();
+        if (acl)
+            refresh();
+        else
+            write("delete");
+        QVERIFY(b->Busy);
+        form->close();
+        QVERIFY(!form->isVisible());
+        QVERIFY(!form->Waiting());
+        QVERIFY(sim->AwaitMarker());
+        const size_t closed = sim->Log().size();
+        form.reset();
+        QTest::qWait(100); // the answer comes back to no window
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(LogSince(closed, "GET").filter(QRegularExpression("^GET(?!.*\\.99999\\.)")), QStringList{});
+        QCOMPARE(LogSince(closed, "SET"), QStringList{});
+        // The walk asked once; the write went out and was not read back.
+        QCOMPARE(walks(from), acl ? 1 : 0);
+        QCOMPARE(LogSince(from, "VALUES").size(), acl ? 0 : 1);
     }
 
     // Pictures of the four windows for the documentation (docs/), taken after their first read.
@@ -570,6 +684,7 @@ private slots:
             TfrmACCServerCtrl form(nullptr);
             form.setWindowTitle("ACC Server Control Table : 10.90.90.90");
             form.show();
+            QVERIFY(PumpUntil([&] { return Idle(form.Binding()); }));
             Select(form.ListView1, 0);
             form.cbRowState->setCurrentText("add");
             QVERIFY(form.grab().save(out + "/security-acc.png"));
@@ -579,6 +694,7 @@ private slots:
             TACLMeterForm form(nullptr);
             form.setWindowTitle("ACL Meter Table: 10.90.90.90");
             form.show();
+            QVERIFY(PumpUntil([&] { return Idle(form.Binding()); }));
             Select(form.ListView1, 0);
             QVERIFY(form.grab().save(out + "/security-aclmeter.png"));
             form.close();

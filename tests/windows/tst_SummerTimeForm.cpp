@@ -6,6 +6,7 @@
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
+#include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/WindowTest.h"
 #include "windows/TSummerTimeForm.h"
@@ -115,6 +116,10 @@ class TestSummerTimeForm : public QObject {
         return arcs;
     }
     static long SetRequests() { return std::stol(ReadSwitch(kSnmpInSetRequests)); }
+    // The window's reads or writes have been answered.
+    static bool Settled(TSummerTimeForm& form) {
+        return PumpUntil([&] { return !form.Waiting(); });
+    }
     static QString LastLine(TSummerTimeForm& form) {
         const QString text = form.Panel->MessagePanel->Memo->toPlainText();
         return text.section('\n', -1);
@@ -154,6 +159,7 @@ private slots:
         PutRule(status);
         const size_t from = sim->Log().size();
         TSummerTimeForm form(nullptr, "127.0.0.1");
+        QVERIFY(Settled(form));
         QCOMPARE(form.windowTitle(), QString("Summer Time : 127.0.0.1"));
         QCOMPARE(ArcsSince(from, "GET"), reads);
         for (int row = 2; row <= 5; ++row)
@@ -175,6 +181,7 @@ private slots:
         form.StatusCombo()->setCurrentText("repeating");
         const size_t again = sim->Log().size();
         form.Panel->Buttons->RefreshButton->click();
+        QVERIFY(Settled(form));
         QCOMPARE(ArcsSince(again, "GET"), reads);
     }
 
@@ -204,6 +211,7 @@ private slots:
             PutRule(2, 60, "010001030200", "000001090300", start.toLatin1().constData(),
                     end.toLatin1().constData());
         TSummerTimeForm form(nullptr, "127.0.0.1");
+        QVERIFY(Settled(form));
         const int first = status == 1 ? 2 : 4;
         QCOMPARE(PartTexts(form, first), startParts);
         QCOMPARE(PartTexts(form, first + 1), endParts);
@@ -298,6 +306,7 @@ private slots:
         QFETCH(QStringList, written);
         PutRule(1);
         TSummerTimeForm form(nullptr, "127.0.0.1");
+        QVERIFY(Settled(form));
         TEditsPanel* rows = form.Panel->EditsPanel;
         if (status.isEmpty())
             form.StatusCombo()->setCurrentIndex(-1);
@@ -314,6 +323,7 @@ private slots:
         const size_t from = sim->Log().size();
         const long setsBefore = SetRequests();
         form.Panel->Buttons->SetCheckedButton->click();
+        QVERIFY(Settled(form));
         QCOMPARE(boxes, box.isEmpty() ? QStringList{} : QStringList{box});
         QCOMPARE(ArcsSince(from), sets);
         QCOMPARE(SetRequests() - setsBefore, long(requests));
@@ -336,12 +346,14 @@ private slots:
     void EmptyOffsetStopsTheSecondStage() {
         PutRule(1, 60);
         TSummerTimeForm form(nullptr, "127.0.0.1");
+        QVERIFY(Settled(form));
         form.StatusCombo()->setCurrentText("annual");
         form.OffsetEdit()->clear();
         form.Panel->EditsPanel->CheckRow(0);
         form.Panel->EditsPanel->CheckRow(1);
         const size_t from = sim->Log().size();
         form.Panel->Buttons->SetCheckedButton->click();
+        QVERIFY(Settled(form));
         QCOMPARE(boxes, QStringList{"Warning: Some items are empty!\nOffset"});
         QCOMPARE(ArcsSince(from), QStringList{"1"});
         QCOMPARE(ReadSwitch(kRule + "1"), std::string("2"));
@@ -350,10 +362,101 @@ private slots:
                  qPrintable(LastLine(form)));
     }
 
+    // The switch refuses the second stage after it took the status: the memo says what the switch now
+    // runs.
+    void RefusedSecondStageIsReported() {
+        PutRule(1, 60);
+        TSummerTimeForm form(nullptr, "127.0.0.1");
+        QVERIFY(Settled(form));
+        form.StatusCombo()->setCurrentText("disable");
+        form.OffsetEdit()->setText("90");
+        form.Panel->EditsPanel->CheckRow(0);
+        form.Panel->EditsPanel->CheckRow(1);
+        const size_t from = sim->Log().size();
+        form.Panel->Buttons->SetCheckedButton->click();
+        // The status is on its way; the offset will go with a community the switch refuses to write.
+        QVERIFY(form.Waiting());
+        form.Binding()->Request.WriteCommunity = "rdcomm";
+        QVERIFY(Settled(form));
+        QCOMPARE(boxes, QStringList{});
+        // The agent logs no SET of a community that may not write: the status alone is seen.
+        QCOMPARE(ArcsSince(from), QStringList{"1"});
+        const QStringList memo = form.Panel->MessagePanel->Memo->toPlainText().split('\n');
+        QVERIFY(memo.size() >= 3);
+        QVERIFY2(memo[memo.size() - 3].startsWith("Set: (TvSNMP++) Ok!"), qPrintable(memo.join('\n')));
+        QVERIFY2(memo[memo.size() - 2].startsWith("Set: ") && !memo[memo.size() - 2].contains("Ok!"),
+                 qPrintable(memo.join('\n')));
+        QCOMPARE(ReadSwitch(kRule + "1"), std::string("0"));
+        QCOMPARE(ReadSwitch(kRule + "2"), std::string("60"));
+        QVERIFY2(LastLine(form).contains("Summer Time Status was written; the Offset and times were not!"),
+                 qPrintable(LastLine(form)));
+    }
+
+    // One exchange at a time: while the two-stage read is on its way, Set and Refresh are refused and
+    // nothing more is sent; while the two-stage write is, a second Set and a Refresh are refused and the
+    // switch sees each stage once.
+    void OneExchangeAtATime() {
+        PutRule(1, 60);
+        size_t from = sim->Log().size();
+        TSummerTimeForm form(nullptr, "127.0.0.1");
+        QPushButton* refresh = form.Panel->Buttons->RefreshButton;
+        QPushButton* set = form.Panel->Buttons->SetCheckedButton;
+        form.Panel->EditsPanel->CheckRow(1);
+        QVERIFY(form.Waiting());
+        QVERIFY(!refresh->isEnabled() && !set->isEnabled());
+        form.Set();
+        QVERIFY2(LastLine(form).contains(TvDedicatedWindow::kWaitingMessage), qPrintable(LastLine(form)));
+        form.Refresh();
+        QVERIFY(Settled(form));
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(ArcsSince(from, "GET"), (QStringList{"1", "1", "2", "3", "4"}));
+        QCOMPARE(ArcsSince(from), QStringList{});
+        QVERIFY(refresh->isEnabled() && set->isEnabled());
+
+        form.StatusCombo()->setCurrentText("disable");
+        form.OffsetEdit()->setText("120");
+        form.Panel->EditsPanel->CheckRow(0);
+        from = sim->Log().size();
+        const long setsBefore = SetRequests();
+        form.Set();
+        QVERIFY(form.Waiting());
+        form.Set();
+        form.Refresh();
+        QVERIFY(Settled(form));
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(ArcsSince(from), (QStringList{"1", "2"}));
+        QCOMPARE(ArcsSince(from, "GET"), QStringList{});
+        QCOMPARE(SetRequests() - setsBefore, 2L);
+        QCOMPARE(ReadSwitch(kRule + "2"), std::string("120"));
+    }
+
+    // Closed while the status is on its way: the second stage never leaves.
+    void CloseBetweenTheStages() {
+        PutRule(1, 60);
+        auto form = std::make_unique<TSummerTimeForm>(nullptr, "127.0.0.1");
+        form->show();
+        QVERIFY(Settled(*form));
+        form->StatusCombo()->setCurrentText("disable");
+        form->OffsetEdit()->setText("30");
+        form->Panel->EditsPanel->CheckRow(0);
+        form->Panel->EditsPanel->CheckRow(1);
+        const size_t from = sim->Log().size();
+        form->Panel->Buttons->SetCheckedButton->click();
+        QVERIFY(form->Waiting());
+        form->close();
+        QVERIFY(!form->Waiting());
+        form.reset();
+        QTest::qWait(100); // the answer comes back to no window
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(ArcsSince(from), QStringList{"1"});
+        QCOMPARE(ReadSwitch(kRule + "2"), std::string("60"));
+    }
+
     void Screenshot() {
         PutRule(1, 60, "010007030200", "0000010A0300");
         TSummerTimeForm form(nullptr, "127.0.0.1");
         form.show();
+        QVERIFY(Settled(form));
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.grab().save(QCoreApplication::applicationDirPath() + "/summer_time.png"));
     }
