@@ -6,6 +6,7 @@
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvStatusPanel.h"
 #include "catalog/TvSpanningTree.h"
+#include "guibase/TvMessageBox.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
@@ -123,7 +124,9 @@ void TSTP_Info::FormCreate() {
     full_->Request.Timeout = kStpTimeout;
     full_->Request.VarList.Assign(TvSNMPVarList(kStpParameters, TvSNMPVarList::itScalars, 0));
     for (TvSNMPRequest2Edits* request : {mstp_.get(), full_.get()}) {
-        request->OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { ReadDone(reply); };
+        request->OnGetDone = [this](TvSNMPRequest2Controls& b, TvSNMPError& reply) {
+            ReadDone(static_cast<TvSNMPRequest2Edits&>(b), reply);
+        };
         request->OnSetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { WriteDone(reply); };
     }
     Watch(*full_);
@@ -172,17 +175,59 @@ void TSTP_Info::NextRead() {
     }
 }
 
-void TSTP_Info::ReadDone(const TvSNMPError& reply) {
+void TSTP_Info::ReadDone(TvSNMPRequest2Edits& request, const TvSNMPError& reply) {
     if (reply.Code != 0) {
         reads_.clear();
         return;
     }
+    std::vector<std::string>& known = known_[&request];
+    known.clear();
+    const TvSNMPVarList& list = request.Request.VarList;
+    for (int i = 0; i < list.Count(); ++i)
+        known.push_back(list.Item(i).Value);
     NextRead();
 }
 
+std::vector<int> TSTP_Info::Changed(const TvSNMPRequest2Edits& request, const std::vector<int>& items) const {
+    const auto it = known_.find(&request);
+    const TvSNMPVarList& list = request.Request.VarList;
+    std::vector<int> changed;
+    for (int i : items) {
+        const auto at = static_cast<size_t>(i);
+        // Never read: nothing to compare with, so it is sent.
+        if (it == known_.end() || at >= it->second.size() || it->second[at] != list.Item(i).Value)
+            changed.push_back(i);
+    }
+    return changed;
+}
+
+QString TSTP_Info::Labels(const TvSNMPRequest2Edits& request, const std::vector<int>& items) const {
+    QStringList labels;
+    for (int i : items)
+        labels << FromBytes(request.Request.VarList.Item(i).Label);
+    return labels.join(", ");
+}
+
 void TSTP_Info::Write(std::vector<WriteStep> steps) {
+    std::erase_if(steps, [](const WriteStep& step) { return step.Items.empty(); });
+    if (steps.empty()) {
+        Say("Nothing was changed: nothing was sent.");
+        return;
+    }
+    QStringList labels;
+    for (const WriteStep& step : steps)
+        labels << Labels(*step.Request, step.Items);
+    written_ = labels.join(", ");
     writes_ = std::move(steps);
     NextWrite();
+}
+
+bool TSTP_Info::VersionConfirmed(const QString& version) {
+    return TvMessageBox::YesNo(this,
+                               "Change the spanning tree version from " + Running() + " to " + version +
+                                   "?\nThe switch restarts the spanning tree on every port: traffic may "
+                                   "stop until the ports have converged again.",
+                               "Spanning Tree");
 }
 
 void TSTP_Info::NextWrite() {
@@ -209,6 +254,16 @@ void TSTP_Info::WriteDone(const TvSNMPError& reply) {
     }
     if (!step.Version.isEmpty() && running_)
         running_->setText(step.Version);
+    // The switch has these now.
+    std::vector<std::string>& known = known_[step.Request];
+    const TvSNMPVarList& list = step.Request->Request.VarList;
+    known.resize(static_cast<size_t>(list.Count()));
+    for (int i : step.Items)
+        known[static_cast<size_t>(i)] = list.Item(i).Value;
+    if (writes_.empty() && !written_.isEmpty()) {
+        Say(StatusPanel0->text() + " Written: " + written_ + ".");
+        written_.clear();
+    }
     NextWrite();
 }
 
@@ -306,11 +361,12 @@ void TSTP_Info::BT_SetClick() {
         FillMstpRow();
         if (!Collected(*mstp_))
             return;
-        // MSTP takes the version with its parameters, in one request.
-        const std::vector<int> parameters{mcMaxAge, mcForwardDelay, mcMaxHops, mcTxHoldCount, mcForwardBpdu};
+        // What changed only; MSTP takes a new version with its parameters, in one request.
+        const std::vector<int> parameters =
+            Changed(*mstp_, {mcMaxAge, mcForwardDelay, mcMaxHops, mcTxHoldCount, mcForwardBpdu});
         if (Running() == "mstp") {
             Write({{mstp_.get(), parameters, {}}});
-        } else {
+        } else if (VersionConfirmed(version)) {
             std::vector<int> all{mcVersion};
             all.insert(all.end(), parameters.begin(), parameters.end());
             Write({{mstp_.get(), all, version}});
@@ -336,12 +392,15 @@ void TSTP_Info::BT_SetClick() {
         return;
     if (!Collected(*full_))
         return;
-    const std::vector<int> parameters{stpMaxAge,  stpHelloTime,   stpForwardDelay,
-                                      stpMaxHops, stpTxHoldCount, stpForwardBpdu};
+    // What changed only: a value someone else set meanwhile stays as it is.
+    const std::vector<int> parameters = Changed(
+        *full_, {stpMaxAge, stpHelloTime, stpForwardDelay, stpMaxHops, stpTxHoldCount, stpForwardBpdu});
     if (version == Running()) {
         Write({{full_.get(), parameters, {}}});
         return;
     }
+    if (!VersionConfirmed(version))
+        return;
     // The parameters must fit the protocol the switch runs: the version goes first, alone, and the
     // rest only once the switch has taken it.
     Write({{full_.get(), {stpVersion}, version}, {full_.get(), parameters, {}}});

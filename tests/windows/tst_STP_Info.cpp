@@ -97,6 +97,8 @@ class TestSTP_Info : public QObject {
 
     QTemporaryDir dir;
     std::unique_ptr<SimSwitch> sim;
+    QStringList questions; // Yes/No questions, answered with `answer`
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
     QLabel running;
 
     // The spanning tree arcs of the SET lines after `from` ("2" for Version ...).
@@ -134,12 +136,20 @@ private slots:
         InitSNMPSession(dir.path().toStdString());
         sim = std::make_unique<SimSwitch>();
         QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
-        TvMessageBox::SetHook([](TvMessageBox::Kind, const QString& title, const QString& text) {
+        TvMessageBox::SetHook([this](TvMessageBox::Kind kind, const QString& title, const QString& text) {
+            if (kind == TvMessageBox::Kind::YesNo) {
+                questions << text;
+                return answer;
+            }
             qWarning() << "unexpected message box" << title << text;
             return QMessageBox::Ok;
         });
     }
-    void init() { WindowTest::UseSimulator(sim->Port()); }
+    void init() {
+        WindowTest::UseSimulator(sim->Port());
+        questions.clear();
+        answer = QMessageBox::Yes;
+    }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }
 
     void CreationReadsBothRequests() {
@@ -207,20 +217,22 @@ private slots:
         QTest::addColumn<QString>("status");     // start of the status line
         QTest::addColumn<QStringList>("arcs");   // spanning tree arcs written, in order
 
-        const QStringList rstpParams{"3", "4", "5", "6", "7", "8"};
-        const QStringList mstpParams{"3", "5", "6", "7", "8"};
-        QTest::newRow("max age = 2*(delay-100)")
-            << "rstp" << QStringList{"2000", "200", "1100", "20"} << "Set: (TvSNMP++) Ok!" << rstpParams;
+        // Only what differs from what the switch has is written (Max Age 2000, Hello Time 200, Forward
+        // Delay 1500, Max Hops 20).
+        QTest::newRow("max age = 2*(delay-100)") << "rstp" << QStringList{"2000", "200", "1100", "20"}
+                                                 << "Set: (TvSNMP++) Ok!" << QStringList{"5"};
         QTest::newRow("delay one below")
             << "rstp" << QStringList{"2000", "200", "1099", "20"} << "Data Error !" << QStringList{};
         QTest::newRow("max age = 2*(hello+100)")
-            << "rstp" << QStringList{"600", "200", "1500", "20"} << "Set: (TvSNMP++) Ok!" << rstpParams;
+            << "rstp" << QStringList{"600", "200", "1500", "20"} << "Set: (TvSNMP++) Ok!" << QStringList{"3"};
         QTest::newRow("hello one above")
             << "rstp" << QStringList{"600", "201", "1500", "20"} << "Data Error !" << QStringList{};
         QTest::newRow("stp hello one above")
             << "stp" << QStringList{"600", "201", "1500", "20"} << "Data Error !" << QStringList{};
         QTest::newRow("mstp ignores hello")
-            << "mstp" << QStringList{"600", "", "1500", "20"} << "Set: (TvSNMP++) Ok!" << mstpParams;
+            << "mstp" << QStringList{"600", "", "1500", "20"} << "Set: (TvSNMP++) Ok!" << QStringList{"3"};
+        QTest::newRow("nothing changed") << "rstp" << QStringList{"2000", "200", "1500", "20"}
+                                         << "Nothing was changed: nothing was sent." << QStringList{};
         QTest::newRow("empty max age") << "rstp" << QStringList{"", "200", "1500", "20"}
                                        << "Don't Leave Empty Fileds !" << QStringList{};
         QTest::newRow("empty hops") << "mstp" << QStringList{"2000", "", "1500", ""}
@@ -262,22 +274,41 @@ private slots:
         }
     }
 
-    // A new version goes first and alone when the rest must fit it; MSTP takes it with its parameters.
+    // Declined, the new version and the parameters stay unsent.
+    void VersionChangeDeclinedSendsNothing() {
+        PutSwitch(1);
+        running.setText("rstp");
+        TSTP_Info w(nullptr, &running, "127.0.0.1");
+        QVERIFY(Settled(w));
+        Fill(w, "stp", "2000", "250", "1500", "15");
+        answer = QMessageBox::No;
+        const size_t from = sim->Log().size();
+        w.BT_Set->click();
+        QVERIFY(Settled(w));
+        QCOMPARE(questions.size(), 1);
+        QVERIFY(sim->AwaitMarker());
+        QCOMPARE(ArcsSince(from), QStringList{});
+        QCOMPARE(running.text(), QString("rstp"));
+    }
+
+    // A new version is asked for first (it restarts the protocol on every port), then goes first and
+    // alone when the rest must fit it; MSTP takes it with its parameters. Of the parameters only those
+    // changed (Hello Time and Max Hops here) are written.
     void VersionChanges_data() {
         QTest::addColumn<QString>("runs");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QStringList>("arcs");
         QTest::addColumn<int>("requests");
         QTest::newRow("rstp over stp") << "stp"
-                                       << "rstp" << QStringList{"2", "3", "4", "5", "6", "7", "8"} << 2;
+                                       << "rstp" << QStringList{"2", "4", "6"} << 2;
         QTest::newRow("stp over mstp") << "mstp"
-                                       << "stp" << QStringList{"2", "3", "4", "5", "6", "7", "8"} << 2;
+                                       << "stp" << QStringList{"2", "4", "6"} << 2;
         QTest::newRow("mstp over rstp") << "rstp"
-                                        << "mstp" << QStringList{"2", "3", "5", "6", "7", "8"} << 1;
+                                        << "mstp" << QStringList{"2", "6"} << 1;
         QTest::newRow("mstp over mstp") << "mstp"
-                                        << "mstp" << QStringList{"3", "5", "6", "7", "8"} << 1;
+                                        << "mstp" << QStringList{"6"} << 1;
         QTest::newRow("rstp over rstp") << "rstp"
-                                        << "rstp" << QStringList{"3", "4", "5", "6", "7", "8"} << 1;
+                                        << "rstp" << QStringList{"4", "6"} << 1;
     }
     void VersionChanges() {
         QFETCH(QString, runs);
@@ -297,6 +328,14 @@ private slots:
         QCOMPARE(SetRequests() - setsBefore, long(requests));
         QVERIFY2(w.StatusPanel0->text().startsWith("Set: (TvSNMP++) Ok!"),
                  qPrintable(w.StatusPanel0->text()));
+        const QString written = QString(runs != chosen ? "Version, " : "") +
+                                (chosen == "mstp" ? "Max Hops." : "Hello Time, Max Hops.");
+        QVERIFY2(w.StatusPanel0->text().endsWith(" Written: " + written), qPrintable(w.StatusPanel0->text()));
+        QCOMPARE(questions.size(), runs == chosen ? 0 : 1);
+        if (runs != chosen)
+            QVERIFY2(
+                questions[0].startsWith("Change the spanning tree version from " + runs + " to " + chosen),
+                qPrintable(questions[0]));
         QCOMPARE(running.text(), chosen);
         QCOMPARE(ReadSwitch(kStp + "2"), std::to_string(chosen == "stp" ? 0 : chosen == "rstp" ? 1 : 2));
         QCOMPARE(ReadSwitch(kStp + "6"), std::string("15"));
@@ -385,7 +424,7 @@ private slots:
         w.BT_GetClick();
         QVERIFY(Settled(w));
         QVERIFY(sim->AwaitMarker());
-        QCOMPARE(ArcsSince(from), (QStringList{"2", "3", "4", "5", "6", "7", "8"}));
+        QCOMPARE(ArcsSince(from), (QStringList{"2", "4", "6"})); // the version, then what changed, once
         QCOMPARE(versionReads(from), 0);
         QCOMPARE(running.text(), QString("rstp"));
         QCOMPARE(ReadSwitch(kStp + "4"), std::string("250"));
