@@ -184,7 +184,22 @@ void TvSNMPRequest2Controls::StopAtRowLimit(TvSNMPError& reply) {
         OnGetDone(*this, reply);
 }
 
+std::vector<int> TvSNMPRequest2Controls::Differing(const std::vector<int>& items) const {
+    std::vector<int> changed;
+    for (int i : items) {
+        const auto at = static_cast<size_t>(i);
+        if (at >= known_.size() || known_[at] != Request.VarList.Item(i).Value)
+            changed.push_back(i);
+    }
+    return changed;
+}
+
 void TvSNMPRequest2Controls::FinishGet(TvSNMPError& reply) {
+    if (!IsTable()) {
+        known_.clear();
+        for (int i = 0; i < Request.VarList.Count(); ++i)
+            known_.push_back(Request.VarList.Item(i).Value);
+    }
     AfterGet();
     SetBusy(false);
     if (statusTarget_) {
@@ -217,6 +232,7 @@ void TvSNMPRequest2Controls::Set(bool refreshAfter, bool collect, const std::vec
     std::string include;
     for (int i : items)
         include += (include.empty() ? "" : ",") + std::to_string(i);
+    sent_ = items;
     SetBusy(true);
     if (!Asynchronous) {
         try {
@@ -259,6 +275,12 @@ void TvSNMPRequest2Controls::WriteReply(TvSNMPError& reply) {
         ProcessingFailed(opSet, e.what());
         return;
     }
+    // The switch has these now.
+    if (!IsTable() && !known_.empty())
+        for (int i = 0; i < Request.VarList.Count() && static_cast<size_t>(i) < known_.size(); ++i)
+            if (Request.VarList.IsWritable(i) &&
+                (sent_.empty() || std::find(sent_.begin(), sent_.end(), i) != sent_.end()))
+                known_[static_cast<size_t>(i)] = Request.VarList.Item(i).Value;
     SetBusy(false);
     LastOperation = opSet;
     if (statusTarget_)

@@ -63,6 +63,10 @@ public:
     // same position.
     void Set(bool refreshAfter, bool collect, const std::vector<int>& items,
              const std::vector<std::string>& values = {});
+    // Of `items`, those whose value in the list now differs from what the switch had at the last read
+    // of this scalar group (or took at the last write): a group write sends what the operator changed
+    // only. Every item counts as changed before the first read.
+    std::vector<int> Differing(const std::vector<int>& items) const;
     // Gives up the exchange in flight at once: nothing more is sent for it and none of its replies
     // reaches the controls.
     void Cancel();
@@ -110,5 +114,7 @@ private:
 
     QPointer<QWidget> statusTarget_;
     const std::vector<int>* writing_ = nullptr; // the items of the write being prepared, if it names them
+    std::vector<int> sent_;                     // the items of the write in flight (empty: all writable)
+    std::vector<std::string> known_;            // the values the switch has, as last read or written
     std::shared_ptr<int> alive_ = std::make_shared<int>(0); // replies reach the binding only while it lives
 };

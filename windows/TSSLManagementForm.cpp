@@ -160,7 +160,15 @@ void TSSLManagementForm::btnSetClick() {
     // The bits the window does not show go back as they were read.
     edtciphersuites->setText(FromBytes(TvCipherSuites::Encode(enabled, ToBytes(edtciphersuites->text()))));
     try {
-        binding_->Set(false, true);
+        // What the operator changed only: a setting someone else made meanwhile stays.
+        binding_->ControlsToValues();
+        const std::vector<int> changed =
+            binding_->Differing({sslStatusAdmin, sslCipherSuites, sslCacheTimeout});
+        if (changed.empty()) {
+            Report(TvSNMPRequest2Controls::opSet, "Nothing was changed: nothing was sent.");
+            return;
+        }
+        binding_->Set(false, false, changed);
     } catch (const std::exception& e) {
         Report(TvSNMPRequest2Controls::opSet, e.what());
     }

@@ -124,9 +124,7 @@ void TSTP_Info::FormCreate() {
     full_->Request.Timeout = kStpTimeout;
     full_->Request.VarList.Assign(TvSNMPVarList(kStpParameters, TvSNMPVarList::itScalars, 0));
     for (TvSNMPRequest2Edits* request : {mstp_.get(), full_.get()}) {
-        request->OnGetDone = [this](TvSNMPRequest2Controls& b, TvSNMPError& reply) {
-            ReadDone(static_cast<TvSNMPRequest2Edits&>(b), reply);
-        };
+        request->OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { ReadDone(reply); };
         request->OnSetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { WriteDone(reply); };
     }
     Watch(*full_);
@@ -175,30 +173,12 @@ void TSTP_Info::NextRead() {
     }
 }
 
-void TSTP_Info::ReadDone(TvSNMPRequest2Edits& request, const TvSNMPError& reply) {
+void TSTP_Info::ReadDone(const TvSNMPError& reply) {
     if (reply.Code != 0) {
         reads_.clear();
         return;
     }
-    std::vector<std::string>& known = known_[&request];
-    known.clear();
-    const TvSNMPVarList& list = request.Request.VarList;
-    for (int i = 0; i < list.Count(); ++i)
-        known.push_back(list.Item(i).Value);
     NextRead();
-}
-
-std::vector<int> TSTP_Info::Changed(const TvSNMPRequest2Edits& request, const std::vector<int>& items) const {
-    const auto it = known_.find(&request);
-    const TvSNMPVarList& list = request.Request.VarList;
-    std::vector<int> changed;
-    for (int i : items) {
-        const auto at = static_cast<size_t>(i);
-        // Never read: nothing to compare with, so it is sent.
-        if (it == known_.end() || at >= it->second.size() || it->second[at] != list.Item(i).Value)
-            changed.push_back(i);
-    }
-    return changed;
 }
 
 QString TSTP_Info::Labels(const TvSNMPRequest2Edits& request, const std::vector<int>& items) const {
@@ -254,12 +234,6 @@ void TSTP_Info::WriteDone(const TvSNMPError& reply) {
     }
     if (!step.Version.isEmpty() && running_)
         running_->setText(step.Version);
-    // The switch has these now.
-    std::vector<std::string>& known = known_[step.Request];
-    const TvSNMPVarList& list = step.Request->Request.VarList;
-    known.resize(static_cast<size_t>(list.Count()));
-    for (int i : step.Items)
-        known[static_cast<size_t>(i)] = list.Item(i).Value;
     if (writes_.empty() && !written_.isEmpty()) {
         Say(StatusPanel0->text() + " Written: " + written_ + ".");
         written_.clear();
@@ -363,7 +337,7 @@ void TSTP_Info::BT_SetClick() {
             return;
         // What changed only; MSTP takes a new version with its parameters, in one request.
         const std::vector<int> parameters =
-            Changed(*mstp_, {mcMaxAge, mcForwardDelay, mcMaxHops, mcTxHoldCount, mcForwardBpdu});
+            mstp_->Differing({mcMaxAge, mcForwardDelay, mcMaxHops, mcTxHoldCount, mcForwardBpdu});
         if (Running() == "mstp") {
             Write({{mstp_.get(), parameters, {}}});
         } else if (VersionConfirmed(version)) {
@@ -393,8 +367,8 @@ void TSTP_Info::BT_SetClick() {
     if (!Collected(*full_))
         return;
     // What changed only: a value someone else set meanwhile stays as it is.
-    const std::vector<int> parameters = Changed(
-        *full_, {stpMaxAge, stpHelloTime, stpForwardDelay, stpMaxHops, stpTxHoldCount, stpForwardBpdu});
+    const std::vector<int> parameters = full_->Differing(
+        {stpMaxAge, stpHelloTime, stpForwardDelay, stpMaxHops, stpTxHoldCount, stpForwardBpdu});
     if (version == Running()) {
         Write({{full_.get(), parameters, {}}});
         return;

@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QString>
 
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -69,9 +68,7 @@ private:
     // running version.
     void Read(std::vector<TvSNMPRequest2Edits*> order);
     void NextRead();
-    void ReadDone(TvSNMPRequest2Edits& request, const TvSNMPError& reply);
-    // Of `items`, those whose collected value differs from what the switch last had.
-    std::vector<int> Changed(const TvSNMPRequest2Edits& request, const std::vector<int>& items) const;
+    void ReadDone(const TvSNMPError& reply);
     // Labels of `items`, for the status line.
     QString Labels(const TvSNMPRequest2Edits& request, const std::vector<int>& items) const;
     // A new version restarts the protocol on every port: asked first. True to go on.
@@ -95,8 +92,6 @@ private:
     std::vector<TvSNMPRequest2Edits*> reads_; // still to read in this turn
     std::vector<WriteStep> writes_;           // the step in flight first
     QString written_;                         // labels of what this Set sends, for the status line
-    // What each request last read from the switch (or wrote to it): a Set sends what differs only.
-    std::map<const TvSNMPRequest2Edits*, std::vector<std::string>> known_;
 };
 
 // The menu's "STP Control " entry: reads the running version into the main window, then opens the

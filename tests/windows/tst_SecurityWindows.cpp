@@ -413,12 +413,20 @@ private slots:
                  QStringList{kSsl + ".1.0=3 " + kSsl + ".2.0=0x5F " + kSsl + ".3.0=900"});
         QVERIFY(statusLines.last().startsWith("Set: (TvSNMP++) Ok!"));
 
-        // AF read back selects suites 1 and 3.
+        // AF read back selects suites 1 and 3. Only the suites changed: only they are written.
         const int a0[] = {1, 0, 1, 0};
         for (int i = 0; i < 4; ++i)
             suites[i]->setCurrentIndex(a0[i]);
+        logStart = sim->Log().size();
         form.btnSet->click();
-        QVERIFY(PumpUntil([&] { return Idle(b); }));
+        QVERIFY(PumpUntil([&] { return Idle(b) && !LogSince(logStart, "VALUES").isEmpty(); }));
+        QCOMPARE(WritesSince(logStart), QStringList{kSsl + ".2.0=0xAF"});
+        // Nothing changed, nothing sent.
+        logStart = sim->Log().size();
+        form.btnSet->click();
+        QVERIFY(statusLines.last().contains("Nothing was changed: nothing was sent."));
+        QVERIFY(sim->AwaitMarker());
+        QVERIFY(LogSince(logStart, "SET").isEmpty());
         for (QComboBox* c : suites)
             c->setCurrentIndex(-1);
         form.btnGet->click();
