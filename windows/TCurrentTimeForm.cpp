@@ -146,6 +146,10 @@ QString TCurrentTimeForm::DecodeCapacity(const QString& hex) {
         text += ",SummerTime";
     if (n & 0x10)
         text += ",realTimeClock";
+    // Bits the window has no name for are shown as they are, not dropped.
+    if (const int other = n & 0x0F)
+        text += QString(text.size() > 1 ? "," : "") + "other (0x" +
+                QString::number(other, 16).toUpper().rightJustified(2, QLatin1Char('0')) + ")";
     return text;
 }
 

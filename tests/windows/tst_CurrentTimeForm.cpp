@@ -99,13 +99,15 @@ private slots:
                             << " systemTime,SNTP,SummerTime,realTimeClock";
         QTest::newRow("10") << "10"
                             << " ,realTimeClock";
-        QTest::newRow("0F") << "0F"
-                            << " ";
+        QTest::newRow("0F: bits without a name shown as they are") << "0F"
+                                                                   << " other (0x0F)";
+        QTest::newRow("A3") << "A3"
+                            << " systemTime,SummerTime,other (0x03)";
         // Only the first octet names capabilities, whatever follows it.
         QTest::newRow("A0 40") << "A040"
                                << " systemTime,SummerTime";
         QTest::newRow("0F F0") << "0FF0"
-                               << " ";
+                               << " other (0x0F)";
     }
     void CapacityNamesTheClock() {
         QFETCH(QString, capacity);
