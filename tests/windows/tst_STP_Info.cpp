@@ -131,11 +131,8 @@ class TestSTP_Info : public QObject {
         w.ET_Priority->setText(hops);
     }
 
-private slots:
-    void initTestCase() {
-        InitSNMPSession(dir.path().toStdString());
-        sim = std::make_unique<SimSwitch>();
-        QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
+    // Questions are answered with `answer`; any other box is unexpected.
+    void InstallHook() {
         TvMessageBox::SetHook([this](TvMessageBox::Kind kind, const QString& title, const QString& text) {
             if (kind == TvMessageBox::Kind::YesNo) {
                 questions << text;
@@ -144,6 +141,14 @@ private slots:
             qWarning() << "unexpected message box" << title << text;
             return QMessageBox::Ok;
         });
+    }
+
+private slots:
+    void initTestCase() {
+        InitSNMPSession(dir.path().toStdString());
+        sim = std::make_unique<SimSwitch>();
+        QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
+        InstallHook();
     }
     void init() {
         WindowTest::UseSimulator(sim->Port());
@@ -272,6 +277,31 @@ private slots:
             QCOMPARE(ReadSwitch(kStp + "3"), fields[0].toStdString());
             QCOMPARE(ReadSwitch(kStp + "5"), fields[2].toStdString());
         }
+    }
+
+    // A number outside its field's range, left: one box naming the field, under the program's name; the
+    // typed text stays for mending.
+    void OutOfRangeNumberStaysForMending() {
+        PutSwitch(1);
+        running.setText("rstp");
+        TSTP_Info w(nullptr, &running, "127.0.0.1");
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(Settled(w));
+        QStringList boxes;
+        TvMessageBox::SetHook([&](TvMessageBox::Kind, const QString& title, const QString& text) {
+            boxes << title + ": " + text;
+            return QMessageBox::Ok;
+        });
+        w.ET_Priority->setFocus();
+        w.ET_Priority->selectAll();
+        QTest::keyClicks(w.ET_Priority, "25"); // full: the field is left on its own
+        InstallHook();
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes[0].startsWith(QCoreApplication::applicationName() + ": Max Hops[1-20]: "),
+                 qPrintable(boxes[0]));
+        QCOMPARE(w.ET_Priority->text(), QString("25"));
+        QCOMPARE(QApplication::focusWidget(), w.ET_Priority);
     }
 
     // Declined, the new version and the parameters stay unsent.
