@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <iterator>
+#include <optional>
 #include <span>
 #include <utility>
 
@@ -58,7 +59,32 @@ QLineEdit* Edit(QWidget* parent, const char* name, const QString& text = QString
 }
 
 std::string Bytes(const QString& text) {
-    return ToBytes(text);
+    return text.toUtf8().toStdString();
+}
+
+// The address field split into host and port ("sw1", "10.0.0.1:1161"); `error` says why it cannot be.
+struct Target {
+    QString Host;
+    std::optional<int> Port;
+    QString Error;
+};
+
+Target SplitAddress(const QString& typed) {
+    const QString text = typed.trimmed();
+    // The session speaks IPv4 only (the command line resolves "/I" to an IPv4 address).
+    if (text.startsWith('[') || text.count(':') > 1)
+        return {{}, {}, "IPv6 addresses cannot be used: enter a host name or an IPv4 address."};
+    const auto colon = text.indexOf(':');
+    if (colon < 0)
+        return {text, {}, {}};
+    const QString port = text.mid(colon + 1);
+    bool ok = false;
+    const int number = port.toInt(&ok);
+    if (!ok || number < 1 || number > 65535 || !port.front().isDigit())
+        return {{},
+                {},
+                QString("The port after \"%1:\" must be a number from 1 to 65535.").arg(text.left(colon))};
+    return {text.left(colon), number, {}};
 }
 
 // The field a text switch comes from, for messages.
@@ -88,11 +114,13 @@ TfrmConnect::TfrmConnect(const QList<TvRecentSwitch>& recent, QWidget* parent)
     recentLabel->setBuddy(lstRecent);
 
     edtAddress = Edit(this, "edtAddress");
-    edtAddress->setPlaceholderText("host name or IPv4 address");
+    edtAddress->setPlaceholderText("host name or IPv4 address, :port if not 161");
     edtPort = new QSpinBox(this);
     edtPort->setObjectName("edtPort");
     edtPort->setRange(1, 65535);
     edtPort->setValue(161);
+    edtPort->setToolTip("A device profile of the switch (SNMP Configure) replaces the port, as it does the "
+                        "other settings it holds.");
     rgpSNMPVersion = new TvRadioGroup("SNMP Version", this);
     rgpSNMPVersion->setObjectName("rgpSNMPVersion");
     QStringList versions;
@@ -145,7 +173,7 @@ TfrmConnect::TfrmConnect(const QList<TvRecentSwitch>& recent, QWidget* parent)
     user->addRow("Security &Name :", cbxSecurityName);
     user->addRow("Security &Level :", cbxSecurityLevel);
     user->addRow("A&uth Protocol :", cbxAuthProtocol);
-    user->addRow("Auth Pa&ssword :", edtAuthPass);
+    user->addRow("Aut&h Password :", edtAuthPass);
     user->addRow("Pri&v Protocol :", cbxPrivProtocol);
     user->addRow("Priv Passw&ord :", edtPrivPass);
     user->addRow("&Context Name :", edtContext);
@@ -182,6 +210,7 @@ TfrmConnect::TfrmConnect(const QList<TvRecentSwitch>& recent, QWidget* parent)
     connect(rgpSNMPVersion, &TvRadioGroup::ItemIndexChanged, this, &TfrmConnect::rgpSNMPVersionClick);
     connect(lstRecent, &QListWidget::currentRowChanged, this, &TfrmConnect::lstRecentClick);
     connect(lstRecent, &QListWidget::itemActivated, this, &TfrmConnect::btnOkClick);
+    connect(edtAddress, &QLineEdit::editingFinished, this, &TfrmConnect::edtAddressExit);
 
     if (!recent_.isEmpty())
         lstRecent->setCurrentRow(0);
@@ -190,6 +219,9 @@ TfrmConnect::TfrmConnect(const QList<TvRecentSwitch>& recent, QWidget* parent)
 }
 
 TfrmConnect::~TfrmConnect() {
+    // The focused address field finishes its editing when the children are destroyed, after this
+    // destructor has run.
+    disconnect(edtAddress, &QLineEdit::editingFinished, this, &TfrmConnect::edtAddressExit);
     // The passwords leave memory with the dialog.
     edtAuthPass->clear();
     edtPrivPass->clear();
@@ -207,16 +239,19 @@ int TfrmConnect::Version() const {
 
 void TfrmConnect::rgpSNMPVersionClick() {
     const bool v3 = Version() == 3;
-    // The command line carries the port and the user only under SNMPv3; the communities only matter
-    // below it. Under SNMPv1 and SNMPv2c the port is the device profile's, 161 without one.
-    edtPort->setEnabled(v3);
-    edtPort->setToolTip(v3 ? QString()
-                           : "Under SNMPv1 and SNMPv2c the port comes from the device profile "
-                             "(SNMP Configure), 161 without one.");
+    // The user only matters under SNMPv3, the communities only below it; the port under every version.
     for (QWidget* w : {static_cast<QWidget*>(edtReadCommunity), static_cast<QWidget*>(edtWriteCommunity)})
         w->setEnabled(!v3);
     if (QWidget* group = findChild<QWidget*>("grpSNMPv3"))
         group->setEnabled(v3);
+}
+
+void TfrmConnect::edtAddressExit() {
+    const Target target = SplitAddress(edtAddress->text());
+    if (!target.Error.isEmpty() || !target.Port)
+        return;
+    edtAddress->setText(target.Host);
+    edtPort->setValue(*target.Port);
 }
 
 void TfrmConnect::lstRecentClick() {
@@ -246,8 +281,8 @@ TvRecentSwitch TfrmConnect::Choice() const {
     TvRecentSwitch s;
     s.Address = edtAddress->text().trimmed();
     s.Version = Version();
+    s.Port = edtPort->value();
     if (s.Version == 3) {
-        s.Port = edtPort->value();
         s.SecurityName = cbxSecurityName->currentText();
         s.SecurityLevel = cbxSecurityLevel->currentData().toInt();
         s.AuthProtocol = cbxAuthProtocol->currentData().toInt();
@@ -260,7 +295,12 @@ TvRecentSwitch TfrmConnect::Choice() const {
 
 std::vector<std::string> TfrmConnect::Parameters() const {
     const TvRecentSwitch s = Choice();
-    std::vector<std::string> params = {"/I" + Bytes(s.Address), "/v" + std::to_string(s.Version)};
+    std::vector<std::string> params = {"/I" + Bytes(s.Address)};
+    // "/t" counts only once "/v3" was read: below SNMPv3 the port rides on a "/v3" that the real
+    // version then replaces.
+    if (s.Version != 3 && s.Port != 161)
+        params.insert(params.end(), {"/v3", "/t" + std::to_string(s.Port)});
+    params.push_back("/v" + std::to_string(s.Version));
     if (s.Version != 3) {
         params.push_back("/R" + Bytes(edtReadCommunity->text()));
         params.push_back("/W" + Bytes(edtWriteCommunity->text()));
@@ -279,32 +319,61 @@ std::vector<std::string> TfrmConnect::Parameters() const {
     return params;
 }
 
-bool TfrmConnect::Check(QString* message) const {
-    const QString address = edtAddress->text().trimmed();
-    if (address.isEmpty()) {
-        *message = "Enter the address of the switch.";
+bool TfrmConnect::Check(Refusal* refusal) const {
+    const auto refuse = [refusal](const QString& text, QWidget* field, bool warning = false) {
+        *refusal = {text, field, warning};
         return false;
-    }
-    if (!ResolveIPv4(Bytes(address))) {
-        *message = "Error Host Name!";
-        return false;
+    };
+    const Target target = SplitAddress(edtAddress->text());
+    if (target.Host.isEmpty() && target.Error.isEmpty())
+        return refuse("Enter the address of the switch.", edtAddress);
+    if (!target.Error.isEmpty())
+        return refuse(target.Error, edtAddress);
+    if (!ResolveIPv4(Bytes(target.Host)))
+        return refuse("Error Host Name!", edtAddress);
+    if (Version() == 3) {
+        const std::pair<QWidget*, QString> names[] = {{cbxSecurityName, cbxSecurityName->currentText()},
+                                                      {edtContext, edtContext->text()}};
+        for (const auto& [field, text] : names)
+            if (const auto octets = Bytes(text).size(); octets > MaxNameOctets)
+                return refuse(QString("The %1 is %2 octets long: SNMPv3 allows at most %3.")
+                                  .arg(field == cbxSecurityName ? "security name" : "context name")
+                                  .arg(octets)
+                                  .arg(MaxNameOctets),
+                              field);
+        // The passwords the level uses; the session could not be opened with a shorter one.
+        const int level = cbxSecurityLevel->currentData().toInt();
+        const std::pair<QLineEdit*, const char*> passwords[] = {{edtAuthPass, "Auth Password"},
+                                                                {edtPrivPass, "Priv Password"}};
+        for (int i = 0; i < level - 1; ++i)
+            if (const auto& [edit, name] = passwords[i]; Bytes(edit->text()).size() < MinPasswordLength)
+                return refuse(
+                    QString("The %1 is shorter than %2 characters: net-snmp refuses such a password.")
+                        .arg(name)
+                        .arg(MinPasswordLength),
+                    edit, true);
     }
     // A value holding a switch that the scan tries before its own would be read as that switch.
     for (const std::string& param : Parameters()) {
         const std::string own = param.substr(0, 2);
-        if (const std::string taken = SwitchOf(param); taken != own) {
-            *message = QString("The %1 cannot hold \"%2\": the program's command line would read it as "
-                               "another setting.")
-                           .arg(FieldOf(own), QString::fromStdString(taken));
-            return false;
-        }
+        if (const std::string taken = SwitchOf(param); taken != own)
+            return refuse(QString("The %1 cannot hold \"%2\": the program's command line would read it as "
+                                  "another setting.")
+                              .arg(FieldOf(own), QString::fromStdString(taken)),
+                          nullptr);
     }
     return true;
 }
 
 void TfrmConnect::btnOkClick() {
-    if (QString message; !Check(&message)) {
-        TvMessageBox::Error(this, message);
+    edtAddressExit(); // what is used is what the fields show
+    if (Refusal refusal; !Check(&refusal)) {
+        if (refusal.Warning)
+            TvMessageBox::Warning(this, refusal.Text);
+        else
+            TvMessageBox::Error(this, refusal.Text);
+        if (refusal.Field)
+            refusal.Field->setFocus();
         return;
     }
     accept();

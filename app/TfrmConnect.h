@@ -17,6 +17,7 @@ class TvRadioGroup;
 // "Connect to switch": what a start without parameters asks for instead of the command line. OK turns
 // the fields into the command-line parameters they stand for, so the start goes on exactly as with
 // them; the switches used before are offered in a list. Passwords are never filled in from anything.
+// Texts go to the command line as UTF-8, as a terminal would give them.
 class TfrmConnect : public QDialog {
     Q_OBJECT
 
@@ -27,6 +28,11 @@ public:
     // Whether a start without parameters can ask: a display exists (not the offscreen or minimal
     // platform of a run without one).
     static bool DisplayPresent();
+
+    // SNMPv3 security and context names are SnmpAdminString: at most 32 octets.
+    static constexpr int MaxNameOctets = 32;
+    // net-snmp refuses shorter SNMPv3 passwords.
+    static constexpr int MinPasswordLength = 8;
 
     // The command-line parameters of the fields, in the order the scan needs ("/v" before the SNMPv3
     // switches). Valid after OK.
@@ -56,11 +62,20 @@ public:
     void btnOkClick();
     void rgpSNMPVersionClick();
     void lstRecentClick();
+    // "host:port" typed as the address: the port goes to its field.
+    void edtAddressExit();
 
 private:
+    // Why OK cannot go on: the text of a message box, and the field to correct.
+    struct Refusal {
+        QString Text;
+        QWidget* Field = nullptr;
+        bool Warning = false; // a setting the switch's side would refuse, rather than one we cannot carry
+    };
+
     int Version() const;
-    // The fields' parameters, or a message for the operator when one cannot be carried.
-    bool Check(QString* message) const;
+    // Whether the fields can be carried and used; the first reason why not otherwise.
+    bool Check(Refusal* refusal) const;
 
     QList<TvRecentSwitch> recent_;
 };

@@ -125,6 +125,9 @@ TfrmMain::TfrmMain(QWidget* parent)
     StatusPanel0 = new TvStatusPanel(statusBar(), 1);
     StatusPanel0->setObjectName("StatusBar1Panel0");
     StatusPanel0->setMinimumWidth(50);
+    StatusPanel1 = new TvStatusPanel(statusBar(), 0); // as wide as its line; the poll's panel gives way
+    StatusPanel1->setObjectName("StatusBar1Panel1");
+    StatusPanel1->setMinimumWidth(50);
 
     menu_ = new TvMainMenu(this, &TfrmMain::EntryLanded,
                            [this](const TvMenuNode& node) { MenuEntryClick(node); });
@@ -242,6 +245,10 @@ QLabel* TfrmMain::HostStatus() {
     return StatusPanel0;
 }
 
+QLabel* TfrmMain::CommandStatus() {
+    return StatusPanel1;
+}
+
 QAction* TfrmMain::MenuEntry(const QString& caption) const {
     return FindEntry(menuBar()->actions(), caption);
 }
@@ -269,6 +276,8 @@ bool TfrmMain::EntryLanded(const TvMenuNode& node) {
 }
 
 void TfrmMain::MenuEntryClick(const TvMenuNode& node) {
+    // A command's outcome stands until the operator turns to something else.
+    StatusPanel1->clear();
     if (const TvWindowRecipe* recipe = TvMenuTree::Recipe(node)) {
         OpenRecipeWindow(*recipe);
         return;

@@ -46,6 +46,7 @@ public:
     const std::string& ProgramFile() const override { return programFile_; }
     OperatingMode Mode() const override { return mode_; }
     QLabel* HostStatus() override;
+    QLabel* CommandStatus() override;
     QLabel* StpVersionHolder() override { return stSTP; }
     void ReadStpVersion() override;
 
@@ -73,6 +74,7 @@ public:
     QLabel* ST_RmonState = nullptr;        // value holder of the RMON state read
     QLabel* stSTP = nullptr;               // value holder of the running spanning tree version
     TvStatusPanel* StatusPanel0 = nullptr; // status bar panel 0: LED poll lines, RMON and STP read errors
+    TvStatusPanel* StatusPanel1 = nullptr; // status bar panel 1: the last device command's outcome
     // The LED panels on the picture, in the order of the front-panel table (power, console, ports).
     std::vector<QFrame*> LedPanels;
 

@@ -288,10 +288,7 @@ void TvEditConstraint::Left(QLineEdit* edit) {
         r->SavedText = text;
 }
 
-namespace {
-
-// The caption of the label that names `edit` (its buddy), without the mnemonic mark.
-QString FieldName(const QLineEdit& edit) {
+QString TvEditConstraint::FieldName(const QLineEdit& edit) {
     if (QWidget* window = edit.window())
         for (const QLabel* label : window->findChildren<QLabel*>())
             if (label->buddy() == &edit) {
@@ -301,8 +298,6 @@ QString FieldName(const QLineEdit& edit) {
             }
     return edit.accessibleName();
 }
-
-} // namespace
 
 void TvEditConstraint::Violation(EditConstraint_s& record, const std::string& message) {
     QPointer<QLineEdit> edit = record.Edit;

@@ -25,8 +25,8 @@ struct EditConstraint_s : TvFieldFormat {
     // accepted text back). Other connections of the edit stay as they are.
     using Hook = std::function<bool(QLineEdit& edit)>;
 
-    QPointer<QLineEdit> Edit; // not owned
-    QString SavedText;        // last accepted text
+    QPointer<QLineEdit> Edit;           // not owned
+    QString SavedText;                  // last accepted text
     std::optional<QString> RefusedText; // the text last refused with a message (not said twice)
     Hook OldOnChange;
     Hook OldOnExit;
@@ -45,6 +45,10 @@ public:
     // `form` owns the message boxes and is asked to move the focus on; `remember` makes every text
     // accepted on leaving a field its SavedText.
     explicit TvEditConstraint(QWidget* form, bool remember = false);
+
+    // The caption of the label that names `edit` (its buddy), without the mnemonic mark; else its
+    // accessible name.
+    static QString FieldName(const QLineEdit& edit);
     ~TvEditConstraint() override;
     TvEditConstraint(const TvEditConstraint&) = delete;
     TvEditConstraint& operator=(const TvEditConstraint&) = delete;

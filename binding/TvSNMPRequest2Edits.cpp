@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QTreeView>
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdio>
 #include <set>
@@ -62,7 +64,18 @@ QString Hex2(unsigned char octet) {
 
 std::string EditText(const QPointer<QWidget>& control) {
     const auto* edit = qobject_cast<const QLineEdit*>(control.data());
-    return edit ? ToBytes(edit->text()) : std::string();
+    if (!edit)
+        return {};
+    // The switch holds bytes: a character beyond them would go out as "?", so it is refused instead.
+    const QString text = edit->text();
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; })) {
+        const QString name = TvEditConstraint::FieldName(*edit);
+        throw TvException(ToBytes(name.isEmpty() ? QStringLiteral("A value") : name) +
+                              " holds a character the switch cannot store (only Latin-1 letters and signs); "
+                              "nothing was sent.",
+                          errUnknown);
+    }
+    return ToBytes(text);
 }
 
 void SetEdit(const QPointer<QWidget>& control, const QString& text) {

@@ -26,6 +26,9 @@ public:
     virtual OperatingMode Mode() const = 0;
     // Status bar panel 0 of the main window.
     virtual QLabel* HostStatus() = 0;
+    // Where a device command's outcome stays until the operator opens another menu entry: a panel the
+    // front panel's poll never writes. Null when the host has none (HostStatus() serves then).
+    virtual QLabel* CommandStatus() { return nullptr; }
     // The hidden holder of the running spanning tree version ("stp", "rstp" or "mstp").
     virtual QLabel* StpVersionHolder() = 0;
     // Reads the running spanning tree version into the holder (blocking); a failure goes to the host

@@ -12,16 +12,20 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringDecoder>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -47,6 +51,84 @@ int WholeNumber(const std::string& text, int otherwise) {
     return ParseWholeNumber(text).value_or(otherwise);
 }
 
+// Profile and session texts are bytes. UTF-8 shows as such; anything else (a profile written in another
+// code page) one character per byte.
+QString Shown(const std::string& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return utf8.hasError() ? FromBytes(bytes) : text;
+}
+
+QString ItemOf(const QStringList& items, int index) {
+    return index >= 0 && index < items.size() ? items[index] : QString();
+}
+
+QString VersionName(int code) {
+    switch (code) {
+    case 0:
+        return "SNMPv1";
+    case 1:
+        return "SNMPv2c";
+    case 3:
+        return "SNMPv3";
+    default:
+        return QString("version %1").arg(code);
+    }
+}
+
+// What tells one set of settings from another for the operator; never a password or a community.
+QString Summary(const ConnectionTexts& t) {
+    const int version = WholeNumber(t.Version, 0);
+    QStringList parts{VersionName(version),
+                      "port " + (t.AgentPort.empty() ? QString("161") : Shown(t.AgentPort))};
+    if (version == 3) {
+        parts << "user \"" + Shown(t.SecurityName) + "\"";
+        const int privCode = WholeNumber(t.PrivProtocol, 0);
+        const auto priv = std::find(std::begin(kPrivCodes), std::end(kPrivCodes), privCode);
+        parts << ItemOf(kSecurityLevels, WholeNumber(t.SecurityLevel, 0) - 1)
+              << ItemOf(kAuthProtocols, WholeNumber(t.AuthProtocol, 0) - 1)
+              << ItemOf(kPrivProtocols, static_cast<int>(priv - std::begin(kPrivCodes)));
+        if (!t.ContextName.empty())
+            parts << "context \"" + Shown(t.ContextName) + "\"";
+        if (!t.ContextEngineID.empty())
+            parts << "context engine ID " + Shown(t.ContextEngineID);
+    }
+    parts.removeAll(QString());
+    return parts.join(", ");
+}
+
+enum class Saved { None, Unreadable, Read };
+
+// The settings the next start takes from the profile at `path` (read as start-up reads them), into
+// `t`; the running session is not touched.
+Saved ReadSaved(const std::string& path, ConnectionTexts& t) {
+    const QString file = QFile::decodeName(path.c_str());
+    if (!QFileInfo::exists(file))
+        return Saved::None;
+    if (QFile f(file); !QFileInfo(file).isFile() || !f.open(QIODevice::ReadOnly))
+        return Saved::Unreadable;
+    const TvIni ini(path);
+    const auto text = [&](const char* key) { return ini.ReadString(kProfileSection, key, ""); };
+    const auto number = [&](const char* key, int def) { return WholeNumber(text(key), def); };
+    t.Version = std::to_string(static_cast<std::int8_t>(number("Version", 0)));
+    t.AgentPort = std::to_string(static_cast<std::uint16_t>(number("AgentPort", 161)));
+    t.SecurityModel = std::to_string(number("SecurityModel", 1));
+    // Positions in the lists; the texts hold session codes.
+    t.SecurityLevel = std::to_string(number("SecurityLevel", 0) + 1);
+    t.AuthProtocol = std::to_string(number("AuthProtocol", 0) + 1);
+    const int priv = number("PrivProtocol", 0);
+    t.PrivProtocol = std::to_string(priv == 2 ? 9 : priv + 1);
+    t.SecurityName = text("SecurityName");
+    t.AuthPassword = text("AuthPassword");
+    t.PrivPassword = text("PrivPassword");
+    t.ContextName = text("ContextName");
+    t.ContextEngineID = text("ContextEngineID");
+    t.GetCommStr = text("GetCommStr");
+    t.SetCommStr = text("SetCommStr");
+    return Saved::Read;
+}
+
 // The item whose text matches `text` without regard to case, or -1.
 int MatchItem(const QComboBox* combo, const QString& text) {
     const QString wanted = text.trimmed();
@@ -65,7 +147,8 @@ void SelectMatch(QComboBox* combo) {
     }
 }
 
-QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items) {
+// `matchItems`: typed text that matches an item regardless of case takes the item's spelling.
+QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items, bool matchItems = true) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
     combo->setEditable(true);
@@ -73,7 +156,9 @@ QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items)
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     combo->setEditText(QString());
-    QObject::connect(combo->lineEdit(), &QLineEdit::editingFinished, combo, [combo] { SelectMatch(combo); });
+    if (matchItems)
+        QObject::connect(combo->lineEdit(), &QLineEdit::editingFinished, combo,
+                         [combo] { SelectMatch(combo); });
     return combo;
 }
 
@@ -98,10 +183,14 @@ const bool TfrmConfigSNMPRegistered =
 } // namespace
 
 TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner, const ConnectionTexts& running, const std::string& programFile)
-    : QDialog(owner), running_(running) {
+    : QDialog(owner), running_(running), shown_(running) {
     setObjectName("frmConfigSNMP");
     setWindowTitle("Device SNMP Configure");
 
+    lblShown = new QLabel(this);
+    lblShown->setObjectName("lblShown");
+    lblShown->setTextFormat(Qt::PlainText);
+    lblShown->setWordWrap(true);
     lblIP = new QLabel(this);
     lblIP->setObjectName("lblIP");
     edtPort = NewEdit(this, "edtPort");
@@ -111,7 +200,8 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner, const ConnectionTexts& running, c
     // Three columns: the versions side by side.
     if (auto* row = qobject_cast<QBoxLayout*>(rgpSNMPVersion->layout()))
         row->setDirection(QBoxLayout::LeftToRight);
-    cbxSecurityName = NewCombo(this, "cbxSecurityName", kSecurityNames);
+    // User names are case-sensitive: a name is stored exactly as typed, never respelt as a list item.
+    cbxSecurityName = NewCombo(this, "cbxSecurityName", kSecurityNames, false);
     cbxSecurityLevel = NewCombo(this, "cbxSecurityLevel", kSecurityLevels);
     cbxAuthProtocol = NewCombo(this, "cbxAuthProtocol", kAuthProtocols);
     edtAuthPass = NewEdit(this, "edtAuthPass");
@@ -161,6 +251,7 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner, const ConnectionTexts& running, c
     buttons->addWidget(btnOk);
     buttons->addWidget(btnExit);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblShown);
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
@@ -190,36 +281,63 @@ TfrmConfigSNMP::~TfrmConfigSNMP() = default;
 
 void TfrmConfigSNMP::FormCreate() {
     versionChanged_ = false;
+    // The saved settings are what the next start uses, and what OK without changes stores again;
+    // without a profile the running ones, never defaults.
+    const Saved saved = ReadSaved(profileFile_, shown_);
+    const QString running = Summary(running_);
+    switch (saved) {
+    case Saved::None:
+        lblShown->setText("No settings are saved for this switch yet: the fields show the running ones.");
+        break;
+    case Saved::Unreadable:
+        lblShown->setText("The saved settings cannot be read: the fields show the running ones.");
+        break;
+    case Saved::Read:
+        lblShown->setText(
+            Summary(shown_) == running
+                ? QString("The fields show the saved settings, which the program runs with.")
+                : "The fields show the saved settings, which apply at the next start.\nRunning now: " +
+                      running + ".");
+        break;
+    }
     lblIP->setText(FromBytes(running_.AgentIP));
-    // The running session's settings, so that OK without changes stores what is in use, not defaults.
-    edtPort->setText(running_.AgentPort.empty() ? QString("161") : FromBytes(running_.AgentPort));
-    const int version = WholeNumber(running_.Version, 0);
+    Show(edtPort, shown_.AgentPort.empty() ? std::string("161") : shown_.AgentPort);
+    const int version = WholeNumber(shown_.Version, 0);
     rgpSNMPVersion->SetItemIndex(version == 3 ? 2 : version == 1 ? 1 : 0);
 
-    cbxSecurityName->setEditText(FromBytes(running_.SecurityName));
-    SelectMatch(cbxSecurityName);
+    Show(cbxSecurityName->lineEdit(), shown_.SecurityName);
     const auto choose = [](QComboBox* combo, int index) {
         combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
         if (combo->currentIndex() < 0)
             combo->setEditText(QString());
     };
-    choose(cbxSecurityLevel, WholeNumber(running_.SecurityLevel, 0) - 1);
-    choose(cbxAuthProtocol, WholeNumber(running_.AuthProtocol, 0) - 1);
-    const int privCode = WholeNumber(running_.PrivProtocol, 0);
+    choose(cbxSecurityLevel, WholeNumber(shown_.SecurityLevel, 0) - 1);
+    choose(cbxAuthProtocol, WholeNumber(shown_.AuthProtocol, 0) - 1);
+    const int privCode = WholeNumber(shown_.PrivProtocol, 0);
     const auto priv = std::find(std::begin(kPrivCodes), std::end(kPrivCodes), privCode);
     choose(cbxPrivProtocol,
            priv == std::end(kPrivCodes) ? -1 : static_cast<int>(priv - std::begin(kPrivCodes)));
-    edtContextEngine->setText(FromBytes(running_.ContextEngineID));
+    Show(edtContextEngine, shown_.ContextEngineID);
     if (version == 3) {
-        edtContext->setText(FromBytes(running_.ContextName));
-        edtCommunity->setText(FromBytes(running_.SetCommStr));
+        Show(edtContext, shown_.ContextName);
+        Show(edtCommunity, shown_.SetCommStr);
     } else {
-        edtContext->setText(running_.GetCommStr.empty() ? QString(kDefaultReadCommunity)
-                                                        : FromBytes(running_.GetCommStr));
-        edtCommunity->setText(running_.SetCommStr.empty() ? QString(kDefaultWriteCommunity)
-                                                          : FromBytes(running_.SetCommStr));
+        Show(edtContext, shown_.GetCommStr.empty() ? kDefaultReadCommunity : shown_.GetCommStr);
+        Show(edtCommunity, shown_.SetCommStr.empty() ? kDefaultWriteCommunity : shown_.SetCommStr);
     }
     SetV3Active(version == 3);
+}
+
+void TfrmConfigSNMP::Show(QLineEdit* edit, const std::string& bytes) {
+    edit->setText(Shown(bytes));
+    filled_[edit] = bytes;
+}
+
+std::string TfrmConfigSNMP::Bytes(const QLineEdit* edit) const {
+    const auto filled = filled_.find(edit);
+    if (filled != filled_.end() && edit->text() == Shown(filled->second))
+        return filled->second;
+    return edit->text().toUtf8().toStdString();
 }
 
 bool TfrmConfigSNMP::IsV3() const {
@@ -251,6 +369,31 @@ bool TfrmConfigSNMP::Refuse(const QString& message, QWidget* focus) {
     return false;
 }
 
+bool TfrmConfigSNMP::CheckText(QLineEdit* edit, QWidget* focus, const QString& caption, int maxOctets) {
+    // The profile's reader trims blanks and control characters at both ends, and a line break would end
+    // the value: such a text would come back as another one at the next start.
+    const QString text = edit->text();
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return Refuse(
+                QString("The %1 cannot hold a control character: the device profile would not keep it!")
+                    .arg(caption),
+                focus);
+    if (text.startsWith(' ') || text.endsWith(' '))
+        return Refuse(
+            QString("The %1 cannot start or end with a blank: the device profile would not keep it!")
+                .arg(caption),
+            focus);
+    if (const auto octets = static_cast<int>(Bytes(edit).size()); maxOctets > 0 && octets > maxOctets)
+        return Refuse(QString("The %1 is %2 octets long: SNMPv3 allows at most %3!\n"
+                              "(A character beyond ASCII takes 2 to 4 octets.)")
+                          .arg(caption)
+                          .arg(octets)
+                          .arg(maxOctets),
+                      focus);
+    return true;
+}
+
 bool TfrmConfigSNMP::Validate() {
     if (IsV3()) {
         const std::pair<QComboBox*, const char*> required[] = {
@@ -262,8 +405,7 @@ bool TfrmConfigSNMP::Validate() {
         for (const auto& [combo, message] : required)
             if (combo->currentText().isEmpty())
                 return Refuse(message, combo);
-        // A name typed by hand is kept; level and protocols must be items of their lists, never -1.
-        SelectMatch(cbxSecurityName);
+        // A name is kept as typed; level and protocols must be items of their lists, never -1.
         const std::pair<QComboBox*, const char*> listed[] = {
             {cbxSecurityLevel, "SecurityLevel"},
             {cbxAuthProtocol, "AuthProtocol"},
@@ -286,7 +428,19 @@ bool TfrmConfigSNMP::Validate() {
     const uint port = edtPort->text().trimmed().toUInt(&portOk);
     if (!portOk || port < 1 || port > 65535)
         return Refuse("Port must be a number from 1 to 65535!", edtPort);
-    if (IsV3()) {
+    const bool v3 = IsV3();
+    const std::tuple<QLineEdit*, QWidget*, const char*, int> texts[] = {
+        {cbxSecurityName->lineEdit(), cbxSecurityName, "Security Name", v3 ? MaxNameOctets : 0},
+        {edtAuthPass, edtAuthPass, "Auth Password", 0},
+        {edtPrivPass, edtPrivPass, "Priv Password", 0},
+        {edtContext, edtContext, "Context Name", v3 ? MaxNameOctets : 0},
+        {edtContextEngine, edtContextEngine, "Context Engine ID", 0},
+        {edtCommunity, edtCommunity, "Write Community String", 0},
+    };
+    for (const auto& [edit, focus, caption, maxOctets] : texts)
+        if (edit->isEnabled() && !edit->isReadOnly() && !CheckText(edit, focus, caption, maxOctets))
+            return false;
+    if (v3) {
         const int level = cbxSecurityLevel->currentIndex();
         const auto password = [](const QLineEdit* edit, const std::string& stored) {
             return edit->text().isEmpty() ? FromBytes(stored) : edit->text();
@@ -296,7 +450,7 @@ bool TfrmConfigSNMP::Validate() {
                 return Refuse("SecurityLevel " + cbxSecurityLevel->currentText() +
                                   " needs an AuthProtocol other than None!",
                               cbxAuthProtocol);
-            if (password(edtAuthPass, running_.AuthPassword).size() < kMinPasswordLength)
+            if (password(edtAuthPass, shown_.AuthPassword).size() < kMinPasswordLength)
                 return Refuse(
                     QString("The Auth Password needs at least %1 characters!").arg(kMinPasswordLength),
                     edtAuthPass);
@@ -305,7 +459,7 @@ bool TfrmConfigSNMP::Validate() {
             if (cbxPrivProtocol->currentIndex() == 0)
                 return Refuse("SecurityLevel AuthPriv needs a PrivProtocol other than None!",
                               cbxPrivProtocol);
-            if (password(edtPrivPass, running_.PrivPassword).size() < kMinPasswordLength)
+            if (password(edtPrivPass, shown_.PrivPassword).size() < kMinPasswordLength)
                 return Refuse(
                     QString("The Priv Password needs at least %1 characters!").arg(kMinPasswordLength),
                     edtPrivPass);
@@ -323,22 +477,22 @@ void TfrmConfigSNMP::btnOkClick() {
         return std::to_string(MatchItem(combo, combo->currentText()));
     };
     const auto password = [](const QLineEdit* edit, const std::string& stored) {
-        return edit->text().isEmpty() ? stored : ToBytes(edit->text());
+        return edit->text().isEmpty() ? stored : edit->text().toUtf8().toStdString();
     };
     TvProfileSettings s;
-    s.AgentIP = ToBytes(lblIP->text());
-    s.AgentPort = ToBytes(edtPort->text());
+    s.AgentIP = running_.AgentIP;
+    s.AgentPort = Bytes(edtPort);
     s.Version = version == 2 ? "3" : version == 1 ? "1" : "0";
-    s.SecurityName = IsV3() ? ToBytes(cbxSecurityName->currentText()) : std::string();
-    s.AuthPassword = password(edtAuthPass, running_.AuthPassword);
-    s.PrivPassword = password(edtPrivPass, running_.PrivPassword);
+    s.SecurityName = IsV3() ? Bytes(cbxSecurityName->lineEdit()) : std::string();
+    s.AuthPassword = password(edtAuthPass, shown_.AuthPassword);
+    s.PrivPassword = password(edtPrivPass, shown_.PrivPassword);
     s.AuthProtocol = index(cbxAuthProtocol);
     s.PrivProtocol = index(cbxPrivProtocol);
-    s.ContextEngineID = ToBytes(edtContextEngine->text());
+    s.ContextEngineID = Bytes(edtContextEngine);
     s.SecurityLevel = index(cbxSecurityLevel);
-    s.ContextName = ToBytes(edtContext->text());
+    s.ContextName = Bytes(edtContext);
     s.GetCommStr = s.ContextName;
-    s.SetCommStr = ToBytes(edtCommunity->text());
+    s.SetCommStr = Bytes(edtCommunity);
     // The dialog does not show the GETBULK key; one the operator put in the profile stays.
     s.GetBulk = TvIni(profileFile_).ReadString(kProfileSection, "GetBulk", "");
     s.StampNow();
@@ -352,8 +506,8 @@ void TfrmConfigSNMP::btnOkClick() {
     s.AuthPassword.assign(s.AuthPassword.size(), '\0');
     s.PrivPassword.assign(s.PrivPassword.size(), '\0');
 
-    versionChanged_ = VersionChanged(running_.Version, version, running_.SecurityName,
-                                     ToBytes(cbxSecurityName->currentText()));
+    // Only a new version needs the question: another user or port is simply used at the next start.
+    versionChanged_ = VersionChanged(running_.Version, version);
     accept();
 }
 
@@ -366,13 +520,14 @@ void TfrmConfigSNMP::done(int result) {
     // The secrets leave with the dialog.
     edtAuthPass->clear();
     edtPrivPass->clear();
-    running_.AuthPassword.assign(running_.AuthPassword.size(), '\0');
-    running_.PrivPassword.assign(running_.PrivPassword.size(), '\0');
+    for (ConnectionTexts* t : {&running_, &shown_}) {
+        t->AuthPassword.assign(t->AuthPassword.size(), '\0');
+        t->PrivPassword.assign(t->PrivPassword.size(), '\0');
+    }
     QDialog::done(result);
 }
 
-bool TfrmConfigSNMP::VersionChanged(const std::string& running, int selected, const std::string& runningName,
-                                    const std::string& name) {
+bool TfrmConfigSNMP::VersionChanged(const std::string& running, int selected) {
     const std::optional<int> v = running.empty() ? std::optional<int>(0) : ParseWholeNumber(running);
     if (!v)
         return false;
@@ -382,7 +537,7 @@ bool TfrmConfigSNMP::VersionChanged(const std::string& running, int selected, co
     case 1:
         return selected != 1;
     case 3:
-        return selected != 2 || name != runningName;
+        return selected != 2;
     default:
         return false;
     }

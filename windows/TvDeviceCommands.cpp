@@ -61,7 +61,8 @@ void TvDeviceCommands::Run(TvWindowHost& host, const TvDeviceCommandRow& command
         message = e.what();
     }
 
-    if (QLabel* status = host.HostStatus())
+    // Kept where the LED poll does not write: after a reboot its failing polls would hide the outcome.
+    if (QLabel* status = host.CommandStatus() ? host.CommandStatus() : host.HostStatus())
         status->setText(FromBytes(StatusLine(command.ListName, code == 0 ? CatalogText(0) : message)));
     if (code != 0)
         TvMessageBox::Error(guard, FromBytes("The switch did not confirm \"" + std::string(command.ListName) +

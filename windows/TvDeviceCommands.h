@@ -10,7 +10,8 @@ struct TvDeviceCommandRow;
 class TvDeviceCommands {
 public:
     // Asks the command's question; on Yes writes its value and reports the outcome: the standard
-    // status line in the host's status panel, and a message box when the switch did not confirm.
+    // status line, with its time, in the host's command panel (where the front panel's poll does not
+    // overwrite it), and a message box when the switch did not confirm.
     static void Run(TvWindowHost& host, const TvDeviceCommandRow& command);
     static void SaveConfigClick(TvWindowHost& host);
     static void ResetClick(TvWindowHost& host);

@@ -4,9 +4,16 @@
 #include "guibase/TvMessageBox.h"
 #include "profile/CommandLine.h"
 #include "snmp/SNMPGlobals.h"
+#include "snmp/TvException.h"
+#include "snmp/TvSNMPRequest.h"
+#include "support/SimSwitch.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,6 +21,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -76,12 +85,16 @@ class TestConnectDialog : public QObject {
 
     QTemporaryDir dir_;
     QStringList boxes_;
+    std::unique_ptr<SimSwitch> sim_;
 
     QString SettingsPath() const { return dir_.filePath("recent.conf"); }
 
 private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
+        InitSNMPSession(dir_.path().toStdString());
+        sim_ = std::make_unique<SimSwitch>();
+        QVERIFY2(sim_->Start({"--log", "--user", "Bäcker,SHA,authpass123,rw"}), sim_->Error().c_str());
         TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString& title, const QString& text) {
             boxes_ << title + ": " + text;
             return QMessageBox::Ok;
@@ -99,21 +112,30 @@ private slots:
     // OK gives the parameters that, scanned as a command line, set the session to what was typed.
     void OkGivesTheCommandLineOfTheFields_data() {
         QTest::addColumn<Typed>("typed");
+        QTest::addColumn<QString>("host"); // the address field after OK, and the value of "/I"
         QTest::addColumn<QString>("session");
         Typed v1;
         v1.address = "127.0.0.1";
         v1.read = "pub lic";
         v1.write = "";
         QTest::newRow("SNMPv1, blank and empty community")
-            << v1 << "127.0.0.1:161 v0 R=pub lic W= m1 l1 n= a1 A= p1 P= c= d=";
+            << v1 << "127.0.0.1"
+            << "127.0.0.1:161 v0 R=pub lic W= m1 l1 n= a1 A= p1 P= c= d=";
         Typed v2 = v1;
         v2.address = "localhost";
         v2.version = 1;
-        v2.port = 1161; // inactive below SNMPv3: the command line cannot carry it
+        v2.port = 1161;
         v2.read = "rdcomm";
         v2.write = "wrtcomm";
-        QTest::newRow("SNMPv2c, host name resolved, port left to the profile")
-            << v2 << "127.0.0.1:161 v1 R=rdcomm W=wrtcomm m1 l1 n= a1 A= p1 P= c= d=";
+        QTest::newRow("SNMPv2c, host name resolved, port carried")
+            << v2 << "localhost"
+            << "127.0.0.1:1161 v1 R=rdcomm W=wrtcomm m1 l1 n= a1 A= p1 P= c= d=";
+        Typed hostPort = v2;
+        hostPort.address = "127.0.0.1:2161";
+        hostPort.version = 0;
+        QTest::newRow("SNMPv1, port typed after the host")
+            << hostPort << "127.0.0.1"
+            << "127.0.0.1:2161 v0 R=rdcomm W=wrtcomm m1 l1 n= a1 A= p1 P= c= d=";
         Typed v3;
         v3.address = "127.0.0.1";
         v3.version = 2;
@@ -127,7 +149,7 @@ private slots:
         v3.context = "ctx";
         v3.engine = "engine1";
         QTest::newRow("SNMPv3 with AES and a context")
-            << v3
+            << v3 << "127.0.0.1"
             << "127.0.0.1:16161 v3 R=rdcomm W=wrtcomm m3 l3 n=shaaesuser a3 A=auth pass/123 p4 "
                "P=privpass123 c=ctx d=engine1";
         Typed md5;
@@ -138,61 +160,189 @@ private slots:
         md5.auth = "HMAC-MD5";
         md5.authPass = "authpass123";
         QTest::newRow("SNMPv3 user from the list, MD5")
-            << md5 << "127.0.0.1:161 v3 R=rdcomm W=wrtcomm m3 l2 n=MD5_User a2 A=authpass123 p1 P= c= d=";
+            << md5 << "127.0.0.1"
+            << "127.0.0.1:161 v3 R=rdcomm W=wrtcomm m3 l2 n=MD5_User a2 A=authpass123 p1 P= c= d=";
+        Typed plain = md5;
+        plain.level = "noAuthNoPriv";
+        plain.auth = "None";
+        plain.authPass = "short";
+        QTest::newRow("SNMPv3 without authentication, its password unused")
+            << plain << "127.0.0.1"
+            << "127.0.0.1:161 v3 R=rdcomm W=wrtcomm m3 l1 n=MD5_User a1 A=short p1 P= c= d=";
+        Typed foreign = md5;
+        foreign.user = "Bäcker";
+        foreign.context = "контекст";
+        QTest::newRow("SNMPv3 names beyond ASCII, as UTF-8")
+            << foreign << "127.0.0.1"
+            << "127.0.0.1:161 v3 R=rdcomm W=wrtcomm m3 l2 n=Bäcker a2 A=authpass123 p1 P= c=контекст d=";
     }
     void OkGivesTheCommandLineOfTheFields() {
         QFETCH(Typed, typed);
+        QFETCH(QString, host);
         QFETCH(QString, session);
         TfrmConnect dialog({});
         Type(dialog, typed);
         dialog.btnOk->click();
         QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join('\n')));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.edtAddress->text(), host);
         const std::vector<std::string> params = dialog.Parameters();
-        QCOMPARE(QString::fromStdString(params[0]), "/I" + typed.address);
+        QCOMPARE(QString::fromStdString(params[0]), "/I" + host);
         SessionDefaults();
         QVERIFY(ScanCommandLine(params).Ok);
         QCOMPARE(Session(), session);
         // The single-instance title is the command line's, so a second copy finds the first.
-        QCOMPARE(QString::fromStdString(SingleInstanceTitle(params)), "QTR5190MX : " + typed.address);
+        QCOMPARE(QString::fromStdString(SingleInstanceTitle(params)), "QTR5190MX : " + host);
     }
 
-    // What cannot be carried on the command line, or reach no switch, keeps the dialog open.
-    void RefusedInputKeepsTheDialogOpen_data() {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("authPass");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no address") << "  "
-                                    << ""
-                                    << "Error: Enter the address of the switch.";
-        QTest::newRow("unknown host") << "no-such-host.invalid"
-                                      << ""
-                                      << "Error: Error Host Name!";
-        QTest::newRow("password holding a switch")
-            << "127.0.0.1"
-            << "ab/vcd"
-            << "Error: The auth password cannot hold \"/v\": the program's command line would read it as "
-               "another setting.";
+    // The command line of OK reaches the switch under every version on the port given, as the user
+    // typed: the switch's log shows who asked.
+    void OkReachesTheSwitch_data() {
+        QTest::addColumn<Typed>("typed");
+        QTest::addColumn<QString>("who");
+        const QString port = QString::number(sim_->Port());
+        Typed v1;
+        v1.address = "127.0.0.1";
+        v1.port = sim_->Port();
+        QTest::newRow("SNMPv1, port field") << v1 << "v1 rdcomm";
+        Typed v2 = v1;
+        v2.version = 1;
+        v2.port = 161;
+        v2.address = "127.0.0.1:" + port;
+        QTest::newRow("SNMPv2c, port typed after the host") << v2 << "v2c rdcomm";
+        Typed v3 = v1;
+        v3.version = 2;
+        v3.user = "Bäcker";
+        v3.level = "authNoPriv";
+        v3.auth = "HMAC-SHA";
+        v3.authPass = "authpass123";
+        QTest::newRow("SNMPv3, user beyond ASCII") << v3 << "v3 Bäcker";
     }
-    void RefusedInputKeepsTheDialogOpen() {
-        QFETCH(QString, address);
-        QFETCH(QString, authPass);
-        QFETCH(QString, message);
+    void OkReachesTheSwitch() {
+        QFETCH(Typed, typed);
+        QFETCH(QString, who);
         TfrmConnect dialog({});
+        Type(dialog, typed);
+        dialog.btnOk->click();
+        QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join('\n')));
+        SessionDefaults();
+        QVERIFY(ScanCommandLine(dialog.Parameters()).Ok);
+        gSNMPTimeout = 100;
+        const size_t from = sim_->Log().size();
+        TvSNMPRequest request;
+        request.VarList.AddItem("1.3.6.1.4.1.59371.12.1.1.4", "", synInteger, accReadOnly);
+        try {
+            request.GetStep(true);
+        } catch (const TvException& e) {
+            QFAIL(e.Message().c_str());
+        }
+        QVERIFY(sim_->AwaitMarker());
+        const QString log = QString::fromUtf8(sim_->Log().substr(from));
+        QVERIFY2(log.contains("GET     " + who + " .1.3.6.1.4.1.59371.12.1.1.4.0"), qPrintable(log));
+    }
+
+    // What cannot be carried on the command line, reach no switch or be used by net-snmp keeps the
+    // dialog open, with the field to correct in focus.
+    void RefusedInputKeepsTheDialogOpen_data() {
+        QTest::addColumn<Typed>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("field");
         Typed t;
-        t.address = address;
+        t.address = "127.0.0.1";
         t.version = 2;
         t.user = "u";
-        t.authPass = authPass;
-        Type(dialog, t);
+        const auto with = [&t](auto change) {
+            Typed changed = t;
+            change(changed);
+            return changed;
+        };
+        QTest::newRow("no address") << with([](Typed& x) { x.address = "  "; })
+                                    << "Error: Enter the address of the switch."
+                                    << "edtAddress";
+        QTest::newRow("unknown host")
+            << with([](Typed& x) { x.address = "no-such-host.invalid"; }) << "Error: Error Host Name!"
+            << "edtAddress";
+        QTest::newRow("unknown host with a port")
+            << with([](Typed& x) { x.address = "no-such-host.invalid:1161"; }) << "Error: Error Host Name!"
+            << "edtAddress";
+        const QString v6 = "Error: IPv6 addresses cannot be used: enter a host name or an IPv4 address.";
+        QTest::newRow("IPv6 with a port")
+            << with([](Typed& x) { x.address = "[::1]:161"; }) << v6 << "edtAddress";
+        QTest::newRow("IPv6") << with([](Typed& x) { x.address = "::1"; }) << v6 << "edtAddress";
+        const QString port = "Error: The port after \"127.0.0.1:\" must be a number from 1 to 65535.";
+        QTest::newRow("port 0 after the host")
+            << with([](Typed& x) { x.address = "127.0.0.1:0"; }) << port << "edtAddress";
+        QTest::newRow("port 65536 after the host")
+            << with([](Typed& x) { x.address = "127.0.0.1:65536"; }) << port << "edtAddress";
+        QTest::newRow("service name after the host")
+            << with([](Typed& x) { x.address = "127.0.0.1:snmp"; }) << port << "edtAddress";
+        QTest::newRow("password holding a switch")
+            << with([](Typed& x) { x.authPass = "ab/vcd"; })
+            << "Error: The auth password cannot hold \"/v\": the program's command line would read it as "
+               "another setting."
+            << "";
+        QTest::newRow("short auth password under authNoPriv") << with([](Typed& x) {
+            x.level = "authNoPriv";
+            x.auth = "HMAC-MD5";
+            x.authPass = "1234567";
+        }) << "Warning: The Auth Password is shorter than 8 characters: net-snmp refuses such a password."
+                                                              << "edtAuthPass";
+        QTest::newRow("short priv password under authPriv") << with([](Typed& x) {
+            x.level = "authPriv";
+            x.auth = "HMAC-SHA";
+            x.authPass = "authpass123";
+            x.priv = "AES-128";
+            x.privPass = "priv";
+        }) << "Warning: The Priv Password is shorter than 8 characters: net-snmp refuses such a password."
+                                                            << "edtPrivPass";
+        QTest::newRow("security name of 33 octets")
+            << with([](Typed& x) { x.user = QString(33, 'u'); })
+            << "Error: The security name is 33 octets long: SNMPv3 allows at most 32."
+            << "cbxSecurityName";
+        QTest::newRow("context name of 17 two-octet characters")
+            << with([](Typed& x) { x.context = QString(17, u'ä'); })
+            << "Error: The context name is 34 octets long: SNMPv3 allows at most 32."
+            << "edtContext";
+    }
+    void RefusedInputKeepsTheDialogOpen() {
+        QFETCH(Typed, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, field);
+        TfrmConnect dialog({});
+        Type(dialog, typed);
         dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.btnOk->click();
         QCOMPARE(boxes_, QStringList{message});
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        if (!field.isEmpty())
+            QCOMPARE(dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString(), field);
     }
 
-    // Port and SNMPv3 fields are open only under SNMPv3, the communities only below it.
+    // Every mnemonic (Alt+letter) of the dialog leads to one control only.
+    void MnemonicsAreUnique() {
+        TfrmConnect dialog({TvRecentSwitch{}}); // with the list of switches used before and its label
+        QStringList texts;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            texts << label->text();
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            texts << button->text();
+        for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
+            texts << group->title();
+        QMap<QString, QString> owner;
+        for (const QString& text : texts) {
+            const QString keys = QKeySequence::mnemonic(text).toString();
+            if (keys.isEmpty())
+                continue;
+            QVERIFY2(!owner.contains(keys), qPrintable(keys + ": " + owner.value(keys) + " and " + text));
+            owner.insert(keys, text);
+        }
+        QVERIFY2(owner.size() >= 12, qPrintable(owner.keys().join(' ')));
+    }
+
+    // The port is open under every version, the SNMPv3 fields only under SNMPv3, the communities only
+    // below it.
     void FieldsFollowTheVersion() {
         TfrmConnect dialog({});
         QCOMPARE(dialog.windowTitle(), QString("Connect to switch"));
@@ -200,7 +350,7 @@ private slots:
         for (int item : {0, 1, 2}) {
             dialog.rgpSNMPVersion->SetItemIndex(item);
             const bool v3 = item == 2;
-            QCOMPARE(dialog.edtPort->isEnabled(), v3);
+            QVERIFY(dialog.edtPort->isEnabled());
             QCOMPARE(dialog.edtAuthPass->isEnabled(), v3);
             QCOMPARE(dialog.cbxSecurityName->isEnabled(), v3);
             QCOMPARE(dialog.edtReadCommunity->isEnabled(), !v3);

@@ -5,13 +5,21 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -38,14 +46,19 @@ class TestSnmpConfigure : public QObject {
 
     QString Folder() const { return root_.path() + "/tarvo_ems/QTR5190MX"; }
 
-    // Opens "SNMP Configure" from the menu of a standalone main window running SNMPv1; `operate` acts on
-    // the dialog while it is shown.
-    std::unique_ptr<QuietMain> RunDialog(const std::function<void(TfrmConfigSNMP&)>& operate) {
+    // Opens "SNMP Configure" from the menu of a standalone main window started with `params` (SNMPv1 by
+    // default); `operate` acts on the dialog while it is shown.
+    std::unique_ptr<QuietMain> RunDialog(const std::function<void(TfrmConfigSNMP&)>& operate,
+                                         const std::vector<std::string>& params = {"/I127.0.0.1", "/v0"}) {
         auto w = std::make_unique<QuietMain>();
         w->SetProgramFile((Folder() + "/qtr5190mx").toStdString());
-        if (!w->FormCreate({"/I127.0.0.1", "/v0"}))
+        if (!w->FormCreate(params))
             return nullptr;
         w->show();
+        return Operate(*w, operate) ? std::move(w) : nullptr;
+    }
+    // Opens the dialog again from the window's menu.
+    bool Operate(QuietMain& w, const std::function<void(TfrmConfigSNMP&)>& operate) {
         bool seen = false;
         QTimer::singleShot(0, this, [&] {
             auto* dialog = qobject_cast<TfrmConfigSNMP*>(QApplication::activeModalWidget());
@@ -54,11 +67,11 @@ class TestSnmpConfigure : public QObject {
             seen = true;
             operate(*dialog);
         });
-        QAction* entry = w->MenuEntry("SNMP Configure");
+        QAction* entry = w.MenuEntry("SNMP Configure");
         if (!entry || !entry->isEnabled() || !entry->isVisible())
-            return nullptr;
+            return false;
         entry->trigger();
-        return seen ? std::move(w) : nullptr;
+        return seen;
     }
 
 private slots:
@@ -122,6 +135,55 @@ private slots:
         QCOMPARE(boxes_, boxes);
         QCOMPARE(w->isVisible(), running);
         QVERIFY(QFile::exists(Folder() + "/127.0.0.1.cfg"));
+    }
+
+    // Only a new version asks to restart; another SNMPv3 user is saved for the next start silently.
+    void onlyANewVersionAsks_data() {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("SNMPv3, another user") << 2 << "SHA_User" << QStringList{};
+        QTest::newRow("SNMPv3, the same user") << 2 << "MD5_User" << QStringList{};
+        QTest::newRow("SNMPv2c") << 1 << "" << QStringList{kQuestion};
+    }
+    void onlyANewVersionAsks() {
+        QFETCH(int, version);
+        QFETCH(QString, user);
+        QFETCH(QStringList, boxes);
+        auto w = RunDialog(
+            [&](TfrmConfigSNMP& d) {
+                d.rgpSNMPVersion->SetItemIndex(version);
+                d.cbxSecurityName->setEditText(user);
+                d.btnOk->click();
+            },
+            {"/I127.0.0.1", "/v3", "/nMD5_User", "/l1", "/a1", "/p1"});
+        QVERIFY(w);
+        QCOMPARE(boxes_, boxes);
+        QVERIFY(w->isVisible());
+        QVERIFY(QFile::exists(Folder() + "/127.0.0.1.cfg"));
+    }
+
+    // Opened again before a restart, the dialog shows what was saved and names what runs.
+    void reopenedShowsWhatWasSaved() {
+        auto w = RunDialog([](TfrmConfigSNMP& d) {
+            d.rgpSNMPVersion->SetItemIndex(1);
+            d.edtPort->setText("1161");
+            d.btnOk->click();
+        });
+        QVERIFY(w);
+        QCOMPARE(boxes_, QStringList{kQuestion}); // answered No: the program runs on with SNMPv1
+        int shownVersion = -1;
+        QString port, line;
+        QVERIFY(Operate(*w, [&](TfrmConfigSNMP& d) {
+            shownVersion = d.rgpSNMPVersion->ItemIndex();
+            port = d.edtPort->text();
+            line = d.lblShown->text();
+            d.btnExit->click();
+        }));
+        QCOMPARE(shownVersion, 1);
+        QCOMPARE(port, QString("1161"));
+        QCOMPARE(line, QString("The fields show the saved settings, which apply at the next start.\n"
+                               "Running now: SNMPv1, port 161."));
     }
 };
 

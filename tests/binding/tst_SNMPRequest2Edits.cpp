@@ -351,6 +351,28 @@ private slots:
         QCOMPARE(v.Item(4).Value, "070001030200"); // only octet 0 changed
         QCOMPARE(v.Item(5).Value, "32");
         QCOMPARE(v.Item(6).Value, "QTR-5190MX");
+
+        // A character the switch's bytes cannot hold is refused, naming the field, never sent as "?";
+        // a Latin-1 one goes out as its byte.
+        auto* label = new QLabel("Con&tact", &window);
+        label->setBuddy(contact);
+        contact->setText(
+            QString::fromUtf8("\xd0\xb4\xd0\xb5\xd0\xb6\xd1\x83\xd1\x80\xd0\xbd\xd1\x8b\xd0\xb9"));
+        try {
+            b.Set(false, true);
+            QFAIL("a character outside Latin-1 was written");
+        } catch (const TvException& e) {
+            QVERIFY2(e.Message().rfind("Contact holds a character the switch cannot store", 0) == 0,
+                     e.Message().c_str());
+        }
+        check.Get();
+        QCOMPARE(check.Request.VarList.Item(0).Value, "ops@example.org");
+        contact->setText(QString::fromUtf8("B\xc3\xa4"
+                                           "cker"));
+        b.Set(false, true);
+        check.Get();
+        QCOMPARE(check.Request.VarList.Item(0).Value, "B\xe4"
+                                                      "cker");
     }
 
     void tableIntoListViewAndSelectionIntoEdits() {

@@ -1,5 +1,10 @@
 #include "binding/TvRadioGroup.h"
 #include "guibase/TvMessageBox.h"
+#include "profile/DeviceProfile.h"
+#include "snmp/SNMPGlobals.h"
+#include "snmp/TvException.h"
+#include "snmp/TvSNMPRequest.h"
+#include "support/SimSwitch.h"
 #include "windows/TfrmConfigSNMP.h"
 
 #include <QComboBox>
@@ -12,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
 #include <sys/stat.h>
 
 namespace {
@@ -47,6 +53,9 @@ ConnectionTexts RunningV3() {
     return t;
 }
 
+// SNMPv3 users of the simulated switch whose names are not ASCII (SHA, "authpass123", read-write).
+const QStringList kForeignUsers = {"Bäcker", "管理者", "оператор_ü"};
+
 } // namespace
 
 class TestConfigSNMP : public QObject {
@@ -54,6 +63,7 @@ class TestConfigSNMP : public QObject {
 
     QTemporaryDir dir_;
     QStringList boxes_;
+    std::unique_ptr<SimSwitch> sim_;
 
     std::string Program() const { return (dir_.path() + "/qtr5190mx").toStdString(); }
     QString ProfilePath() const { return dir_.path() + "/127.0.0.1.cfg"; }
@@ -66,6 +76,11 @@ class TestConfigSNMP : public QObject {
         const QRegularExpression re("\r\nUpdateDate=([^\r]*)\r\nUpdateTime=([^\r]*)\r\n");
         const auto m = re.match(QString::fromLatin1(bytes));
         return {m.captured(1).toLatin1(), m.captured(2).toLatin1()};
+    }
+    static QByteArray Unstamped(const QByteArray& bytes) {
+        return QString::fromLatin1(bytes)
+            .remove(QRegularExpression("\r\nUpdate(Date|Time)=[^\r]*"))
+            .toLatin1();
     }
 
     static void Choose(TfrmConfigSNMP& d, int version) {
@@ -80,6 +95,12 @@ class TestConfigSNMP : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
+        InitSNMPSession(dir_.path().toStdString());
+        std::vector<std::string> options = {"--log"};
+        for (const QString& user : kForeignUsers)
+            options.insert(options.end(), {"--user", (user + ",SHA,authpass123,rw").toStdString()});
+        sim_ = std::make_unique<SimSwitch>();
+        QVERIFY2(sim_->Start(options), sim_->Error().c_str());
         TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString& title, const QString& text) {
             boxes_ << title + ": " + text;
             return QMessageBox::Ok;
@@ -355,50 +376,242 @@ private slots:
         QVERIFY(!QFile::exists(ProfilePath()));
     }
 
+    // Only a new version asks to restart: another user under SNMPv3 is saved for the next start.
     void versionChangedFlag_data() {
         QTest::addColumn<QString>("running");
         QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("runningName");
-        QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("changed");
-        QTest::newRow("v1 stays v1") << "0" << 0 << ""
-                                     << "" << false;
-        QTest::newRow("empty counts as v1") << "" << 0 << ""
-                                            << "" << false;
-        QTest::newRow("v1 to v2c") << "0" << 1 << ""
-                                   << "" << true;
-        QTest::newRow("v1 to v3") << "0" << 2 << ""
-                                  << "u" << true;
-        QTest::newRow("v2c stays v2c") << "1" << 1 << ""
-                                       << "" << false;
-        QTest::newRow("v2c to v1") << "1" << 0 << ""
-                                   << "" << true;
-        QTest::newRow("v3 same user") << "3" << 2 << "userA"
-                                      << "userA" << false;
-        QTest::newRow("v3 other user") << "3" << 2 << "userA"
-                                       << "userB" << true;
-        QTest::newRow("v3 user case differs") << "3" << 2 << "userA"
-                                              << "USERA" << true;
-        QTest::newRow("v3 to v2c") << "3" << 1 << "userA"
-                                   << "userA" << true;
-        QTest::newRow("other running version") << "2" << 0 << ""
-                                               << "" << false;
-        QTest::newRow("not a number") << "x" << 2 << ""
-                                      << "" << false;
+        QTest::newRow("v1 stays v1") << "0" << 0 << false;
+        QTest::newRow("empty counts as v1") << "" << 0 << false;
+        QTest::newRow("v1 to v2c") << "0" << 1 << true;
+        QTest::newRow("v1 to v3") << "0" << 2 << true;
+        QTest::newRow("v2c stays v2c") << "1" << 1 << false;
+        QTest::newRow("v2c to v1") << "1" << 0 << true;
+        QTest::newRow("v3 stays v3") << "3" << 2 << false;
+        QTest::newRow("v3 to v2c") << "3" << 1 << true;
+        QTest::newRow("other running version") << "2" << 0 << false;
+        QTest::newRow("not a number") << "x" << 2 << false;
     }
     void versionChangedFlag() {
         QFETCH(QString, running);
         QFETCH(int, selected);
-        QFETCH(QString, runningName);
-        QFETCH(QString, name);
         QFETCH(bool, changed);
-        QCOMPARE(TfrmConfigSNMP::VersionChanged(running.toStdString(), selected, runningName.toStdString(),
-                                                name.toStdString()),
-                 changed);
+        QCOMPARE(TfrmConfigSNMP::VersionChanged(running.toStdString(), selected), changed);
     }
 
-    void screenshot() {
+    // The dialog's own OK with another user only: no question either.
+    void anotherUserIsNoNewVersion() {
         TfrmConfigSNMP d(nullptr, RunningV3(), Program());
+        Type(d.cbxSecurityName, "SHA_DES_User");
+        d.edtAuthPass->setText("authpass123");
+        d.edtPrivPass->setText("privpass123");
+        d.btnOk->click();
+        QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join('\n')));
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QVERIFY(!d.VersionChangedFlag());
+        QVERIFY(Profile().contains("\r\nSecurityName=SHA_DES_User\r\n"));
+    }
+
+    // A name beyond ASCII is stored as typed (UTF-8), so that the next start, reading the profile,
+    // reaches the switch as that user: the switch's log shows the name it received.
+    void foreignNamesReachTheSwitch_data() {
+        QTest::addColumn<QString>("user");
+        for (const QString& user : kForeignUsers)
+            QTest::newRow(user.toUtf8().constData()) << user;
+    }
+    void foreignNamesReachTheSwitch() {
+        QFETCH(QString, user);
+        TfrmConfigSNMP d(nullptr, RunningV2c(), Program());
+        Choose(d, 2);
+        d.edtPort->setText(QString::number(sim_->Port()));
+        Type(d.cbxSecurityName, user);
+        Type(d.cbxSecurityLevel, "AuthNoPriv");
+        Type(d.cbxAuthProtocol, "HMAC_SHA");
+        Type(d.cbxPrivProtocol, "None");
+        d.edtAuthPass->setText("authpass123");
+        d.btnOk->click();
+        QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join('\n')));
+
+        // The next start: the command line's session, then the profile.
+        gSNMPDevice = TvSNMPDevice{"127.0.0.1", 161};
+        gSNMPSecurity.Version = 1;
+        ConnectionTexts texts;
+        QCOMPARE(ReadProfileFile(ProfilePath().toStdString(), texts), ProfileRead::Read);
+        QCOMPARE(gSNMPDevice.Port, sim_->Port());
+        const size_t from = sim_->Log().size();
+        TvSNMPRequest request;
+        request.VarList.AddItem("1.3.6.1.4.1.59371.12.1.1.4", "", synInteger, accReadOnly);
+        try {
+            request.GetStep(true);
+        } catch (const TvException& e) {
+            QFAIL(e.Message().c_str());
+        }
+        QVERIFY(sim_->AwaitMarker());
+        const QString log = QString::fromUtf8(sim_->Log().substr(from));
+        QVERIFY2(log.contains("GET     v3 " + user + " .1.3.6.1.4.1.59371.12.1.1.4.0"), qPrintable(log));
+        QVERIFY(Profile().contains("\r\nSecurityName=" + user.toUtf8() + "\r\n"));
+
+        // Reopened, the dialog shows the name as it was typed.
+        TfrmConfigSNMP again(nullptr, RunningV2c(), Program());
+        QCOMPARE(again.cbxSecurityName->currentText(), user);
+    }
+
+    // Texts the profile could not give back as typed, and names longer than SNMPv3 allows, are refused
+    // on OK with the reason; nothing is written. The fields start from a valid SNMPv3 set.
+    void textsThatCannotBeUsedAreRefused_data() {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const auto tooLong = [](const char* caption, int octets) {
+            return QString("The %1 is %2 octets long: SNMPv3 allows at most 32!\n"
+                           "(A character beyond ASCII takes 2 to 4 octets.)")
+                .arg(caption)
+                .arg(octets);
+        };
+        const QString kept = ": the device profile would not keep it!";
+        QTest::newRow("name of 32 octets") << 2 << "cbxSecurityName" << QString(32, 'u') << "";
+        QTest::newRow("name in another case than a list item, kept") << 2 << "cbxSecurityName"
+                                                                     << "md5_des_user"
+                                                                     << "";
+        QTest::newRow("name of 33 octets")
+            << 2 << "cbxSecurityName" << QString(33, 'u') << tooLong("Security Name", 33);
+        QTest::newRow("name of 16 two-octet characters") << 2 << "cbxSecurityName" << QString(16, u'ä') << "";
+        QTest::newRow("name of 17 two-octet characters")
+            << 2 << "cbxSecurityName" << QString(17, u'ä') << tooLong("Security Name", 34);
+        QTest::newRow("context of 32 octets") << 2 << "edtContext" << QString(32, 'c') << "";
+        QTest::newRow("context of 300 characters")
+            << 2 << "edtContext" << QString(300, 'c') << tooLong("Context Name", 300);
+        QTest::newRow("read community of 300 characters (no SNMPv3 name)")
+            << 1 << "edtContext" << QString(300, 'c') << "";
+        QTest::newRow("name with a leading blank")
+            << 2 << "cbxSecurityName"
+            << " admin"
+            << "The Security Name cannot start or end with a blank" + kept;
+        QTest::newRow("password with a trailing blank")
+            << 2 << "edtAuthPass"
+            << "authpass123 "
+            << "The Auth Password cannot start or end with a blank" + kept;
+        QTest::newRow("community with a tab")
+            << 1 << "edtCommunity"
+            << "wrt\tcomm"
+            << "The Write Community String cannot hold a control character" + kept;
+        QTest::newRow("context with a line break")
+            << 2 << "edtContext"
+            << "ctx\nVersion=0"
+            << "The Context Name cannot hold a control character" + kept;
+    }
+    void textsThatCannotBeUsedAreRefused() {
+        QFETCH(int, version);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        TfrmConfigSNMP d(nullptr, RunningV3(), Program());
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        Choose(d, version);
+        if (version == 2) {
+            Type(d.cbxSecurityName, "MD5_DES_User");
+            Type(d.cbxSecurityLevel, "AuthPriv");
+            Type(d.cbxAuthProtocol, "HMACMD5");
+            Type(d.cbxPrivProtocol, "CBC_DES");
+        }
+        if (auto* combo = d.findChild<QComboBox*>(field))
+            Type(combo, text);
+        else
+            d.findChild<QLineEdit*>(field)->setText(text);
+        d.btnOk->click();
+        if (message.isEmpty()) {
+            QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join('\n')));
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            const QByteArray key = field == "cbxSecurityName" ? "SecurityName=" : "ContextName=";
+            QVERIFY(Profile().contains("\r\n" + key + text.toUtf8() + "\r\n"));
+            return;
+        }
+        QCOMPARE(boxes_, QStringList{"Warning: " + message});
+        QVERIFY2(!QFile::exists(ProfilePath()), "nothing written");
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.focusWidget() ? d.focusWidget()->objectName() : QString(), field);
+    }
+
+    // With a profile saved, the dialog shows it (what the next start uses) and names the running
+    // settings where they differ; OK without changes stores the saved settings again, byte for byte,
+    // also a name written in another code page.
+    void reopenedShowsTheSavedSettings() {
+        {
+            TfrmConfigSNMP d(nullptr, RunningV2c(), Program());
+            QCOMPARE(d.lblShown->text(),
+                     QString("No settings are saved for this switch yet: the fields show the running ones."));
+            Choose(d, 2);
+            d.edtPort->setText("1161");
+            Type(d.cbxSecurityName, "Ops_Admin");
+            Type(d.cbxSecurityLevel, "AuthPriv");
+            Type(d.cbxAuthProtocol, "HMAC_SHA256");
+            Type(d.cbxPrivProtocol, "CFB_AES128");
+            d.edtAuthPass->setText("savedauth1");
+            d.edtPrivPass->setText("savedpriv1");
+            d.edtContext->setText("ctx");
+            d.btnOk->click();
+            QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join('\n')));
+        }
+        const QByteArray saved = Profile();
+
+        TfrmConfigSNMP d(nullptr, RunningV2c(), Program());
+        QCOMPARE(d.lblShown->text(),
+                 QString("The fields show the saved settings, which apply at the next start.\n"
+                         "Running now: SNMPv2c, port 161."));
+        QCOMPARE(d.rgpSNMPVersion->ItemIndex(), 2);
+        QCOMPARE(d.edtPort->text(), QString("1161"));
+        QCOMPARE(d.cbxSecurityName->currentText(), QString("Ops_Admin"));
+        QCOMPARE(d.cbxSecurityLevel->currentText(), QString("AuthPriv"));
+        QCOMPARE(d.cbxAuthProtocol->currentText(), QString("HMAC_SHA256"));
+        QCOMPARE(d.cbxPrivProtocol->currentText(), QString("CFB_AES128"));
+        QCOMPARE(d.edtContext->text(), QString("ctx"));
+        QVERIFY(d.edtAuthPass->text().isEmpty());
+        d.btnOk->click(); // the empty password fields keep the saved passwords, not the running ones
+        QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join('\n')));
+        QCOMPARE(Unstamped(Profile()), Unstamped(saved));
+
+        // Running what is saved: said so, no second line.
+        ConnectionTexts same = RunningV3();
+        same.AgentPort = "1161";
+        same.SecurityName = "Ops_Admin";
+        same.AuthProtocol = "5";
+        same.PrivProtocol = "4";
+        same.ContextEngineID.clear();
+        TfrmConfigSNMP running(nullptr, same, Program());
+        QCOMPARE(running.lblShown->text(),
+                 QString("The fields show the saved settings, which the program runs with."));
+        QVERIFY(running.lblShown->isVisibleTo(&running));
+
+        // Running another user of SNMPv3: named with its level and protocols, never a password.
+        TfrmConfigSNMP other(nullptr, RunningV3(), Program());
+        QCOMPARE(
+            other.lblShown->text(),
+            QString("The fields show the saved settings, which apply at the next start.\nRunning now: "
+                    "SNMPv3, port 1161, user \"MD5_DES_User\", AuthPriv, HMACMD5, CBC_DES, context \"ctx\", "
+                    "context engine ID 800007e580."));
+
+        // A name in another code page shows one character per byte and is kept as it was.
+        QFile f(ProfilePath());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("[Program Information]\r\nVersion=3\r\nSecurityName=M\xfcller\r\nSecurityLevel=0\r\n");
+        f.close();
+        TfrmConfigSNMP latin(nullptr, RunningV2c(), Program());
+        QCOMPARE(latin.cbxSecurityName->currentText(), QString("Müller"));
+        latin.btnOk->click();
+        QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join('\n')));
+        QVERIFY(Profile().contains("\r\nSecurityName=M\xfcller\r\n"));
+    }
+
+    // The saved SNMPv3 settings while the program runs SNMPv2c.
+    void screenshot() {
+        {
+            TfrmConfigSNMP saving(nullptr, RunningV3(), Program());
+            saving.btnOk->click();
+            QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join('\n')));
+        }
+        TfrmConfigSNMP d(nullptr, RunningV2c(), Program());
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         const QString png = QString(QTR_SOURCE_DIR) + "/docs/snmp-settings.png";

@@ -22,11 +22,14 @@
 
 namespace {
 
-// What a command uses of the main window: a window to own its boxes and the status panel.
+// What a command uses of the main window: a window to own its boxes, the status panel (the front
+// panel's poll writes there) and the panel for command outcomes.
 class FakeHost : public TvWindowHost {
 public:
     QWidget Window;
     QLabel Status{&Window};
+    QLabel Outcome{&Window};
+    bool HasOutcomePanel = true;
     ConnectionTexts Texts;
     std::string Program;
 
@@ -35,6 +38,7 @@ public:
     const std::string& ProgramFile() const override { return Program; }
     OperatingMode Mode() const override { return OperatingMode::Standalone; }
     QLabel* HostStatus() override { return &Status; }
+    QLabel* CommandStatus() override { return HasOutcomePanel ? &Outcome : nullptr; }
     QLabel* StpVersionHolder() override { return nullptr; }
     void ReadStpVersion() override {}
 };
@@ -121,6 +125,7 @@ private slots:
         QFETCH(QString, box);
         FakeHost host;
         host.Status.setText("before");
+        host.Outcome.setText("before");
         answer_ = QMessageBox::No;
         const size_t from = sim_->Log().size();
         RunEntry(host, entry.toLatin1().constData());
@@ -128,16 +133,30 @@ private slots:
         QCOMPARE(boxes_, QStringList{box});
         QCOMPARE(SetsSince(from), QStringList{});
         QCOMPARE(host.Status.text(), QString("before"));
+        QCOMPARE(host.Outcome.text(), QString("before"));
     }
 
+    // The outcome goes to the host's command panel, where the front panel's poll does not write; a
+    // host without one gets it in its status panel.
+    void saveSendsOneWriteAndConfirms_data() {
+        QTest::addColumn<bool>("outcomePanel");
+        QTest::newRow("command panel") << true;
+        QTest::newRow("no command panel") << false;
+    }
     void saveSendsOneWriteAndConfirms() {
+        QFETCH(bool, outcomePanel);
         FakeHost host;
+        host.HasOutcomePanel = outcomePanel;
+        host.Status.setText("Get: (TvSNMP++) Ok! Request: Led Status.");
         const size_t from = sim_->Log().size();
         RunEntry(host, "SaveConfig");
         QCOMPARE(boxes_, QStringList{"Save Configure: Save Configurations into NV-RAM ?"});
         QCOMPARE(SetsSince(from), QStringList{".1.3.6.1.4.1.59371.12.1.2.6.0"});
-        QVERIFY2(host.Status.text().startsWith("Set: (TvSNMP++) Ok! Request:Save Changes. Receive at "),
-                 qPrintable(host.Status.text()));
+        const QString outcome = outcomePanel ? host.Outcome.text() : host.Status.text();
+        QVERIFY2(outcome.startsWith("Set: (TvSNMP++) Ok! Request:Save Changes. Receive at "),
+                 qPrintable(outcome));
+        if (outcomePanel)
+            QCOMPARE(host.Status.text(), QString("Get: (TvSNMP++) Ok! Request: Led Status."));
         QVERIFY(host.Window.isEnabled());
         // The switch took the value 3: its save state reads "completed".
         QCOMPARE(ReadScalar("1.3.6.1.4.1.59371.12.1.1.4"), std::string("3"));
@@ -161,8 +180,8 @@ private slots:
         const QString timeout = QString::fromStdString(CatalogText(errTimeout));
         QCOMPARE(boxes_.size(), 2);
         QCOMPARE(boxes_[1], "Error: The switch did not confirm \"" + name + "\":\n" + timeout);
-        QVERIFY2(host.Status.text().startsWith("Set: " + timeout + " Request:" + name + ". Receive at "),
-                 qPrintable(host.Status.text()));
+        QVERIFY2(host.Outcome.text().startsWith("Set: " + timeout + " Request:" + name + ". Receive at "),
+                 qPrintable(host.Outcome.text()));
         QVERIFY(host.Window.isEnabled());
     }
 
@@ -173,7 +192,8 @@ private slots:
         QCOMPARE(boxes_.size(), 2);
         QVERIFY2(boxes_[1].startsWith("Error: The switch did not confirm \"Save Changes\":\n"),
                  qPrintable(boxes_[1]));
-        QVERIFY(!host.Status.text().contains("Ok!"));
+        QVERIFY2(host.Outcome.text().startsWith("Set: ") && !host.Outcome.text().contains("Ok!"),
+                 qPrintable(host.Outcome.text()));
     }
 
     void helpOpensThePageBesideTheProgram() {
@@ -217,8 +237,8 @@ private slots:
         RunEntry(host, "Reset");
         QCOMPARE(boxes_, QStringList{"Reboot: Are you sure to reboot the device?"});
         QCOMPARE(SetsSince(from), QStringList{".1.3.6.1.4.1.59371.12.1.2.19.0"});
-        QVERIFY2(host.Status.text().startsWith("Set: (TvSNMP++) Ok! Request:Reboot. Receive at "),
-                 qPrintable(host.Status.text()));
+        QVERIFY2(host.Outcome.text().startsWith("Set: (TvSNMP++) Ok! Request:Reboot. Receive at "),
+                 qPrintable(host.Outcome.text()));
     }
 };
 
