@@ -77,9 +77,9 @@ TCounterGroupWindow::TCounterGroupWindow(QWidget* parent, const QString& agentIP
             try {
                 SampleCounters();
             } catch (const TvException& e) {
-                ShowError(e.Message());
+                Report(TvSNMPRequest2Controls::opGet, e.Message());
             } catch (const std::exception& e) {
-                ShowError(e.what());
+                Report(TvSNMPRequest2Controls::opGet, e.what());
             }
         }
         sampler_.ClearBaseline();

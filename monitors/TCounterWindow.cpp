@@ -262,15 +262,12 @@ void TCounterWindow::SampleCounters() {
     }
     write();
     if (broken == TvCounterSampler::Break::Restart)
-        ShowError("The switch restarted (its up time went back): counting starts again from these values.");
+        Report(TvSNMPRequest2Controls::opGet,
+               "The switch restarted (its up time went back): counting starts again from these values.");
     else if (broken == TvCounterSampler::Break::WentDown)
-        ShowError("A 64-bit counter went down (it was cleared): counting starts again from these values.");
+        Report(TvSNMPRequest2Controls::opGet,
+               "A 64-bit counter went down (it was cleared): counting starts again from these values.");
     AfterSample(cells, time);
-}
-
-void TCounterWindow::ShowError(const std::string& message) {
-    if (counters_)
-        counters_->ShowStatus(message);
 }
 
 void TCounterWindow::Timer1Timer() {
@@ -294,9 +291,9 @@ void TCounterWindow::SampleRead() {
             BeforeSample();
             SampleCounters();
         } catch (const TvException& e) {
-            ShowError(e.Message());
+            Report(TvSNMPRequest2Controls::opGet, e.Message());
         } catch (const std::exception& e) {
-            ShowError(e.what());
+            Report(TvSNMPRequest2Controls::opGet, e.what());
         }
     });
 }

@@ -109,8 +109,6 @@ protected:
     // Runs `work` now, or once the read on its way is in: the counter binding is not rebuilt under a
     // read. Asked for twice meanwhile, the later work runs once.
     void WhenIdle(std::function<void()> work);
-    // Message of an error shown in the status bar through the counter binding.
-    void ShowError(const std::string& message);
 
     TvCounterSampler sampler_;
     std::unique_ptr<TvSNMPRequest2Edits> counters_;
