@@ -132,4 +132,34 @@ inline void CloseDuringWrite(SimSwitch& sim, const Case& c) {
     CloseNow(sim, c.Window);
 }
 
+enum Scenario { kRefreshTwice, kSetDuringRead, kCloseDuringRead, kCloseDuringWrite, kScenarios };
+
+// The data rows of a test over windows and scenarios (columns "window" and "scenario"): a window that
+// writes nothing gets the read scenarios only, one without a Refresh of its own no Refresh twice.
+inline void AddRows(const QString& window, bool writes = true, bool refreshes = true) {
+    static const char* const names[kScenarios] = {"refresh twice", "set during a read", "close during a read",
+                                                  "close during a write"};
+    for (int s = 0; s < kScenarios; ++s)
+        if ((writes || s == kRefreshTwice || s == kCloseDuringRead) && (refreshes || s != kRefreshTwice))
+            QTest::newRow(qPrintable(window + ": " + names[s])) << window << s;
+}
+
+// The scenario `scenario` on a window just opened.
+inline void Run(SimSwitch& sim, const Case& c, int scenario) {
+    switch (scenario) {
+    case kRefreshTwice:
+        RefreshTwice(sim, c);
+        break;
+    case kSetDuringRead:
+        SetDuringRead(sim, c);
+        break;
+    case kCloseDuringRead:
+        CloseDuringRead(sim, c);
+        break;
+    default:
+        CloseDuringWrite(sim, c);
+        break;
+    }
+}
+
 } // namespace SlowLink

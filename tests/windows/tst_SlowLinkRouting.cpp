@@ -133,34 +133,15 @@ private slots:
     void EveryScenario_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("scenario");
-        const char* scenarios[] = {"refresh twice", "set during a read", "close during a read",
-                                   "close during a write"};
         for (const auto& [name, entry] : Windows())
-            for (int s = 0; s < 4; ++s)
-                if (entry.Writes || s == 0 || s == 2)
-                    QTest::newRow(qPrintable(name + ": " + scenarios[s])) << name << s;
+            SlowLink::AddRows(name, entry.Writes);
     }
     void EveryScenario() {
         QFETCH(QString, window);
         QFETCH(int, scenario);
         Opened opened = Windows().at(window).Open();
         opened.Window->show();
-        switch (scenario) {
-        case 0:
-            // The first read's first request must be in the log before the clicks are counted from it.
-            QVERIFY(sim->AwaitMarker());
-            SlowLink::RefreshTwice(*sim, opened.Case);
-            break;
-        case 1:
-            SlowLink::SetDuringRead(*sim, opened.Case);
-            break;
-        case 2:
-            SlowLink::CloseDuringRead(*sim, opened.Case);
-            break;
-        default:
-            SlowLink::CloseDuringWrite(*sim, opened.Case);
-            break;
-        }
+        SlowLink::Run(*sim, opened.Case, scenario);
     }
 
     // Stop gives up a long read at once: the actions come back, the status line says so and nothing

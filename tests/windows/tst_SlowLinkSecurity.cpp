@@ -81,31 +81,15 @@ private slots:
     void EveryScenario_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("scenario");
-        const char* scenarios[] = {"refresh twice", "set during a read", "close during a read",
-                                   "close during a write"};
         for (const auto& [name, open] : Windows())
-            for (int s = 0; s < 4; ++s)
-                QTest::newRow(qPrintable(name + ": " + scenarios[s])) << name << s;
+            SlowLink::AddRows(name);
     }
     void EveryScenario() {
         QFETCH(QString, window);
         QFETCH(int, scenario);
         Opened opened = Windows().at(window)();
         opened.Window->show();
-        switch (scenario) {
-        case 0:
-            SlowLink::RefreshTwice(*sim, opened.Case);
-            break;
-        case 1:
-            SlowLink::SetDuringRead(*sim, opened.Case);
-            break;
-        case 2:
-            SlowLink::CloseDuringRead(*sim, opened.Case);
-            break;
-        default:
-            SlowLink::CloseDuringWrite(*sim, opened.Case);
-            break;
-        }
+        SlowLink::Run(*sim, opened.Case, scenario);
     }
 };
 
