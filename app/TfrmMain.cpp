@@ -11,6 +11,7 @@
 #include "configform/TvRecipeWindow.h"
 #include "guibase/TvBusyPointer.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvWindowPlacement.h"
 #include "guibase/TvWindowRegistry.h"
 #include "profile/CommandLine.h"
 #include "profile/DeviceProfile.h"
@@ -312,7 +313,10 @@ void TfrmMain::OpenRecipeWindow(const TvWindowRecipe& recipe) {
         form.OnClosed = [this] { ReadRmonState(); };
     if (RecipeWindowShown)
         RecipeWindowShown(form);
+    const QString placement = QString::fromLatin1(recipe.Name);
+    TvWindowPlacement::Restore(form, placement);
     form.exec();
+    TvWindowPlacement::Save(form, placement);
 }
 
 void TfrmMain::LaunchSibling(const char* argument) {

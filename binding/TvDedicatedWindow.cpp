@@ -1,8 +1,10 @@
 #include "binding/TvDedicatedWindow.h"
 
+#include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
+#include "guibase/TvWindowPlacement.h"
 
 #include <QEvent>
 
@@ -17,6 +19,8 @@ TvDedicatedWindow::~TvDedicatedWindow() = default;
 void TvDedicatedWindow::ShowFor(TvWindowHost& host, const TvMenuNode& entry) {
     if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
         setWindowTitle(caption);
+    placement_ = QString::fromLatin1(entry.Target);
+    TvWindowPlacement::Restore(*this, placement_);
     exec();
 }
 
@@ -93,6 +97,8 @@ void TvDedicatedWindow::Report(TvSNMPRequest2Controls::Operation op, const std::
 
 void TvDedicatedWindow::done(int result) {
     // Nothing of the window may reach the switch, or the window, once it is closed.
+    if (!closed_)
+        TvWindowPlacement::Save(*this, placement_);
     closed_ = true;
     for (TvSNMPRequest2Controls* b : watched_) {
         b->OnBusyChanged = {};

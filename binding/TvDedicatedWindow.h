@@ -24,7 +24,8 @@ public:
     TvDedicatedWindow(QWidget* parent, const char* objectName);
     ~TvDedicatedWindow() override;
 
-    // Takes the entry's caption (when the menu gives one) and runs the window.
+    // Takes the entry's caption (when the menu gives one) and runs the window where it was when this
+    // entry's window last closed.
     void ShowFor(TvWindowHost& host, const TvMenuNode& entry);
 
     // Whether an exchange of the window is in flight.
@@ -64,5 +65,6 @@ private:
     std::vector<QPointer<QWidget>> gated_;
     std::vector<std::pair<QPointer<QWidget>, QString>> heldOff_; // gated actions disabled, their tips
     bool closed_ = false;
+    QString placement_; // the key its place is kept under: the menu entry's target
     bool gating_ = false; // the gate itself is changing an action
 };

@@ -28,9 +28,9 @@ constexpr TCounterGroupWindow::Setup kGroups[] = {
 
 const bool TCounterGroupWindowRegistered = [] {
     for (const TCounterGroupWindow::Setup& group : kGroups)
-        TvWindowRegistry::Register(group.Target, [&group](TvWindowHost& host, const TvMenuNode&) {
+        TvWindowRegistry::Register(group.Target, [&group](TvWindowHost& host, const TvMenuNode& entry) {
             TCounterGroupWindow form(host.HostWindow(), FromBytes(host.Connection().AgentIP), group);
-            form.exec(); // the window's own title names the switch
+            form.ShowFor(host, entry); // the menu gives no caption: the window's own names the switch
         });
     return true;
 }();

@@ -53,9 +53,9 @@ const char kName32Missing[] =
     "ifTable (32-bit counters: the switch has no 64-bit counters for this interface)";
 
 const bool TIF_CountersRegistered =
-    TvWindowRegistry::Register("TIF_Counters", [](TvWindowHost& host, const TvMenuNode&) {
+    TvWindowRegistry::Register("TIF_Counters", [](TvWindowHost& host, const TvMenuNode& entry) {
         TIF_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-        form.exec(); // the window's own title names the switch
+        form.ShowFor(host, entry); // the menu gives no caption: the window's own names the switch
     });
 
 } // namespace

@@ -35,9 +35,9 @@ QStringList PortRows() {
 const QColor kSeriesColours[] = {Qt::red, Qt::green, Qt::yellow};
 
 const bool TTpBridgePortInfo_TableRegistered =
-    TvWindowRegistry::Register("TTpBridgePortInfo_Table", [](TvWindowHost& host, const TvMenuNode&) {
+    TvWindowRegistry::Register("TTpBridgePortInfo_Table", [](TvWindowHost& host, const TvMenuNode& entry) {
         TTpBridgePortInfo_Table form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-        form.exec(); // the window's own title names the switch
+        form.ShowFor(host, entry); // the menu gives no caption: the window's own names the switch
     });
 
 } // namespace

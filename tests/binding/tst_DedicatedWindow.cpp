@@ -1,18 +1,25 @@
 #include "binding/TvDedicatedWindow.h"
 #include "binding/TvSNMPRequest2Edits.h"
+#include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvWindowHost.h"
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/SimTables.h"
 #include "support/WindowTest.h"
 
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -51,6 +58,31 @@ public:
     bool closingSawWaiting = true;
 };
 
+// What ShowFor uses of the main window: the entry's caption.
+class Host : public TvWindowHost {
+public:
+    QWidget* HostWindow() override { return nullptr; }
+    const ConnectionTexts& Connection() const override { return texts; }
+    const std::string& ProgramFile() const override { return file; }
+    OperatingMode Mode() const override { return OperatingMode{}; }
+    QLabel* HostStatus() override { return nullptr; }
+    QLabel* StpVersionHolder() override { return nullptr; }
+    void ReadStpVersion() override {}
+    ConnectionTexts texts;
+    std::string file;
+};
+
+// Opens a window for `entry` through ShowFor and runs `inside` in its loop, which then closes it.
+void OpenAndRun(const TvMenuNode& entry, const std::function<void(Window&)>& inside) {
+    Host host;
+    Window w;
+    QTimer::singleShot(0, &w, [&] {
+        inside(w);
+        w.close();
+    });
+    w.ShowFor(host, entry);
+}
+
 } // namespace
 
 class TestDedicatedWindow : public QObject {
@@ -87,6 +119,30 @@ private slots:
         QVERIFY(w.Edit->isEnabled());
         QCOMPARE(w.updates, 1);
         QCOMPARE(w.Binding->ListModel()->RowCount(), 2);
+    }
+
+    // A window opens where the operator left the window of its entry last time, per entry; a place no
+    // screen shows any more is moved onto the screen.
+    void OpensWhereItWasLeft() {
+        QTemporaryDir config;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+        TvMenuNode entry, other;
+        entry.Target = "TPlaceTest";
+        other.Target = "TOtherPlace";
+        const QRect left(140, 120, 420, 260);
+        OpenAndRun(entry, [&](Window& w) { w.setGeometry(left); });
+        QRect reopened, fresh;
+        OpenAndRun(entry, [&](Window& w) { reopened = w.geometry(); });
+        OpenAndRun(other, [&](Window& w) { fresh = w.geometry(); });
+        QCOMPARE(reopened, left);
+        QVERIFY(fresh != left);
+
+        // Left far beyond the screen: it comes back on it.
+        OpenAndRun(entry, [&](Window& w) { w.setGeometry(QRect(9000, 7000, 420, 260)); });
+        QRect back;
+        OpenAndRun(entry, [&](Window& w) { back = w.frameGeometry(); });
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(screen.intersects(back), qPrintable(QString("%1,%2").arg(back.x()).arg(back.y())));
     }
 
     // Closing cancels the read at once: the window waits for nothing, and no row arrives afterwards.
