@@ -65,6 +65,6 @@ private:
     std::vector<QPointer<QWidget>> gated_;
     std::vector<std::pair<QPointer<QWidget>, QString>> heldOff_; // gated actions disabled, their tips
     bool closed_ = false;
-    QString placement_; // the key its place is kept under: the menu entry's target
+    QString placement_;   // the key its place is kept under: the menu entry's target
     bool gating_ = false; // the gate itself is changing an action
 };
