@@ -64,7 +64,7 @@ std::optional<std::string> ProfilePath(OperatingMode mode, const std::string& pr
     return *suite + "../Conf/MBF/" + name;
 }
 
-ProfileRead ReadProfileFile(const std::string& path, ConnectionTexts& texts) {
+ProfileRead ReadProfileTexts(const std::string& path, ConnectionTexts& texts) {
     if (::access(path.c_str(), F_OK) != 0)
         return ProfileRead::Missing;
     if (QFile file(QFile::decodeName(path.c_str())); !file.open(QIODevice::ReadOnly))
@@ -74,27 +74,41 @@ ProfileRead ReadProfileFile(const std::string& path, ConnectionTexts& texts) {
     const auto text = [&](const char* key) { return ini.ReadString(kProfileSection, key, ""); };
     const auto number = [&](const char* key, int def) { return ParseWholeNumber(text(key)).value_or(def); };
 
-    gSNMPSecurity.Version = static_cast<std::int8_t>(number("Version", 0));
-    texts.Version = std::to_string(gSNMPSecurity.Version);
-    gSNMPDevice.Port = static_cast<std::uint16_t>(number("AgentPort", 161));
-    texts.AgentPort = std::to_string(gSNMPDevice.Port);
-    gSNMPScope.ContextName = texts.ContextName = text("ContextName");
-    gSNMPScope.ContextEngineID = texts.ContextEngineID = text("ContextEngineID");
-    gSNMPSecurity.SecurityModel = number("SecurityModel", 1);
-    texts.SecurityModel = std::to_string(gSNMPSecurity.SecurityModel);
+    texts.Version = std::to_string(static_cast<std::int8_t>(number("Version", 0)));
+    texts.AgentPort = std::to_string(static_cast<std::uint16_t>(number("AgentPort", 161)));
+    texts.ContextName = text("ContextName");
+    texts.ContextEngineID = text("ContextEngineID");
+    texts.SecurityModel = std::to_string(number("SecurityModel", 1));
     // The file holds list positions (0, 1, 2); the session wants codes (1, 2, 3, and 9 for IDEA).
-    gSNMPSecurity.SecurityLevel = number("SecurityLevel", 0) + 1;
-    texts.SecurityLevel = std::to_string(gSNMPSecurity.SecurityLevel);
-    gSNMPSecurity.SecurityName = texts.SecurityName = text("SecurityName");
-    gSNMPSecurity.AuthProtocol = number("AuthProtocol", 0) + 1;
-    texts.AuthProtocol = std::to_string(gSNMPSecurity.AuthProtocol);
+    texts.SecurityLevel = std::to_string(number("SecurityLevel", 0) + 1);
+    texts.SecurityName = text("SecurityName");
+    texts.AuthProtocol = std::to_string(number("AuthProtocol", 0) + 1);
     const int priv = number("PrivProtocol", 0);
-    gSNMPSecurity.PrivProtocol = priv == 2 ? 9 : priv + 1;
-    texts.PrivProtocol = std::to_string(gSNMPSecurity.PrivProtocol);
-    gSNMPSecurity.AuthPassword = texts.AuthPassword = text("AuthPassword");
-    gSNMPSecurity.PrivPassword = texts.PrivPassword = text("PrivPassword");
+    texts.PrivProtocol = std::to_string(priv == 2 ? 9 : priv + 1);
+    texts.AuthPassword = text("AuthPassword");
+    texts.PrivPassword = text("PrivPassword");
+    return ProfileRead::Read;
+}
+
+ProfileRead ReadProfileFile(const std::string& path, ConnectionTexts& texts) {
+    const ProfileRead read = ReadProfileTexts(path, texts);
+    if (read != ProfileRead::Read)
+        return read;
+    // The texts hold the numbers just written from the file's values.
+    const auto code = [](const std::string& t) { return ParseWholeNumber(t).value_or(0); };
+    gSNMPSecurity.Version = static_cast<std::int8_t>(code(texts.Version));
+    gSNMPDevice.Port = static_cast<std::uint16_t>(code(texts.AgentPort));
+    gSNMPScope.ContextName = texts.ContextName;
+    gSNMPScope.ContextEngineID = texts.ContextEngineID;
+    gSNMPSecurity.SecurityModel = code(texts.SecurityModel);
+    gSNMPSecurity.SecurityLevel = code(texts.SecurityLevel);
+    gSNMPSecurity.SecurityName = texts.SecurityName;
+    gSNMPSecurity.AuthProtocol = code(texts.AuthProtocol);
+    gSNMPSecurity.PrivProtocol = code(texts.PrivProtocol);
+    gSNMPSecurity.AuthPassword = texts.AuthPassword;
+    gSNMPSecurity.PrivPassword = texts.PrivPassword;
     // Absent in profiles of the original layout, which read as before: GETBULK stays as it is.
-    if (const auto bulk = ParseWholeNumber(text("GetBulk")))
+    if (const auto bulk = ParseWholeNumber(TvIni(path).ReadString(kProfileSection, "GetBulk", "")))
         gSNMPUseGetBulk = *bulk != 0;
     return ProfileRead::Read;
 }

@@ -30,6 +30,10 @@ enum class ProfileRead {
     Unreadable, // file exists but cannot be opened: nothing changed, the caller tells the operator
 };
 
+// Reads the profile at `path` into `texts` as the session would take it (codes, not list positions),
+// touching nothing else: what the next start will use. Communities are never taken from the profile.
+ProfileRead ReadProfileTexts(const std::string& path, ConnectionTexts& texts);
+
 // Reads the profile at `path` into the session globals and `texts`. Communities are never taken from
 // the profile.
 ProfileRead ReadProfileFile(const std::string& path, ConnectionTexts& texts);

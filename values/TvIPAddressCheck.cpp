@@ -1,5 +1,6 @@
 #include "values/TvIPAddressCheck.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -76,6 +77,24 @@ Split SplitParts(std::string_view text) {
     return s;
 }
 
+// A dotted address of four parts 0-255 as a number.
+std::optional<std::uint32_t> AddressValue(std::string_view text) {
+    if (text.empty() ||
+        std::any_of(text.begin(), text.end(), [](char c) { return c != '.' && (c < '0' || c > '9'); }))
+        return std::nullopt;
+    const Split s = SplitParts(text);
+    if (s.TooMany || s.Empty || s.Count != 4)
+        return std::nullopt;
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) {
+        const int part = s.Part[static_cast<size_t>(i)];
+        if (part > 255)
+            return std::nullopt;
+        value = value << 8 | static_cast<std::uint32_t>(part);
+    }
+    return value;
+}
+
 } // namespace
 
 std::span<const TvIPAddressRule> TvIPAddressCheck::Rules() {
@@ -137,35 +156,6 @@ std::string TvIPAddressCheck::Network(std::string_view address, std::string_view
     }
     return network;
 }
-
-namespace {
-
-// A dotted address of four parts 0-255 as a number.
-std::optional<std::uint32_t> AddressValue(std::string_view text) {
-    std::uint32_t value = 0;
-    int parts = 0;
-    size_t start = 0;
-    for (size_t i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && text[i] != '.')
-            continue;
-        const std::string_view part = text.substr(start, i - start);
-        if (part.empty() || part.size() > 3 || ++parts > 4)
-            return std::nullopt;
-        unsigned n = 0;
-        for (char c : part) {
-            if (c < '0' || c > '9')
-                return std::nullopt;
-            n = n * 10 + static_cast<unsigned>(c - '0');
-        }
-        if (n > 255)
-            return std::nullopt;
-        value = value << 8 | n;
-        start = i + 1;
-    }
-    return parts == 4 ? std::optional<std::uint32_t>(value) : std::nullopt;
-}
-
-} // namespace
 
 bool TvIPAddressCheck::Overlap(std::string_view address1, std::string_view mask1, std::string_view address2,
                                std::string_view mask2) {

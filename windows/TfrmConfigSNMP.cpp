@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,7 +21,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstdint>
 #include <iterator>
 #include <optional>
 #include <tuple>
@@ -98,35 +96,16 @@ QString Summary(const ConnectionTexts& t) {
     return parts.join(", ");
 }
 
-enum class Saved { None, Unreadable, Read };
-
-// The settings the next start takes from the profile at `path` (read as start-up reads them), into
-// `t`; the running session is not touched.
-Saved ReadSaved(const std::string& path, ConnectionTexts& t) {
-    const QString file = QFile::decodeName(path.c_str());
-    if (!QFileInfo::exists(file))
-        return Saved::None;
-    if (QFile f(file); !QFileInfo(file).isFile() || !f.open(QIODevice::ReadOnly))
-        return Saved::Unreadable;
-    const TvIni ini(path);
-    const auto text = [&](const char* key) { return ini.ReadString(kProfileSection, key, ""); };
-    const auto number = [&](const char* key, int def) { return WholeNumber(text(key), def); };
-    t.Version = std::to_string(static_cast<std::int8_t>(number("Version", 0)));
-    t.AgentPort = std::to_string(static_cast<std::uint16_t>(number("AgentPort", 161)));
-    t.SecurityModel = std::to_string(number("SecurityModel", 1));
-    // Positions in the lists; the texts hold session codes.
-    t.SecurityLevel = std::to_string(number("SecurityLevel", 0) + 1);
-    t.AuthProtocol = std::to_string(number("AuthProtocol", 0) + 1);
-    const int priv = number("PrivProtocol", 0);
-    t.PrivProtocol = std::to_string(priv == 2 ? 9 : priv + 1);
-    t.SecurityName = text("SecurityName");
-    t.AuthPassword = text("AuthPassword");
-    t.PrivPassword = text("PrivPassword");
-    t.ContextName = text("ContextName");
-    t.ContextEngineID = text("ContextEngineID");
-    t.GetCommStr = text("GetCommStr");
-    t.SetCommStr = text("SetCommStr");
-    return Saved::Read;
+// The settings the next start takes from the profile at `path`, as start-up reads them, and the
+// communities kept there; the running session is not touched.
+ProfileRead ReadSaved(const std::string& path, ConnectionTexts& t) {
+    const ProfileRead read = ReadProfileTexts(path, t);
+    if (read == ProfileRead::Read) {
+        const TvIni ini(path);
+        t.GetCommStr = ini.ReadString(kProfileSection, "GetCommStr", "");
+        t.SetCommStr = ini.ReadString(kProfileSection, "SetCommStr", "");
+    }
+    return read;
 }
 
 // The item whose text matches `text` without regard to case, or -1.
@@ -283,16 +262,16 @@ void TfrmConfigSNMP::FormCreate() {
     versionChanged_ = false;
     // The saved settings are what the next start uses, and what OK without changes stores again;
     // without a profile the running ones, never defaults.
-    const Saved saved = ReadSaved(profileFile_, shown_);
+    const ProfileRead saved = ReadSaved(profileFile_, shown_);
     const QString running = Summary(running_);
     switch (saved) {
-    case Saved::None:
+    case ProfileRead::Missing:
         lblShown->setText("No settings are saved for this switch yet: the fields show the running ones.");
         break;
-    case Saved::Unreadable:
+    case ProfileRead::Unreadable:
         lblShown->setText("The saved settings cannot be read: the fields show the running ones.");
         break;
-    case Saved::Read:
+    case ProfileRead::Read:
         lblShown->setText(
             Summary(shown_) == running
                 ? QString("The fields show the saved settings, which the program runs with.")
