@@ -92,38 +92,26 @@ class TestSlowLinkPanels : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        InitSNMPSession(dir.path().toStdString());
-        sim = std::make_unique<SimSwitch>();
-        QVERIFY2(sim->Start(SlowLink::AgentOptions()), sim->Error().c_str());
-        TvMessageBox::SetHook(
-            [](TvMessageBox::Kind, const QString&, const QString&) { return QMessageBox::Yes; });
-    }
-    void cleanupTestCase() {
-        TvMessageBox::SetHook({});
-        sim.reset();
-    }
+    void initTestCase() { QVERIFY2(SlowLink::StartAgent(dir, sim), sim->Error().c_str()); }
+    void cleanupTestCase() { SlowLink::StopAgent(sim); }
     void init() { WindowTest::UseSimulator(sim->Port()); }
 
     void EveryScenario_data() {
-        QTest::addColumn<bool>("table");
+        QTest::addColumn<QString>("window");
         QTest::addColumn<int>("scenario");
-        const char* scenarios[] = {"refresh twice", "set during a read", "close during a read",
-                                   "close during a write"};
-        for (bool table : {false, true})
-            for (int s = 0; s < 4; ++s)
-                QTest::newRow(qPrintable(QString(table ? "table: " : "scalar group: ") + scenarios[s]))
-                    << table << s;
+        SlowLink::AddRows("scalar group");
+        SlowLink::AddRows("table");
     }
     void EveryScenario() {
-        QFETCH(bool, table);
+        QFETCH(QString, window);
         QFETCH(int, scenario);
+        const bool table = window == "table";
         Panel p = table ? OpenTable() : OpenScalar();
         TConfigForm& form = *p.Form;
         QPushButton* refresh = p.View->Buttons->RefreshButton;
         form.show();
         QVERIFY(Settled(form));
-        if (scenario == 0) {
+        if (scenario == SlowLink::kRefreshTwice) {
             SlowLink::RefreshTwice(
                 *sim, [&] { return !Idle(form); }, refresh);
             return;
@@ -132,7 +120,7 @@ private slots:
         QVERIFY(!Idle(form));
         const size_t start = sim->Log().size();
         switch (scenario) {
-        case 1:
+        case SlowLink::kSetDuringRead:
             // Refused (a table's rows are gone while they are read again, and Delete with them; a
             // group says why in its message lines); nothing written, then or later.
             p.Write();
@@ -142,7 +130,7 @@ private slots:
             QVERIFY(Settled(form));
             QCOMPARE(SlowLink::Sets(*sim, start), QStringList());
             break;
-        case 2:
+        case SlowLink::kCloseDuringRead:
             SlowLink::CloseNow(*sim, &form, [&] { return form.BindingCount() > 0 && !Idle(form); });
             break;
         default: {

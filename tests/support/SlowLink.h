@@ -1,6 +1,8 @@
 #pragma once
 
 #include "binding/TvDedicatedWindow.h"
+#include "guibase/TvMessageBox.h"
+#include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 
@@ -10,9 +12,11 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 // Drives a dedicated window over a slow link: the simulated switch holds every reply back, so that a
@@ -24,6 +28,21 @@ constexpr int kDelayMs = 150;
 
 inline std::vector<std::string> AgentOptions() {
     return {"--log", "--delay", std::to_string(kDelayMs)};
+}
+
+// Starts the slow switch of a test executable, with the session's files in `dir`; every question of
+// the windows is answered Yes. False, with the reason in `sim`, when the agent did not start.
+inline bool StartAgent(const QTemporaryDir& dir, std::unique_ptr<SimSwitch>& sim) {
+    InitSNMPSession(dir.path().toStdString());
+    sim = std::make_unique<SimSwitch>();
+    TvMessageBox::SetHook(
+        [](TvMessageBox::Kind, const QString&, const QString&) { return QMessageBox::Yes; });
+    return sim->Start(AgentOptions());
+}
+
+inline void StopAgent(std::unique_ptr<SimSwitch>& sim) {
+    TvMessageBox::SetHook({});
+    sim.reset();
 }
 
 // The requests the agent logged after `from` (its log's length earlier), without the markers.

@@ -65,17 +65,8 @@ class TestSlowLinkSecurity : public QObject {
     std::unique_ptr<SimSwitch> sim;
 
 private slots:
-    void initTestCase() {
-        InitSNMPSession(dir.path().toStdString());
-        sim = std::make_unique<SimSwitch>();
-        QVERIFY2(sim->Start(SlowLink::AgentOptions()), sim->Error().c_str());
-        TvMessageBox::SetHook(
-            [](TvMessageBox::Kind, const QString&, const QString&) { return QMessageBox::Yes; });
-    }
-    void cleanupTestCase() {
-        TvMessageBox::SetHook({});
-        sim.reset();
-    }
+    void initTestCase() { QVERIFY2(SlowLink::StartAgent(dir, sim), sim->Error().c_str()); }
+    void cleanupTestCase() { SlowLink::StopAgent(sim); }
     void init() { WindowTest::UseSimulator(sim->Port()); }
 
     void EveryScenario_data() {
