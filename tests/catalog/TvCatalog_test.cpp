@@ -12,6 +12,7 @@
 #include "catalog/TvCatalog.h"
 #include "catalog/TvCatalogListing.h"
 #include "catalog/TvDisruptiveWrites.h"
+#include "catalog/TvSecretVars.h"
 #include "values/TvOptionList.h"
 
 namespace {
@@ -446,4 +447,39 @@ TEST(CatalogDisruptive, MarkedVariablesAreWritableRowsWithTheirHarmlessOption) {
                 marked |= std::string(d->Label) == label && TvDisruptiveWrites::Find(d->Oid);
         EXPECT_TRUE(marked) << label;
     }
+}
+
+// Every secret is a text column or scalar of the catalog, and every key, password or community column
+// the catalog offers is marked (a new one left unmarked would be shown and stored in clear).
+TEST(CatalogSecrets, KeyPasswordAndCommunityColumnsAreMarked) {
+    std::set<std::string> found;
+    for (const TvTableRef& t : TvCatalog::Tables())
+        for (const TvSNMPVarDef* d = t.Table; d->Oid; ++d) {
+            const std::string label = d->Label;
+            const bool named = label.ends_with("Key") || label.ends_with("Password") ||
+                               label.ends_with("PWD") || label == "Community Name" ||
+                               label.ends_with("Key Change");
+            const bool numeric = d->Syntax == synInteger;
+            if (TvSecretVars::Find(d->Oid)) {
+                found.insert(d->Oid);
+                EXPECT_FALSE(numeric) << label;
+            } else {
+                EXPECT_FALSE(named && !numeric) << label << " " << d->Oid << " is not marked as a secret";
+            }
+        }
+    EXPECT_FALSE(found.empty());
+}
+
+TEST(CatalogSecrets, InstancesOfASecretColumnAreSecret) {
+    struct Case {
+        const char* oid;
+        bool secret;
+    } cases[] = {
+        {"1.3.6.1.6.3.18.1.1.1.2", true},        {"1.3.6.1.6.3.18.1.1.1.2.112.117.98", true},
+        {".1.3.6.1.6.3.18.1.1.1.2.1", true},     {"1.3.6.1.6.3.18.1.1.1.20.1", false},
+        {"1.3.6.1.6.3.18.1.1.1.3.1", false},     {"1.3.6.1.6.3.18.1.1.1", false},
+        {"1.3.6.1.6.3.15.1.2.2.1.10.5.1", true}, {"1.3.6.1.6.3.15.1.2.2.1.1.5", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TvSecretVars::FindInstance(c.oid) != nullptr, c.secret) << c.oid;
 }
