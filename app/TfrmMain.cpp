@@ -11,6 +11,7 @@
 #include "configform/TvRecipeWindow.h"
 #include "guibase/TvBusyPointer.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvOpenWindows.h"
 #include "guibase/TvWindowPlacement.h"
 #include "guibase/TvWindowRegistry.h"
 #include "profile/CommandLine.h"
@@ -133,6 +134,12 @@ TfrmMain::TfrmMain(QWidget* parent)
     menu_ = new TvMainMenu(this, &TfrmMain::EntryLanded,
                            [this](const TvMenuNode& node) { MenuEntryClick(node); });
     QuickFind = new TvMenuQuickFind(*menu_, this);
+    // The open windows, before Help as desktop programs have it.
+    windowMenu_ = new QMenu("&Window", this);
+    windowMenu_->setObjectName("WindowMenu");
+    const QList<QAction*> bar = menuBar()->actions();
+    menuBar()->insertMenu(bar.isEmpty() ? nullptr : bar.last(), windowMenu_);
+    connect(windowMenu_, &QMenu::aboutToShow, this, &TfrmMain::FillWindowMenu);
     InstallBusyPointer();
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_K), QKeySequence(Qt::Key_Slash)})
         connect(new QShortcut(keys, this), &QShortcut::activated, QuickFind, &TvMenuQuickFind::Open);
@@ -141,6 +148,9 @@ TfrmMain::TfrmMain(QWidget* parent)
 }
 
 TfrmMain::~TfrmMain() {
+    // The windows opened from here are windows of their own: they go with this one.
+    TvOpenWindows::CloseAll();
+    TvOpenWindows::DeleteClosed();
     // Destroyed without a close (start-up failed, or by its owner): the poll must not outlive the LEDs.
     if (!released_) {
         released_ = true;
@@ -295,28 +305,36 @@ void TfrmMain::MenuEntryClick(const TvMenuNode& node) {
 }
 
 void TfrmMain::OpenRecipeWindow(const TvWindowRecipe& recipe) {
+    // The entry's window, when it is open, comes to the front instead of a second one.
+    const QString key = QString::fromLatin1(recipe.Name);
+    if (TvOpenWindows::Raise(key))
+        return;
     // 64-bit counters need SNMPv2c; the choice holds for every request created afterwards.
     if (recipe.Has(wndCounter64Prompt) && gSNMPSecurity.Version == 0 &&
         TvMessageBox::OkCancel(this, "This table has Counter64 ! \n Do you want to chane to SNMP V2 ?",
                                "Changes SNMP Version"))
         gSNMPSecurity.Version = 1;
 
-    TConfigForm form(this);
-    form.setWindowTitle(FromBytes(recipe.Caption(connection_.AgentIP)));
+    // A window of its own, beside this one: its questions and dialogs hold only itself.
+    auto* form = new TConfigForm(nullptr);
+    form->setWindowTitle(FromBytes(recipe.Caption(connection_.AgentIP)));
     try {
-        TvRecipeWindow::Build(form, recipe);
+        TvRecipeWindow::Build(*form, recipe);
     } catch (const TvException& e) {
+        delete form;
         TvMessageBox::Error(this, FromBytes(e.Message()));
         return;
     }
     if (recipe.Has(wndRefreshRmonOnClose))
-        form.OnClosed = [this] { ReadRmonState(); };
+        form->OnClosed = [this] { ReadRmonState(); };
+    TvOpenWindows::Add(form, key, {[form] { return form->UnsentEdits(); }, [form] { form->ForgetEdits(); }});
+    connect(form, &QDialog::finished, form, [form, key] { TvWindowPlacement::Save(*form, key); });
     if (RecipeWindowShown)
-        RecipeWindowShown(form);
-    const QString placement = QString::fromLatin1(recipe.Name);
-    TvWindowPlacement::Restore(form, placement);
-    form.exec();
-    TvWindowPlacement::Save(form, placement);
+        RecipeWindowShown(*form);
+    TvWindowPlacement::Restore(*form, key);
+    form->show();
+    form->raise();
+    form->activateWindow();
 }
 
 void TfrmMain::LaunchSibling(const char* argument) {
@@ -402,19 +420,21 @@ void TfrmMain::Activate() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-    if (!TvMessageBox::YesNo(this, "Are you sure to exit?", "Exit")) {
+    // Asked once: the windows holding values not sent are named, and the answer covers them all.
+    const QStringList unsent = TvOpenWindows::Unsent();
+    const QString question = unsent.isEmpty() ? QString("Are you sure to exit?")
+                                              : "These windows hold values changed and not sent:\n" +
+                                                    unsent.join('\n') + "\n\nExit and discard them?";
+    if (!TvMessageBox::YesNo(this, question, "Exit")) {
         event->ignore();
         return;
     }
-    // The windows opened from here go first, each cancelling what it has in flight; one that keeps
-    // itself open (its operator kept unsent values) keeps the program running.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* dialog = qobject_cast<QDialog*>(window);
-        if (dialog && dialog->isVisible() && !dialog->close()) {
-            event->ignore();
-            return;
-        }
-    }
+    // The windows opened from here go first, each cancelling what it has in flight, then any other
+    // dialog still up.
+    TvOpenWindows::CloseAll();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            dialog->reject();
     // Gone from the screen at once.
     hide();
     if (!released_) {
@@ -422,4 +442,21 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         ReleaseFrontPanel();
     }
     event->accept();
+}
+
+void TfrmMain::FillWindowMenu() {
+    windowMenu_->clear();
+    const std::vector<QWidget*> open = TvOpenWindows::All();
+    for (QWidget* window : open) {
+        // A caption is text, not a mnemonic.
+        QAction* raise = windowMenu_->addAction(QString(window->windowTitle()).replace('&', "&&"));
+        connect(raise, &QAction::triggered, window, [window] {
+            if (window->isMinimized())
+                window->showNormal();
+            window->raise();
+            window->activateWindow();
+        });
+    }
+    if (open.empty())
+        windowMenu_->addAction("No open windows")->setEnabled(false);
 }

@@ -16,6 +16,7 @@
 class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QScrollArea;
 class TvMainMenu;
 class TvMenuQuickFind;
@@ -97,11 +98,12 @@ protected:
     void NameLeds();
     void closeEvent(QCloseEvent* event) override;
 
-    // Builds and shows the generic configuration window of a recipe, modally; destroyed when it closes.
+    // Builds and shows the generic configuration window of a recipe as a window of its own, destroyed once
+    // it has closed; raises the recipe's window instead when it is open.
     void OpenRecipeWindow(const TvWindowRecipe& recipe);
 
 public:
-    // Called with every generic window just before it is shown modally (tests drive it from here).
+    // Called with every generic window just before it is shown (tests drive it from here).
     std::function<void(TConfigForm& form)> RecipeWindowShown;
 
 private:
@@ -110,10 +112,13 @@ private:
     void MenuEntryClick(const TvMenuNode& node);
     // Whether what an entry opens exists in this build; entries that have not landed stay disabled.
     static bool EntryLanded(const TvMenuNode& node);
+    // The Window menu: the open windows, by caption; a choice raises one.
+    void FillWindowMenu();
     // Starts the sibling program of a table argument with this window's connection settings.
     void LaunchSibling(const char* argument);
 
     TvMainMenu* menu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
     std::string programFile_;
     OperatingMode mode_ = OperatingMode::Suite;
     ConnectionTexts connection_;

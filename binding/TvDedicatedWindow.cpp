@@ -19,9 +19,17 @@ TvDedicatedWindow::~TvDedicatedWindow() = default;
 void TvDedicatedWindow::ShowFor(TvWindowHost& host, const TvMenuNode& entry) {
     if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
         setWindowTitle(caption);
-    placement_ = QString::fromLatin1(entry.Target);
+    placement_ = EntryKey(entry);
     TvWindowPlacement::Restore(*this, placement_);
-    exec();
+    // Modeless: the main window, its front panel and the other windows stay live.
+    setWindowModality(Qt::NonModal);
+    show();
+    raise();
+    activateWindow();
+}
+
+QString TvDedicatedWindow::EntryKey(const TvMenuNode& entry) {
+    return entry.Target ? QString::fromLatin1(entry.Target) : QString();
 }
 
 void TvDedicatedWindow::Watch(TvSNMPRequest2Controls& binding) {

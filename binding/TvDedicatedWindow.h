@@ -1,6 +1,7 @@
 #pragma once
 
 #include "binding/TvSNMPRequest2Controls.h"
+#include "guibase/TvOpenWindows.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -24,9 +25,24 @@ public:
     TvDedicatedWindow(QWidget* parent, const char* objectName);
     ~TvDedicatedWindow() override;
 
-    // Takes the entry's caption (when the menu gives one) and runs the window where it was when this
-    // entry's window last closed.
+    // Takes the entry's caption (when the menu gives one) and shows the window, beside the main window,
+    // where it was when this entry's window last closed.
     void ShowFor(TvWindowHost& host, const TvMenuNode& entry);
+
+    // Opens the window of `entry` as a window of its own, deleted once it has closed, and returns it;
+    // when the entry's window is open already, raises that one instead and returns null. `args` follow
+    // the parent in the window's constructor.
+    template <typename Window, typename... Args>
+    static Window* Open(TvWindowHost& host, const TvMenuNode& entry, Args&&... args) {
+        if (TvOpenWindows::Raise(EntryKey(entry)))
+            return nullptr;
+        auto* window = new Window(nullptr, std::forward<Args>(args)...);
+        TvOpenWindows::Add(window, EntryKey(entry));
+        window->ShowFor(host, entry);
+        return window;
+    }
+    // The key an entry's window is found under: its target.
+    static QString EntryKey(const TvMenuNode& entry);
 
     // Whether an exchange of the window is in flight.
     bool Waiting() const;

@@ -229,6 +229,20 @@ bool TConfigForm::FormClose() {
     return true;
 }
 
+QStringList TConfigForm::UnsentEdits() const {
+    QStringList changed;
+    for (TSNMPPanel* panel : panels_)
+        if (panel->UnsentEdits)
+            changed << panel->UnsentEdits();
+    return changed;
+}
+
+void TConfigForm::ForgetEdits() {
+    for (TSNMPPanel* panel : panels_)
+        if (auto* editor = qobject_cast<TSNMPEditorPanel*>(panel))
+            editor->EditsPanel->ForgetEdits();
+}
+
 void TConfigForm::done(int result) {
     if (closed_) {
         QDialog::done(result);
@@ -236,10 +250,7 @@ void TConfigForm::done(int result) {
     }
     // Asked once, before anything stops: "No" leaves the window as it was.
     if (!closing_ && !retryPending_) {
-        QStringList changed;
-        for (TSNMPPanel* panel : panels_)
-            if (panel->UnsentEdits)
-                changed << panel->UnsentEdits();
+        const QStringList changed = UnsentEdits();
         if (!changed.isEmpty() && !TvMessageBox::YesNo(this,
                                                        "These values were changed and not sent:\n" +
                                                            changed.join('\n') + "\n\nDiscard them?",

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QEvent>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -47,6 +48,10 @@ public:
     // busy (its reply is on its way, or its handler is below us on the stack) makes it return false:
     // the close is retried shortly, so a read never outlives its binding and nothing waits on itself.
     bool FormClose();
+
+    // Labels of the values changed in the window and not sent; ForgetEdits gives them up.
+    QStringList UnsentEdits() const;
+    void ForgetEdits();
 
     // Runs once after the window has closed and released its bindings.
     std::function<void()> OnClosed;

@@ -687,6 +687,7 @@ void TEditsPanel::OpenBitmapDialog(int r) {
     const bool writable = binding.Request.VarList.IsWritable(i);
 
     QDialog dialog(window());
+    dialog.setWindowModality(Qt::WindowModal); // holds its window only
     dialog.setObjectName("BitmapDialog");
     dialog.setWindowTitle(FromBytes(binding.Request.VarList.Item(i).Label));
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

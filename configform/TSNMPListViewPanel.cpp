@@ -40,7 +40,9 @@ int FindEntry(const QComboBox* combo, const QString& value) {
 // The Add and Edit dialogs: Close, Escape and the close box ask before typed values are given up.
 class RowDialog : public QDialog {
 public:
-    using QDialog::QDialog;
+    explicit RowDialog(QWidget* parent) : QDialog(parent) {
+        setWindowModality(Qt::WindowModal); // holds its window only: the others stay live
+    }
     std::function<bool()> MayClose;
 
     void done(int result) override {

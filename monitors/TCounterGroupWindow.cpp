@@ -29,8 +29,9 @@ constexpr TCounterGroupWindow::Setup kGroups[] = {
 const bool TCounterGroupWindowRegistered = [] {
     for (const TCounterGroupWindow::Setup& group : kGroups)
         TvWindowRegistry::Register(group.Target, [&group](TvWindowHost& host, const TvMenuNode& entry) {
-            TCounterGroupWindow form(host.HostWindow(), FromBytes(host.Connection().AgentIP), group);
-            form.ShowFor(host, entry); // the menu gives no caption: the window's own names the switch
+            // The menu gives no caption: the window's own names the switch.
+            TvDedicatedWindow::Open<TCounterGroupWindow>(host, entry, FromBytes(host.Connection().AgentIP),
+                                                         group);
         });
     return true;
 }();

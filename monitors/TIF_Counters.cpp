@@ -54,8 +54,8 @@ const char kName32Missing[] =
 
 const bool TIF_CountersRegistered =
     TvWindowRegistry::Register("TIF_Counters", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TIF_Counters form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-        form.ShowFor(host, entry); // the menu gives no caption: the window's own names the switch
+        // The menu gives no caption: the window's own names the switch.
+        TvDedicatedWindow::Open<TIF_Counters>(host, entry, FromBytes(host.Connection().AgentIP));
     });
 
 } // namespace

@@ -36,8 +36,8 @@ const QColor kSeriesColours[] = {Qt::red, Qt::green, Qt::yellow};
 
 const bool TTpBridgePortInfo_TableRegistered =
     TvWindowRegistry::Register("TTpBridgePortInfo_Table", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TTpBridgePortInfo_Table form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-        form.ShowFor(host, entry); // the menu gives no caption: the window's own names the switch
+        // The menu gives no caption: the window's own names the switch.
+        TvDedicatedWindow::Open<TTpBridgePortInfo_Table>(host, entry, FromBytes(host.Connection().AgentIP));
     });
 
 } // namespace

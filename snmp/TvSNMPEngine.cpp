@@ -475,6 +475,7 @@ struct TvSNMPEngine::Impl {
     std::map<std::string, std::string> EngineIds; // peer -> authoritative engine ID
     std::map<std::string, std::vector<u_char>> LocalKeys; // engine, protocol, password -> key
     std::size_t InFlight = 0;
+    std::size_t MaxInFlight = TvSNMPEngine::kDefaultMaxInFlight;
     std::function<void()> WakeHook;
 
     static int OnLibrary(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic);
@@ -720,6 +721,17 @@ int TvSNMPEngine::NextWakeMs() const {
     return static_cast<int>(std::clamp<long>(ms, 0, 60'000));
 }
 
+void TvSNMPEngine::SetMaxInFlight(std::size_t bound) {
+    d_->MaxInFlight = std::max<std::size_t>(bound, 1);
+    d_->LaunchWaiting();
+    if (d_->WakeHook)
+        d_->WakeHook();
+}
+
+std::size_t TvSNMPEngine::MaxInFlight() const {
+    return d_->MaxInFlight;
+}
+
 void TvSNMPEngine::SetWakeHook(std::function<void()> hook) {
     d_->WakeHook = std::move(hook);
 }
@@ -753,7 +765,7 @@ int TvSNMPEngine::Impl::Start(PendingExchange& ex) {
             return kUsmUnsupportedSecLevel;
     }
     ex.RetriesLeft = std::max(0, t.Retries);
-    if (InFlight >= kMaxInFlight && !ex.Blocking) {
+    if (InFlight >= MaxInFlight && !ex.Blocking) {
         ex.Queued = true;
         Waiting.push_back(ex.Id);
         return 0;
@@ -1252,9 +1264,16 @@ void TvSNMPEngine::Impl::CheckDeadlines() {
 }
 
 void TvSNMPEngine::Impl::LaunchWaiting() {
-    while (!Waiting.empty() && InFlight < kMaxInFlight) {
-        const long id = Waiting.front();
-        Waiting.pop_front();
+    while (!Waiting.empty() && InFlight < MaxInFlight) {
+        // A write never waits behind another window's walk: it takes the first free slot.
+        auto next = std::find_if(Waiting.begin(), Waiting.end(), [this](long id) {
+            const auto it = Exchanges.find(id);
+            return it != Exchanges.end() && it->second->Kind == TvPduKind::Set;
+        });
+        if (next == Waiting.end())
+            next = Waiting.begin();
+        const long id = *next;
+        Waiting.erase(next);
         auto it = Exchanges.find(id);
         if (it == Exchanges.end())
             continue;

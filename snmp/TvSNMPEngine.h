@@ -53,8 +53,9 @@ public:
     // outside every range of the catalog mapping, so it never reads as success.
     static constexpr int kUndefinedErrorStatus = 100000;
 
-    // Exchanges in flight beyond this wait in a queue: loopback agents drop datagrams past it.
-    static constexpr std::size_t kMaxInFlight = 200;
+    // Asynchronous exchanges in flight to the switch at once; the rest wait in a queue, in order, so
+    // that many open windows do not flood the switch's CPU. Writes leave before waiting reads.
+    static constexpr std::size_t kDefaultMaxInFlight = 4;
 
     static TvSNMPEngine* Instance(); // null before Create
     // Opens the session (once; later calls return the existing one). Throws TvException -506.
@@ -94,6 +95,11 @@ public:
     // Called whenever an exchange starts or finishes outside ProcessPendingEvents, so that a pump
     // sleeping while nothing was outstanding re-aims its timer.
     void SetWakeHook(std::function<void()> hook);
+
+    // Sets the bound of asynchronous exchanges in flight (at least 1). Blocking exchanges never wait
+    // in the queue: their caller waits already.
+    void SetMaxInFlight(std::size_t bound);
+    std::size_t MaxInFlight() const;
 
     int SocketDescriptor() const;
     std::size_t OutstandingCount() const; // asynchronous exchanges not yet delivered

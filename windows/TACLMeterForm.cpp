@@ -24,8 +24,7 @@ namespace {
 
 const bool TACLMeterFormRegistered =
     TvWindowRegistry::Register("TACLMeterForm", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TACLMeterForm form(host.HostWindow());
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TACLMeterForm>(host, entry);
     });
 
 } // namespace

@@ -25,8 +25,7 @@ namespace {
 
 const bool TBOOTCtrlTableFormRegistered =
     TvWindowRegistry::Register("TBOOTCtrlTableForm", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TBOOTCtrlTableForm form(host.HostWindow(), host.Connection().AgentIP);
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TBOOTCtrlTableForm>(host, entry, host.Connection().AgentIP);
     });
 
 } // namespace
@@ -70,6 +69,7 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* parent, const std::string& agent
     connect(CloseBtn, &QPushButton::clicked, this, &TBOOTCtrlTableForm::CloseBtnClick);
 
     EntryForm = new TNewBootpCtrlForm(this);
+    EntryForm->setWindowModality(Qt::WindowModal); // holds this window only
 
     TvSNMPRequest2Edits& b = *binding_;
     b.Asynchronous = true;

@@ -33,9 +33,10 @@ int HexDigit(QChar c) {
 
 const bool TCurrentTimeFormRegistered =
     TvWindowRegistry::Register("TCurrentTimeForm", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TCurrentTimeForm form(host.HostWindow());
-        form.setWindowTitle("Current Time: " + FromBytes(host.Connection().AgentIP));
-        form.ShowFor(host, entry);
+        // Named after the switch when the menu gives no caption.
+        TCurrentTimeForm* form = TvDedicatedWindow::Open<TCurrentTimeForm>(host, entry);
+        if (form && host.EntryCaption(entry).isEmpty())
+            form->setWindowTitle("Current Time: " + FromBytes(host.Connection().AgentIP));
     });
 
 } // namespace

@@ -19,8 +19,7 @@ namespace {
 
 const bool TEquipmentBasicInfoFormRegistered =
     TvWindowRegistry::Register("TEquipmentBasicInfoForm", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TEquipmentBasicInfoForm form(host.HostWindow(), host.Connection().AgentIP);
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TEquipmentBasicInfoForm>(host, entry, host.Connection().AgentIP);
     });
 
 QLineEdit* NewEdit(QWidget* parent, const char* name, bool readOnly) {

@@ -26,8 +26,7 @@ const QString kAddressFormat = QStringLiteral("%i{w30n0x255l3}%i{w30n0x255l3}%i{
 
 const bool TIP_RoutingRegistered =
     TvWindowRegistry::Register("TIP_Routing", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TIP_Routing form(host.HostWindow(), host.Connection().AgentIP);
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TIP_Routing>(host, entry, host.Connection().AgentIP);
     });
 
 } // namespace

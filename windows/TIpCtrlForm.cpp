@@ -27,8 +27,7 @@ namespace {
 
 const bool TIpCtrlFormRegistered =
     TvWindowRegistry::Register("TIpCtrlForm", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TIpCtrlForm form(host.HostWindow(), host.Connection().AgentIP);
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TIpCtrlForm>(host, entry, host.Connection().AgentIP);
     });
 
 } // namespace
@@ -78,6 +77,7 @@ TIpCtrlForm::TIpCtrlForm(QWidget* parent, const std::string& agentIP)
     connect(ListView1, &QTreeView::doubleClicked, this, &TIpCtrlForm::btnEditClick);
 
     EntryForm = new TIPCtrlEdtForm(this);
+    EntryForm->setWindowModality(Qt::WindowModal); // holds this window only
 
     TvSNMPRequest2Edits& b = *binding_;
     b.Asynchronous = true;

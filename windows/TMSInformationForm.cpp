@@ -22,8 +22,7 @@ namespace {
 
 const bool TMSInformationFormRegistered =
     TvWindowRegistry::Register("TMSInformationForm", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TMSInformationForm form(host.HostWindow());
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TMSInformationForm>(host, entry);
     });
 
 } // namespace
@@ -68,6 +67,7 @@ TMSInformationForm::TMSInformationForm(QWidget* owner) : TvDedicatedWindow(owner
     // FormCreate.
     DeleteButton->setEnabled(false);
     editForm_ = new TMSEditForm(this, Memo1, [this](const QString& id) { return IdListed(id); });
+    editForm_->setWindowModality(Qt::WindowModal); // holds this window only
     // A row added or removed shows once the switch has answered the write.
     editForm_->Binding->OnSetDone = [this](auto&, auto&) { Read(); };
     // Nothing is written while the list is read.

@@ -25,8 +25,7 @@ namespace {
 const bool TMd5InformationFormRegistered =
     TvWindowRegistry::Register("TMd5InformationForm", [](TvWindowHost& host, const TvMenuNode& entry) {
         const QString address = FromBytes(host.Connection().AgentIP);
-        TMd5InformationForm form(host.HostWindow(), address);
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TMd5InformationForm>(host, entry, address);
     });
 
 } // namespace
@@ -67,6 +66,7 @@ TMd5InformationForm::TMd5InformationForm(QWidget* parent, const QString& address
 
     EditButton->setEnabled(false);
     editForm_ = new TMd5EditForm(this);
+    editForm_->setWindowModality(Qt::WindowModal); // holds this window only
 
     binding_ = std::make_unique<TvSNMPRequest2Edits>(this);
     binding_->Request.VarList = TvSNMPVarList(tblMd5Keys, TvSNMPVarList::itTable, 1);

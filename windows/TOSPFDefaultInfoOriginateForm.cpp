@@ -28,8 +28,7 @@ const char* const kMetricFormat = "%i{n0x16777214l8}";
 
 const bool TOSPFDefaultInfoOriginateFormRegistered = TvWindowRegistry::Register(
     "TOSPFDefaultInfoOriginateForm", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TOSPFDefaultInfoOriginateForm form(host.HostWindow(), host.Connection().AgentIP);
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TOSPFDefaultInfoOriginateForm>(host, entry, host.Connection().AgentIP);
     });
 
 } // namespace

@@ -32,8 +32,7 @@ namespace {
 
 const bool TRouteRedistributFormRegistered =
     TvWindowRegistry::Register("TRouteRedistributForm", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TRouteRedistributForm form(host.HostWindow(), host.Connection().AgentIP);
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TRouteRedistributForm>(host, entry, host.Connection().AgentIP);
     });
 
 // Radio buttons in order; button k stands for Type entry k - 1, the first for none.

@@ -26,8 +26,7 @@ namespace {
 
 const bool TSSLManagementFormRegistered =
     TvWindowRegistry::Register("TSSLManagementForm", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TSSLManagementForm form(host.HostWindow());
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TSSLManagementForm>(host, entry);
     });
 
 QComboBox* SuiteCombo(QWidget* parent, const char* name) {

@@ -46,8 +46,8 @@ void BridgeSTPInformationClick(TvWindowHost& host, const TvMenuNode& entry) {
     // The window compares with the version the switch runs now; a failed read leaves the old text
     // (and its message in the main window's status bar), and the window opens anyway.
     host.ReadStpVersion();
-    TSTP_Info form(host.HostWindow(), host.StpVersionHolder(), FromBytes(host.Connection().AgentIP));
-    form.ShowFor(host, entry);
+    TvDedicatedWindow::Open<TSTP_Info>(host, entry, host.StpVersionHolder(),
+                                       FromBytes(host.Connection().AgentIP));
 }
 
 TSTP_Info::TSTP_Info(QWidget* parent, QLabel* runningVersion, const QString& agentIP)

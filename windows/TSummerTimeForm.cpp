@@ -55,8 +55,7 @@ enum AnnualPart { apDay = 0, apMonth = 1, apHour = 2, apMinute = 3 };
 
 const bool TSummerTimeFormRegistered =
     TvWindowRegistry::Register("TSummerTimeForm", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TSummerTimeForm form(host.HostWindow(), FromBytes(host.Connection().AgentIP));
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TSummerTimeForm>(host, entry, FromBytes(host.Connection().AgentIP));
     });
 
 } // namespace

@@ -28,8 +28,7 @@ namespace {
 
 const bool TfrmACCServerCtrlRegistered =
     TvWindowRegistry::Register("TfrmACCServerCtrl", [](TvWindowHost& host, const TvMenuNode& entry) {
-        TfrmACCServerCtrl form(host.HostWindow());
-        form.ShowFor(host, entry);
+        TvDedicatedWindow::Open<TfrmACCServerCtrl>(host, entry);
     });
 
 // Four decimal numbers 0 to 255 separated by dots, nothing else.

@@ -5,6 +5,7 @@
 #include "catalog/TvMenuTree.h"
 #include "configform/TConfigForm.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvOpenWindows.h"
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -72,32 +74,8 @@ private slots:
         main.show();
         boxes_.clear();
 
-        bool closedInside = false;
-        bool sawWaiting = false;
-        int tries = 0;
-        QElapsedTimer clock;
-        size_t mark = 0;
-        // Inside the window's own loop, once its first read is on its way: the main window closes.
-        std::function<void()> closeMain = [&] {
-            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            auto* dedicated = qobject_cast<TvDedicatedWindow*>(window);
-            auto* form = qobject_cast<TConfigForm*>(window);
-            const bool waiting =
-                (dedicated && dedicated->Waiting()) || (form && form->Binding(0) && form->Binding(0)->Busy);
-            // Bounded, so that a window that never waits fails the test instead of hanging it.
-            if ((!window || !window->isVisible() || !waiting) && ++tries < 1000) {
-                QTimer::singleShot(5, &main, closeMain);
-                return;
-            }
-            sawWaiting = waiting;
-            (void)sim_->AwaitMarker();
-            clock.start();
-            closedInside = main.close();
-            QVERIFY(!window->isVisible());
-            QVERIFY(sim_->AwaitMarker());
-            mark = sim_->Log().size();
-        };
-        QTimer::singleShot(0, &main, closeMain);
+        // The window opens beside the main window; once its first read is on its way, the main window
+        // closes.
         if (const TvWindowRecipe* recipe = TvCatalog::FindRecipe(target.toStdString())) {
             main.OpenRecipeWindow(*recipe);
         } else {
@@ -106,12 +84,31 @@ private slots:
             TvMenuNode entry;
             (*open)(main, entry);
         }
+        const std::vector<QWidget*> open = TvOpenWindows::All();
+        QCOMPARE(open.size(), size_t(1));
+        QPointer<QDialog> window = qobject_cast<QDialog*>(open.front());
+        QVERIFY(window);
+        auto waiting = [&] {
+            auto* dedicated = qobject_cast<TvDedicatedWindow*>(window.data());
+            auto* form = qobject_cast<TConfigForm*>(window.data());
+            return (dedicated && dedicated->Waiting()) ||
+                   (form && form->Binding(0) && form->Binding(0)->Busy);
+        };
+        const bool sawWaiting = PumpUntil(waiting);
+        (void)sim_->AwaitMarker();
+        QElapsedTimer clock;
+        clock.start();
+        const bool closedInside = main.close();
+        QVERIFY(!window || !window->isVisible());
+        QVERIFY(sim_->AwaitMarker());
+        const size_t mark = sim_->Log().size();
         QVERIFY(sawWaiting);
         QVERIFY(closedInside);
         QVERIFY(clock.elapsed() < 1000);
         QVERIFY(!main.isVisible());
         QCOMPARE(boxes_, QStringList{"Exit: Are you sure to exit?"});
         QVERIFY(SlowLink::NothingAfter(*sim_, mark));
+        QVERIFY(PumpUntil([&] { return window.isNull(); })); // and gone from memory
     }
 };
 

@@ -2,6 +2,7 @@
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvOpenWindows.h"
 #include "guibase/TvWindowHost.h"
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
@@ -9,8 +10,13 @@
 #include "support/SimTables.h"
 #include "support/WindowTest.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeySequence>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -27,7 +33,7 @@ namespace {
 // A window with one table, a Refresh and an Edit that only a selected row allows.
 class Window : public TvDedicatedWindow {
 public:
-    Window() : TvDedicatedWindow(nullptr, "Window") {
+    explicit Window(QWidget* parent = nullptr) : TvDedicatedWindow(parent, "Window") {
         Memo = new QPlainTextEdit(this);
         Refresh = new QPushButton("Refresh", this);
         Edit = new QPushButton("Edit", this);
@@ -72,15 +78,14 @@ public:
     std::string file;
 };
 
-// Opens a window for `entry` through ShowFor and runs `inside` in its loop, which then closes it.
+// Opens a window for `entry` through ShowFor, runs `inside` and closes it.
 void OpenAndRun(const TvMenuNode& entry, const std::function<void(Window&)>& inside) {
     Host host;
     Window w;
-    QTimer::singleShot(0, &w, [&] {
-        inside(w);
-        w.close();
-    });
     w.ShowFor(host, entry);
+    QVERIFY(w.isVisible());
+    inside(w);
+    w.close();
 }
 
 } // namespace
@@ -119,6 +124,59 @@ private slots:
         QVERIFY(w.Edit->isEnabled());
         QCOMPARE(w.updates, 1);
         QCOMPARE(w.Binding->ListModel()->RowCount(), 2);
+    }
+
+    // An entry's window is a window of its own: choosing the entry again raises it instead of opening a
+    // second; Ctrl+W closes it; once closed it is deleted, and the entry opens a fresh one.
+    void SameEntryRaisesItsWindow() {
+        Host host;
+        TvMenuNode entry, other;
+        entry.Target = "TRaiseTest";
+        other.Target = "TRaiseOther";
+        QPointer<Window> first = TvDedicatedWindow::Open<Window>(host, entry);
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->windowModality(), Qt::NonModal);
+        QVERIFY(!first->parentWidget());
+        QVERIFY(!TvDedicatedWindow::Open<Window>(host, entry));
+        QPointer<Window> second = TvDedicatedWindow::Open<Window>(host, other);
+        QVERIFY(second);
+        QCOMPARE(TvOpenWindows::All(), (std::vector<QWidget*>{first, second}));
+
+        auto* close = first->findChild<QAction*>("CloseWindowAction");
+        QVERIFY(close);
+        QCOMPARE(close->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+        QCOMPARE(close->shortcutContext(), Qt::WindowShortcut);
+        close->trigger();
+        QVERIFY(PumpUntil([&] { return first.isNull(); }));
+        QCOMPARE(TvOpenWindows::All(), std::vector<QWidget*>{second});
+        QPointer<Window> again = TvDedicatedWindow::Open<Window>(host, entry);
+        QVERIFY(again);
+        again->close();
+        second->close();
+        QVERIFY(PumpUntil([&] { return again.isNull() && second.isNull(); }));
+    }
+
+    // A closed window is not deleted while a question of any window waits: the question's code may be
+    // the window's own, still on the stack.
+    void ClosedWindowOutlivesAWaitingQuestion() {
+        Host host;
+        TvMenuNode entry;
+        entry.Target = "TQuestionTest";
+        QPointer<Window> w = TvDedicatedWindow::Open<Window>(host, entry);
+        QVERIFY(w);
+        bool aliveAfterQuestion = false;
+        TvMessageBox::SetHook({}); // a real box, answered from inside its loop
+        QTimer::singleShot(0, w, [&] {
+            w->close();
+            QTest::qWait(3 * 50);
+            aliveAfterQuestion = !w.isNull();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->done(QMessageBox::No);
+        });
+        const bool yes = TvMessageBox::YesNo(w, "Still there?", "Question");
+        QVERIFY(!yes);
+        QVERIFY(aliveAfterQuestion);
+        QVERIFY(PumpUntil([&] { return w.isNull(); }));
     }
 
     // A window opens where the operator left the window of its entry last time, per entry; a place no

@@ -3,6 +3,7 @@
 #include "binding/TvStatusPanel.h"
 #include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvOpenWindows.h"
 #include "guibase/TvTableExport.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
@@ -613,6 +614,7 @@ private slots:
         QVERIFY(open);
         TvMenuNode entry;
         (*open)(host, entry); // the window opens, learns that there is nothing to count and closes
+        QVERIFY(PumpUntil([&] { return !boxes.isEmpty() && TvOpenWindows::All().empty(); }));
         QCOMPARE(boxes, QStringList{"Error: This device don't support it!"});
         bool alive = false;
         QTimer::singleShot(0, [&] { alive = true; });

@@ -3,6 +3,7 @@
 #include "catalog/CatalogIPWindows.h"
 #include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvOpenWindows.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
@@ -128,19 +129,13 @@ private slots:
             QVERIFY2(node, c.entry);
             const TvWindowRegistry::Opener* opener = TvWindowRegistry::Find(node->Target);
             QVERIFY2(opener, node->Target);
-            QString shown, title;
-            QTimer closer;
-            closer.setInterval(20);
-            QObject::connect(&closer, &QTimer::timeout, [&] {
-                if (QWidget* modal = QApplication::activeModalWidget()) {
-                    shown = modal->objectName();
-                    title = modal->windowTitle();
-                    modal->close();
-                }
-            });
-            closer.start();
             (*opener)(host, *node);
-            closer.stop();
+            // A window of its own, beside the main window.
+            const std::vector<QWidget*> open = TvOpenWindows::All();
+            QCOMPARE(open.size(), size_t(1));
+            const QString shown = open.front()->objectName();
+            const QString title = open.front()->windowTitle();
+            open.front()->close();
             QCOMPARE(shown, QString(c.window));
             QCOMPARE(title, QString(c.title));
         }

@@ -4,6 +4,7 @@
 #include "catalog/TvFrontPanel.h"
 #include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvOpenWindows.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
@@ -516,32 +517,24 @@ private slots:
         FakeHost host;
         host.texts.AgentIP = "127.0.0.1";
         host.holder.setText("stp");
-        bool seen = false;
-        QTimer poll;
-        poll.setInterval(20);
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto* w = qobject_cast<TSTP_Info*>(QApplication::activeModalWidget());
-            if (!w)
-                return;
-            poll.stop();
-            seen = true;
-            struct Close {
-                QWidget* w;
-                ~Close() { w->close(); }
-            } close{w};
-            QCOMPARE(host.reads, 1);
-            QCOMPARE(host.holder.text(), QString("mstp"));
-            QVERIFY(!w->ET_HelloTime->isEnabled());
-            QCOMPARE(w->parentWidget(), &host.window);
-            QVERIFY(Settled(*w));
-            w->ET_Priority->setText("9");
-            w->BT_Set->click();
-            QVERIFY(Settled(*w));
-        });
-        poll.start();
         TvMenuNode entry;
         (*open)(host, entry);
-        QVERIFY(seen);
+        const std::vector<QWidget*> opened = TvOpenWindows::All();
+        QCOMPARE(opened.size(), size_t(1));
+        auto* w = qobject_cast<TSTP_Info*>(opened.front());
+        QVERIFY(w);
+        struct Close {
+            QWidget* w;
+            ~Close() { w->close(); }
+        } close{w};
+        QCOMPARE(host.reads, 1);
+        QCOMPARE(host.holder.text(), QString("mstp"));
+        QVERIFY(!w->ET_HelloTime->isEnabled());
+        QVERIFY(!w->parentWidget()); // a window of its own: its questions hold it alone
+        QVERIFY(Settled(*w));
+        w->ET_Priority->setText("9");
+        w->BT_Set->click();
+        QVERIFY(Settled(*w));
         QCOMPARE(ReadSwitch(kStp + "6"), std::string("9"));
         QCOMPARE(host.holder.text(), QString("mstp"));
     }

@@ -2,6 +2,7 @@
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvOpenWindows.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
@@ -197,19 +198,12 @@ private slots:
             QVERIFY(entry);
             const TvWindowRegistry::Opener* opener = TvWindowRegistry::Find(entry->Target);
             QVERIFY2(opener, entry->Target);
-            // Blocking reads let window messages in while the window is built: wait until it shows.
-            QString shown;
-            QTimer poll;
-            connect(&poll, &QTimer::timeout, this, [&] {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (!modal)
-                    return;
-                poll.stop();
-                shown = modal->windowTitle();
-                modal->close();
-            });
-            poll.start(10);
             (*opener)(host, *entry);
+            // A window of its own, beside the main window.
+            const std::vector<QWidget*> open = TvOpenWindows::All();
+            QCOMPARE(open.size(), size_t(1));
+            const QString shown = open.front()->windowTitle();
+            open.front()->close();
             QCOMPARE(shown, QString::fromLatin1(title));
         }
     }

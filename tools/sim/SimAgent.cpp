@@ -37,6 +37,8 @@ struct HeldReply {
 };
 std::deque<HeldReply> g_held;
 int g_delayMs = 0;
+bool g_logHeld = false;
+const Clock::time_point g_started = Clock::now();
 int (*g_send)(netsnmp_transport*, const void*, int, void**, int*) = nullptr;
 
 int HoldReply(netsnmp_transport* t, const void* buf, int size, void** opaque, int* olength) {
@@ -47,6 +49,12 @@ int HoldReply(netsnmp_transport* t, const void* buf, int size, void** opaque, in
     if (opaque && *opaque && olength && *olength > 0)
         h.Opaque.assign(static_cast<char*>(*opaque), static_cast<char*>(*opaque) + *olength);
     g_held.push_back(std::move(h));
+    // The replies held at once are the requests the client has in flight: a witness of its bound.
+    if (g_logHeld) {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - g_started);
+        std::printf("HELD    %zu %lld\n", g_held.size(), static_cast<long long>(ms.count()));
+        std::fflush(stdout);
+    }
     return size;
 }
 
@@ -267,6 +275,7 @@ SimAgent::~SimAgent() {
 bool SimAgent::start(const SimOptions& options, std::string& error) {
     g_store = &m_store;
     g_log = options.log;
+    g_logHeld = options.logHeld;
 
     // Private state folder: nothing of the user's or the system's net-snmp set-up is read or written.
     char tmpl[] = "/tmp/qtr5190mx-sim.XXXXXX";

@@ -33,6 +33,7 @@ const char* const kUsage =
     "  --led-period SECONDS     how often the front-panel LEDs and links change (default 10)\n"
     "  --log                    print each request\n"
     "  --delay MS               hold every reply back MS milliseconds (a slow link or a busy CPU)\n"
+    "  --log-held               with --delay: print how many replies are held at each request\n"
     "  --help                   show this help\n"
     "  --version                show the version\n"
     "\n"
@@ -105,6 +106,8 @@ bool parseArgs(int argc, char** argv, SimOptions& o, bool& help, bool& version) 
             version = true;
         } else if (a == "--log") {
             o.log = true;
+        } else if (a == "--log-held") {
+            o.logHeld = true;
         } else if (a == "--data") {
             if (!value(o.dataFile))
                 return false;
