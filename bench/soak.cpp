@@ -9,6 +9,7 @@
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvCatalog.h"
 #include "configform/TConfigForm.h"
+#include "guibase/TvOpenWindows.h"
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvSNMPEngine.h"
@@ -86,20 +87,19 @@ int WalkForwardingTable() {
 }
 
 // Opens a dedicated window through its menu entry's opener and closes it (and any message box it shows)
-// once its first reads had time to finish; the opener returns when the window is gone.
+// once its first reads had time to finish.
 bool OpenAndCloseDedicated(TfrmMain& main, const char* target) {
     const TvWindowRegistry::Opener* open = TvWindowRegistry::Find(target);
     if (!open)
         return false;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    closer.start(700);
     TvMenuNode entry;
     entry.Target = target;
     (*open)(main, entry);
+    PumpUntil([] { return false; }, 700);
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+    for (QWidget* window : TvOpenWindows::All())
+        window->close();
     return true;
 }
 
@@ -155,6 +155,7 @@ int main(int argc, char** argv) {
             };
             main->OpenRecipeWindow(*recipe);
             main->RecipeWindowShown = nullptr;
+            PumpUntil([] { return TvOpenWindows::All().empty(); });
             ++windows;
         }
         if (cycle % 3 == 0 && OpenAndCloseDedicated(*main, dedicated[(cycle / 3) % 6])) {

@@ -231,9 +231,13 @@ bool TConfigForm::FormClose() {
 
 QStringList TConfigForm::UnsentEdits() const {
     QStringList changed;
-    for (TSNMPPanel* panel : panels_)
+    for (TSNMPPanel* panel : panels_) {
         if (panel->UnsentEdits)
             changed << panel->UnsentEdits();
+        // A table's rows are edited in its Add or Edit dialog.
+        else if (auto* table = qobject_cast<TSNMPListViewPanel*>(panel); table && table->OpenDialog())
+            changed << table->EditsPanel->UnsentEdits();
+    }
     return changed;
 }
 

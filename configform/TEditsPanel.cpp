@@ -36,22 +36,6 @@ constexpr int kMinRowHeight = 21;
 constexpr int kRowGap = 5;
 constexpr int kMargin = 40;
 
-// The generic panels write blocking: the reply is in before the next click is taken. Restores the
-// binding's mode, also when the write fails.
-class BlockingScope {
-public:
-    explicit BlockingScope(TvSNMPRequest2Edits& binding) : binding_(binding), async_(binding.Asynchronous) {
-        binding_.Asynchronous = false;
-    }
-    ~BlockingScope() { binding_.Asynchronous = async_; }
-    BlockingScope(const BlockingScope&) = delete;
-    BlockingScope& operator=(const BlockingScope&) = delete;
-
-private:
-    TvSNMPRequest2Edits& binding_;
-    bool async_;
-};
-
 bool SameText(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -629,42 +613,36 @@ bool TEditsPanel::WriteChecked() {
         binding_->ShowStatus(TvSNMPRequest2Controls::opSet, TvDedicatedWindow::kWaitingMessage);
         return false;
     }
-    bool empty = false;
-    bool declined = false;
-    {
-        BlockingScope scope(*binding_);
-        try {
-            binding_->ControlsToValues();
-        } catch (const TvException& e) {
-            TvMessageBox::Error(this, FromBytes(e.Message()));
-            return false;
-        }
-        const TvSNMPVarList& list = binding_->Request.VarList;
-        std::vector<int> ticked;
-        for (int i = 0; i < list.Count() && i < RowCount(); ++i)
-            if (IsRowTicked(i) && !(list.Item(i).Access & accExcluded))
-                ticked.push_back(i);
-        const QStringList emptyRows = EmptyRows();
-        empty = !emptyRows.isEmpty();
-        if (empty) {
-            TvMessageBox::Warning(this, "Some items are empty!\n" + emptyRows.join('\n'));
-        } else if (!ConfirmDisruptive()) {
-            declined = true;
-        } else {
-            try {
-                // Nothing ticked writes nothing (an empty list would name every item).
-                if (!ticked.empty())
-                    binding_->Set(false, false, ticked);
-            } catch (const TvException& e) {
-                binding_->ShowStatus(e.Message());
-            }
-            // Sent, whatever the answer: the operator's changes are no longer pending.
-            for (int i = 0; i < RowCount(); ++i)
-                if (IsRowTicked(i))
-                    rows_[static_cast<size_t>(i)].Changed = false;
-        }
+    try {
+        binding_->ControlsToValues();
+    } catch (const TvException& e) {
+        TvMessageBox::Error(this, FromBytes(e.Message()));
+        return false;
     }
-    return !empty && !declined;
+    const TvSNMPVarList& list = binding_->Request.VarList;
+    std::vector<int> ticked;
+    for (int i = 0; i < list.Count() && i < RowCount(); ++i)
+        if (IsRowTicked(i) && !(list.Item(i).Access & accExcluded))
+            ticked.push_back(i);
+    if (const QStringList emptyRows = EmptyRows(); !emptyRows.isEmpty()) {
+        TvMessageBox::Warning(this, "Some items are empty!\n" + emptyRows.join('\n'));
+        return false;
+    }
+    if (!ConfirmDisruptive())
+        return false;
+    try {
+        // Nothing ticked writes nothing (an empty list would name every item). Through the event pump
+        // the window and the others stay live meanwhile; a table is read again once the write is in.
+        if (!ticked.empty())
+            binding_->Set(binding_->Asynchronous, false, ticked);
+    } catch (const TvException& e) {
+        binding_->ShowStatus(e.Message());
+    }
+    // Sent, whatever the answer: the operator's changes are no longer pending.
+    for (int i = 0; i < RowCount(); ++i)
+        if (IsRowTicked(i))
+            rows_[static_cast<size_t>(i)].Changed = false;
+    return true;
 }
 
 void TEditsPanel::OpenBitmapDialog(int r) {

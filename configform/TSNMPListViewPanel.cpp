@@ -468,14 +468,13 @@ void TSNMPListViewPanel::DeleteButtonClick() {
     if (!TvMessageBox::YesNo(this, "Are you sure to delete ?\n" + RowDescription(binding->SelectedRow()),
                              "Delete"))
         return;
-    const bool async = binding->Asynchronous;
-    binding->Asynchronous = false;
     try {
-        // The row status alone, with the keys of the selected line.
-        binding->Set(false, true, {status}, {ToBytes(ListViewPanel->DeleteStatusValue)});
+        // The row status alone, with the keys of the selected line; the table is read again once the
+        // switch has taken it.
+        binding->Set(binding->Asynchronous, true, {status}, {ToBytes(ListViewPanel->DeleteStatusValue)});
     } catch (const TvException& e) {
         binding->ShowStatus(e.Message());
     }
-    RefreshButtonTableClick();
-    binding->Asynchronous = async;
+    if (!binding->Asynchronous)
+        RefreshButtonTableClick();
 }

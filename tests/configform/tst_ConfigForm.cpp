@@ -162,6 +162,7 @@ private slots:
         rows->Row(1).Check->click();
         QVERIFY(panel->Buttons->SetCheckedButton->isEnabled());
         panel->Buttons->SetCheckedButton->click();
+        QVERIFY(PumpUntil([&] { return !panel->Binding()->Busy; }));
         QVERIFY(MemoLines(panel).last().startsWith("Set: (TvSNMP++) Ok!"));
         const auto values = ReadBack(kSystem);
         QCOMPARE(values[1], std::string("ops@example.net"));
@@ -173,6 +174,7 @@ private slots:
         qobject_cast<QLineEdit*>(rows->Row(1).Value)->setText("never@example.net");
         const int lines = MemoLines(panel).size();
         panel->Buttons->SetCheckedButton->click();
+        QVERIFY(PumpUntil([&] { return !panel->Binding()->Busy; }));
         // The empty row is named.
         QCOMPARE(boxes, QStringList{"Warning: Some items are empty!\nLocation"});
         QCOMPARE(MemoLines(panel).size(), lines);
@@ -520,6 +522,7 @@ private slots:
         qobject_cast<QLineEdit*>(rows->Row(3).Value)->setText("far too long a place");
         rows->Row(3).Check->click();
         panel->Buttons->SetCheckedButton->click();
+        QVERIFY(PumpUntil([&] { return !panel->Binding()->Busy; }));
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(ReadBack(kSystem)[3], std::string("Rack 3, Server Room"));
         try {
