@@ -4,12 +4,25 @@
 
 namespace {
 
+int programModal = 0;
+
 TvMessageBox::Hook& AnswerHook() {
     static TvMessageBox::Hook hook;
     return hook;
 }
 
 } // namespace
+
+TvMessageBox::ProgramModal::ProgramModal() {
+    ++programModal;
+}
+TvMessageBox::ProgramModal::~ProgramModal() {
+    --programModal;
+}
+
+Qt::WindowModality TvMessageBox::Modality(const QWidget* parent) {
+    return parent && programModal == 0 ? Qt::WindowModal : Qt::ApplicationModal;
+}
 
 void TvMessageBox::SetHook(Hook hook) {
     AnswerHook() = std::move(hook);
@@ -45,9 +58,7 @@ QMessageBox::StandardButton TvMessageBox::Show(QWidget* parent, Kind kind, const
     QMessageBox box(icon, caption, text, buttons, parent);
     if (preset != QMessageBox::NoButton)
         box.setDefaultButton(preset);
-    // A question holds its own window only; the main window and the other windows stay live.
-    if (parent)
-        box.setWindowModality(Qt::WindowModal);
+    box.setWindowModality(Modality(parent));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -30,6 +30,18 @@ public:
     // An empty hook restores the real boxes.
     static void SetHook(Hook hook);
 
+    // A box holds its own window only, so that the other windows stay live. While one of these lives,
+    // boxes hold the whole program instead: for questions about the whole switch (save, restart).
+    class ProgramModal {
+    public:
+        ProgramModal();
+        ~ProgramModal();
+        ProgramModal(const ProgramModal&) = delete;
+        ProgramModal& operator=(const ProgramModal&) = delete;
+    };
+    // How the next box would hold the program (tests).
+    static Qt::WindowModality Modality(const QWidget* parent);
+
 private:
     static QMessageBox::StandardButton Show(QWidget* parent, Kind kind, const QString& title,
                                             const QString& text);

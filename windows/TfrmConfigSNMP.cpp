@@ -523,9 +523,12 @@ bool TfrmConfigSNMP::VersionChanged(const std::string& running, int selected) {
 }
 
 void TfrmConfigSNMP::SNMPConfigure1Click(TvWindowHost& host) {
+    // The settings concern every window: the dialog and its questions hold them all.
+    const TvMessageBox::ProgramModal wholeProgram;
     bool changed = false;
     {
         TfrmConfigSNMP dialog(host.HostWindow(), host.Connection(), host.ProgramFile());
+        dialog.setWindowModality(Qt::ApplicationModal);
         dialog.exec();
         changed = dialog.VersionChangedFlag();
     }

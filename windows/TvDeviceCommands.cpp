@@ -43,6 +43,8 @@ void TvDeviceCommands::Run(TvWindowHost& host, const TvDeviceCommandRow& command
     request.VarList.AddItem(command.Oid, "", synInteger, accReadWrite);
     request.VarList.Name = command.ListName;
     request.VarList.Item(0).Value = command.Value;
+    // It concerns the whole switch: its questions hold every window.
+    const TvMessageBox::ProgramModal wholeProgram;
     if (!TvMessageBox::YesNo(owner, command.Question, command.Title))
         return;
 

@@ -59,6 +59,8 @@ class TestDeviceCommands : public QObject {
     QTemporaryDir dir_;
     std::unique_ptr<SimSwitch> sim_;
     QStringList boxes_;
+    QList<Qt::WindowModality> modalities_; // of each box, as it would hold a window with a parent
+    QWidget probe_;
     QMessageBox::StandardButton answer_ = QMessageBox::Yes;
     QList<QUrl> opened_;
     bool openResult_ = true;
@@ -86,6 +88,7 @@ private slots:
         QVERIFY2(sim_->Start({"--log"}), sim_->Error().c_str());
         TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString& title, const QString& text) {
             boxes_ << title + ": " + text;
+            modalities_ << TvMessageBox::Modality(&probe_);
             return answer_;
         });
         TvUrlOpener::SetHook([this](const QUrl& url) {
@@ -128,9 +131,13 @@ private slots:
         host.Outcome.setText("before");
         answer_ = QMessageBox::No;
         const size_t from = sim_->Log().size();
+        modalities_.clear();
         RunEntry(host, entry.toLatin1().constData());
         QVERIFY(sim_->AwaitMarker());
         QCOMPARE(boxes_, QStringList{box});
+        // A question about the whole switch holds every window, the only kind that does.
+        QCOMPARE(modalities_, QList<Qt::WindowModality>{Qt::ApplicationModal});
+        QCOMPARE(TvMessageBox::Modality(&probe_), Qt::WindowModal);
         QCOMPARE(SetsSince(from), QStringList{});
         QCOMPARE(host.Status.text(), QString("before"));
         QCOMPARE(host.Outcome.text(), QString("before"));
