@@ -149,6 +149,7 @@ TfrmMain::TfrmMain(QWidget* parent)
 
 TfrmMain::~TfrmMain() {
     // The windows opened from here are windows of their own: they go with this one.
+    exiting_ = true;
     TvOpenWindows::CloseAll();
     TvOpenWindows::DeleteClosed();
     // Destroyed without a close (start-up failed, or by its owner): the poll must not outlive the LEDs.
@@ -326,7 +327,11 @@ void TfrmMain::OpenRecipeWindow(const TvWindowRecipe& recipe) {
         return;
     }
     if (recipe.Has(wndRefreshRmonOnClose))
-        form->OnClosed = [this] { ReadRmonState(); };
+        form->OnClosed = [this] {
+            // Not while the program ends: nothing would show the state, and the read would hold the exit.
+            if (!exiting_)
+                ReadRmonState();
+        };
     TvOpenWindows::Add(form, key, {[form] { return form->UnsentEdits(); }, [form] { form->ForgetEdits(); }});
     connect(form, &QDialog::finished, form, [form, key] { TvWindowPlacement::Save(*form, key); });
     if (RecipeWindowShown)
@@ -431,6 +436,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     }
     // The windows opened from here go first, each cancelling what it has in flight, then any other
     // dialog still up.
+    exiting_ = true;
     TvOpenWindows::CloseAll();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())

@@ -123,6 +123,7 @@ private:
     OperatingMode mode_ = OperatingMode::Suite;
     ConnectionTexts connection_;
     bool released_ = false;
+    bool exiting_ = false; // the operator chose to exit: the windows close for good
     std::unique_ptr<TvSNMPRequest2Leds> frontPanel_;
     std::unique_ptr<TvSNMPRequest2Edits> rmonState_;
     std::unique_ptr<TvSNMPRequest2Edits> stpVersion_;
