@@ -645,25 +645,21 @@ void TvSNMPRequest2Edits::BuildColumns() {
     if (!model_ || !ListView)
         return;
     const TvSNMPVarList& list = Request.VarList;
-    if (model_->ColumnCount() >= list.ShownCount() + list.HiddenCount())
+    if (model_->ColumnCount() >= list.Count())
         return;
+    // One column for each item, in the items' order: a row's cells are appended in that order, and a
+    // selected line is copied back by it. Items not shown keep a column of no width.
     QStringList captions;
     std::vector<bool> hidden;
-    for (int pass = 0; pass < 2; ++pass)
-        for (int i = 0; i < list.Count(); ++i)
-            if (pass == 0 ? list.IsHidden(i) : list.IsShown(i)) {
-                captions << FromBytes(list.Item(i).Label);
-                hidden.push_back(pass == 0);
-            }
-    model_->SetColumns(captions);
-    if (proxy_) {
-        std::vector<int> syntaxes;
-        for (int pass = 0; pass < 2; ++pass)
-            for (int i = 0; i < list.Count(); ++i)
-                if (pass == 0 ? list.IsHidden(i) : list.IsShown(i))
-                    syntaxes.push_back(list.Item(i).Syntax);
-        proxy_->SetSyntaxes(std::move(syntaxes));
+    std::vector<int> syntaxes;
+    for (int i = 0; i < list.Count(); ++i) {
+        captions << FromBytes(list.Item(i).Label);
+        hidden.push_back(!list.IsShown(i));
+        syntaxes.push_back(list.Item(i).Syntax);
     }
+    model_->SetColumns(captions);
+    if (proxy_)
+        proxy_->SetSyntaxes(std::move(syntaxes));
     QHeaderView* header = ListView->header();
     header->setStretchLastSection(false);
     for (int k = 0; k < captions.size(); ++k)

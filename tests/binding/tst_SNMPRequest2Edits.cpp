@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -460,6 +461,35 @@ private slots:
         QCOMPARE(other.ReceivedCount, 0);
         QVERIFY(window.isVisible()); // held
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
+    }
+
+    // A caption stands over its own item's values, also when an item not shown follows a shown one.
+    void captionsStandOverTheirCells() {
+        static constexpr TvSNMPVarDef table[] = {
+            {"1.3.6.1.4.1.59371.99.1.1", "Index", synInteger, accIndex},
+            {"1.3.6.1.4.1.59371.99.1.2", "Name", synDisplayString, accReadWrite},
+            {"1.3.6.1.4.1.59371.99.1.3", "Secret", synDisplayString, accReadWrite | accHidden},
+            {"1.3.6.1.4.1.59371.99.1.4", "Status", synInteger, accReadWrite},
+            {nullptr},
+        };
+        QTreeView view;
+        TvSNMPRequest2Edits b(nullptr);
+        b.Request.VarList.Assign(TvSNMPVarList(table, 2, 1));
+        b.BindListView(&view, false);
+        const char* values[] = {"7", "uplink", "hidden value", "active"};
+        for (int i = 0; i < 4; ++i)
+            b.Request.VarList.Item(i).Value = values[i];
+        b.BeforeGet();
+        b.ReceiveOne();
+        const QAbstractItemModel* model = view.model();
+        QCOMPARE(model->columnCount(), 4);
+        for (int k = 0; k < 4; ++k) {
+            const QString caption = model->headerData(k, Qt::Horizontal).toString();
+            QCOMPARE(model->index(0, k).data().toString(),
+                     QString(values[QStringList{"Index", "Name", "Secret", "Status"}.indexOf(caption)]));
+        }
+        QCOMPARE(view.header()->sectionSize(2), 0);
+        QVERIFY(view.header()->sectionSize(3) > 0);
     }
 
     void asyncReadShowsRowsWhileReading() {
