@@ -310,6 +310,12 @@ bool AddValue(netsnmp_pdu* pdu, const std::vector<oid>& name, const TvSnmpValue&
     return false;
 }
 
+// Clears a copy of a secret before its memory is given back (an empty vector may have no memory).
+template <typename Bytes> void Wipe(Bytes& b) {
+    if (!b.empty())
+        explicit_bzero(b.data(), b.size());
+}
+
 u_char* Dup(const std::string& s) {
     auto* p = static_cast<u_char*>(std::malloc(s.size() + 1));
     if (p) {
@@ -538,12 +544,12 @@ TvSNMPEngine::~TvSNMPEngine() {
     // Only our copies of the keys: this may run at exit, after the library's cryptography is gone.
     for (auto& engine : d_->Engines)
         for (auto& [name, key] : engine.Keys) {
-            explicit_bzero(name.data(), name.size());
-            explicit_bzero(key.data(), key.size());
+            Wipe(name);
+            Wipe(key);
         }
     for (auto& [name, key] : d_->MasterKeys) {
-        explicit_bzero(name.data(), name.size());
-        explicit_bzero(key.data(), key.size());
+        Wipe(name);
+        Wipe(key);
     }
     if (d_->Session)
         snmp_sess_close(d_->Session);
@@ -835,14 +841,6 @@ namespace {
 // Protocol and password as one cache key.
 std::string KeyName(int authCode, const std::string& password) {
     return std::to_string(authCode) + '\0' + password;
-}
-
-void Wipe(std::string& s) {
-    explicit_bzero(s.data(), s.size());
-}
-
-void Wipe(std::vector<u_char>& v) {
-    explicit_bzero(v.data(), v.size());
 }
 
 } // namespace
