@@ -592,6 +592,10 @@ TvSNMPEngine& TvSNMPEngine::Create() {
         RaiseError(errCreateSession);
     engine->d_->Ss = snmp_sess_session(engine->d_->Session);
     engine->d_->Ss->flags |= SNMP_FLAGS_DONT_PROBE;
+    // Between sends the session has no version of its own, so the library takes each message's version
+    // from the message, as the engine's reading of SNMPv3 headers ahead of it assumes (a session of
+    // SNMPv3 would read any message as SNMPv3, whatever its version field says).
+    engine->d_->Ss->version = SNMP_DEFAULT_VERSION;
     if (netsnmp_transport* t = snmp_sess_transport(engine->d_->Session); t && t->f_recv != HandOverDatagram) {
         gHeld.Receive = t->f_recv;
         gHeld.LocalKnown = false;
