@@ -35,7 +35,9 @@ bool Write(const std::string& path, const std::uint8_t* data, size_t size) {
 // address and a port; remembering a switch puts it first.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     static const std::string folder = [] {
-        const std::string dir = "/tmp/fuzz_settings_files." + std::to_string(getpid());
+        // In memory where there is such a folder: Qt writes the recent list back through a synced file.
+        const std::string dir = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                                "/fuzz_settings_files." + std::to_string(getpid());
         QDir().mkpath(QString::fromStdString(dir + "/Tarvo"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, QString::fromStdString(dir));
         return dir;

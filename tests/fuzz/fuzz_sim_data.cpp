@@ -10,7 +10,8 @@
 // loaded serves its objects in strictly rising order, and each object the walk finds reads by GET; a
 // GET of any prefix or extension of one answers without a fault.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/fuzz_sim_data." + std::to_string(getpid()) + ".data";
+    static const std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                                    "/fuzz_sim_data." + std::to_string(getpid()) + ".data";
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f)
         return 0;
