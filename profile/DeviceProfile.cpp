@@ -45,7 +45,10 @@ std::string ProfileFileName(const std::string& address) {
 
 std::optional<std::string> SuiteInstallPath() {
     QSettings settings(QSettings::NativeFormat, QSettings::SystemScope, "Tarvo", "Nimbro5.1");
-    if (!QFileInfo::exists(settings.fileName()) || settings.status() != QSettings::NoError)
+    // A format error is not a reliable refusal: Qt reports it only for the read that parsed the file, and
+    // a second read of the unchanged file (the profile is looked up for reading, then for saving) would
+    // take what parsed. So what parsed is taken every time.
+    if (!QFileInfo::exists(settings.fileName()) || settings.status() == QSettings::AccessError)
         return std::nullopt;
     return QFile::encodeName(settings.value("ExePath/Path").toString()).toStdString();
 }

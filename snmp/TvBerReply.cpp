@@ -27,7 +27,9 @@ struct Reader {
         std::size_t len = static_cast<std::uint8_t>(In[pos++]);
         if (len & 0x80) {
             const std::size_t octets = len & 0x7F;
-            if (octets == 0 || octets > 4 || In.size() - pos < octets)
+            // As many length octets as the SNMP library takes (a long's), so that nothing it reads is
+            // unreadable here.
+            if (octets == 0 || octets > sizeof(std::uint64_t) || In.size() - pos < octets)
                 return false;
             len = 0;
             for (std::size_t k = 0; k < octets; ++k)
@@ -230,7 +232,19 @@ bool TvBerReply::Parse(std::string_view datagram, bool keepVarBinds) {
     return true;
 }
 
-bool TvBerReply::EngineIdOf(std::string_view datagram, std::string& engineId) {
+int TvBerReply::MessageVersion(std::string_view datagram) {
+    Reader top{datagram};
+    std::string_view message, field;
+    std::int64_t version = 0;
+    if (!top.Expect(kSequence, message))
+        return -1;
+    Reader m{message};
+    if (!m.Expect(kInteger, field) || !Integer(field, version) || version < 0 || version > 3)
+        return -1;
+    return static_cast<int>(version);
+}
+
+bool TvBerReply::ReadV3Header(std::string_view datagram, V3Header& out) {
     Reader top{datagram};
     std::string_view message, field, global, params;
     if (!top.Expect(kSequence, message))
@@ -240,13 +254,22 @@ bool TvBerReply::EngineIdOf(std::string_view datagram, std::string& engineId) {
     if (!m.Expect(kInteger, field) || !Integer(field, version) || version != 3 ||
         !m.Expect(kSequence, global) || !m.Expect(kOctets, params))
         return false;
-    Reader g{params};
+    // msgID, msgMaxSize, msgFlags, msgSecurityModel (3: user-based).
+    Reader g{global};
+    std::int64_t id = 0, maxSize = 0, model = 0;
+    std::string_view flags;
+    if (!g.Expect(kInteger, field) || !Integer(field, id) || !g.Expect(kInteger, field) ||
+        !Integer(field, maxSize) || !g.Expect(kOctets, flags) || !g.Expect(kInteger, field) ||
+        !Integer(field, model) || model != 3)
+        return false;
+    Reader p{params};
     std::string_view usm;
-    if (!g.Expect(kSequence, usm))
+    if (!p.Expect(kSequence, usm))
         return false;
     Reader u{usm};
     if (!u.Expect(kOctets, field))
         return false;
-    engineId = std::string(field);
+    out.MessageId = id;
+    out.EngineId = std::string(field);
     return true;
 }

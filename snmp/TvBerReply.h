@@ -3,6 +3,7 @@
 #include "snmp/TvSnmpValue.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,9 +26,17 @@ public:
 
     // True when `datagram` is a whole, well-formed response PDU of SNMPv1 or SNMPv2c.
     bool Decode(std::string_view datagram);
-    // The authoritative engine ID of an SNMPv3 message (from its security parameters); false when the
-    // datagram is no SNMPv3 message with the user-based security model.
-    static bool EngineIdOf(std::string_view datagram, std::string& engineId);
+    // What the header of an SNMPv3 message tells before anyone checks it: the message ID, which a reply
+    // or report repeats from the request it answers, and the authoritative engine ID (from the security
+    // parameters).
+    struct V3Header {
+        std::int64_t MessageId = 0;
+        std::string EngineId;
+    };
+    // False when the datagram is no SNMPv3 message with the user-based security model.
+    static bool ReadV3Header(std::string_view datagram, V3Header& out);
+    // The version field of an SNMP message (0 SNMPv1, 1 SNMPv2c, 3 SNMPv3); -1 when there is none.
+    static int MessageVersion(std::string_view datagram);
     // Whether the SNMP library would refuse the reply this decoder reads.
     bool LibraryRefuses() const { return BigSubId || UnknownTag || WideField; }
     // A whole, well-formed response that the library would refuse; checked without building the

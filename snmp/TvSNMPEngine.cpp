@@ -12,6 +12,7 @@
 #include <net-snmp/net-snmp-includes.h>
 
 #include <net-snmp/library/keytools.h>
+#include <net-snmp/library/lcd_time.h>
 #include <net-snmp/library/scapi.h>
 #include <net-snmp/library/snmp_transport.h>
 #include <net-snmp/library/snmpusm.h>
@@ -34,7 +35,9 @@
 #include <deque>
 #include <filesystem>
 #include <limits>
+#include <list>
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <unordered_map>
 #include <utility>
@@ -67,6 +70,14 @@ constexpr int kUsmUnsupportedPriv = 1413;
 
 // Grace beyond the library's own timeout before an exchange is given up without its help.
 constexpr auto kWatchdogGrace = std::chrono::milliseconds(1000);
+
+// SNMPv3 keys and users are kept for this many engine IDs at most, the least recently used forgotten
+// first (never the one an agent is known by): a program speaks to one switch, a test to a few agents.
+constexpr std::size_t kMaxEngines = 8;
+// Localized keys kept for one engine ID (two for each user and its passwords).
+constexpr std::size_t kMaxKeysPerEngine = 8;
+// Keys derived from passwords, before localization (the costly step: a megabyte hashed for each).
+constexpr std::size_t kMaxMasterKeys = 4;
 
 struct ProtocolOid {
     const oid* Oid;
@@ -299,6 +310,12 @@ bool AddValue(netsnmp_pdu* pdu, const std::vector<oid>& name, const TvSnmpValue&
     return false;
 }
 
+// Clears a copy of a secret before its memory is given back (an empty vector may have no memory).
+template <typename Bytes> void Wipe(Bytes& b) {
+    if (!b.empty())
+        explicit_bzero(b.data(), b.size());
+}
+
 u_char* Dup(const std::string& s) {
     auto* p = static_cast<u_char*>(std::malloc(s.size() + 1));
     if (p) {
@@ -361,8 +378,10 @@ std::string PeerKey(const sockaddr_in& a) {
 struct Slot {
     int LibraryScratch[4] = {};
     long ExchangeId = 0;
-    long RequestId = 0; // of the PDU sent, for replies read without the library
+    long RequestId = 0;  // of the PDU sent, for replies read without the library
+    long MessageId = -1; // of an SNMPv3 PDU sent, which its reply or report repeats
     bool Probe = false;
+    bool Learned = false; // a report of a new engine ID answered it, and its user was registered for that
     int TimeWindowReports = 0;
 };
 
@@ -473,7 +492,15 @@ struct TvSNMPEngine::Impl {
     std::deque<long> Waiting;                     // held back by the in-flight cap
     std::vector<oid> OidScratch;                  // kept between requests: no allocation for each
     std::map<std::string, std::string> EngineIds; // peer -> authoritative engine ID
-    std::map<std::string, std::vector<u_char>> LocalKeys; // engine, protocol, password -> key
+    // What is kept for one engine ID: its localized keys and the users registered with the library.
+    struct EngineEntry {
+        std::string EngineId;
+        std::vector<std::pair<std::string, std::vector<u_char>>> Keys; // protocol and password -> key
+        std::set<std::string> Users;
+    };
+    std::list<EngineEntry> Engines;                                    // most recently used first
+    std::list<std::pair<std::string, std::vector<u_char>>> MasterKeys; // protocol and password -> key
+    TvSNMPEngine::SecurityCounts Counts;
     std::size_t InFlight = 0;
     std::size_t MaxInFlight = TvSNMPEngine::kDefaultMaxInFlight;
     std::function<void()> WakeHook;
@@ -485,8 +512,11 @@ struct TvSNMPEngine::Impl {
     int SendProbe(PendingExchange& ex);
     int SendRequest(PendingExchange& ex, const std::string& engineId);
     int RegisterUser(const TvSNMPTarget& t, const std::string& engineId);
-    bool LocalKey(int authCode, const std::string& engineId, const std::string& password,
-                  std::vector<u_char>& key);
+    bool LocalKey(int authCode, EngineEntry& engine, const std::string& password, std::vector<u_char>& key);
+    bool MasterKey(int authCode, const std::string& password, std::vector<u_char>& key);
+    // The entry of `engineId`, made the most recently used; forgets the least recently used past the bound.
+    EngineEntry& Engine(const std::string& engineId);
+    void Forget(EngineEntry& engine);
     int Transmit(PendingExchange& ex, netsnmp_pdu* pdu, bool probe);
     void Finish(PendingExchange& ex, int status);
     void Retire(Slot* slot, bool orphan);
@@ -500,7 +530,8 @@ struct TvSNMPEngine::Impl {
     // would refuse, taken here.
     enum class Inbox { Nothing, ForLibrary, Taken };
     Inbox TakeRefusedReply(netsnmp_transport* t);
-    void LearnEngine(const sockaddr_in& from, const std::string& engineId);
+    // Whether an SNMPv3 message goes on to the library (see there).
+    bool Admit(const sockaddr_in& from, const TvBerReply::V3Header& header);
     void CheckDeadlines();
     void LaunchWaiting();
     void Deliver();
@@ -511,6 +542,16 @@ TvSNMPEngine::TvSNMPEngine() : d_(std::make_unique<Impl>()) {}
 
 TvSNMPEngine::~TvSNMPEngine() {
     gHeld.Drop();
+    // Only our copies of the keys: this may run at exit, after the library's cryptography is gone.
+    for (auto& engine : d_->Engines)
+        for (auto& [name, key] : engine.Keys) {
+            Wipe(name);
+            Wipe(key);
+        }
+    for (auto& [name, key] : d_->MasterKeys) {
+        Wipe(name);
+        Wipe(key);
+    }
     if (d_->Session)
         snmp_sess_close(d_->Session);
 }
@@ -552,6 +593,10 @@ TvSNMPEngine& TvSNMPEngine::Create() {
         RaiseError(errCreateSession);
     engine->d_->Ss = snmp_sess_session(engine->d_->Session);
     engine->d_->Ss->flags |= SNMP_FLAGS_DONT_PROBE;
+    // Between sends the session has no version of its own, so the library takes each message's version
+    // from the message, as the engine's reading of SNMPv3 headers ahead of it assumes (a session of
+    // SNMPv3 would read any message as SNMPv3, whatever its version field says).
+    engine->d_->Ss->version = SNMP_DEFAULT_VERSION;
     if (netsnmp_transport* t = snmp_sess_transport(engine->d_->Session); t && t->f_recv != HandOverDatagram) {
         gHeld.Receive = t->f_recv;
         gHeld.LocalKnown = false;
@@ -596,6 +641,18 @@ std::size_t TvSNMPEngine::OutstandingCount() const {
     for (const auto& [id, ex] : d_->Exchanges)
         n += ex->Blocking ? 0 : 1;
     return n;
+}
+
+TvSNMPEngine::SecurityCounts TvSNMPEngine::Security() const {
+    SecurityCounts c = d_->Counts;
+    c.Engines = d_->Engines.size();
+    c.CachedKeys = d_->MasterKeys.size();
+    for (const auto& e : d_->Engines)
+        c.CachedKeys += e.Keys.size();
+    c.LibraryUsers = 0;
+    for (const usmUser* u = usm_get_userList(); u; u = u->next)
+        ++c.LibraryUsers;
+    return c;
 }
 
 int TvSNMPEngine::Exchange(const TvSNMPTarget& target, TvPduKind kind, const std::vector<TvVarBind>& vbs,
@@ -795,32 +852,119 @@ int TvSNMPEngine::Impl::SendProbe(PendingExchange& ex) {
     return Transmit(ex, pdu, true);
 }
 
-bool TvSNMPEngine::Impl::LocalKey(int authCode, const std::string& engineId, const std::string& password,
-                                  std::vector<u_char>& key) {
-    std::string cacheKey = engineId;
-    cacheKey += '\0';
-    cacheKey += std::to_string(authCode);
-    cacheKey += '\0';
-    cacheKey += password;
-    auto it = LocalKeys.find(cacheKey);
-    if (it != LocalKeys.end()) {
-        key = it->second;
-        return true;
-    }
+namespace {
+
+// Protocol and password as one cache key.
+std::string KeyName(int authCode, const std::string& password) {
+    return std::to_string(authCode) + '\0' + password;
+}
+
+} // namespace
+
+bool TvSNMPEngine::Impl::MasterKey(int authCode, const std::string& password, std::vector<u_char>& key) {
+    std::string name = KeyName(authCode, password);
+    for (auto it = MasterKeys.begin(); it != MasterKeys.end(); ++it)
+        if (it->first == name) {
+            MasterKeys.splice(MasterKeys.begin(), MasterKeys, it);
+            key = it->second;
+            Wipe(name);
+            return true;
+        }
     const ProtocolOid auth = AuthOid(authCode);
     u_char ku[SNMP_MAXBUF_SMALL];
     size_t kuLen = sizeof ku;
-    if (generate_Ku(auth.Oid, auth.Len, reinterpret_cast<const u_char*>(password.data()), password.size(), ku,
-                    &kuLen) != SNMPERR_SUCCESS)
+    ++Counts.KeysDerived;
+    const bool ok = generate_Ku(auth.Oid, auth.Len, reinterpret_cast<const u_char*>(password.data()),
+                                password.size(), ku, &kuLen) == SNMPERR_SUCCESS;
+    if (ok) {
+        key.assign(ku, ku + kuLen);
+        MasterKeys.emplace_front(name, key);
+        if (MasterKeys.size() > kMaxMasterKeys) {
+            Wipe(MasterKeys.back().first);
+            Wipe(MasterKeys.back().second);
+            MasterKeys.pop_back();
+        }
+    }
+    Wipe(name);
+    explicit_bzero(ku, sizeof ku);
+    return ok;
+}
+
+bool TvSNMPEngine::Impl::LocalKey(int authCode, EngineEntry& engine, const std::string& password,
+                                  std::vector<u_char>& key) {
+    std::string name = KeyName(authCode, password);
+    for (const auto& [known, value] : engine.Keys)
+        if (known == name) {
+            key = value;
+            Wipe(name);
+            return true;
+        }
+    std::vector<u_char> ku;
+    if (!MasterKey(authCode, password, ku))
         return false;
+    const ProtocolOid auth = AuthOid(authCode);
     u_char kul[SNMP_MAXBUF_SMALL];
     size_t kulLen = sizeof kul;
-    if (generate_kul(auth.Oid, auth.Len, reinterpret_cast<const u_char*>(engineId.data()), engineId.size(),
-                     ku, kuLen, kul, &kulLen) != SNMPERR_SUCCESS)
-        return false;
-    key.assign(kul, kul + kulLen);
-    LocalKeys[cacheKey] = key;
-    return true;
+    ++Counts.KeysLocalized;
+    const bool ok =
+        generate_kul(auth.Oid, auth.Len, reinterpret_cast<const u_char*>(engine.EngineId.data()),
+                     engine.EngineId.size(), ku.data(), ku.size(), kul, &kulLen) == SNMPERR_SUCCESS;
+    Wipe(ku);
+    if (ok) {
+        key.assign(kul, kul + kulLen);
+        if (engine.Keys.size() >= kMaxKeysPerEngine) {
+            // Passwords changed often: start the engine's keys afresh.
+            for (auto& [n, k] : engine.Keys) {
+                Wipe(n);
+                Wipe(k);
+            }
+            engine.Keys.clear();
+        }
+        engine.Keys.emplace_back(name, key);
+    }
+    Wipe(name);
+    explicit_bzero(kul, sizeof kul);
+    return ok;
+}
+
+TvSNMPEngine::Impl::EngineEntry& TvSNMPEngine::Impl::Engine(const std::string& engineId) {
+    auto it = std::find_if(Engines.begin(), Engines.end(),
+                           [&](const EngineEntry& e) { return e.EngineId == engineId; });
+    if (it != Engines.end())
+        Engines.splice(Engines.begin(), Engines, it);
+    else
+        Engines.push_front(EngineEntry{engineId, {}, {}});
+    // The engine ID an agent is known by stays: its exchanges need their user.
+    const auto inUse = [&](const EngineEntry& e) {
+        return std::any_of(EngineIds.begin(), EngineIds.end(),
+                           [&](const auto& peer) { return peer.second == e.EngineId; });
+    };
+    for (auto old = std::prev(Engines.end()); Engines.size() > kMaxEngines && old != Engines.begin();) {
+        auto before = std::prev(old);
+        if (!inUse(*old)) {
+            Forget(*old);
+            Engines.erase(old);
+        }
+        old = before;
+    }
+    return Engines.front();
+}
+
+void TvSNMPEngine::Impl::Forget(EngineEntry& engine) {
+    const auto* eid = reinterpret_cast<const u_char*>(engine.EngineId.data());
+    for (const std::string& user : engine.Users)
+        if (usmUser* u = usm_get_user(eid, engine.EngineId.size(), user.c_str())) {
+            usm_remove_user(u);
+            usm_free_user(u);
+        }
+    engine.Users.clear();
+    std::vector<u_char> id(engine.EngineId.begin(), engine.EngineId.end());
+    free_enginetime(id.data(), id.size()); // the library's record of the engine's boots and time
+    for (auto& [name, key] : engine.Keys) {
+        Wipe(name);
+        Wipe(key);
+    }
+    engine.Keys.clear();
 }
 
 int TvSNMPEngine::Impl::RegisterUser(const TvSNMPTarget& t, const std::string& engineId) {
@@ -830,11 +974,12 @@ int TvSNMPEngine::Impl::RegisterUser(const TvSNMPTarget& t, const std::string& e
         usm_remove_user(old);
         usm_free_user(old);
     }
+    EngineEntry& engine = Engine(engineId);
     std::vector<u_char> authKey, privKey;
-    if (t.SecurityLevel >= 2 && !LocalKey(t.AuthProtocol, engineId, t.AuthPassword, authKey))
+    if (t.SecurityLevel >= 2 && !LocalKey(t.AuthProtocol, engine, t.AuthPassword, authKey))
         return kUsmAuthError;
     if (t.SecurityLevel == 3) {
-        if (!LocalKey(t.AuthProtocol, engineId, t.PrivPassword, privKey))
+        if (!LocalKey(t.AuthProtocol, engine, t.PrivPassword, privKey))
             return kUsmEncryption;
         const ProtocolOid priv = PrivOid(t.PrivProtocol);
         const int need = sc_get_proper_priv_length(priv.Oid, priv.Len);
@@ -882,6 +1027,9 @@ int TvSNMPEngine::Impl::RegisterUser(const TvSNMPTarget& t, const std::string& e
         u->privKeyLen = privKey.size();
     }
     usm_add_user(u);
+    engine.Users.insert(t.SecurityName);
+    Wipe(authKey);
+    Wipe(privKey);
     return 0;
 }
 
@@ -956,6 +1104,7 @@ int TvSNMPEngine::Impl::Transmit(PendingExchange& ex, netsnmp_pdu* pdu, bool pro
         return StatusOfLibraryError(err);
     }
     raw->RequestId = sent;
+    raw->MessageId = pdu->msgid; // the library keeps the PDU it sent until the exchange ends
     Slots[raw] = std::move(slot);
     ex.Current = raw;
     ex.Queued = false;
@@ -1178,18 +1327,38 @@ void TvSNMPEngine::Impl::Pump(int waitMs, const bool* done, int most) {
     LaunchWaiting();
 }
 
-void TvSNMPEngine::Impl::LearnEngine(const sockaddr_in& from, const std::string& engineId) {
-    // An agent that restarted with another engine ID reports so without authentication, naming our
-    // user; the library drops that report unless the user is known for the new engine. Registering it
-    // first lets the report through, so the exchange rediscovers at once instead of timing out.
-    sockaddr_in peer = from;
-    const std::string key = PeerKey(peer);
-    auto known = EngineIds.find(key);
-    if (engineId.empty() || known == EngineIds.end() || known->second == engineId)
-        return;
-    for (auto& [id, ex] : Exchanges)
-        if (ex->Current && !ex->Finished && ex->Target.Version == 3 && PeerKey(ex->Peer) == key)
-            RegisterUser(ex->Target, engineId);
+bool TvSNMPEngine::Impl::Admit(const sockaddr_in& from, const TvBerReply::V3Header& header) {
+    // The library keeps a record of every engine ID it reads, for ever, and anyone can send reports
+    // naming new ones. A message naming the engine ID its sender is known by goes on to the library;
+    // one naming another only when it answers a request of ours in flight to that sender (it repeats
+    // the request's message ID), and once for each request.
+    const auto known = EngineIds.find(PeerKey(from));
+    if (known != EngineIds.end() && known->second == header.EngineId)
+        return true;
+    for (auto& [slot, owned] : Slots) {
+        if (slot->MessageId != header.MessageId || slot->ExchangeId == 0 || slot->Learned)
+            continue;
+        auto it = Exchanges.find(slot->ExchangeId);
+        if (it == Exchanges.end())
+            continue;
+        PendingExchange& ex = *it->second;
+        if (ex.Current != slot || ex.Finished || ex.Target.Version != 3 ||
+            ex.Peer.sin_addr.s_addr != from.sin_addr.s_addr || ex.Peer.sin_port != from.sin_port)
+            continue;
+        slot->Learned = true;
+        if (header.EngineId.empty())
+            return true;
+        Engine(header.EngineId); // kept, and forgotten, like the others (the library's record with it)
+        // An agent that restarted with another engine ID reports so without authentication, naming our
+        // user; the library drops that report unless the user is known for the new engine. Registering
+        // it first lets the report through, so the exchange rediscovers at once instead of timing out.
+        if (!slot->Probe && !ex.Rediscovered) {
+            ++Counts.EnginesLearned;
+            RegisterUser(ex.Target, header.EngineId);
+        }
+        return true;
+    }
+    return false;
 }
 
 TvSNMPEngine::Impl::Inbox TvSNMPEngine::Impl::TakeRefusedReply(netsnmp_transport* t) {
@@ -1200,10 +1369,13 @@ TvSNMPEngine::Impl::Inbox TvSNMPEngine::Impl::TakeRefusedReply(netsnmp_transport
     if (n == 0 || from.sin_family != AF_INET)
         return Inbox::ForLibrary;
     const std::string_view datagram(gHeld.Data, static_cast<std::size_t>(n));
-    std::string engineId;
-    if (TvBerReply::EngineIdOf(datagram, engineId)) {
-        LearnEngine(from, engineId);
-        return Inbox::ForLibrary;
+    if (TvBerReply::MessageVersion(datagram) == 3) {
+        // Ours are all of the user-based security model: any other message of SNMPv3 answers nothing.
+        if (TvBerReply::V3Header header; TvBerReply::ReadV3Header(datagram, header) && Admit(from, header))
+            return Inbox::ForLibrary;
+        gHeld.Drop();
+        ++Counts.Refused;
+        return Inbox::Taken;
     }
     if (!TvBerReply::Refused(datagram))
         return Inbox::ForLibrary;

@@ -104,6 +104,18 @@ public:
     int SocketDescriptor() const;
     std::size_t OutstandingCount() const; // asynchronous exchanges not yet delivered
 
+    // What the engine keeps and has done for SNMPv3 security, for tests and diagnosis.
+    struct SecurityCounts {
+        std::size_t Engines = 0;        // engine IDs whose keys or users are kept
+        std::size_t CachedKeys = 0;     // keys kept, derived from passwords and localized
+        std::size_t LibraryUsers = 0;   // users the SNMP library holds (also those of other sessions)
+        std::size_t KeysDerived = 0;    // password-to-key derivations so far (a megabyte hashed each)
+        std::size_t KeysLocalized = 0;  // keys localized to an engine ID so far
+        std::size_t EnginesLearned = 0; // new engine IDs taken from reports to requests in flight
+        std::size_t Refused = 0;        // SNMPv3 messages dropped unread: another engine ID, no request
+    };
+    SecurityCounts Security() const;
+
     struct Impl;
 
 private:

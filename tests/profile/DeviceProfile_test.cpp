@@ -249,6 +249,16 @@ TEST(ProfileLocation, FollowsTheOperatingMode) {
     }
     EXPECT_EQ(ProfilePath(OperatingMode::Suite, program, "10.0.0.5"),
               "/opt/nimbro/bin/../Conf/MBF/10.0.0.5.cfg");
+    // A line Qt cannot parse: the profile is looked up for reading and again for saving, and both
+    // lookups must find the same place (Qt reports the error only to the read that parsed the file).
+    {
+        std::ofstream(etc.path().toStdString() + "/Tarvo/Nimbro5.1.conf")
+            << "[ExePath]\nPath=/opt/suite/bin/\n[unterminated\n";
+    }
+    for (int lookup = 0; lookup < 2; ++lookup)
+        EXPECT_EQ(ProfilePath(OperatingMode::Suite, program, "10.0.0.5"),
+                  "/opt/suite/bin/../Conf/MBF/10.0.0.5.cfg")
+            << "lookup " << lookup;
 }
 
 TEST(ProfileLocation, StandaloneOnlyDirectlyInsideTarvoEms) {

@@ -57,11 +57,15 @@ bool ParseVariable(const std::string& text, bool withValue, CliVariable& out, st
         error = "unknown syntax code " + syntax + " (hexadecimal, e.g. 0x02, 0x4c)";
         return false;
     }
+    // Sub-identifiers between single dots: ".", "1..3" and "1.3." name no object.
+    bool dotted = !out.Oid.empty() && out.Oid.front() != '.' && out.Oid.back() != '.' &&
+                  out.Oid.find("..") == std::string::npos;
     for (char c : out.Oid)
-        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || out.Oid == " ")) {
-            error = "bad OID " + out.Oid;
-            return false;
-        }
+        dotted = dotted && (std::isdigit(static_cast<unsigned char>(c)) || c == '.');
+    if (!dotted && out.Oid != " ") {
+        error = "bad OID " + head.substr(0, colon);
+        return false;
+    }
     if (withValue) {
         out.Value = text.substr(eq + 1);
         out.HasValue = true;
@@ -102,6 +106,20 @@ CliSession::CliSession(const CliContext& ctx) {
 
 CliSession::~CliSession() = default;
 
+bool CliSession::CheckOptions(const std::vector<std::string>& options, std::string& error) {
+    CliSession unopened;
+    const bool ok = unopened.ParseOptions(options);
+    error = unopened.error_;
+    return ok;
+}
+
+bool CliSession::CheckAgent(const std::string& agent, std::string& error) {
+    CliSession unopened;
+    const bool ok = unopened.ParseAgent(agent);
+    error = unopened.error_;
+    return ok;
+}
+
 bool CliSession::ParseOptions(const std::vector<std::string>& options) {
     static const std::map<std::string, int> auth = {{"MD5", 2},     {"SHA", 3},     {"SHA-224", 4},
                                                     {"SHA-256", 5}, {"SHA-384", 6}, {"SHA-512", 7}};
@@ -111,8 +129,8 @@ bool CliSession::ParseOptions(const std::vector<std::string>& options) {
     static const std::map<std::string, int> level = {{"noAuthNoPriv", 1}, {"authNoPriv", 2}, {"authPriv", 3}};
     for (size_t i = 0; i < options.size(); ++i) {
         const std::string& o = options[i];
-        const char letter = o.size() >= 2 ? o[1] : 0;
-        std::string value = o.substr(2);
+        const char letter = o.size() >= 2 && o[0] == '-' ? o[1] : 0;
+        std::string value = o.size() > 2 ? o.substr(2) : std::string();
         if (value.empty() && i + 1 < options.size())
             value = options[++i];
         bool ok = true;

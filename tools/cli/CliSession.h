@@ -26,7 +26,13 @@ public:
     // there; through the event pump when `async`. Raises the error exception of a failed exchange.
     void WalkRows(TvSNMPRequest& request, bool async, const std::function<bool(const TvSNMPVarList&)>& row);
 
+    // The options and the agent taken as construction takes them (into the session globals), without
+    // opening anything: false with the message construction would give.
+    static bool CheckOptions(const std::vector<std::string>& options, std::string& error);
+    static bool CheckAgent(const std::string& agent, std::string& error);
+
 private:
+    CliSession() = default;
     bool ParseOptions(const std::vector<std::string>& options);
     bool ParseAgent(const std::string& agent);
 

@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr std::int64_t kMaxFdbCount = 65536;
+
 struct ParseError {
     std::string what;
 };
@@ -326,6 +328,7 @@ bool SimStore::load(const std::string& path, std::string& error) {
     std::string line;
     int lineNo = 0;
     Table* table = nullptr;
+    bool fdbDone = false;
     try {
         while (std::getline(in, line)) {
             ++lineNo;
@@ -357,7 +360,15 @@ bool SimStore::load(const std::string& path, std::string& error) {
             } else if (kw == "fdb") {
                 if (tok.size() != 2)
                     throw ParseError{"expected: fdb COUNT"};
-                generateFdb(static_cast<int>(toInt(tok[1])));
+                if (fdbDone)
+                    throw ParseError{"fdb given twice"};
+                // Each address is a distinct MAC only up to 65536 (its last two octets count them), and
+                // a larger count would take the agent minutes to start.
+                const std::int64_t count = toInt(tok[1]);
+                if (count < 0 || count > kMaxFdbCount)
+                    throw ParseError{"fdb COUNT must be 0 to " + std::to_string(kMaxFdbCount)};
+                generateFdb(static_cast<int>(count));
+                fdbDone = true;
             } else if (kw == "table") {
                 // table ENTRY index T1[,T2...] [rowstatus|entrystatus|adddelete COL]
                 if ((tok.size() != 4 && tok.size() != 6) || tok[2] != "index")
@@ -528,6 +539,8 @@ void SimStore::generateFdb(int count) {
 }
 
 const SimStore::Table* SimStore::findTable(const SimOid& oid, std::uint32_t& column, SimOid& instance) const {
+    if (oid.size() < 3)
+        return nullptr; // no table entry, column and instance in it (and no length to count down from)
     for (std::size_t len = oid.size() - 1; len >= 2; --len) {
         auto it = m_tables.find(SimOid(oid.begin(), oid.begin() + static_cast<std::ptrdiff_t>(len)));
         if (it != m_tables.end()) {

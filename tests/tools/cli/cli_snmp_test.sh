@@ -88,6 +88,12 @@ out=$("$CLI" -v 2c -c rdcomm -t 0.2 -r 0 127.0.0.1:1 get 1.3.6.1.2.1.1.5.0:0x4c 
 expect_contains "timeout" "$out" "(SNMPClass) SNMP request timed out!"
 out=$("$CLI" "${V2R[@]}" get 1.3.6.1.2.1.1.5.0:0x99 2>&1); rc=$?
 [ $rc -eq 2 ] || fail "unknown syntax: exit $rc"
+# An OID that names no object is a usage error, before anything is sent.
+for oid in . 1..3 1.3. ..1 1.x; do
+    out=$("$CLI" "${V2R[@]}" get "$oid:0x02" 2>&1); rc=$?
+    [ $rc -eq 2 ] || fail "OID $oid: exit $rc"
+    expect_contains "OID $oid" "$out" "bad OID $oid"
+done
 
 [ "$FAILS" -eq 0 ] && echo "all cli checks passed"
 exit $((FAILS > 0))
