@@ -13,7 +13,8 @@ struct SimOptions {
     std::vector<SimUser> users;
     double ledPeriod = 10;
     bool log = false;
-    int delayMs = 0; // every reply held back this long
+    int delayMs = 0;          // every reply held back this long
+    bool allowRemote = false; // listening on an address other hosts can reach
 };
 
 class SimAgent {

@@ -8,6 +8,10 @@ V2R="-v2c -c rdcomm -t 2 -r 1 -On"
 V2W="-v2c -c wrtcomm -t 2 -r 1 -On"
 start_sim --led-period 0.5
 
+# --- no SMUX: nothing on TCP (port 199 when run as root), no complaint about it ---
+expect_missing "SMUX" "$(cat "$WORK/sim.log")" "smux"
+tcp=$(ss -ltnpH 2>/dev/null | grep "pid=$PID,") && fail "the simulator listens on TCP: $tcp"
+
 # --- walks of the maker's subtree under v2c and under each SNMPv3 user ---
 v2=$(snmpwalk $V2R $A 1.3.6.1.4.1.59371)
 n2=$(wc -l <<<"$v2")
@@ -157,6 +161,17 @@ out=$("$SIM" --user bob,MD4,authpass123 2>&1); rc=$?
 expect_contains "bad --user" "$out" "MD5, SHA"
 out=$("$SIM" 127.0.0.1:161 2>&1); rc=$?
 [ "$rc" -eq 2 ] || fail "privileged port exit $rc"
+# Its communities and users are published: an address other hosts reach needs --allow-remote.
+for addr in 0.0.0.0 10.1.2.3 sw1.example.net; do
+    out=$("$SIM" "$addr:$PORT" 2>&1); rc=$?
+    [ "$rc" -eq 2 ] || fail "non-loopback $addr exit $rc"
+    expect_contains "non-loopback $addr" "$out" "give --allow-remote"
+done
+"$SIM" --allow-remote "0.0.0.0:$PORT" >"$WORK/remote.log" 2>&1 &
+PID=$!
+for _ in $(seq 50); do grep -q listening "$WORK/remote.log" && break; sleep 0.1; done
+expect_contains "--allow-remote" "$(cat "$WORK/remote.log")" "listening on udp:0.0.0.0:$PORT"
+kill -TERM "$PID"; wait "$PID"; PID=
 printf 'community c ro\n1.3.6.1.2.1.1.5.0 INTEGER rw abc\n' >"$WORK/bad.data"
 out=$("$SIM" --data "$WORK/bad.data" 2>&1); rc=$?
 [ "$rc" -eq 1 ] || fail "bad data exit $rc"
