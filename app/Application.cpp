@@ -7,6 +7,7 @@
 #include "guibase/TvMessageBox.h"
 #include "profile/CommandLine.h"
 #include "snmp/TvException.h"
+#include "values/TvSecret.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -34,6 +35,8 @@ std::vector<std::string> AskForSwitch() {
 } // namespace
 
 int RunApplication(int argc, char** argv) {
+    // Whatever happens from here on, the passwords the program is given never land in a core file.
+    TvSecret::KeepOutOfCoreDumps();
     // From a terminal without any display Qt could not even open its message box: say it there.
     if (argc <= 1 && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -47,8 +50,10 @@ int RunApplication(int argc, char** argv) {
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QString(":/icons/%1x%1.png").arg(size));
     QApplication::setWindowIcon(icon);
-    // Parameters as bytes, exactly as given: communities and passwords are not reinterpreted.
+    // Parameters as bytes, exactly as given: communities and passwords are not reinterpreted. Once
+    // copied, they leave the process's arguments, which every local user can read.
     std::vector<std::string> params(argv + 1, argv + argc);
+    HideSecretArguments(argc, argv);
     if (params.empty() && TfrmConnect::DisplayPresent()) {
         params = AskForSwitch();
         if (params.empty())
@@ -65,7 +70,11 @@ int RunApplication(int argc, char** argv) {
 
     TfrmMain window;
     try {
-        if (!window.FormCreate(params))
+        const bool started = window.FormCreate(params);
+        // The session keeps its own copy of each secret; these are not needed any more.
+        for (std::string& p : params)
+            TvSecret::Wipe(p);
+        if (!started)
             return 1;
     } catch (const TvException& e) {
         TvMessageBox::Error(nullptr, FromBytes(e.Message()), QString());

@@ -3,6 +3,7 @@
 #include "binding/TvRadioGroup.h"
 #include "guibase/TvMessageBox.h"
 #include "profile/CommandLine.h"
+#include "values/TvSecret.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -17,6 +18,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <cstring>
 #include <iterator>
 #include <optional>
 #include <span>
@@ -60,6 +62,36 @@ QLineEdit* Edit(QWidget* parent, const char* name, const QString& text = QString
 
 std::string Bytes(const QString& text) {
     return text.toUtf8().toStdString();
+}
+
+// Appends the UTF-8 bytes of a secret field; the conversion's own buffer is wiped, not just given back.
+void AppendSecret(std::string& to, const QString& text) {
+    QByteArray utf8 = text.toUtf8();
+    to.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    explicit_bzero(utf8.data(), static_cast<std::size_t>(utf8.size()));
+}
+
+// The number of UTF-8 bytes of a secret field.
+std::size_t SecretLength(const QString& text) {
+    std::string bytes;
+    AppendSecret(bytes, text);
+    const std::size_t length = bytes.size();
+    TvSecret::Wipe(bytes);
+    return length;
+}
+
+// Empties a secret field and zeroes the text it held: once the field has let go of it, this copy is the
+// only holder of that memory.
+void WipeField(QLineEdit* edit) {
+    QString text = edit->text();
+    edit->setText(QString());
+    if (!text.isEmpty())
+        explicit_bzero(text.data(), static_cast<std::size_t>(text.size()) * sizeof(QChar));
+}
+
+void WipeAll(std::vector<std::string>& texts) {
+    for (std::string& t : texts)
+        TvSecret::Wipe(t);
 }
 
 // The address field split into host and port ("sw1", "10.0.0.1:1161"); `error` says why it cannot be.
@@ -223,8 +255,10 @@ TfrmConnect::~TfrmConnect() {
     // destructor has run.
     disconnect(edtAddress, &QLineEdit::editingFinished, this, &TfrmConnect::edtAddressExit);
     // The passwords leave memory with the dialog.
-    edtAuthPass->clear();
-    edtPrivPass->clear();
+    WipeField(edtAuthPass);
+    WipeField(edtPrivPass);
+    for (QLineEdit* edit : {edtReadCommunity, edtWriteCommunity})
+        WipeField(edit);
 }
 
 bool TfrmConnect::DisplayPresent() {
@@ -295,15 +329,23 @@ TvRecentSwitch TfrmConnect::Choice() const {
 
 std::vector<std::string> TfrmConnect::Parameters() const {
     const TvRecentSwitch s = Choice();
-    std::vector<std::string> params = {"/I" + Bytes(s.Address)};
+    std::vector<std::string> params;
+    params.reserve(16); // never moved while it holds secrets: a move would leave short ones behind
+    params.push_back("/I" + Bytes(s.Address));
+    const auto secret = [&params](const char* name, const QLineEdit* edit) {
+        std::string param = name;
+        param.reserve(param.size() + static_cast<std::size_t>(edit->text().size()) * 3);
+        AppendSecret(param, edit->text());
+        params.push_back(std::move(param));
+    };
     // "/t" counts only once "/v3" was read: below SNMPv3 the port rides on a "/v3" that the real
     // version then replaces.
     if (s.Version != 3 && s.Port != 161)
         params.insert(params.end(), {"/v3", "/t" + std::to_string(s.Port)});
     params.push_back("/v" + std::to_string(s.Version));
     if (s.Version != 3) {
-        params.push_back("/R" + Bytes(edtReadCommunity->text()));
-        params.push_back("/W" + Bytes(edtWriteCommunity->text()));
+        secret("/R", edtReadCommunity);
+        secret("/W", edtWriteCommunity);
         return params;
     }
     params.push_back("/t" + std::to_string(s.Port));
@@ -311,9 +353,9 @@ std::vector<std::string> TfrmConnect::Parameters() const {
     params.push_back("/l" + std::to_string(s.SecurityLevel));
     params.push_back("/n" + Bytes(s.SecurityName));
     params.push_back("/a" + std::to_string(s.AuthProtocol));
-    params.push_back("/A" + Bytes(edtAuthPass->text()));
+    secret("/A", edtAuthPass);
     params.push_back("/p" + std::to_string(s.PrivProtocol));
-    params.push_back("/P" + Bytes(edtPrivPass->text()));
+    secret("/P", edtPrivPass);
     params.push_back("/c" + Bytes(s.ContextName));
     params.push_back("/d" + Bytes(s.ContextEngineID));
     return params;
@@ -346,7 +388,7 @@ bool TfrmConnect::Check(Refusal* refusal) const {
         const std::pair<QLineEdit*, const char*> passwords[] = {{edtAuthPass, "Auth Password"},
                                                                 {edtPrivPass, "Priv Password"}};
         for (int i = 0; i < level - 1; ++i)
-            if (const auto& [edit, name] = passwords[i]; Bytes(edit->text()).size() < MinPasswordLength)
+            if (const auto& [edit, name] = passwords[i]; SecretLength(edit->text()) < MinPasswordLength)
                 return refuse(
                     QString("The %1 is shorter than %2 characters: net-snmp refuses such a password.")
                         .arg(name)
@@ -354,14 +396,18 @@ bool TfrmConnect::Check(Refusal* refusal) const {
                     edit, true);
     }
     // A value holding a switch that the scan tries before its own would be read as that switch.
-    for (const std::string& param : Parameters()) {
+    std::vector<std::string> params = Parameters();
+    for (const std::string& param : params) {
         const std::string own = param.substr(0, 2);
-        if (const std::string taken = SwitchOf(param); taken != own)
+        if (const std::string taken = SwitchOf(param); taken != own) {
+            WipeAll(params);
             return refuse(QString("The %1 cannot hold \"%2\": the program's command line would read it as "
                                   "another setting.")
                               .arg(FieldOf(own), QString::fromStdString(taken)),
                           nullptr);
+        }
     }
+    WipeAll(params);
     return true;
 }
 

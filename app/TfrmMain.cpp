@@ -19,6 +19,7 @@
 #include "profile/SiblingCommandLine.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
+#include "snmp/TvBootCounter.h"
 #include "snmp/TvException.h"
 
 #include <QApplication>
@@ -360,8 +361,9 @@ bool TfrmMain::FormCreate(const std::vector<std::string>& params) {
     resize(ClientWidth, ClientHeight + menuHeight);
     PlaceWindow();
 
-    // 2. The session; its failure propagates to the caller.
-    InitSNMPSession("");
+    // 2. The session; its failure propagates to the caller. The engine boots counter lives in the per-user
+    // data folder, not in the current folder (which may be "/" or shared with other users).
+    InitSNMPSession(BootCounterFolder("qtr5190mx"));
 
     // 3. Operating mode.
     mode_ = DecideOperatingMode(programFile_);
@@ -390,11 +392,18 @@ bool TfrmMain::FormCreate(const std::vector<std::string>& params) {
 
     // 9. The profile replaces what the command line set, communities excepted.
     std::string profilePath;
-    if (ReadProfile(gSNMPDevice.Address, mode_, programFile_, connection_, &profilePath) ==
-        ProfileRead::Unreadable)
+    const ProfileRead profile =
+        ReadProfile(gSNMPDevice.Address, mode_, programFile_, connection_, &profilePath);
+    if (profile == ProfileRead::Unreadable)
         TvMessageBox::Warning(this, "Cannot read the device profile " +
                                         QFile::decodeName(profilePath.c_str()) +
                                         ".\nThe settings of the command line are used.");
+    // Used all the same (the suite may have written it so), but the operator learns that it is exposed.
+    if (profile == ProfileRead::Read &&
+        (!connection_.AuthPassword.empty() || !connection_.PrivPassword.empty()) &&
+        ProfileReadableByOthers(profilePath))
+        StatusPanel1->setText("The device profile " + QFile::decodeName(profilePath.c_str()) +
+                              " holds a password and other users can read it (chmod 600 makes it private).");
 
     // 10.
     BuildFrontPanel();

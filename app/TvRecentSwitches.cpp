@@ -1,6 +1,13 @@
 #include "app/TvRecentSwitches.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,7 +77,19 @@ void TvRecentSwitches::Remember(const TvRecentSwitch& used) {
     Save(list);
 }
 
+void TvRecentSwitches::KeepPrivate() const {
+    // Created owner-only before the first write: QSettings replaces the file keeping its permissions.
+    const QByteArray path = QFile::encodeName(settings_.fileName());
+    if (path.isEmpty())
+        return;
+    QDir().mkpath(QFileInfo(settings_.fileName()).absolutePath());
+    if (const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0)
+        ::close(fd);
+    ::chmod(path.constData(), 0600);
+}
+
 void TvRecentSwitches::Save(const QList<TvRecentSwitch>& list) {
+    KeepPrivate();
     settings_.remove(kGroup);
     settings_.beginWriteArray(kGroup, static_cast<int>(list.size()));
     for (int i = 0; i < list.size(); ++i) {
@@ -88,4 +107,5 @@ void TvRecentSwitches::Save(const QList<TvRecentSwitch>& list) {
     }
     settings_.endArray();
     settings_.sync();
+    KeepPrivate();
 }

@@ -24,7 +24,8 @@ struct TvRecentSwitch {
     bool SameSwitch(const TvRecentSwitch& other) const;
 };
 
-// The switches used before, most recent first, in the operator's settings (group "RecentSwitches").
+// The switches used before, most recent first, in the operator's settings (group "RecentSwitches"). The
+// settings file is kept readable by its owner only.
 class TvRecentSwitches {
 public:
     static constexpr int MaxCount = 10;
@@ -37,6 +38,8 @@ public:
 
 private:
     void Save(const QList<TvRecentSwitch>& list);
+    // Makes the settings file readable by its owner only (mode 0600).
+    void KeepPrivate() const;
 
     QSettings& settings_;
 };

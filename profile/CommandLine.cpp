@@ -1,16 +1,19 @@
 #include "profile/CommandLine.h"
 
 #include "snmp/SNMPGlobals.h"
+#include "values/TvSecret.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 
 std::optional<std::string> ResolveIPv4(const std::string& host) {
-    if (host.empty() || host.find('\0') != std::string::npos)
+    if (!PlausibleHostName(host))
         return std::nullopt;
     addrinfo hints{};
     hints.ai_family = AF_INET;
@@ -46,13 +49,20 @@ constexpr Switch kSwitches[] = {
     {"/a", Kind::Number, true}, {"/p", Kind::Number, true},  {"/B", Kind::Number, false},
 };
 
+const Switch* SwitchNamed(const std::string& name) {
+    for (const Switch& s : kSwitches)
+        if (name == s.Name)
+            return &s;
+    return nullptr;
+}
+
 void Apply(const std::string& name, const std::string& value, int number) {
     if (name == "/v")
         gSNMPSecurity.Version = static_cast<std::int8_t>(number);
     else if (name == "/R")
-        gSNMPSecurity.ReadCommunity = value;
+        TvSecret::Replace(gSNMPSecurity.ReadCommunity, value);
     else if (name == "/W")
-        gSNMPSecurity.WriteCommunity = value;
+        TvSecret::Replace(gSNMPSecurity.WriteCommunity, value);
     else if (name == "/t")
         gSNMPDevice.Port = static_cast<std::uint16_t>(number);
     else if (name == "/c")
@@ -66,9 +76,9 @@ void Apply(const std::string& name, const std::string& value, int number) {
     else if (name == "/n")
         gSNMPSecurity.SecurityName = value;
     else if (name == "/A")
-        gSNMPSecurity.AuthPassword = value;
+        TvSecret::Replace(gSNMPSecurity.AuthPassword, value);
     else if (name == "/P")
-        gSNMPSecurity.PrivPassword = value;
+        TvSecret::Replace(gSNMPSecurity.PrivPassword, value);
     else if (name == "/a")
         gSNMPSecurity.AuthProtocol = number;
     else if (name == "/p")
@@ -79,37 +89,84 @@ void Apply(const std::string& name, const std::string& value, int number) {
 
 } // namespace
 
-std::string SwitchOf(const std::string& param) {
+SwitchAt FindSwitch(const std::string& param) {
+    SwitchAt found;
     for (const Switch& s : kSwitches)
-        if (param.find(s.Name) != std::string::npos)
-            return s.Name;
-    return std::string();
+        if (const auto at = param.find(s.Name); at != std::string::npos) {
+            found = {s.Name, at};
+            break;
+        }
+    // A password or community switch before it: what follows belongs to the secret.
+    for (const Switch& s : kSwitches)
+        if (const auto at = param.find(s.Name); IsSecretSwitch(s.Name) && at < found.At)
+            found = {s.Name, at};
+    return found;
+}
+
+std::string SwitchOf(const std::string& param) {
+    return FindSwitch(param).Name;
+}
+
+bool IsSecretSwitch(const std::string& name) {
+    return name == "/R" || name == "/W" || name == "/A" || name == "/P";
+}
+
+bool PlausibleHostName(const std::string& host) {
+    if (host.empty() || host.size() > 253)
+        return false;
+    for (const char c : host)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+              c == '.' || c == '_'))
+            return false;
+    return true;
+}
+
+void HideSecretArguments(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (!argv[i])
+            continue;
+        // Whatever follows a password or community switch, also where the scan takes another switch
+        // ("/v3/Asecret" is a bad version, but holds a password all the same).
+        const std::string param = argv[i];
+        std::size_t from = std::string::npos;
+        for (const Switch& s : kSwitches)
+            if (IsSecretSwitch(s.Name))
+                from = std::min(from, param.find(s.Name));
+        for (std::size_t k = from == std::string::npos ? param.size() : from + 2; k < param.size(); ++k)
+            argv[i][k] = '*';
+    }
 }
 
 CommandLineResult ScanCommandLine(const std::vector<std::string>& params, const HostResolver& resolve) {
     for (const std::string& param : params) {
-        for (const Switch& sw : kSwitches) {
-            const auto at = param.find(sw.Name);
-            if (at == std::string::npos)
-                continue;
-            if (sw.NeedsV3 && gSNMPSecurity.Version != 3)
-                break;
-            const std::string value = param.substr(at + 2);
-            int number = 0;
-            if (sw.Type == Kind::Host) {
-                const auto address = resolve(value);
-                if (!address)
-                    return {false, "Error Host Name!"};
-                gSNMPDevice.Address = *address;
-            } else if (sw.Type == Kind::Number) {
-                const auto parsed = ParseWholeNumber(value);
-                if (!parsed)
-                    return {false, "'" + value + "' is not a valid integer value"};
-                number = *parsed;
+        const SwitchAt found = FindSwitch(param);
+        const Switch* sw = SwitchNamed(found.Name);
+        if (!sw || (sw->NeedsV3 && gSNMPSecurity.Version != 3))
+            continue;
+        std::string value = param.substr(found.At + 2);
+        int number = 0;
+        if (sw->Type == Kind::Host) {
+            const auto address = PlausibleHostName(value) ? resolve(value) : std::nullopt;
+            if (!address)
+                return {false, "Error Host Name!"};
+            gSNMPDevice.Address = *address;
+        } else if (sw->Type == Kind::Number) {
+            const auto parsed = ParseWholeNumber(value);
+            if (!parsed) {
+                // A password or community further on in the parameter is part of the value: not repeated.
+                const bool holdsSecret =
+                    std::any_of(std::begin(kSwitches), std::end(kSwitches), [&](const Switch& s) {
+                        return IsSecretSwitch(s.Name) && param.find(s.Name) != std::string::npos;
+                    });
+                return {false, holdsSecret
+                                   ? std::string("The value of ") + sw->Name + " is not a valid integer value"
+                                   : "'" + value + "' is not a valid integer value"};
             }
-            Apply(sw.Name, value, number);
-            break;
+            number = *parsed;
         }
+        Apply(sw->Name, value, number);
+        if (IsSecretSwitch(sw->Name))
+            TvSecret::Wipe(value);
     }
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include "profile/TvIni.h"
 #include "snmp/SNMPGlobals.h"
+#include "values/TvSecret.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -13,6 +14,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -70,7 +72,10 @@ std::optional<std::string> ProfilePath(OperatingMode mode, const std::string& pr
 ProfileRead ReadProfileTexts(const std::string& path, ConnectionTexts& texts) {
     if (::access(path.c_str(), F_OK) != 0)
         return ProfileRead::Missing;
-    if (QFile file(QFile::decodeName(path.c_str())); !file.open(QIODevice::ReadOnly))
+    // Only a regular file is read: a FIFO or a device named as the profile is refused, never waited on.
+    if (std::FILE* f = TvIni::OpenRegular(path))
+        std::fclose(f);
+    else
         return ProfileRead::Unreadable;
 
     const TvIni ini(path);
@@ -108,12 +113,18 @@ ProfileRead ReadProfileFile(const std::string& path, ConnectionTexts& texts) {
     gSNMPSecurity.SecurityName = texts.SecurityName;
     gSNMPSecurity.AuthProtocol = code(texts.AuthProtocol);
     gSNMPSecurity.PrivProtocol = code(texts.PrivProtocol);
-    gSNMPSecurity.AuthPassword = texts.AuthPassword;
-    gSNMPSecurity.PrivPassword = texts.PrivPassword;
+    // The command line's passwords are wiped, not only replaced.
+    TvSecret::Replace(gSNMPSecurity.AuthPassword, texts.AuthPassword);
+    TvSecret::Replace(gSNMPSecurity.PrivPassword, texts.PrivPassword);
     // Absent in profiles of the original layout, which read as before: GETBULK stays as it is.
     if (const auto bulk = ParseWholeNumber(TvIni(path).ReadString(kProfileSection, "GetBulk", "")))
         gSNMPUseGetBulk = *bulk != 0;
     return ProfileRead::Read;
+}
+
+bool ProfileReadableByOthers(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && (st.st_mode & (S_IRGRP | S_IROTH)) != 0;
 }
 
 ProfileRead ReadProfile(const std::string& address, OperatingMode mode, const std::string& programFile,

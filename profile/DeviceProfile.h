@@ -27,7 +27,7 @@ std::optional<std::string> ProfilePath(OperatingMode mode, const std::string& pr
 enum class ProfileRead {
     Missing,    // no file: nothing changed
     Read,       // every covered setting replaced by the file's value or the key's default
-    Unreadable, // file exists but cannot be opened: nothing changed, the caller tells the operator
+    Unreadable, // exists but cannot be opened or is no regular file: nothing changed, the caller tells
 };
 
 // Reads the profile at `path` into `texts` as the session would take it (codes, not list positions),
@@ -37,6 +37,10 @@ ProfileRead ReadProfileTexts(const std::string& path, ConnectionTexts& texts);
 // Reads the profile at `path` into the session globals and `texts`. Communities are never taken from
 // the profile.
 ProfileRead ReadProfileFile(const std::string& path, ConnectionTexts& texts);
+
+// Whether users other than the owner may read the file at `path` (its group or others read bit): a
+// profile that holds a password should not be.
+bool ProfileReadableByOthers(const std::string& path);
 
 // Locates and reads the profile of `address`.
 ProfileRead ReadProfile(const std::string& address, OperatingMode mode, const std::string& programFile,

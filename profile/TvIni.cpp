@@ -1,8 +1,14 @@
 #include "profile/TvIni.h"
 
+#include "values/TvSecret.h"
+
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -10,14 +16,21 @@ bool IsBlankOrControl(unsigned char c) {
     return c <= 0x20 || c == 0x7F;
 }
 
-std::string Trim(const std::string& s) {
+// `s` without blanks and control characters at both ends, into `out` (whose buffer is reused).
+void TrimInto(const std::string& s, std::string& out) {
     std::size_t b = 0;
     std::size_t e = s.size();
     while (b < e && IsBlankOrControl(static_cast<unsigned char>(s[b])))
         ++b;
     while (e > b && IsBlankOrControl(static_cast<unsigned char>(s[e - 1])))
         --e;
-    return s.substr(b, e - b);
+    out.assign(s, b, e - b);
+}
+
+std::string Trim(const std::string& s) {
+    std::string out;
+    TrimInto(s, out);
+    return out;
 }
 
 bool EqualNoCase(const std::string& a, const std::string& b) {
@@ -61,20 +74,55 @@ bool ReadLine(std::FILE* f, std::string& line) {
 
 } // namespace
 
+std::FILE* TvIni::OpenRegular(const std::string& path) {
+    // Without O_NONBLOCK opening a FIFO would wait for a writer for ever; only a regular file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (!f)
+        ::close(fd);
+    return f;
+}
+
 std::string TvIni::ReadString(const std::string& section, const std::string& key,
                               const std::string& def) const {
-    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(fileName_.c_str(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> f(OpenRegular(fileName_));
     if (!f)
         return def;
+    // The file may hold passwords: its bytes pass only through buffers that are wiped when the lookup ends.
+    char buffer[BUFSIZ];
+    std::setvbuf(f.get(), buffer, _IOFBF, sizeof buffer);
+    std::string line;
+    std::string t;
+    // Never reallocated, so no copy of a line is given back unwiped.
+    line.reserve(kLineKeep);
+    t.reserve(kLineKeep);
+    struct Wiper {
+        char* Buffer;
+        std::string& Line;
+        std::string& Trimmed;
+        std::unique_ptr<std::FILE, FileCloser>& File;
+        ~Wiper() {
+            File.reset(); // closed before its buffer goes
+            explicit_bzero(Buffer, BUFSIZ);
+            TvSecret::Wipe(Line);
+            TvSecret::Wipe(Trimmed);
+        }
+    } wiper{buffer, line, t, f};
     const std::string wantSection = Trim(section);
     const std::string wantKey = Trim(key);
     bool inSection = false;
-    std::string line;
     while (ReadLine(f.get(), line)) {
         // A NUL ends the text of a line, as it would for any C string reader.
         if (auto nul = line.find('\0'); nul != std::string::npos)
             line.resize(nul);
-        const std::string t = Trim(line);
+        TrimInto(line, t);
         if (!t.empty() && t.front() == '[') {
             const auto close = t.find(']');
             inSection = close != std::string::npos && EqualNoCase(Trim(t.substr(1, close - 1)), wantSection);
@@ -85,7 +133,9 @@ std::string TvIni::ReadString(const std::string& section, const std::string& key
         const auto eq = line.find('=');
         if (eq == std::string::npos || !EqualNoCase(Trim(line.substr(0, eq)), wantKey))
             continue;
-        std::string value = Trim(line.substr(eq + 1, MaxValueLength));
+        std::string raw = line.substr(eq + 1, MaxValueLength);
+        std::string value = Trim(raw);
+        TvSecret::Wipe(raw);
         return value.empty() ? def : value;
     }
     return def;

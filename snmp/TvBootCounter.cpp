@@ -1,9 +1,14 @@
 #include "snmp/TvBootCounter.h"
 
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
 #include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -68,6 +73,15 @@ std::string BootCounterPath(const std::string& directory) {
     if (directory.back() == '/')
         return directory + kBootCounterFileName;
     return directory + "/" + kBootCounterFileName;
+}
+
+std::string BootCounterFolder(const std::string& program) {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const std::string folder = QFile::encodeName(data).toStdString() + "/" + program;
+    // The data folder as the desktop makes it, ours owner-only; a folder that exists keeps its mode.
+    QDir().mkpath(data);
+    ::mkdir(folder.c_str(), 0700);
+    return folder;
 }
 
 int getBootCounter(const std::string& path, const std::string& engineId, int& boot) {

@@ -30,6 +30,7 @@
 #include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
@@ -560,11 +561,60 @@ TvSNMPEngine* TvSNMPEngine::Instance() {
     return gEngine.get();
 }
 
+namespace {
+
+// net-snmp logs a line for each malformed datagram it reads, so a switch sending garbage would fill
+// standard error at its own pace. Its warnings and errors pass here: a burst of a few lines, then one
+// every ten seconds, with the number of lines left out meanwhile. Control characters are not passed on.
+constexpr int kLibraryLogBurst = 10;
+constexpr auto kLibraryLogInterval = std::chrono::seconds(10);
+
+int LimitLibraryLog(int, int, void* message, void*) {
+    static int budget = kLibraryLogBurst;
+    static Clock::time_point refill;
+    static long leftOut = 0;
+    const auto* m = static_cast<const snmp_log_message*>(message);
+    if (!m || !m->msg)
+        return SNMPERR_SUCCESS;
+    const auto now = Clock::now();
+    if (budget == 0 && now >= refill)
+        budget = 1;
+    if (budget == 0) {
+        ++leftOut;
+        return SNMPERR_SUCCESS;
+    }
+    if (--budget == 0)
+        refill = now + kLibraryLogInterval;
+    std::string line = m->msg;
+    while (!line.empty() && line.back() == '\n')
+        line.pop_back();
+    for (char& c : line)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    if (leftOut > 0)
+        std::fprintf(stderr, "(%ld more messages of the SNMP library left out)\n", leftOut);
+    leftOut = 0;
+    std::fprintf(stderr, "%s\n", line.c_str());
+    return SNMPERR_SUCCESS;
+}
+
+} // namespace
+
 TvSNMPEngine& TvSNMPEngine::Create() {
     if (gEngine)
         return *gEngine;
     static bool libraryReady = false;
     if (!libraryReady) {
+        // Its state folder is made and checked here, inside the private runtime folder, so the library
+        // never creates folders where another user could have pointed it.
+        const std::string runtime = RuntimeFolder();
+        const std::string dir = runtime + "/qtr5190mx-snmp-" + std::to_string(getuid());
+        if (runtime.empty() || !MakePrivateFolder(dir))
+            RaiseError(errCreateSession);
+        // The library's own log: warnings and errors only, and limited (see LimitLibraryLog).
+        snmp_disable_log();
+        snmp_register_callback(SNMP_CALLBACK_LIBRARY, SNMP_CALLBACK_LOGGING, LimitLibraryLog, nullptr);
+        netsnmp_register_loghandler(NETSNMP_LOGHANDLER_CALLBACK, LOG_WARNING);
         // No MIB loading (and no warnings about it, no scan of MIB folders: names are never looked up),
         // no user or system snmp.conf, nothing persisted.
         setenv("MIBS", "", 1);
@@ -574,7 +624,6 @@ TvSNMPEngine& TvSNMPEngine::Create() {
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
-        const std::string dir = RuntimeFolder() + "/qtr5190mx-snmp-" + std::to_string(getuid());
         netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, dir.c_str());
         init_snmp("qtr5190mx");
         libraryReady = true;

@@ -6,6 +6,7 @@
 #include "snmp/TvSNMPEngine.h"
 #include "values/TvExpression.h"
 #include "values/TvNumList.h"
+#include "values/TvSecret.h"
 #include "values/TvValueText.h"
 
 #include <algorithm>
@@ -105,6 +106,8 @@ TvSNMPRequest::TvSNMPRequest() : Timeout(gSNMPTimeout), self_(std::make_shared<T
 TvSNMPRequest::~TvSNMPRequest() {
     Enabled = false;
     CancelAll();
+    for (std::string* secret : {&ReadCommunity, &WriteCommunity, &AuthPassword, &PrivPassword})
+        TvSecret::Wipe(*secret);
 }
 
 void TvSNMPRequest::CancelAll() {

@@ -4,8 +4,16 @@
 #include <string>
 
 // Everything one exchange needs to reach the agent: a request's copy of the connection parameters
-// plus its timeout and retries. Protocol codes as in TvSNMPSecurity.
+// plus its timeout and retries. Protocol codes as in TvSNMPSecurity. The passwords and communities are
+// wiped when a copy goes.
 struct TvSNMPTarget {
+    TvSNMPTarget() = default;
+    TvSNMPTarget(const TvSNMPTarget&) = default;
+    TvSNMPTarget(TvSNMPTarget&&) = default;
+    TvSNMPTarget& operator=(const TvSNMPTarget&) = default;
+    TvSNMPTarget& operator=(TvSNMPTarget&&) = default;
+    ~TvSNMPTarget();
+
     std::string Address;
     std::uint16_t Port = 161;
     std::int8_t Version = 0; // 0 v1, 1 v2c, 3 v3

@@ -143,14 +143,14 @@ private slots:
         v3.user = "shaaesuser";
         v3.level = "authPriv";
         v3.auth = "HMAC-SHA";
-        v3.authPass = "auth pass/123";
+        v3.authPass = "auth pass/v1/I23"; // a password keeps what looks like other switches
         v3.priv = "AES-128";
         v3.privPass = "privpass123";
         v3.context = "ctx";
         v3.engine = "engine1";
         QTest::newRow("SNMPv3 with AES and a context")
             << v3 << "127.0.0.1"
-            << "127.0.0.1:16161 v3 R=rdcomm W=wrtcomm m3 l3 n=shaaesuser a3 A=auth pass/123 p4 "
+            << "127.0.0.1:16161 v3 R=rdcomm W=wrtcomm m3 l3 n=shaaesuser a3 A=auth pass/v1/I23 p4 "
                "P=privpass123 c=ctx d=engine1";
         Typed md5;
         md5.address = "127.0.0.1";
@@ -276,9 +276,9 @@ private slots:
             << with([](Typed& x) { x.address = "127.0.0.1:65536"; }) << port << "edtAddress";
         QTest::newRow("service name after the host")
             << with([](Typed& x) { x.address = "127.0.0.1:snmp"; }) << port << "edtAddress";
-        QTest::newRow("password holding a switch")
-            << with([](Typed& x) { x.authPass = "ab/vcd"; })
-            << "Error: The auth password cannot hold \"/v\": the program's command line would read it as "
+        QTest::newRow("security name holding a switch")
+            << with([](Typed& x) { x.user = "ab/vcd"; })
+            << "Error: The security name cannot hold \"/v\": the program's command line would read it as "
                "another setting."
             << "";
         QTest::newRow("short auth password under authNoPriv") << with([](Typed& x) {
@@ -392,6 +392,20 @@ private slots:
         const QByteArray stored = file.readAll();
         for (const char* secret : {"secret-auth-pass", "secret-priv-pass", "secret-community"})
             QVERIFY2(!stored.contains(secret), secret);
+        // Readable by its owner only, also when it was made before with a looser mode.
+        const auto ownerOnly = [this] {
+            return (QFile::permissions(SettingsPath()) & 0x0FFF) == (QFile::ReadUser | QFile::WriteUser);
+        };
+        QVERIFY(ownerOnly());
+        QVERIFY(QFile::setPermissions(SettingsPath(), QFile::permissions(SettingsPath()) | QFile::ReadOther));
+        {
+            QSettings settings(SettingsPath(), QSettings::IniFormat);
+            TvRecentSwitch s; // the first entry again: the list stays as it is
+            s.Address = "10.0.0.7";
+            s.Version = 1;
+            TvRecentSwitches(settings).Remember(s);
+        }
+        QVERIFY(ownerOnly());
 
         QSettings settings(SettingsPath(), QSettings::IniFormat);
         const QList<TvRecentSwitch> list = TvRecentSwitches(settings).Load();

@@ -17,6 +17,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Box {
@@ -94,7 +96,7 @@ private slots:
         QVERIFY(root_.isValid());
         QVERIFY(QDir().mkpath(StandaloneFolder()));
         QVERIFY(QDir().mkpath(SuiteFolder()));
-        // The engine boots counter goes to the current folder; the suite has no settings file here.
+        // The suite has no settings file here.
         QVERIFY(QDir::setCurrent(root_.path()));
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, root_.path() + "/etc");
         TvMessageBox::SetHook([this](TvMessageBox::Kind kind, const QString& title, const QString& text) {
@@ -189,6 +191,50 @@ private slots:
             QVERIFY2(!V3Allowed(*w, e), qPrintable(e));
             QVERIFY2(!w->MenuEntry(e)->isEnabled(), qPrintable(e));
         }
+    }
+
+    // A FIFO named as the profile would make a plain read wait for a writer before any window shows.
+    void fifoProfileIsRefusedAtOnce() {
+        const QByteArray path = QFile::encodeName(StandaloneFolder() + "/127.0.0.1.cfg");
+        QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        auto w = MakeWindow(StandaloneFolder());
+        const bool started = w->FormCreate({"/I127.0.0.1", "/v1"});
+        QFile::remove(QString::fromLocal8Bit(path));
+        QVERIFY(started);
+        QCOMPARE(boxes_.size(), 1);
+        QCOMPARE(boxes_[0].kind, TvMessageBox::Kind::Warning);
+        QVERIFY(boxes_[0].text.startsWith("Cannot read the device profile "));
+        QCOMPARE(gSNMPSecurity.Version, 1);
+    }
+
+    // A profile holding a password that other users can read is used, and the status line says so.
+    void exposedProfileIsToldInTheStatusLine_data() {
+        QTest::addColumn<QByteArray>("password");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("password, 0644") << QByteArray("authpass123") << 0644 << true;
+        QTest::newRow("password, 0640") << QByteArray("authpass123") << 0640 << true;
+        QTest::newRow("password, 0600") << QByteArray("authpass123") << 0600 << false;
+        QTest::newRow("no password, 0644") << QByteArray() << 0644 << false;
+    }
+    void exposedProfileIsToldInTheStatusLine() {
+        QFETCH(QByteArray, password);
+        QFETCH(int, mode);
+        QFETCH(bool, told);
+        const QString path = StandaloneFolder() + "/127.0.0.1.cfg";
+        WriteFile(path, "[Program Information]\r\nVersion=3\r\nSecurityLevel=1\r\nSecurityName=md5user\r\n"
+                        "AuthProtocol=1\r\nAuthPassword=" +
+                            password);
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)), 0);
+        auto w = MakeWindow(StandaloneFolder());
+        QVERIFY(w->FormCreate({"/I127.0.0.1", "/v1"}));
+        QVERIFY(boxes_.isEmpty());
+        QCOMPARE(gSNMPSecurity.AuthPassword, password.toStdString()); // used all the same
+        const QString status = w->StatusPanel1->text();
+        QCOMPARE(status.contains("other users can read it"), told);
+        if (told)
+            QVERIFY(status.contains(path));
+        QVERIFY(!status.contains("authpass123"));
     }
 
     void damagedProfilesDoNotStopStartUp() {

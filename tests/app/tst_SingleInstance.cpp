@@ -62,6 +62,41 @@ private slots:
         QVERIFY(TvSingleInstance::ActivateRunning(title));
     }
 
+    // A listener under our name that runs as another user (told by the injected peer check) is no running
+    // copy: it gets no "activate", its name is taken over, and a caller of another user is not heard.
+    void listenerOfAnotherUserIsIgnored() {
+        const QString title = "QTR5190MX : " + UniqueArg();
+        TvSingleInstance foreign(title);
+        QVERIFY(foreign.Listen());
+        QSignalSpy foreignSpy(&foreign, &TvSingleInstance::activateRequested);
+        TvSingleInstance::SetPeerUid([](qintptr) { return std::optional<uid_t>(::getuid() + 1); });
+        QVERIFY2(!TvSingleInstance::ActivateRunning(title), "another user's listener counted as a copy");
+        TvSingleInstance own(title);
+        QVERIFY2(own.Listen(), "another user's listener kept the name");
+        TvSingleInstance::SetPeerUid({});
+        QVERIFY(TvSingleInstance::ActivateRunning(title));
+        QSignalSpy ownSpy(&own, &TvSingleInstance::activateRequested);
+        QVERIFY(ownSpy.wait(2000));
+        QCOMPARE(foreignSpy.count(), 0);
+
+        // Calls of another user reach the socket but activate nothing.
+        TvSingleInstance::SetPeerUid([](qintptr) { return std::optional<uid_t>(); });
+        const int caller = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        qstrncpy(addr.sun_path, TvSingleInstance::ServerName(title).toLocal8Bit().constData(),
+                 sizeof addr.sun_path);
+        QCOMPARE(::connect(caller, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+        QCOMPARE(::write(caller, "activate\n", 9), ssize_t(9));
+        char byte = 0;
+        // Dropped: the end of the stream, with nothing read.
+        QTRY_VERIFY2_WITH_TIMEOUT(::recv(caller, &byte, 1, MSG_DONTWAIT) == 0,
+                                  "the caller of another user was not dropped", 2000);
+        ::close(caller);
+        TvSingleInstance::SetPeerUid({});
+        QCOMPARE(ownSpy.count(), 1);
+    }
+
     void programStartedTwiceForOneSwitch() {
         if (!QFile::exists(Program()))
             QSKIP("program not built");
@@ -91,9 +126,11 @@ private slots:
         env.insert("TMPDIR", work.path());
         env.remove("XDG_RUNTIME_DIR");
         env.insert("QT_QPA_PLATFORM", "offscreen");
+        // In the private folder the program makes in the temporary folder.
         const QString socket =
             QDir(work.path())
-                .filePath(QFileInfo(TvSingleInstance::ServerName("QTR5190MX : 127.0.0.1")).fileName());
+                .filePath(QString("qtr5190mx-%1/").arg(::getuid()) +
+                          QFileInfo(TvSingleInstance::ServerName("QTR5190MX : 127.0.0.1")).fileName());
 
         QProcess first;
         first.setProcessEnvironment(env);

@@ -65,7 +65,13 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"OnlyTheFirstSwitchOfTheTableIsTaken",
              {"/Rabc/W"},
              {"127.0.0.1", 161, 0, "abc/W", "wrtcomm", "", ""}},
-        Case{"TableOrderNotPositionDecides", {"/Wxx/Ryy"}, {"127.0.0.1", 161, 0, "yy", "wrtcomm", "", ""}},
+        Case{"TableOrderNotPositionDecides",
+             {"/v3", "/nxx/cyy"},
+             {"127.0.0.1", 161, 3, "rdcomm", "wrtcomm", "", "yy"}},
+        Case{"CommunityKeepsWhatFollowsIt", {"/Wxx/Ryy"}, {"127.0.0.1", 161, 0, "rdcomm", "xx/Ryy", "", ""}},
+        Case{"CommunityHoldingAVersion",
+             {"/v1", "/Rab/v3"},
+             {"127.0.0.1", 161, 1, "ab/v3", "wrtcomm", "", ""}},
         Case{"LaterParameterWins",
              {"/Rone", "/Rtwo", "/Wthree"},
              {"127.0.0.1", 161, 0, "two", "three", "", ""}},
@@ -78,7 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"V3SwitchesDroppedAfterVersionLeaves3",
              {"/v3", "/v1", "/cctx"},
              {"127.0.0.1", 161, 1, "rdcomm", "wrtcomm", "", ""}},
-        Case{"ContextUnderV3", {"/v3", "/cctx"}, {"127.0.0.1", 161, 3, "rdcomm", "wrtcomm", "", "ctx"}}),
+        Case{"ContextUnderV3", {"/v3", "/cctx"}, {"127.0.0.1", 161, 3, "rdcomm", "wrtcomm", "", "ctx"}},
+        // docs/simulator.md: the simulated switch's port under SNMPv2c.
+        Case{"SimulatorExampleOfTheDocs",
+             {"/I127.0.0.1", "/v3", "/t16161", "/v1", "/Rrdcomm", "/Wwrtcomm"},
+             {"127.0.0.1", 16161, 1, "rdcomm", "wrtcomm", "", ""}}),
     CaseName);
 
 TEST(ScanFailure, StopsAtTheFirstBadParameter) {
@@ -100,6 +110,132 @@ TEST(ScanFailure, StopsAtTheFirstBadParameter) {
         EXPECT_EQ(result.Message, c.message);
         EXPECT_EQ(gSNMPSecurity.ReadCommunity, "rdcomm") << "scan went on after " << c.params[0];
     }
+}
+
+// Passwords and communities on a command line, right or wrong: no message repeats any part of them, and
+// nothing but a real "/I" value is looked up as a host (a lookup would carry the text to a DNS server).
+TEST(ScanSecrets, NoFragmentInAMessageOrALookup) {
+    using Field = std::string TvSNMPSecurity::*;
+    struct SecretCase {
+        const char* name;
+        std::vector<std::string> params;
+        const char* fragment;
+        bool ok;
+        Field field = nullptr; // when ok: where the whole value went
+        const char* value = "";
+    } cases[] = {
+        {"password holding /v",
+         {"/v3", "/Amy/versecret"},
+         "ersecret",
+         true,
+         &TvSNMPSecurity::AuthPassword,
+         "my/versecret"},
+        {"password holding /I",
+         {"/v3", "/Amy/Isecretword"},
+         "secretword",
+         true,
+         &TvSNMPSecurity::AuthPassword,
+         "my/Isecretword"},
+        {"priv password holding /A",
+         {"/v3", "/Pab/Asecretword"},
+         "secretword",
+         true,
+         &TvSNMPSecurity::PrivPassword,
+         "ab/Asecretword"},
+        {"community holding /I",
+         {"/Rab/Isecretword"},
+         "secretword",
+         true,
+         &TvSNMPSecurity::ReadCommunity,
+         "ab/Isecretword"},
+        {"community holding /t",
+         {"/v3", "/Wmy/tsecret9"},
+         "secret9",
+         true,
+         &TvSNMPSecurity::WriteCommunity,
+         "my/tsecret9"},
+        {"password before version 3 is ignored", {"/Amy/v3x/Isecretword"}, "secretword", true},
+        {"number before a password", {"/v3", "/t16/Asecretword"}, "secretword", false},
+        {"version before a community", {"/v1/Rsecretword"}, "secretword", false},
+        {"bad number then a password", {"/v3", "/lx/Psecretword"}, "secretword", false},
+        {"host before a password", {"/v3", "/I10.0.0.1/Psecretword"}, "secretword", false},
+        {"host before a community", {"/Isw1/Wsecretword"}, "secretword", false},
+        {"host with a blank", {"/Isw1 secretword"}, "secretword", false},
+    };
+    for (const auto& c : cases) {
+        SetSessionDefaults();
+        std::vector<std::string> asked;
+        const auto record = [&asked](const std::string& host) {
+            asked.push_back(host);
+            return FakeResolve(host);
+        };
+        const CommandLineResult result = ScanCommandLine(c.params, record);
+        EXPECT_EQ(result.Ok, c.ok) << c.name << ": " << result.Message;
+        EXPECT_EQ(result.Message.find(c.fragment), std::string::npos) << c.name << ": " << result.Message;
+        for (const std::string& host : asked)
+            EXPECT_EQ(host.find(c.fragment), std::string::npos) << c.name << ": looked up " << host;
+        if (c.field) {
+            EXPECT_EQ(gSNMPSecurity.*c.field, c.value) << c.name;
+        }
+    }
+    // Without a password or community in the parameter, the value is still shown.
+    SetSessionDefaults();
+    EXPECT_EQ(ScanCommandLine({"/v3", "/lx/n"}, FakeResolve).Message, "'x/n' is not a valid integer value");
+}
+
+TEST(ScanSecrets, SwitchOfAParameter) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/Asecret", "/A"}, {"/Aa/Ib", "/A"}, {"/Ia/Ab", "/I"}, {"/Rabc/W", "/R"},
+        {"/Wabc/R", "/W"},  {"/Pa/Ab", "/P"}, {"/Aa/Pb", "/A"}, {"x/v3", "/v"},
+        {"/nx/cy", "/c"},   {"/cx/Iy", "/I"}, {"/cx/Ay", "/c"}, {"plain", ""},
+    };
+    for (const auto& [param, expected] : cases)
+        EXPECT_EQ(SwitchOf(param), expected) << param;
+}
+
+TEST(ScanSecrets, HostNamesThatCannotBeAreNotLookedUp) {
+    const std::pair<std::string, bool> cases[] = {
+        {"sw1", true},
+        {"10.0.0.1", true},
+        {"host-a.example_b.org", true},
+        {"", false},
+        {"a b", false},
+        {"10.0.0.1/Apass", false},
+        {"sw1:161", false},
+        {"caf\xc3\xa9", false},
+        {std::string(254, 'a'), false},
+        {std::string(253, 'a'), true},
+    };
+    for (const auto& [host, plausible] : cases)
+        EXPECT_EQ(PlausibleHostName(host), plausible) << host;
+}
+
+// The program's own arguments, as /proc/<pid>/cmdline shows them to every local user: what follows a
+// password or community switch is overwritten, nothing else.
+TEST(ScanSecrets, HideSecretArgumentsOverwritesOnlyTheSecrets) {
+    const std::pair<std::string, std::string> args[] = {
+        {"qtr5190mx", "qtr5190mx"},
+        {"/I10.0.0.1", "/I10.0.0.1"},
+        {"/v3", "/v3"},
+        {"/Aauthsecret", "/A**********"},
+        {"/Pab/Ivx", "/P******"},
+        {"/Rcomm", "/R****"},
+        {"x/Wwc", "x/W**"},
+        {"/nadmin", "/nadmin"},
+        {"/Amy/vq", "/A*****"},
+        {"/A", "/A"},
+        {"/v3/Asecret", "/v3/A******"},
+    };
+    std::vector<std::string> storage;
+    for (const auto& [given, hidden] : args)
+        storage.push_back(given);
+    std::vector<char*> argv;
+    for (std::string& a : storage)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    HideSecretArguments(static_cast<int>(argv.size()) - 1, argv.data());
+    for (std::size_t i = 0; i < std::size(args); ++i)
+        EXPECT_EQ(std::string(argv[i]), args[i].second) << args[i].first;
 }
 
 TEST(ScanFailure, NegativeAndSignedNumbersAreNumbers) {

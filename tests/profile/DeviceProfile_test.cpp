@@ -145,6 +145,28 @@ TEST_F(ProfileTest, MissingOrUnreadableFileChangesNothing) {
     EXPECT_EQ(texts_, ConnectionTexts{});
 }
 
+// A FIFO or a device named as the profile is refused at once: opening a FIFO to read it would wait for a
+// writer, for ever, before any window appears.
+TEST_F(ProfileTest, OnlyARegularFileIsRead) {
+    ASSERT_EQ(::mkfifo(Path().c_str(), 0600), 0);
+    EXPECT_EQ(ReadProfileFile(Path(), texts_), ProfileRead::Unreadable);
+    EXPECT_EQ(TvIni(Path()).ReadString(kProfileSection, "Version", "none"), "none");
+    EXPECT_EQ(ReadProfileFile("/dev/null", texts_), ProfileRead::Unreadable);
+    EXPECT_EQ(gSNMPSecurity.Version, 3);
+    EXPECT_EQ(texts_, ConnectionTexts{});
+}
+
+TEST_F(ProfileTest, ReadableByOthersIsTold) {
+    Write("[Program Information]\r\nAuthPassword=authpass123");
+    const std::pair<mode_t, bool> cases[] = {
+        {0600, false}, {0400, false}, {0640, true}, {0604, true}, {0644, true}};
+    for (const auto& [mode, readable] : cases) {
+        ASSERT_EQ(::chmod(Path().c_str(), mode), 0);
+        EXPECT_EQ(ProfileReadableByOthers(Path()), readable) << std::oct << mode;
+    }
+    EXPECT_FALSE(ProfileReadableByOthers(Path() + ".missing"));
+}
+
 TvProfileSettings V3Settings() {
     TvProfileSettings s;
     s.AgentIP = "10.0.0.5";

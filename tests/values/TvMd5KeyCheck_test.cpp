@@ -1,6 +1,9 @@
 #include "values/TvMd5KeyCheck.h"
 #include "values/TvSecret.h"
 
+#include <sys/prctl.h>
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -71,6 +74,17 @@ TEST(TvSecret, WipeZeroesWhatTheTextHeld) {
     ASSERT_EQ(key.data(), data);
     for (size_t i = 0; i < held; ++i)
         EXPECT_EQ(data[i], '\0') << i;
+}
+
+// A crash writes no core file holding the passwords, and no other process of the user may read the
+// memory: both read back from the kernel.
+TEST(TvSecret, CoreDumpsAreOff) {
+    EXPECT_TRUE(TvSecret::KeepOutOfCoreDumps());
+    rlimit core{};
+    ASSERT_EQ(::getrlimit(RLIMIT_CORE, &core), 0);
+    EXPECT_EQ(core.rlim_cur, 0u);
+    EXPECT_EQ(core.rlim_max, 0u);
+    EXPECT_EQ(::prctl(PR_GET_DUMPABLE, 0, 0, 0, 0), 0);
 }
 
 } // namespace

@@ -76,3 +76,20 @@ int CliDispatcher::Run(const std::vector<std::string>& argv, std::FILE* out, std
 bool CliWrite(std::FILE* to, const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), to) == text.size() && std::fflush(to) == 0;
 }
+
+void HideSecretOptions(int argc, char** argv) {
+    const std::string_view secretLetters = "AXc";
+    // The options as Run reads them: up to the first argument that is not one.
+    for (int i = 1; i < argc && argv[i] && argv[i][0] == '-' && argv[i][1] != '\0'; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--")
+            break;
+        const char letter = option[1];
+        if (std::string_view(kValueOptionLetters).find(letter) == std::string_view::npos)
+            continue;
+        char* value = option.size() == 2 ? (i + 1 < argc ? argv[++i] : nullptr) : argv[i] + 2;
+        if (value && secretLetters.find(letter) != std::string_view::npos)
+            for (char* c = value; *c; ++c)
+                *c = '*';
+    }
+}

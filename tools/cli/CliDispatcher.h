@@ -46,5 +46,10 @@ private:
     std::span<const CliCommand> commands_;
 };
 
+// Overwrites in place the values of the password and community options (-A, -X, -c) among the process's
+// own arguments, so that other users no longer read them in /proc/<pid>/cmdline. The arguments must have
+// been copied before.
+void HideSecretOptions(int argc, char** argv);
+
 // Writes all of text; false when the stream refused it (full disk, closed pipe).
 bool CliWrite(std::FILE* to, const std::string& text);

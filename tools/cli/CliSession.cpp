@@ -1,23 +1,32 @@
 #include "CliSession.h"
 
+#include "profile/TvIni.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/SnmpEventProcessor.h"
+#include "snmp/TvBootCounter.h"
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
 #include "snmp/TvSNMPVarDef.h"
+#include "values/TvSecret.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <map>
+#include <sys/stat.h>
 #include <type_traits>
+#include <unistd.h>
 
 namespace {
 
@@ -30,7 +39,47 @@ bool ToInt(const std::string& text, long lo, long hi, long& out) {
     return *end == '\0' && errno == 0 && out >= lo && out <= hi;
 }
 
+// The tokens of net-snmp's snmp.conf that the companion takes from its configuration file, and the
+// environment variables that stand for some of them.
+struct DefaultToken {
+    const char* Name;
+    const char* Variable; // null: only in the file
+    void (*Apply)(const std::string& value);
+};
+constexpr DefaultToken kDefaultTokens[] = {
+    {"defCommunity", "QTR_CLI_COMMUNITY",
+     [](const std::string& v) {
+         TvSecret::Replace(gSNMPSecurity.ReadCommunity, v);
+         TvSecret::Replace(gSNMPSecurity.WriteCommunity, v);
+     }},
+    {"defSecurityName", nullptr, [](const std::string& v) { gSNMPSecurity.SecurityName = v; }},
+    {"defAuthPassphrase", "QTR_CLI_AUTH_PASSWORD",
+     [](const std::string& v) { TvSecret::Replace(gSNMPSecurity.AuthPassword, v); }},
+    {"defPrivPassphrase", "QTR_CLI_PRIV_PASSWORD",
+     [](const std::string& v) { TvSecret::Replace(gSNMPSecurity.PrivPassword, v); }},
+    {"defPassphrase", nullptr,
+     [](const std::string& v) {
+         TvSecret::Replace(gSNMPSecurity.AuthPassword, v);
+         TvSecret::Replace(gSNMPSecurity.PrivPassword, v);
+     }},
+};
+
+std::string TrimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
 } // namespace
+
+std::string CliConfigFile() {
+    if (const char* named = std::getenv("QTR_CLI_CONF"); named && *named)
+        return named;
+    return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+               .toStdString() +
+           "/qtr5190mx-cli/snmp.conf";
+}
 
 bool ParseVariable(const std::string& text, bool withValue, CliVariable& out, std::string& error) {
     const size_t eq = withValue ? text.find('=') : std::string::npos;
@@ -80,24 +129,22 @@ CliSession::CliSession(const CliContext& ctx) {
     // The engine boots counter of the companion lives in its own data folder, not the current one. It
     // is counted (read, raised, written to disk) only by a command that speaks SNMPv3: a community
     // command run from a script every few seconds has no use for it.
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/qtr5190mx-cli";
     try {
         if (!TvSNMPEngine::Instance())
-            InitSNMPSession(folder.toStdString(), false);
+            InitSNMPSession(std::string(), false);
     } catch (const TvException& e) {
-        error_ = e.Message();
+        Fail(e.Message(), kExitFailure);
         return;
     }
     gSNMPTimeout = 200;
     if (!ParseOptions(ctx.Options))
         return;
     if (gSNMPSecurity.Version == 3) {
-        QDir().mkpath(folder);
         try {
-            CountEngineBoots(folder.toStdString());
+            CountEngineBoots(BootCounterFolder("qtr5190mx-cli"));
         } catch (const TvException& e) {
-            error_ = e.Message();
+            // Not a usage error: the command line was right, the counter could not be kept.
+            Fail(e.Message(), kExitFailure);
             return;
         }
     }
@@ -120,7 +167,80 @@ bool CliSession::CheckAgent(const std::string& agent, std::string& error) {
     return ok;
 }
 
+bool CliSession::Fail(const std::string& message, int exitCode) {
+    error_ = message;
+    exitCode_ = exitCode;
+    return false;
+}
+
+bool CliSession::ReadDefaults() {
+    const std::string path = CliConfigFile();
+    const bool named = std::getenv("QTR_CLI_CONF") && *std::getenv("QTR_CLI_CONF");
+    if (::access(path.c_str(), F_OK) == 0 || named) {
+        // Only a regular file is read (a FIFO would hang the command); its lines are wiped after use.
+        std::FILE* file = TvIni::OpenRegular(path);
+        if (!file)
+            return Fail("cannot read the configuration file " + path + " (a regular file is needed)",
+                        kExitUsage);
+        struct stat st {};
+        if (::fstat(fileno(file), &st) == 0 && (st.st_mode & (S_IRGRP | S_IROTH)) != 0)
+            std::fprintf(stderr,
+                         "qtr5190mx-cli: warning: other users can read %s (chmod 600 makes it private)\n",
+                         path.c_str());
+        char* buffer = nullptr;
+        std::size_t size = 0;
+        int lineNumber = 0;
+        bool ok = true;
+        for (ssize_t n; ok && (n = ::getline(&buffer, &size, file)) >= 0;) {
+            ++lineNumber;
+            std::string line(buffer, static_cast<std::size_t>(n));
+            while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+                line.pop_back();
+            std::string text = TrimBlanks(line);
+            if (!text.empty() && text.front() != '#') {
+                const auto gap = text.find_first_of(" \t");
+                const std::string token = text.substr(0, gap);
+                std::string value = gap == std::string::npos ? std::string() : TrimBlanks(text.substr(gap));
+                const auto it = std::find_if(std::begin(kDefaultTokens), std::end(kDefaultTokens),
+                                             [&](const DefaultToken& t) { return token == t.Name; });
+                if (it == std::end(kDefaultTokens)) {
+                    ok = Fail(path + ":" + std::to_string(lineNumber) + ": unknown token " + token,
+                              kExitUsage);
+                } else {
+                    it->Apply(value);
+                }
+                TvSecret::Wipe(value);
+            }
+            TvSecret::Wipe(text);
+            TvSecret::Wipe(line);
+        }
+        if (buffer)
+            explicit_bzero(buffer, size);
+        std::free(buffer);
+        std::fclose(file);
+        if (!ok)
+            return false;
+    }
+    // The environment is read by the user's own processes only, unlike the command line; the value is
+    // wiped from it once taken.
+    for (const DefaultToken& t : kDefaultTokens) {
+        if (!t.Variable)
+            continue;
+        char* value = std::getenv(t.Variable);
+        if (!value)
+            continue;
+        std::string copy = value;
+        t.Apply(copy);
+        TvSecret::Wipe(copy);
+        explicit_bzero(value, std::strlen(value));
+        ::unsetenv(t.Variable);
+    }
+    return true;
+}
+
 bool CliSession::ParseOptions(const std::vector<std::string>& options) {
+    if (!ReadDefaults())
+        return false;
     static const std::map<std::string, int> auth = {{"MD5", 2},     {"SHA", 3},     {"SHA-224", 4},
                                                     {"SHA-256", 5}, {"SHA-384", 6}, {"SHA-512", 7}};
     static const std::map<std::string, int> priv = {
@@ -147,7 +267,8 @@ bool CliSession::ParseOptions(const std::vector<std::string>& options) {
             choose(version, gSNMPSecurity.Version);
             break;
         case 'c':
-            gSNMPSecurity.ReadCommunity = gSNMPSecurity.WriteCommunity = value;
+            TvSecret::Replace(gSNMPSecurity.ReadCommunity, value);
+            TvSecret::Replace(gSNMPSecurity.WriteCommunity, value);
             break;
         case 'u':
             gSNMPSecurity.SecurityName = value;
@@ -159,13 +280,13 @@ bool CliSession::ParseOptions(const std::vector<std::string>& options) {
             choose(auth, gSNMPSecurity.AuthProtocol);
             break;
         case 'A':
-            gSNMPSecurity.AuthPassword = value;
+            TvSecret::Replace(gSNMPSecurity.AuthPassword, value);
             break;
         case 'x':
             choose(priv, gSNMPSecurity.PrivProtocol);
             break;
         case 'X':
-            gSNMPSecurity.PrivPassword = value;
+            TvSecret::Replace(gSNMPSecurity.PrivPassword, value);
             break;
         case 'n':
             gSNMPScope.ContextName = value;
@@ -185,12 +306,13 @@ bool CliSession::ParseOptions(const std::vector<std::string>& options) {
             retries_ = static_cast<int>(n);
             break;
         default:
-            error_ = "unknown option " + o;
-            return false;
+            return Fail("unknown option " + o, kExitUsage);
         }
         if (!ok || (value.empty() && std::string(kValueOptionLetters).find(letter) != std::string::npos)) {
-            error_ = "bad value for option -" + std::string(1, letter) + ": " + value;
-            return false;
+            // The value of a password or community option is never repeated.
+            const bool secret = letter == 'A' || letter == 'X' || letter == 'c';
+            return Fail("bad value for option -" + std::string(1, letter) + (secret ? "" : ": " + value),
+                        kExitUsage);
         }
     }
     return true;
@@ -203,13 +325,11 @@ bool CliSession::ParseAgent(const std::string& agent) {
     if (colon != std::string::npos) {
         host = agent.substr(0, colon);
         if (!ToInt(agent.substr(colon + 1), 1, 65535, port)) {
-            error_ = "bad port in " + agent;
-            return false;
+            return Fail("bad port in " + agent, kExitUsage);
         }
     }
     if (host.empty()) {
-        error_ = "no agent host given";
-        return false;
+        return Fail("no agent host given", kExitUsage);
     }
     gSNMPDevice.Address = host;
     gSNMPDevice.Port = static_cast<std::uint16_t>(port);

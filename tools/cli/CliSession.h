@@ -20,6 +20,9 @@ public:
 
     bool Ok() const { return error_.empty(); }
     const std::string& Error() const { return error_; }
+    // The exit status of a failed construction: kExitUsage for a wrong command line or configuration file,
+    // kExitFailure when the session or the engine boots counter could not be had.
+    int ExitCode() const { return exitCode_; }
     // Applies the timeout and retries given on the command line to a new request.
     void Configure(TvSNMPRequest& request) const;
     // Walks a table list to its end, calling `row` for each row, which returns false to stop the walk
@@ -33,14 +36,23 @@ public:
 
 private:
     CliSession() = default;
+    bool Fail(const std::string& message, int exitCode);
+    // Passwords and the community from the configuration file and the environment (see docs/cli.md);
+    // the command line's options override them.
+    bool ReadDefaults();
     bool ParseOptions(const std::vector<std::string>& options);
     bool ParseAgent(const std::string& agent);
 
     std::unique_ptr<QCoreApplication> app_;
     std::string error_;
+    int exitCode_ = kExitUsage;
     int timeout_ = 200; // hundredths of a second
     int retries_ = 1;
 };
+
+// The configuration file of the companion: $QTR_CLI_CONF when set, else
+// $XDG_CONFIG_HOME/qtr5190mx-cli/snmp.conf (~/.config/qtr5190mx-cli/snmp.conf).
+std::string CliConfigFile();
 
 // Rows a walk prints at most unless told otherwise; 0 lifts the limit.
 inline constexpr long kDefaultMaxRows = 100000;

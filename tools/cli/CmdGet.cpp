@@ -24,7 +24,7 @@ int CmdGet(const CliContext& ctx) {
     CliSession session(ctx);
     if (!session.Ok()) {
         std::fprintf(ctx.Err, "qtr5190mx-cli: %s\n", session.Error().c_str());
-        return kExitUsage;
+        return session.ExitCode();
     }
     try {
         TvSNMPRequest request;

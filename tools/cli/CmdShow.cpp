@@ -44,7 +44,7 @@ int CmdShow(const CliContext& context) {
     CliSession session(ctx);
     if (!session.Ok()) {
         std::fprintf(ctx.Err, "qtr5190mx-cli: %s\n", session.Error().c_str());
-        return kExitUsage;
+        return session.ExitCode();
     }
     TvSNMPRequest request;
     session.Configure(request);

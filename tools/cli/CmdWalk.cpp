@@ -100,7 +100,7 @@ int CmdWalk(const CliContext& ctx) {
     CliSession session(ctx);
     if (!session.Ok()) {
         std::fprintf(ctx.Err, "qtr5190mx-cli: %s\n", session.Error().c_str());
-        return kExitUsage;
+        return session.ExitCode();
     }
     TvSNMPRequest request;
     session.Configure(request);

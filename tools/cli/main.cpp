@@ -1,6 +1,9 @@
 #include <vector>
 
 #include "CliCommands.h"
+#include "CliDispatcher.h"
+
+#include "values/TvSecret.h"
 
 namespace {
 
@@ -22,5 +25,9 @@ constexpr CliCommand kCommands[] = {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    // Passwords given on the command line leave the process's arguments at once, and none reaches a core
+    // file (docs/cli.md says how to keep them off the command line altogether).
+    HideSecretOptions(argc, argv);
+    TvSecret::KeepOutOfCoreDumps();
     return CliDispatcher(kCommands).Run(args, stdout, stderr);
 }

@@ -298,6 +298,10 @@ bool SimAgent::start(const SimOptions& options, std::string& error) {
     netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, ports.c_str());
     snmp_disable_log();
     snmp_enable_stderrlog();
+    // No SMUX: it would listen on TCP port 199 of every address when run as root, and say
+    // "[init_smux] bind failed" otherwise. The simulator serves everything itself.
+    static char noSmux[] = "-smux";
+    add_to_init_list(noSmux);
 
     init_agent("qtr5190mx-sim");
     init_vacm_conf();

@@ -13,8 +13,9 @@ struct SimOptions {
     std::vector<SimUser> users;
     double ledPeriod = 10;
     bool log = false;
-    int delayMs = 0;      // every reply held back this long
-    bool logHeld = false; // with a delay: "HELD count ms" for each reply held back
+    int delayMs = 0;          // every reply held back this long
+    bool logHeld = false;     // with a delay: "HELD count ms" for each reply held back
+    bool allowRemote = false; // listening on an address other hosts can reach
 };
 
 class SimAgent {

@@ -3,10 +3,12 @@
 #include "SimAgent.h"
 #include "SimStore.h"
 
+#include <arpa/inet.h>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <netinet/in.h>
 #include <string>
 #include <unistd.h>
 
@@ -34,6 +36,9 @@ const char* const kUsage =
     "  --log                    print each request\n"
     "  --delay MS               hold every reply back MS milliseconds (a slow link or a busy CPU)\n"
     "  --log-held               with --delay: print how many replies are held at each request\n"
+    "  --allow-remote           listen on an ADDRESS other than loopback (127.x.x.x, localhost):\n"
+    "                           other hosts can then read and write with the published\n"
+    "                           communities and users\n"
     "  --help                   show this help\n"
     "  --version                show the version\n"
     "\n"
@@ -90,6 +95,13 @@ bool parseUser(const std::string& text, SimUser& u) {
     return true;
 }
 
+// 127.0.0.0/8 in dotted form, or "localhost".
+bool isLoopback(const std::string& host) {
+    in_addr address{};
+    return host == "localhost" ||
+           (inet_pton(AF_INET, host.c_str(), &address) == 1 && (ntohl(address.s_addr) >> 24) == 127);
+}
+
 bool parseArgs(int argc, char** argv, SimOptions& o, bool& help, bool& version) {
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
@@ -108,6 +120,8 @@ bool parseArgs(int argc, char** argv, SimOptions& o, bool& help, bool& version) 
             o.log = true;
         } else if (a == "--log-held") {
             o.logHeld = true;
+        } else if (a == "--allow-remote") {
+            o.allowRemote = true;
         } else if (a == "--data") {
             if (!value(o.dataFile))
                 return false;
@@ -156,6 +170,11 @@ bool parseArgs(int argc, char** argv, SimOptions& o, bool& help, bool& version) 
             o.address = a;
         }
     }
+    // The built-in communities and users are published: only this host may reach them unless asked.
+    const std::string host = o.address.substr(0, o.address.rfind(':'));
+    if (!o.allowRemote && !isLoopback(host))
+        return fail(host + " is not a loopback address: the simulator's communities and users are "
+                           "published, so give --allow-remote to listen there");
     return true;
 }
 

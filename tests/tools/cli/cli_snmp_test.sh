@@ -95,5 +95,54 @@ for oid in . 1..3 1.3. ..1 1.x; do
     expect_contains "OID $oid" "$out" "bad OID $oid"
 done
 
+# Passwords off the command line: from the environment or from the configuration file, with net-snmp's
+# tokens; the command line still wins over both.
+V3USER=(-v 3 -u shaaesuser -l authPriv -a SHA -x AES "$A")
+out=$(QTR_CLI_AUTH_PASSWORD=authpass123 QTR_CLI_PRIV_PASSWORD=privpass123 "$CLI" "${V3USER[@]}" \
+      get 1.3.6.1.2.1.1.5.0:0x4c 2>&1) || fail "passwords from the environment: $out"
+mkdir -p "$WORK/config/qtr5190mx-cli"
+printf '# the lab switch\ndefAuthPassphrase authpass123\n  defPrivPassphrase\tprivpass123\n' \
+    >"$WORK/config/qtr5190mx-cli/snmp.conf"
+chmod 600 "$WORK/config/qtr5190mx-cli/snmp.conf"
+out=$(XDG_CONFIG_HOME="$WORK/config" "$CLI" "${V3USER[@]}" get 1.3.6.1.2.1.1.5.0:0x4c 2>&1) ||
+    fail "passwords from the configuration file: $out"
+expect_missing "private configuration file" "$out" "warning"
+out=$(XDG_CONFIG_HOME="$WORK/config" "$CLI" -A wrongpass123 "${V3USER[@]}" get 1.3.6.1.2.1.1.5.0:0x4c 2>&1) &&
+    fail "the file's password won over the command line's"
+printf 'defPassphrase authpass123\n' >"$WORK/both.conf"
+chmod 644 "$WORK/both.conf"
+out=$(QTR_CLI_CONF="$WORK/both.conf" QTR_CLI_PRIV_PASSWORD=privpass123 "$CLI" "${V3USER[@]}" \
+      get 1.3.6.1.2.1.1.5.0:0x4c 2>&1) || fail "defPassphrase with the environment's privacy password: $out"
+expect_contains "configuration file others can read" "$out" "warning: other users can read $WORK/both.conf"
+printf 'defAuthPassphrase authpass123\nnoSuchToken x\n' >"$WORK/bad.conf"
+out=$(QTR_CLI_CONF="$WORK/bad.conf" "$CLI" "${V3USER[@]}" get 1.3.6.1.2.1.1.5.0:0x4c 2>&1); rc=$?
+[ $rc -eq 2 ] || fail "unknown token: exit $rc"
+expect_contains "unknown token" "$out" "bad.conf:2: unknown token noSuchToken"
+expect_missing "unknown token" "$out" "authpass123"
+mkfifo "$WORK/fifo.conf"
+out=$(QTR_CLI_CONF="$WORK/fifo.conf" timeout 20 "$CLI" "${V3USER[@]}" get 1.3.6.1.2.1.1.5.0:0x4c 2>&1); rc=$?
+[ $rc -eq 2 ] || fail "FIFO as the configuration file: exit $rc"
+expect_contains "FIFO as the configuration file" "$out" "a regular file is needed"
+
+# Passwords given on the command line leave /proc/<pid>/cmdline, and core dumps are off: read from a
+# companion waiting for a silent agent. Its core limit is set right after the arguments are hidden.
+"$CLI" -v 3 -u md5user -l authNoPriv -a MD5 -A cmdsecret123 -Xcmdsecret456 -c cmdsecret789 -t 5 -r 0 \
+    127.0.0.1:1 get 1.3.6.1.2.1.1.5.0:0x4c >/dev/null 2>&1 &
+cpid=$!
+for _ in $(seq 200); do
+    grep -q '^Max core file size *0 *0 ' "/proc/$cpid/limits" 2>/dev/null && break
+    sleep 0.05
+done
+grep -q '^Max core file size *0 *0 ' "/proc/$cpid/limits" || fail "core dumps are on: $(grep core "/proc/$cpid/limits")"
+cmdline=$(tr '\0' ' ' <"/proc/$cpid/cmdline")
+expect_contains "command line" "$cmdline" "-u md5user"
+expect_missing "command line" "$cmdline" "cmdsecret"
+kill "$cpid" 2>/dev/null; wait "$cpid" 2>/dev/null
+
+# A boots counter that cannot be written is a failure (exit 1), not a usage error.
+out=$(XDG_DATA_HOME=/dev/null/data "$CLI" "${V3[@]}" get 1.3.6.1.2.1.1.5.0:0x4c 2>&1); rc=$?
+[ $rc -eq 1 ] || fail "unwritable boots counter: exit $rc"
+expect_contains "unwritable boots counter" "$out" "boots counter"
+
 [ "$FAILS" -eq 0 ] && echo "all cli checks passed"
 exit $((FAILS > 0))

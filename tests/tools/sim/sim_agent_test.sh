@@ -8,6 +8,10 @@ V2R="-v2c -c rdcomm -t 2 -r 1 -On"
 V2W="-v2c -c wrtcomm -t 2 -r 1 -On"
 start_sim --led-period 0.5
 
+# --- no SMUX: nothing on TCP (port 199 when run as root), no complaint about it ---
+expect_missing "SMUX" "$(cat "$WORK/sim.log")" "smux"
+tcp=$(ss -ltnpH 2>/dev/null | grep "pid=$PID,") && fail "the simulator listens on TCP: $tcp"
+
 # --- walks of the maker's subtree under v2c and under each SNMPv3 user ---
 v2=$(snmpwalk $V2R $A 1.3.6.1.4.1.59371)
 n2=$(wc -l <<<"$v2")
@@ -169,6 +173,17 @@ fdb too large|fdb 2000000000|2: fdb COUNT must be 0 to 65536
 fdb negative|fdb -1|2: fdb COUNT must be 0 to 65536
 fdb twice|fdb 1\nfdb 1|3: fdb given twice
 EOF
+# Its communities and users are published: an address other hosts reach needs --allow-remote.
+for addr in 0.0.0.0 10.1.2.3 sw1.example.net; do
+    out=$("$SIM" "$addr:$PORT" 2>&1); rc=$?
+    [ "$rc" -eq 2 ] || fail "non-loopback $addr exit $rc"
+    expect_contains "non-loopback $addr" "$out" "give --allow-remote"
+done
+"$SIM" --allow-remote "0.0.0.0:$PORT" >"$WORK/remote.log" 2>&1 &
+PID=$!
+for _ in $(seq 50); do grep -q listening "$WORK/remote.log" && break; sleep 0.1; done
+expect_contains "--allow-remote" "$(cat "$WORK/remote.log")" "listening on udp:0.0.0.0:$PORT"
+kill -TERM "$PID"; wait "$PID"; PID=
 
 [ "$FAILS" -eq 0 ] && echo "all simulator checks passed"
 exit $((FAILS > 0))
