@@ -4,6 +4,7 @@
 #include "binding/TvOptionControls.h"
 #include "binding/TvRadioGroup.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 #include "values/TvDateTime.h"
@@ -230,6 +231,9 @@ void TvSNMPRequest2Edits::BindListView(QTreeView* listView, bool disableUntilSel
 
 void TvSNMPRequest2Edits::BindStaticText(int index, QLabel* label) {
     ControlBinding& b = AddWhole(index);
+    // The switch's value is shown as it is, never taken as markup.
+    if (label)
+        TvPlainText::Apply(label);
     b.Controls = {label};
 }
 
@@ -368,6 +372,7 @@ void TvSNMPRequest2Edits::Load(const ControlBinding& b) {
 
     QWidget* first = b.Controls.isEmpty() ? nullptr : b.Controls.first().data();
     if (auto* label = qobject_cast<QLabel*>(first)) {
+        TvPlainText::Apply(label);
         label->setText(qtext);
     } else if (qobject_cast<QCheckBox*>(first) && !b.BitIndexes.empty()) {
         for (size_t k = 0; k < b.BitIndexes.size(); ++k) {

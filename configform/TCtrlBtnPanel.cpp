@@ -1,4 +1,5 @@
 #include "configform/TCtrlBtnPanel.h"
+#include "guibase/TvPlainText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,13 +9,13 @@
 
 TCtrlBtnPanel::TCtrlBtnPanel(QWidget* parent) : QFrame(parent) {
     setObjectName("Buttons");
-    CountText = new QLabel("0", this);
+    CountText = TvPlainText::NewLabel("0", this);
     CountText->setObjectName("CountText");
     CountText->setAlignment(Qt::AlignCenter);
     CountText->setFrameShape(QFrame::Panel);
     CountText->setFrameShadow(QFrame::Sunken);
     CountText->setFixedSize(MemberWidth, 21);
-    SamplesLabel = new QLabel("Samples", this);
+    SamplesLabel = TvPlainText::NewLabel("Samples", this);
     SamplesLabel->setObjectName("SamplesLabel");
     SamplesLabel->setAlignment(Qt::AlignCenter);
 
@@ -42,7 +43,7 @@ QPushButton* TCtrlBtnPanel::MakeButton(const char* name, const char* caption, co
             button->setIcon(QIcon(pixmap));
             button->setIconSize(pixmap.size());
             button->setText(QString());
-            button->setToolTip(caption);
+            button->setToolTip(TvPlainText::ToolTip(caption));
         }
     }
     // Enter in a field never presses a button: Refresh would throw away what was typed.

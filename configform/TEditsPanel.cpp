@@ -6,6 +6,7 @@
 #include "catalog/TvDisruptiveWrites.h"
 #include "configform/TCtrlBtnPanel.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 #include "values/TvValueCheck.h"
@@ -119,7 +120,7 @@ TEditsPanel::TEditsPanel(QWidget* owner, TvSNMPRequest2Edits* binding)
         row.Check->setFocusPolicy(Qt::StrongFocus);
         connect(row.Check, &QCheckBox::clicked, this, [this, i] { CheckBoxClick(i); });
         const QString label = FromBytes(item.Label);
-        row.Label = new QLabel(label, rowsHost_);
+        row.Label = TvPlainText::NewLabel(label, rowsHost_);
         row.Label->setObjectName(QString("Label%1").arg(i));
         row.Label->setProperty("tag", i);
         row.Label->adjustSize();
@@ -701,7 +702,7 @@ void TEditsPanel::OpenBitmapDialog(int r) {
     int right = 0;
     int bottom = 0;
     for (int n = 0; n < row.Bits; ++n) {
-        auto* label = new QLabel(QString::number(n + 1), &dialog);
+        auto* label = TvPlainText::NewLabel(QString::number(n + 1), &dialog);
         label->adjustSize();
         auto* box = new QCheckBox(&dialog);
         box->setObjectName(QString("Bit%1").arg(n));

@@ -8,6 +8,7 @@
 #include "configform/TListViewPanel.h"
 #include "configform/TMsgPanel.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 
@@ -159,7 +160,7 @@ bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event) {
             if (hint.isEmpty())
                 QToolTip::hideText();
             else
-                QToolTip::showText(help->globalPos(), hint, view->viewport());
+                QToolTip::showText(help->globalPos(), TvPlainText::ToolTip(hint), view->viewport());
             return true;
         }
     }

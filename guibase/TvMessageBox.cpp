@@ -1,6 +1,7 @@
 #include "guibase/TvMessageBox.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 namespace {
 
@@ -15,26 +16,55 @@ void TvMessageBox::SetHook(Hook hook) {
     AnswerHook() = std::move(hook);
 }
 
+std::unique_ptr<QMessageBox> TvMessageBox::Make(QWidget* parent, Kind kind, const QString& title,
+                                                const QString& text) {
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton preset = QMessageBox::Ok;
+    switch (kind) {
+    case Kind::Information:
+        break;
+    case Kind::Error:
+        icon = QMessageBox::Critical;
+        break;
+    case Kind::Warning:
+        icon = QMessageBox::Warning;
+        break;
+    case Kind::YesNo:
+        icon = QMessageBox::Question;
+        buttons = QMessageBox::Yes | QMessageBox::No;
+        preset = QMessageBox::No;
+        break;
+    case Kind::OkCancel:
+        icon = QMessageBox::Question;
+        buttons = QMessageBox::Ok | QMessageBox::Cancel;
+        preset = QMessageBox::Cancel;
+        break;
+    }
+    auto box = std::make_unique<QMessageBox>(icon, title, QString(), buttons, parent);
+    // Before the text: a box guesses markup from its text unless told otherwise.
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    box->setDefaultButton(preset);
+    return box;
+}
+
 QMessageBox::StandardButton TvMessageBox::Show(QWidget* parent, Kind kind, const QString& title,
                                                const QString& text) {
     const QString caption = title.isEmpty() ? QCoreApplication::applicationName() : title;
     if (AnswerHook())
         return AnswerHook()(kind, caption, text);
-    switch (kind) {
-    case Kind::Information:
-        return QMessageBox::information(parent, caption, text);
-    case Kind::Error:
-        return QMessageBox::critical(parent, caption, text);
-    case Kind::Warning:
-        return QMessageBox::warning(parent, caption, text);
-    case Kind::YesNo:
-        return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::No);
-    case Kind::OkCancel:
-        return QMessageBox::question(parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
-                                     QMessageBox::Cancel);
+    std::unique_ptr<QMessageBox> box = Make(parent, kind, caption, text);
+    // A parent destroyed while the box is open takes the box with it.
+    const QPointer<QMessageBox> alive(box.get());
+    const int result = box->exec();
+    if (!alive) {
+        (void)box.release();
+        return QMessageBox::Cancel;
     }
-    return QMessageBox::NoButton;
+    if (result == -1)
+        return QMessageBox::Cancel;
+    return box->standardButton(box->clickedButton());
 }
 
 void TvMessageBox::Information(QWidget* parent, const QString& text, const QString& title) {
