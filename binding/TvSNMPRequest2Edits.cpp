@@ -3,6 +3,7 @@
 #include "binding/TvEditConstraint.h"
 #include "binding/TvOptionControls.h"
 #include "binding/TvRadioGroup.h"
+#include "catalog/TvSecretVars.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvPlainText.h"
 #include "snmp/ErrorCatalog.h"
@@ -663,11 +664,15 @@ void TvSNMPRequest2Edits::BuildColumns() {
     model_->SetColumns(captions);
     if (proxy_) {
         std::vector<int> syntaxes;
+        std::vector<bool> secret;
         for (int pass = 0; pass < 2; ++pass)
             for (int i = 0; i < list.Count(); ++i)
-                if (pass == 0 ? list.IsHidden(i) : list.IsShown(i))
+                if (pass == 0 ? list.IsHidden(i) : list.IsShown(i)) {
                     syntaxes.push_back(list.Item(i).Syntax);
+                    secret.push_back(MaskSecrets && TvSecretVars::FindInstance(list.Item(i).Oid) != nullptr);
+                }
         proxy_->SetSyntaxes(std::move(syntaxes));
+        proxy_->SetSecretColumns(std::move(secret));
     }
     QHeaderView* header = ListView->header();
     header->setStretchLastSection(false);

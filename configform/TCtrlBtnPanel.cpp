@@ -1,11 +1,14 @@
 #include "configform/TCtrlBtnPanel.h"
 #include "guibase/TvPlainText.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+
+#include <algorithm>
 
 TCtrlBtnPanel::TCtrlBtnPanel(QWidget* parent) : QFrame(parent) {
     setObjectName("Buttons");
@@ -27,6 +30,12 @@ TCtrlBtnPanel::TCtrlBtnPanel(QWidget* parent) : QFrame(parent) {
     CheckAllButton = MakeButton("CheckAllButton", "Check All", "SelectAll.bmp", true);
     ClearChecksButton = MakeButton("ClearChecksButton", "Clear Checks", "SelectNone.bmp", true);
     CloseButton = MakeButton("CloseButton", "Close", "Close.bmp", true);
+    ShowSecrets = new QCheckBox("Show secrets", this);
+    ShowSecrets->setObjectName("ShowSecrets");
+    ShowSecrets->setToolTip(
+        TvPlainText::ToolTip("Keys, passwords and community strings show as dots, also in "
+                             "copies and CSV exports, until this is ticked."));
+    ShowSecrets->hide();
 
     setFixedWidth(PanelWidth);
     ArrangeButtons();
@@ -54,15 +63,19 @@ QPushButton* TCtrlBtnPanel::MakeButton(const char* name, const char* caption, co
 }
 
 QList<QWidget*> TCtrlBtnPanel::Members() const {
-    return {CountText, SamplesLabel, RefreshButton,  EditButton,        SetCheckedButton,
-            AddButton, DeleteButton, CheckAllButton, ClearChecksButton, CloseButton};
+    return {CountText,    SamplesLabel,   RefreshButton,     EditButton,  SetCheckedButton, AddButton,
+            DeleteButton, CheckAllButton, ClearChecksButton, ShowSecrets, CloseButton};
 }
 
 void TCtrlBtnPanel::ArrangeButtons() {
     int y = TopMargin;
     for (QWidget* member : Members()) {
         const int height = member == CountText ? CountText->height() : member->sizeHint().height();
-        member->setGeometry(LeftMargin, y, MemberWidth, height);
+        // The box's caption, wider than the buttons, takes the margins rather than being cut.
+        const int width = member == ShowSecrets
+                              ? std::min(PanelWidth, std::max(MemberWidth, member->sizeHint().width()))
+                              : MemberWidth;
+        member->setGeometry(std::min(LeftMargin, PanelWidth - width), y, width, height);
         if (member->isVisibleTo(this))
             y = member->y() + member->height() + Gap;
     }

@@ -252,9 +252,13 @@ QString TSNMPListViewPanel::RowDescription(int row) const {
         return {};
     // The index columns name a row; a table without them is named by its first column.
     const int keys = std::clamp(Binding()->Request.VarList.KeyCount, 1, model->ColumnCount());
+    const TvListSortProxy* proxy = Binding()->ListProxy();
     QStringList parts;
-    for (int k = 0; k < keys; ++k)
-        parts << model->headerData(k, Qt::Horizontal).toString() + ": " + model->Cell(row, k);
+    for (int k = 0; k < keys; ++k) {
+        const QString cell = model->Cell(row, k);
+        parts << model->headerData(k, Qt::Horizontal).toString() + ": " +
+                     (proxy && proxy->IsMasked(k) ? TvListSortProxy::Masked(cell) : cell);
+    }
     return parts.join(", ");
 }
 
