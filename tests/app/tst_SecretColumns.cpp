@@ -212,6 +212,27 @@ private slots:
         QVERIFY2(covered.size() >= 10, qPrintable(QStringList(covered.values()).join(' ')));
     }
 
+    // A value a secret field refuses is named by its field in the message, not repeated.
+    void RefusedSecretIsNotRepeated() {
+        TConfigForm form(nullptr);
+        TvRecipeWindow::Build(form, *TvCatalog::FindRecipe("USMUserTable"));
+        QStringList messages;
+        for (int p = 0; p < form.BindingCount(); ++p) {
+            TEditsPanel* rows = qobject_cast<TSNMPEditorPanel*>(form.Panel(p))->EditsPanel;
+            for (int i = 0; i < rows->RowCount(); ++i)
+                if (rows->Row(i).Secret && rows->Row(i).Edit()) {
+                    rows->MakeRowWritable(i);
+                    rows->Row(i).Edit()->setText("not-hex-s3cret");
+                    messages << rows->BrokenValue(i);
+                }
+        }
+        QVERIFY(!messages.isEmpty());
+        for (const QString& message : messages) {
+            QVERIFY2(message.contains("\"(hidden)\" is not"), qPrintable(message));
+            QVERIFY2(!message.contains("s3cret"), qPrintable(message));
+        }
+    }
+
     // The Community Table under SNMP v3 / Community: the community strings are dots in the list, its hint,
     // its copy and its export, and the filter cannot find them, until "Show secrets" is ticked.
     void CommunityTableMasksUntilRevealed() {
