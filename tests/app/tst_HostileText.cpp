@@ -111,6 +111,7 @@ class TestHostileText : public QObject {
     // megabytes (more under the sanitizers).
     void MemoryStaysFlat() {
         const qint64 grown = ResidentBytes() - before_;
+        qInfo("resident memory grew by %lld MB since the start", grown >> 20);
         QVERIFY2(grown < 512 * 1024 * 1024,
                  qPrintable(QString("resident memory grew by %1 MB").arg(grown >> 20)));
     }
