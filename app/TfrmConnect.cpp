@@ -2,6 +2,7 @@
 
 #include "binding/TvRadioGroup.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "profile/CommandLine.h"
 #include "values/TvSecret.h"
 
@@ -142,7 +143,7 @@ TfrmConnect::TfrmConnect(const QList<TvRecentSwitch>& recent, QWidget* parent)
     lstRecent->setObjectName("lstRecent");
     for (const TvRecentSwitch& s : recent_)
         lstRecent->addItem(s.Caption());
-    auto* recentLabel = new QLabel("&Switches used before :", this);
+    auto* recentLabel = TvPlainText::NewLabel("&Switches used before :", this);
     recentLabel->setBuddy(lstRecent);
 
     edtAddress = Edit(this, "edtAddress");
@@ -151,8 +152,9 @@ TfrmConnect::TfrmConnect(const QList<TvRecentSwitch>& recent, QWidget* parent)
     edtPort->setObjectName("edtPort");
     edtPort->setRange(1, 65535);
     edtPort->setValue(161);
-    edtPort->setToolTip("A device profile of the switch (SNMP Configure) replaces the port, as it does the "
-                        "other settings it holds.");
+    edtPort->setToolTip(TvPlainText::ToolTip(
+        "A device profile of the switch (SNMP Configure) replaces the port, as it does the "
+        "other settings it holds."));
     rgpSNMPVersion = new TvRadioGroup("SNMP Version", this);
     rgpSNMPVersion->setObjectName("rgpSNMPVersion");
     QStringList versions;

@@ -12,6 +12,7 @@
 #include "guibase/TvBusyPointer.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvOpenWindows.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvWindowPlacement.h"
 #include "guibase/TvWindowRegistry.h"
 #include "profile/CommandLine.h"
@@ -72,7 +73,7 @@ QAction* FindEntry(const QList<QAction*>& actions, const QString& caption) {
 }
 
 QLabel* HiddenHolder(QWidget* parent, const char* name, int left, int top) {
-    auto* label = new QLabel(parent);
+    auto* label = TvPlainText::NewLabel(QString(), parent);
     label->setObjectName(name);
     label->move(left, top);
     label->hide();
@@ -102,7 +103,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     auto* content = new QWidget;
     content->setObjectName("ScrollBoxContent");
     content->setFixedSize(kPictureWidth, kPictureHeight);
-    Image1 = new QLabel(content);
+    Image1 = TvPlainText::NewLabel(QString(), content);
     Image1->setObjectName("Image1");
     Image1->setGeometry(0, 0, kPictureWidth, kPictureHeight);
     // Embedded, decoded by Qt's JPEG plugin; if that is missing the LEDs still show on a dark face.

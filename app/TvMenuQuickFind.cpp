@@ -1,6 +1,7 @@
 #include "app/TvMenuQuickFind.h"
 
 #include "app/TvMainMenu.h"
+#include "guibase/TvPlainText.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -41,7 +42,7 @@ TvMenuQuickFind::TvMenuQuickFind(const TvMainMenu& menu, QWidget* owner)
     lstFound->setObjectName("lstFound");
     lstFound->setFocusPolicy(Qt::NoFocus);
     lstFound->setUniformItemSizes(true);
-    lblHint = new QLabel(kHint, this);
+    lblHint = TvPlainText::NewLabel(kHint, this);
     lblHint->setObjectName("lblHint");
     layout->addWidget(edtFind);
     layout->addWidget(lstFound, 1);

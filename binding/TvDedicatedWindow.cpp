@@ -2,6 +2,7 @@
 
 #include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowPlacement.h"
@@ -60,7 +61,7 @@ void TvDedicatedWindow::HoldOff(QWidget* action) {
         heldOff_.emplace_back(action, action->toolTip());
     gating_ = true;
     action->setEnabled(false);
-    action->setToolTip(QString::fromLatin1(kWaitingTip));
+    action->setToolTip(TvPlainText::ToolTip(QString::fromLatin1(kWaitingTip)));
     gating_ = false;
 }
 
@@ -82,7 +83,7 @@ void TvDedicatedWindow::BusyChanged() {
     for (auto& [w, tip] : heldOff_)
         if (w) {
             w->setEnabled(true);
-            w->setToolTip(tip);
+            w->setToolTip(tip); // as it was before, already plain
         }
     gating_ = false;
     heldOff_.clear();

@@ -1,6 +1,7 @@
 #include "binding/TvEditConstraint.h"
 
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "snmp/ErrorCatalog.h"
 
 #include <QApplication>
@@ -119,7 +120,7 @@ void TvEditConstraint::BuildFields(QWidget* panel, const QString& format, QList<
     bool inField = false;
     const qsizetype n = format.size();
     auto addLabel = [&] {
-        auto* label = new QLabel(literal, panel);
+        auto* label = TvPlainText::NewLabel(literal, panel);
         label->move(x, 0);
         label->adjustSize();
         label->show();

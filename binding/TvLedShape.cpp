@@ -1,4 +1,5 @@
 #include "binding/TvLedShape.h"
+#include "guibase/TvPlainText.h"
 
 #include <QPainter>
 
@@ -38,7 +39,7 @@ void TvLedShape::Describe(TvLedColor color, bool blinking) {
     if (state == state_)
         return;
     state_ = state;
-    setToolTip(state);
+    setToolTip(TvPlainText::ToolTip(state));
     setAccessibleName(state);
 }
 

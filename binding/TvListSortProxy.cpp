@@ -2,6 +2,10 @@
 
 #include "snmp/TvSNMPVarDef.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+
 namespace {
 
 bool HexColumn(int syntax) {
@@ -66,6 +70,68 @@ TvListSortProxy::TvListSortProxy(QObject* parent) : QSortFilterProxyModel(parent
     setFilterKeyColumn(-1); // the filter looks at every column
 }
 
+void TvListSortProxy::SetSecretColumns(std::vector<bool> secret) {
+    secret_ = std::move(secret);
+    invalidate();
+}
+
+bool TvListSortProxy::HasSecretColumns() const {
+    return std::find(secret_.begin(), secret_.end(), true) != secret_.end();
+}
+
+void TvListSortProxy::SetSecretsShown(bool shown) {
+    if (shown == secretsShown_)
+        return;
+    secretsShown_ = shown;
+    // The filter and the order may change with what they may look at; the cells change in any case.
+    invalidate();
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+bool TvListSortProxy::IsMasked(int column) const {
+    return !secretsShown_ && column >= 0 && column < static_cast<int>(secret_.size()) &&
+           secret_[static_cast<size_t>(column)];
+}
+
+QString TvListSortProxy::Masked(const QString& value) {
+    return value.isEmpty() ? value : QStringLiteral("\u2022\u2022\u2022\u2022\u2022\u2022");
+}
+
+QVariant TvListSortProxy::data(const QModelIndex& index, int role) const {
+    const QVariant value = QSortFilterProxyModel::data(index, role);
+    if (!index.isValid() || !IsMasked(index.column()))
+        return value;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+    case Qt::ToolTipRole:
+    case Qt::StatusTipRole:
+    case Qt::WhatsThisRole:
+    case Qt::AccessibleTextRole:
+    case Qt::AccessibleDescriptionRole:
+        return Masked(value.toString());
+    default:
+        return value;
+    }
+}
+
+bool TvListSortProxy::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
+    if (!HasSecretColumns() || secretsShown_ || filterKeyColumn() != -1)
+        return QSortFilterProxyModel::filterAcceptsRow(sourceRow, sourceParent);
+    // Every column but the masked ones.
+    const QRegularExpression& pattern = filterRegularExpression();
+    const QAbstractItemModel* model = sourceModel();
+    for (int column = 0; column < model->columnCount(sourceParent); ++column) {
+        if (IsMasked(column))
+            continue;
+        const QModelIndex cell = model->index(sourceRow, column, sourceParent);
+        if (pattern.match(model->data(cell, filterRole()).toString()).hasMatch())
+            return true;
+    }
+    return false;
+}
+
 int TvListSortProxy::Compare(const QString& a, const QString& b, int syntax) {
     if (HexColumn(syntax))
         return a.compare(b, Qt::CaseInsensitive);
@@ -83,6 +149,9 @@ int TvListSortProxy::Compare(const QString& a, const QString& b, int syntax) {
 
 bool TvListSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
     const int column = left.column();
+    // A masked column keeps the switch's order: an order by the hidden values would tell of them.
+    if (IsMasked(column))
+        return left.row() < right.row();
     const int syntax = column >= 0 && column < static_cast<int>(syntaxes_.size())
                            ? syntaxes_[static_cast<size_t>(column)]
                            : 0;

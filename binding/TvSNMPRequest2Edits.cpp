@@ -3,7 +3,9 @@
 #include "binding/TvEditConstraint.h"
 #include "binding/TvOptionControls.h"
 #include "binding/TvRadioGroup.h"
+#include "catalog/TvSecretVars.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 #include "values/TvDateTime.h"
@@ -230,6 +232,9 @@ void TvSNMPRequest2Edits::BindListView(QTreeView* listView, bool disableUntilSel
 
 void TvSNMPRequest2Edits::BindStaticText(int index, QLabel* label) {
     ControlBinding& b = AddWhole(index);
+    // The switch's value is shown as it is, never taken as markup.
+    if (label)
+        TvPlainText::Apply(label);
     b.Controls = {label};
 }
 
@@ -368,6 +373,7 @@ void TvSNMPRequest2Edits::Load(const ControlBinding& b) {
 
     QWidget* first = b.Controls.isEmpty() ? nullptr : b.Controls.first().data();
     if (auto* label = qobject_cast<QLabel*>(first)) {
+        TvPlainText::Apply(label);
         label->setText(qtext);
     } else if (qobject_cast<QCheckBox*>(first) && !b.BitIndexes.empty()) {
         for (size_t k = 0; k < b.BitIndexes.size(); ++k) {
@@ -652,14 +658,18 @@ void TvSNMPRequest2Edits::BuildColumns() {
     QStringList captions;
     std::vector<bool> hidden;
     std::vector<int> syntaxes;
+    std::vector<bool> secret;
     for (int i = 0; i < list.Count(); ++i) {
         captions << FromBytes(list.Item(i).Label);
         hidden.push_back(!list.IsShown(i));
         syntaxes.push_back(list.Item(i).Syntax);
+        secret.push_back(MaskSecrets && TvSecretVars::FindInstance(list.Item(i).Oid) != nullptr);
     }
     model_->SetColumns(captions);
-    if (proxy_)
+    if (proxy_) {
         proxy_->SetSyntaxes(std::move(syntaxes));
+        proxy_->SetSecretColumns(std::move(secret));
+    }
     QHeaderView* header = ListView->header();
     header->setStretchLastSection(false);
     for (int k = 0; k < captions.size(); ++k)

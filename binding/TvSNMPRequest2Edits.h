@@ -49,6 +49,9 @@ public:
     std::vector<ControlBinding> Bindings;
     std::unique_ptr<TvEditConstraint> Constraints;
     bool DisableUntilSelected = true;
+    // The list view masks the columns of secrets (keys, passwords, communities) until its proxy is told to
+    // show them. Set before BindListView.
+    bool MaskSecrets = false;
 
     // The list view gets a model of ours (TvListViewModel) and becomes a read-only, whole-row report.
     void BindListView(QTreeView* listView, bool disableUntilSelected);

@@ -1,20 +1,24 @@
 #include "configform/TCtrlBtnPanel.h"
+#include "guibase/TvPlainText.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
+
 TCtrlBtnPanel::TCtrlBtnPanel(QWidget* parent) : QFrame(parent) {
     setObjectName("Buttons");
-    CountText = new QLabel("0", this);
+    CountText = TvPlainText::NewLabel("0", this);
     CountText->setObjectName("CountText");
     CountText->setAlignment(Qt::AlignCenter);
     CountText->setFrameShape(QFrame::Panel);
     CountText->setFrameShadow(QFrame::Sunken);
     CountText->setFixedSize(MemberWidth, 21);
-    SamplesLabel = new QLabel("Samples", this);
+    SamplesLabel = TvPlainText::NewLabel("Samples", this);
     SamplesLabel->setObjectName("SamplesLabel");
     SamplesLabel->setAlignment(Qt::AlignCenter);
 
@@ -26,6 +30,12 @@ TCtrlBtnPanel::TCtrlBtnPanel(QWidget* parent) : QFrame(parent) {
     CheckAllButton = MakeButton("CheckAllButton", "Check All", "SelectAll.bmp", true);
     ClearChecksButton = MakeButton("ClearChecksButton", "Clear Checks", "SelectNone.bmp", true);
     CloseButton = MakeButton("CloseButton", "Close", "Close.bmp", true);
+    ShowSecrets = new QCheckBox("Show secrets", this);
+    ShowSecrets->setObjectName("ShowSecrets");
+    ShowSecrets->setToolTip(
+        TvPlainText::ToolTip("Keys, passwords and community strings show as dots, also in "
+                             "copies and CSV exports, until this is ticked."));
+    ShowSecrets->hide();
 
     setFixedWidth(PanelWidth);
     ArrangeButtons();
@@ -42,7 +52,7 @@ QPushButton* TCtrlBtnPanel::MakeButton(const char* name, const char* caption, co
             button->setIcon(QIcon(pixmap));
             button->setIconSize(pixmap.size());
             button->setText(QString());
-            button->setToolTip(caption);
+            button->setToolTip(TvPlainText::ToolTip(caption));
         }
     }
     // Enter in a field never presses a button: Refresh would throw away what was typed.
@@ -53,15 +63,19 @@ QPushButton* TCtrlBtnPanel::MakeButton(const char* name, const char* caption, co
 }
 
 QList<QWidget*> TCtrlBtnPanel::Members() const {
-    return {CountText, SamplesLabel, RefreshButton,  EditButton,        SetCheckedButton,
-            AddButton, DeleteButton, CheckAllButton, ClearChecksButton, CloseButton};
+    return {CountText,    SamplesLabel,   RefreshButton,     EditButton,  SetCheckedButton, AddButton,
+            DeleteButton, CheckAllButton, ClearChecksButton, ShowSecrets, CloseButton};
 }
 
 void TCtrlBtnPanel::ArrangeButtons() {
     int y = TopMargin;
     for (QWidget* member : Members()) {
         const int height = member == CountText ? CountText->height() : member->sizeHint().height();
-        member->setGeometry(LeftMargin, y, MemberWidth, height);
+        // The box's caption, wider than the buttons, takes the margins rather than being cut.
+        const int width = member == ShowSecrets
+                              ? std::min(PanelWidth, std::max(MemberWidth, member->sizeHint().width()))
+                              : MemberWidth;
+        member->setGeometry(std::min(LeftMargin, PanelWidth - width), y, width, height);
         if (member->isVisibleTo(this))
             y = member->y() + member->height() + Gap;
     }

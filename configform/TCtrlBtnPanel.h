@@ -2,11 +2,13 @@
 
 #include <QFrame>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
-// The column of command buttons at the right of every panel: a count text, its caption and eight
-// buttons. The panels choose which members are visible, then stack them with ArrangeButtons.
+// The column of command buttons at the right of every panel: a count text, its caption, eight buttons
+// and the "Show secrets" box of panels that hold keys, passwords or communities. The panels choose which
+// members are visible, then stack them with ArrangeButtons.
 class TCtrlBtnPanel : public QFrame {
     Q_OBJECT
 
@@ -35,6 +37,7 @@ public:
     QPushButton* CheckAllButton = nullptr;
     QPushButton* ClearChecksButton = nullptr;
     QPushButton* CloseButton = nullptr;
+    QCheckBox* ShowSecrets = nullptr; // hidden unless the rows hold secrets
 
     // The members in stacking order.
     QList<QWidget*> Members() const;

@@ -4,8 +4,10 @@
 #include "binding/TvEditConstraint.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvDisruptiveWrites.h"
+#include "catalog/TvSecretVars.h"
 #include "configform/TCtrlBtnPanel.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 #include "values/TvValueCheck.h"
@@ -22,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -103,7 +106,7 @@ TEditsPanel::TEditsPanel(QWidget* owner, TvSNMPRequest2Edits* binding)
         row.Check->setFocusPolicy(Qt::StrongFocus);
         connect(row.Check, &QCheckBox::clicked, this, [this, i] { CheckBoxClick(i); });
         const QString label = FromBytes(item.Label);
-        row.Label = new QLabel(label, rowsHost_);
+        row.Label = TvPlainText::NewLabel(label, rowsHost_);
         row.Label->setObjectName(QString("Label%1").arg(i));
         row.Label->setProperty("tag", i);
         row.Label->adjustSize();
@@ -127,6 +130,9 @@ TEditsPanel::TEditsPanel(QWidget* owner, TvSNMPRequest2Edits* binding)
             connect(edit, &QLineEdit::textEdited, this,
                     [this, i] { rows_[static_cast<size_t>(i)].Changed = true; });
         }
+        row.Secret = TvSecretVars::FindInstance(item.Oid) != nullptr;
+        if (QLineEdit* edit = row.Edit(); edit && row.Secret)
+            edit->setEchoMode(QLineEdit::Password);
         row.Value->setObjectName(QString("Value%1").arg(i));
         row.Value->setProperty("tag", i);
         row.Label->setBuddy(row.Value);
@@ -287,7 +293,36 @@ void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel* buttons) {
                     row.Check->hide();
         }
     }
+    buttons->ShowSecrets->setVisible(HasSecrets());
+    if (HasSecrets()) {
+        const QSignalBlocker quiet(buttons->ShowSecrets);
+        buttons->ShowSecrets->setChecked(secretsShown_);
+        disconnect(buttons->ShowSecrets, nullptr, this, nullptr);
+        connect(buttons->ShowSecrets, &QCheckBox::toggled, this, &TEditsPanel::SetSecretsShown);
+        if (std::find(secretToggles_.begin(), secretToggles_.end(), buttons->ShowSecrets) ==
+            secretToggles_.end())
+            secretToggles_.emplace_back(buttons->ShowSecrets);
+    }
     buttons->ArrangeButtons();
+}
+
+bool TEditsPanel::HasSecrets() const {
+    return std::any_of(rows_.begin(), rows_.end(), [](const EditRow& row) { return row.Secret; });
+}
+
+void TEditsPanel::SetSecretsShown(bool shown) {
+    secretsShown_ = shown;
+    for (const EditRow& row : rows_)
+        if (QLineEdit* edit = row.Edit(); edit && row.Secret)
+            edit->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    if (binding_)
+        if (TvListSortProxy* proxy = binding_->ListProxy())
+            proxy->SetSecretsShown(shown);
+    for (const QPointer<QCheckBox>& toggle : secretToggles_)
+        if (toggle) {
+            const QSignalBlocker quiet(toggle.data());
+            toggle->setChecked(shown);
+        }
 }
 
 bool TEditsPanel::AllRowsReadOnly() const {
@@ -528,7 +563,9 @@ QString TEditsPanel::BrokenValue(int i) const {
         return {};
     const std::string text = ToBytes(edit->text());
     const auto rule = TvValueCheck::Broken(text, item.Syntax);
-    return rule ? FromBytes(TvValueCheck::Message(item.Label, text, *rule)) : QString();
+    // The message names a secret's field, not what was typed into it.
+    const std::string shown = row.Secret ? std::string(TvSecretVars::kHidden) : text;
+    return rule ? FromBytes(TvValueCheck::Message(item.Label, shown, *rule)) : QString();
 }
 
 void TEditsPanel::ValueLeft(int i) {
@@ -680,7 +717,7 @@ void TEditsPanel::OpenBitmapDialog(int r) {
     int right = 0;
     int bottom = 0;
     for (int n = 0; n < row.Bits; ++n) {
-        auto* label = new QLabel(QString::number(n + 1), &dialog);
+        auto* label = TvPlainText::NewLabel(QString::number(n + 1), &dialog);
         label->adjustSize();
         auto* box = new QCheckBox(&dialog);
         box->setObjectName(QString("Bit%1").arg(n));

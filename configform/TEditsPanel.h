@@ -29,6 +29,7 @@ struct EditRow {
     int Bits = 0;
     bool Writable = false; // current look
     bool Changed = false;  // the operator changed the value and it has not been sent
+    bool Secret = false;   // a key, a password or a community: its edit echoes dots until revealed
 
     QLineEdit* Edit() const;
     QComboBox* Combo() const;
@@ -64,6 +65,13 @@ public:
     void SetRowValue(int row, const QString& text);
     // Rebinds the row's edit with a constrained field format.
     void SetVarFormat(int row, const QString& format);
+
+    // Whether a row holds a secret. Secret rows echo dots (and the list view of the binding masks their
+    // columns) until SetSecretsShown(true); every "Show secrets" box of the panels that arranged this one's
+    // buttons follows.
+    bool HasSecrets() const;
+    bool SecretsShown() const { return secretsShown_; }
+    void SetSecretsShown(bool shown);
 
     // The check-box buttons of the column last arranged. Check All leaves out the rows that reset,
     // restart or erase the switch: those are ticked one by one.
@@ -127,6 +135,8 @@ private:
     QScrollArea* scrollBox_ = nullptr;
     QWidget* rowsHost_ = nullptr;
     QPointer<TCtrlBtnPanel> buttons_;
+    bool secretsShown_ = false;
+    std::vector<QPointer<QCheckBox>> secretToggles_;
 };
 
 // Multicast address text: four pieces below 256 (empty pieces ignored), the first from 224 to 239.

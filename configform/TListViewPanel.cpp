@@ -29,6 +29,8 @@ TListViewPanel::TListViewPanel(QWidget* owner, TvSNMPRequest2Edits* binding) : Q
     FilterEdit->installEventFilter(this);
     ListView = new QTreeView(this);
     ListView->setObjectName("ListView");
+    // Keys, passwords and communities show as dots until the panel's "Show secrets" box is ticked.
+    binding->MaskSecrets = true;
     binding->BindListView(ListView, false);
     TvTableExport::Install(ListView);
     auto* layout = new QVBoxLayout(this);

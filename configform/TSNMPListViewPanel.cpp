@@ -8,6 +8,7 @@
 #include "configform/TListViewPanel.h"
 #include "configform/TMsgPanel.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
 
@@ -161,7 +162,7 @@ bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event) {
             if (hint.isEmpty())
                 QToolTip::hideText();
             else
-                QToolTip::showText(help->globalPos(), hint, view->viewport());
+                QToolTip::showText(help->globalPos(), TvPlainText::ToolTip(hint), view->viewport());
             return true;
         }
     }
@@ -253,9 +254,13 @@ QString TSNMPListViewPanel::RowDescription(int row) const {
         return {};
     // The index columns name a row; a table without them is named by its first column.
     const int keys = std::clamp(Binding()->Request.VarList.KeyCount, 1, model->ColumnCount());
+    const TvListSortProxy* proxy = Binding()->ListProxy();
     QStringList parts;
-    for (int k = 0; k < keys; ++k)
-        parts << model->headerData(k, Qt::Horizontal).toString() + ": " + model->Cell(row, k);
+    for (int k = 0; k < keys; ++k) {
+        const QString cell = model->Cell(row, k);
+        parts << model->headerData(k, Qt::Horizontal).toString() + ": " +
+                     (proxy && proxy->IsMasked(k) ? TvListSortProxy::Masked(cell) : cell);
+    }
     return parts.join(", ");
 }
 

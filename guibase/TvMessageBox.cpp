@@ -1,6 +1,7 @@
 #include "guibase/TvMessageBox.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 namespace {
 
@@ -28,17 +29,13 @@ void TvMessageBox::SetHook(Hook hook) {
     AnswerHook() = std::move(hook);
 }
 
-QMessageBox::StandardButton TvMessageBox::Show(QWidget* parent, Kind kind, const QString& title,
-                                               const QString& text) {
-    const QString caption = title.isEmpty() ? QCoreApplication::applicationName() : title;
-    if (AnswerHook())
-        return AnswerHook()(kind, caption, text);
-    QMessageBox::Icon icon = QMessageBox::Question;
+std::unique_ptr<QMessageBox> TvMessageBox::Make(QWidget* parent, Kind kind, const QString& title,
+                                                const QString& text) {
+    QMessageBox::Icon icon = QMessageBox::Information;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
-    QMessageBox::StandardButton preset = QMessageBox::NoButton;
+    QMessageBox::StandardButton preset = QMessageBox::Ok;
     switch (kind) {
     case Kind::Information:
-        icon = QMessageBox::Information;
         break;
     case Kind::Error:
         icon = QMessageBox::Critical;
@@ -47,19 +44,41 @@ QMessageBox::StandardButton TvMessageBox::Show(QWidget* parent, Kind kind, const
         icon = QMessageBox::Warning;
         break;
     case Kind::YesNo:
+        icon = QMessageBox::Question;
         buttons = QMessageBox::Yes | QMessageBox::No;
         preset = QMessageBox::No;
         break;
     case Kind::OkCancel:
+        icon = QMessageBox::Question;
         buttons = QMessageBox::Ok | QMessageBox::Cancel;
         preset = QMessageBox::Cancel;
         break;
     }
-    QMessageBox box(icon, caption, text, buttons, parent);
-    if (preset != QMessageBox::NoButton)
-        box.setDefaultButton(preset);
-    box.setWindowModality(Modality(parent));
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    auto box = std::make_unique<QMessageBox>(icon, title, QString(), buttons, parent);
+    // Before the text: a box guesses markup from its text unless told otherwise.
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    box->setDefaultButton(preset);
+    return box;
+}
+
+QMessageBox::StandardButton TvMessageBox::Show(QWidget* parent, Kind kind, const QString& title,
+                                               const QString& text) {
+    const QString caption = title.isEmpty() ? QCoreApplication::applicationName() : title;
+    if (AnswerHook())
+        return AnswerHook()(kind, caption, text);
+    std::unique_ptr<QMessageBox> box = Make(parent, kind, caption, text);
+    box->setWindowModality(Modality(parent));
+    // A parent destroyed while the box is open takes the box with it.
+    const QPointer<QMessageBox> alive(box.get());
+    const int result = box->exec();
+    if (!alive) {
+        (void)box.release();
+        return QMessageBox::Cancel;
+    }
+    if (result == -1)
+        return QMessageBox::Cancel;
+    return box->standardButton(box->clickedButton());
 }
 
 void TvMessageBox::Information(QWidget* parent, const QString& text, const QString& title) {

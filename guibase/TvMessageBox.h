@@ -6,10 +6,12 @@
 #include "guibase/TvText.h"
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
 // The one way the program shows a message box. Tests install a hook that answers instead of a person.
+// The text is shown as written, never as markup: it often carries what the switch or the operator wrote.
 class TvMessageBox {
 public:
     enum class Kind { Information, Error, Warning, YesNo, OkCancel };
@@ -29,6 +31,9 @@ public:
 
     // An empty hook restores the real boxes.
     static void SetHook(Hook hook);
+    // The box that would be shown (not yet shown), for a hook that wants to look at it.
+    static std::unique_ptr<QMessageBox> Make(QWidget* parent, Kind kind, const QString& title,
+                                             const QString& text);
 
     // A box holds its own window only, so that the other windows stay live. While one of these lives,
     // boxes hold the whole program instead: for questions about the whole switch (save, restart).

@@ -4,6 +4,7 @@
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvStatusPanel.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvException.h"
@@ -23,10 +24,10 @@ TCounterInstanceWindow::TCounterInstanceWindow(QWidget* parent, const Setup& set
     IndexList = new QTreeView(this);
     IndexList->setObjectName(setup.IndexListName);
     TvTableExport::Install(IndexList);
-    ST_Index = new QLabel(this);
+    ST_Index = TvPlainText::NewLabel(QString(), this);
     ST_Index->setObjectName("ST_Index");
     ST_Index->setFrameShape(QFrame::StyledPanel);
-    ST_Descr = new QLabel(this);
+    ST_Descr = TvPlainText::NewLabel(QString(), this);
     ST_Descr->setObjectName("ST_Descr");
     ST_Descr->setFrameShape(QFrame::StyledPanel);
     connect(IndexList, &QTreeView::clicked, this, [this](const QModelIndex&) { IndexListClick(); });
@@ -37,9 +38,9 @@ void TCounterInstanceWindow::Create(const QString& agentIP, QWidget* counterArea
     auto* indexPanel = new QWidget(this);
     auto* grid = new QGridLayout(indexPanel);
     grid->setContentsMargins(0, 0, 0, 0);
-    auto* indexLabel = new QLabel(setup_.IndexCaption, indexPanel);
+    auto* indexLabel = TvPlainText::NewLabel(setup_.IndexCaption, indexPanel);
     indexLabel->setBuddy(IndexList);
-    auto* descrLabel = new QLabel(setup_.DescrCaption, indexPanel);
+    auto* descrLabel = TvPlainText::NewLabel(setup_.DescrCaption, indexPanel);
     grid->addWidget(indexLabel, 0, 0);
     grid->addWidget(ST_Index, 0, 1);
     grid->addWidget(descrLabel, 0, 2);
@@ -220,7 +221,7 @@ QComboBox* TCounterInstanceWindow::MakeHistoryCombo() {
 }
 
 QLabel* TCounterInstanceWindow::HistoryLabel(QComboBox* combo) {
-    auto* label = new QLabel("Count", this);
+    auto* label = TvPlainText::NewLabel("Count", this);
     label->setBuddy(combo);
     return label;
 }

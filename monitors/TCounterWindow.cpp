@@ -4,6 +4,7 @@
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvStatusPanel.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "monitors/TvCounterClock.h"
 #include "snmp/ErrorCatalog.h"
@@ -34,7 +35,7 @@ constexpr int kMaxIntervalSeconds = 86400;
 
 TCounterWindow::TCounterWindow(QWidget* parent, TvCounterSampler::Baseline baseline)
     : TvDedicatedWindow(parent, "TCounterWindow"), sampler_(baseline) {
-    ST_Time = new QLabel(this);
+    ST_Time = TvPlainText::NewLabel(QString(), this);
     ST_Time->setObjectName("ST_Time");
     ST_Time->setFrameShape(QFrame::StyledPanel);
     CB_Interval = new QComboBox(this);
@@ -82,9 +83,9 @@ QString TCounterWindow::TimeText() {
 
 void TCounterWindow::BuildLayout(QWidget* content, const QList<QWidget*>& extraButtons,
                                  const QString& clockCaption) {
-    auto* clockLabel = new QLabel(clockCaption, this);
+    auto* clockLabel = TvPlainText::NewLabel(clockCaption, this);
     clockLabel->setBuddy(ST_Time);
-    auto* intervalLabel = new QLabel("Poll  Interval", this);
+    auto* intervalLabel = TvPlainText::NewLabel("Poll  Interval", this);
     intervalLabel->setBuddy(CB_Interval);
 
     auto* buttons = new QVBoxLayout;

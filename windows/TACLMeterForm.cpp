@@ -5,6 +5,7 @@
 #include "catalog/SecurityWindowTables.h"
 #include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
@@ -53,9 +54,9 @@ TACLMeterForm::TACLMeterForm(QWidget* parent) : TvDedicatedWindow(parent, "TACLM
     AddLabelledRow(form, QStringLiteral("ACL Meter Access ID"), AccessIDEdit);
     AddLabelledRow(form, QStringLiteral("Meter Rate"), RateEdit);
     AddLabelledRow(form, QStringLiteral("Meter Action For Rate Exceed"), CBox_Active);
-    auto* note1 =
-        new QLabel(QStringLiteral("Note: \"Meter Rate = 0\" means \"to disable ACL Meter\"."), this);
-    auto* note2 = new QLabel(
+    auto* note1 = TvPlainText::NewLabel(
+        QStringLiteral("Note: \"Meter Rate = 0\" means \"to disable ACL Meter\"."), this);
+    auto* note2 = TvPlainText::NewLabel(
         QStringLiteral(
             " User must set the \" Meter Rate\" and \" Meter Active For Rate Exceed\" to active this entry."),
         this);

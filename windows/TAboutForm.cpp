@@ -1,5 +1,6 @@
 #include "windows/TAboutForm.h"
 
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
@@ -32,20 +33,21 @@ TAboutForm::TAboutForm(QWidget* owner) : QDialog(owner) {
     setObjectName("AboutForm");
     setWindowTitle("About QTR-5190MX Management Module");
 
-    ProgramIcon = new QLabel(this);
+    ProgramIcon = TvPlainText::NewLabel(QString(), this);
     ProgramIcon->setObjectName("ProgramIcon");
     ProgramIcon->setPixmap(Icon());
     ProgramIcon->setFixedSize(32, 32);
-    ProductName = new QLabel("Tarvo QTR-5190MX Management Module", this);
+    ProductName = TvPlainText::NewLabel("Tarvo QTR-5190MX Management Module", this);
     ProductName->setObjectName("ProductName");
     QFont bold = ProductName->font();
     bold.setBold(true);
     ProductName->setFont(bold);
-    Version = new QLabel("Version 4.50R10", this);
+    Version = TvPlainText::NewLabel("Version 4.50R10", this);
     Version->setObjectName("Version");
-    BuildInfo = new QLabel(QString("Build %1\nQt %2\nnet-snmp %3")
-                               .arg(QTR_BUILD_VERSION, qVersion(), FromBytes(SnmpLibraryVersion())),
-                           this);
+    BuildInfo =
+        TvPlainText::NewLabel(QString("Build %1\nQt %2\nnet-snmp %3")
+                                  .arg(QTR_BUILD_VERSION, qVersion(), FromBytes(SnmpLibraryVersion())),
+                              this);
     BuildInfo->setObjectName("BuildInfo");
     BuildInfo->setTextInteractionFlags(Qt::TextSelectableByMouse); // copied into bug reports
     QPalette dim = BuildInfo->palette();

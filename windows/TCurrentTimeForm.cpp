@@ -3,6 +3,7 @@
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvTimeSettings.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
@@ -46,7 +47,7 @@ TCurrentTimeForm::TCurrentTimeForm(QWidget* parent) : TvDedicatedWindow(parent, 
         w->setObjectName(name);
         return w;
     };
-    tempText = new QLabel(this);
+    tempText = TvPlainText::NewLabel(QString(), this);
     named(tempText, "tempText")->hide();
     timecapacityEdit = new QLineEdit(this);
     named(timecapacityEdit, "timecapacityEdit");
@@ -65,11 +66,11 @@ TCurrentTimeForm::TCurrentTimeForm(QWidget* parent) : TvDedicatedWindow(parent, 
     CloseButton = new QPushButton("Close", this);
     named(CloseButton, "CloseButton");
 
-    auto* capacityLabel = new QLabel("Time Capacity", this);
+    auto* capacityLabel = TvPlainText::NewLabel("Time Capacity", this);
     capacityLabel->setBuddy(timecapacityEdit);
-    auto* clockLabel = new QLabel("Current Clock(Example  2007-5-26,15:30:15.0)", this);
+    auto* clockLabel = TvPlainText::NewLabel("Current Clock(Example  2007-5-26,15:30:15.0)", this);
     clockLabel->setBuddy(currentclockEdit);
-    auto* resetLabel = new QLabel("Clock Reset On Reboot", this);
+    auto* resetLabel = TvPlainText::NewLabel("Clock Reset On Reboot", this);
     resetLabel->setBuddy(cbxReset);
 
     auto* fields = new QGridLayout;

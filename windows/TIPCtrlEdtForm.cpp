@@ -2,6 +2,7 @@
 
 #include "catalog/CatalogIPWindows.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "values/TvIPAddressCheck.h"
 #include "values/TvValueText.h"
@@ -55,7 +56,7 @@ TIPCtrlEdtForm::TIPCtrlEdtForm(TIpCtrlForm* table) : QDialog(table), table_(tabl
     };
     QWidget* previous = nullptr;
     for (const auto& [caption, field] : rows) {
-        auto* label = new QLabel(caption, this);
+        auto* label = TvPlainText::NewLabel(caption, this);
         label->setBuddy(field);
         form->addRow(label, field);
         if (previous)

@@ -5,6 +5,7 @@
 #include "catalog/TvMemberSwitchData.h"
 #include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
@@ -32,8 +33,8 @@ TMSInformationForm::TMSInformationForm(QWidget* owner) : TvDedicatedWindow(owner
 
     ListView1 = new QTreeView(this);
     ListView1->setObjectName("ListView1");
-    auto* countCaption = new QLabel("Total Entries : ", this);
-    StaticText1 = new QLabel("0", this);
+    auto* countCaption = TvPlainText::NewLabel("Total Entries : ", this);
+    StaticText1 = TvPlainText::NewLabel("0", this);
     StaticText1->setObjectName("StaticText1");
     countCaption->setBuddy(ListView1);
     GetButton = new QPushButton("Refresh", this);

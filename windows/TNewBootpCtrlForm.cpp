@@ -2,6 +2,7 @@
 
 #include "catalog/CatalogIPWindows.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "values/TvIPAddressCheck.h"
 #include "windows/TBOOTCtrlTableForm.h"
@@ -28,9 +29,9 @@ TNewBootpCtrlForm::TNewBootpCtrlForm(TBOOTCtrlTableForm* table) : QDialog(table)
     BitBtn1->setObjectName("BitBtn1");
 
     auto* form = new QFormLayout;
-    auto* nameLabel = new QLabel("&Interface Name", this);
+    auto* nameLabel = TvPlainText::NewLabel("&Interface Name", this);
     nameLabel->setBuddy(Edit1);
-    auto* serverLabel = new QLabel("&Bootp Server IP", this);
+    auto* serverLabel = TvPlainText::NewLabel("&Bootp Server IP", this);
     serverLabel->setBuddy(Edit2);
     form->addRow(nameLabel, Edit1);
     form->addRow(serverLabel, Edit2);

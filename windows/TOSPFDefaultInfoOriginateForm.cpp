@@ -4,6 +4,7 @@
 #include "catalog/CatalogIPWindows.h"
 #include "catalog/TvMenuTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
@@ -63,7 +64,7 @@ TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget* parent, co
         grid->addWidget(Checks()[static_cast<size_t>(r)], r, 0);
         grid->addWidget(values[static_cast<size_t>(r)], r, 1);
     }
-    grid->addWidget(new QLabel("[0..16777214]", this), 3, 2);
+    grid->addWidget(TvPlainText::NewLabel("[0..16777214]", this), 3, 2);
     grid->setColumnStretch(1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

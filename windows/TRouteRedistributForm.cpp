@@ -4,6 +4,7 @@
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/CatalogIPWindows.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
@@ -60,7 +61,7 @@ TRouteRedistributForm::TRouteRedistributForm(QWidget* parent, const std::string&
     StComboBox->hide();
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
-    Label5 = new QLabel("[0..16]", this);
+    Label5 = TvPlainText::NewLabel("[0..16]", this);
     Label5->setObjectName("Label5");
 
     TypeGroup = new QGroupBox("Type", this);
@@ -95,7 +96,7 @@ TRouteRedistributForm::TRouteRedistributForm(QWidget* parent, const std::string&
 
     auto* fields = new QGridLayout;
     auto label = [this](const QString& caption, QWidget* buddy) {
-        auto* l = new QLabel(caption, this);
+        auto* l = TvPlainText::NewLabel(caption, this);
         l->setBuddy(buddy);
         return l;
     };

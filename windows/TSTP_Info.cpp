@@ -7,6 +7,7 @@
 #include "binding/TvStatusPanel.h"
 #include "catalog/TvSpanningTree.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
@@ -70,8 +71,8 @@ TSTP_Info::TSTP_Info(QWidget* parent, QLabel* runningVersion, const QString& age
     BT_Get = named(new QPushButton("Refresh", this), "BT_Get");
     BT_Set = named(new QPushButton("Set", this), "BT_Set");
     NoteForwardDelay =
-        named(new QLabel("Notes : 2*(Forward Delay - 100) >= Max Age", this), "NoteForwardDelay");
-    NoteHelloTime = named(new QLabel("Max Age>= 2*(Hello Time + 100)", this), "NoteHelloTime");
+        named(TvPlainText::NewLabel("Notes : 2*(Forward Delay - 100) >= Max Age", this), "NoteForwardDelay");
+    NoteHelloTime = named(TvPlainText::NewLabel("Max Age>= 2*(Hello Time + 100)", this), "NoteHelloTime");
     for (QLabel* note : {NoteForwardDelay, NoteHelloTime}) {
         QPalette p = note->palette();
         p.setColor(QPalette::WindowText, Qt::red);

@@ -8,6 +8,7 @@
 #include "configform/TMsgPanel.h"
 #include "configform/TSNMPEditorPanel.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
@@ -208,7 +209,7 @@ void TSummerTimeForm::BuildComposite(int row) {
         edit("Minute", "Minute", kAnnualMinuteOctet);
         hourPart = apHour;
     }
-    auto* colon = new QLabel(":", host);
+    auto* colon = TvPlainText::NewLabel(":", host);
     QFont bold = colon->font();
     bold.setBold(true);
     colon->setFont(bold);

@@ -2,6 +2,7 @@
 
 #include "binding/TvRadioGroup.h"
 #include "guibase/TvMessageBox.h"
+#include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
@@ -166,11 +167,11 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner, const ConnectionTexts& running, c
     setObjectName("frmConfigSNMP");
     setWindowTitle("Device SNMP Configure");
 
-    lblShown = new QLabel(this);
+    lblShown = TvPlainText::NewLabel(QString(), this);
     lblShown->setObjectName("lblShown");
     lblShown->setTextFormat(Qt::PlainText);
     lblShown->setWordWrap(true);
-    lblIP = new QLabel(this);
+    lblIP = TvPlainText::NewLabel(QString(), this);
     lblIP->setObjectName("lblIP");
     edtPort = NewEdit(this, "edtPort");
     rgpSNMPVersion = new TvRadioGroup("SNMP Version", this);
@@ -190,7 +191,7 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner, const ConnectionTexts& running, c
         pass->setEchoMode(QLineEdit::Password);
         pass->setPlaceholderText("(keep the stored password)");
     }
-    lblPasswordNote = new QLabel("An empty password keeps the stored one.", this);
+    lblPasswordNote = TvPlainText::NewLabel("An empty password keeps the stored one.", this);
     lblPasswordNote->setObjectName("lblPasswordNote");
     edtContext = NewEdit(this, "edtContext");
     edtContextEngine = NewEdit(this, "edtContextEngine");
@@ -204,7 +205,7 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner, const ConnectionTexts& running, c
     auto* grid = new QGridLayout;
     int row = 0;
     const auto addRow = [&](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
+        auto* label = TvPlainText::NewLabel(caption, this);
         label->setBuddy(field);
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);

@@ -27,13 +27,19 @@ namespace {
 using Table = QList<QStringList>;
 
 // Header and rows that break naive writers: separators, quotes, line breaks of every kind, blanks at
-// the ends, empty cells, and texts outside ASCII.
+// the ends, empty cells, texts outside ASCII, and formulas a spreadsheet would run beside numbers.
 const QStringList kHeader = {"Name", "Note, with comma", "Größe"};
 const Table kRows = {
-    {"plain", "a,b,c", "1"},           {"say \"hi\"", "\"quoted\"", ""},
-    {"line\nbreak", "cr\r\nlf", "\r"}, {"  padded  ", "tab\there", "Ünïcödé €"},
-    {"日本語", "", "Ελληνικά"},        {"", "", ""},
+    {"plain", "a,b,c", "1"},
+    {"say \"hi\"", "\"quoted\"", ""},
+    {"line\nbreak", "cr\r\nlf", "end\r"},
+    {"  padded  ", "tab\there", "Ünïcödé €"},
+    {"日本語", "", "Ελληνικά"},
+    {"", "", ""},
+    {"=HYPERLINK(\"http://example.invalid\",\"open\")", "-5", "@SUM(A1:A2)"},
 };
+// The last row as it is written: the formulas as text, the number as it is.
+const QStringList kInertRow = {"'=HYPERLINK(\"http://example.invalid\",\"open\")", "-5", "'@SUM(A1:A2)"};
 
 // The cells that Python's csv module reads from `path`.
 Table ReadWithPython(const QString& path) {
@@ -108,13 +114,16 @@ private slots:
         QVERIFY2(f.exporter->WriteCsv(path, &error), qPrintable(error));
         Table expected = {kHeader};
         expected += kRows;
+        expected.last() = kInertRow;
         QCOMPARE(ReadWithPython(path), expected);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("Name,\"Note, with comma\",Gr\xc3\xb6\xc3\x9f"
                                  "e\r\n"));
-        QVERIFY(bytes.endsWith(",,\r\n"));
+        QVERIFY(bytes.contains("\r\n,,\r\n"));
+        QVERIFY(bytes.endsWith(
+            "\"'=HYPERLINK(\"\"http://example.invalid\"\",\"\"open\"\")\",-5,'@SUM(A1:A2)\r\n"));
     }
 
     // Ctrl+C on the view copies the selected rows under the header, tab-separated; columns the view

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 #include "CliSession.h"
+#include "CliTerminalText.h"
 
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
@@ -31,9 +32,10 @@ int CmdGet(const CliContext& ctx) {
         session.Configure(request);
         request.VarList.Assign(list);
         request.GetStep(true);
+        const CliTerminalText shown(ctx.Out);
         std::string out;
         for (int i = 0; i < request.VarList.Count(); ++i)
-            out += request.VarList.Item(i).Oid + "\t" + request.VarList.Item(i).Value + "\n";
+            out += shown(request.VarList.Item(i).Oid) + "\t" + shown(request.VarList.Item(i).Value) + "\n";
         return CliWrite(ctx.Out, out) ? kExitOk : kExitFailure;
     } catch (const TvException& e) {
         std::fprintf(ctx.Err, "%s\n", e.Message().c_str());

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 #include "CliSession.h"
+#include "CliTerminalText.h"
 
 #include "catalog/TvCatalog.h"
 #include "snmp/TvException.h"
@@ -53,19 +54,20 @@ int CmdShow(const CliContext& context) {
     if (panel.Has(pnlVersionFloor) && request.Version == 0)
         request.Version = 1;
     const TvSNMPVarList& list = request.VarList;
+    const CliTerminalText shown(ctx.Out);
     std::string out;
     try {
         if (panel.Kind == TvPanelKind::Scalar) {
             request.GetStep(true);
             for (int i = 0; i < list.Count(); ++i)
                 if (list.IsShown(i))
-                    out += list.Item(i).Label + "\t" + list.Item(i).Value + "\n";
+                    out += shown(list.Item(i).Label) + "\t" + shown(list.Item(i).Value) + "\n";
         } else {
             auto line = [&](auto field) {
                 std::string text;
                 for (int i = 0; i < list.Count(); ++i)
                     if (list.IsShown(i))
-                        text += (text.empty() ? "" : "\t") + field(list.Item(i));
+                        text += (text.empty() ? "" : "\t") + shown(field(list.Item(i)));
                 return text + "\n";
             };
             out = line([](const TvSNMPVarItem& item) { return item.Label; });

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 #include "CliSession.h"
+#include "CliTerminalText.h"
 
 #include "snmp/ErrorCatalog.h"
 #include "snmp/TvException.h"
@@ -18,21 +19,21 @@ void StopWalk(int) {
     _exit(130);
 }
 
-std::string RowLine(const TvSNMPVarList& list) {
+std::string RowLine(const TvSNMPVarList& list, const CliTerminalText& shown) {
     std::string line;
     for (int i = 0; i < list.Count(); ++i) {
         if (i > 0)
             line += '\t';
-        line += list.Item(i).Value;
+        line += shown(list.Item(i).Value);
     }
     return line + '\n';
 }
 
 // RFC 4180: one record per row, every value quoted as it needs.
-std::string CsvRow(const TvSNMPVarList& list) {
+std::string CsvRow(const TvSNMPVarList& list, const CliTerminalText& shown) {
     std::vector<std::string> fields;
     for (int i = 0; i < list.Count(); ++i)
-        fields.push_back(list.Item(i).Value);
+        fields.push_back(shown(list.Item(i).Value));
     return TvCsv::Record(fields);
 }
 
@@ -116,19 +117,20 @@ int CmdWalk(const CliContext& ctx) {
     }
     // Each row goes out as it arrives, so an endless table neither waits nor piles up in memory: at once to
     // a terminal, in blocks to a pipe or a file (a flush a row would cost a system call a row).
-    const bool live = isatty(fileno(ctx.Out)) != 0;
+    const CliTerminalText shown(ctx.Out);
+    const bool live = shown.Terminal();
     long rows = 0;
     bool written = true;
     if (csv) {
         // The header names the columns by the OIDs asked for.
         std::vector<std::string> header;
         for (const CliVariable& c : columns)
-            header.push_back(c.Oid);
+            header.push_back(shown(c.Oid));
         written = CliWrite(ctx.Out, TvCsv::Record(header));
     }
     try {
         session.WalkRows(request, async, [&](const TvSNMPVarList& l) {
-            const std::string row = csv ? CsvRow(l) : RowLine(l);
+            const std::string row = csv ? CsvRow(l, shown) : RowLine(l, shown);
             written = written && std::fwrite(row.data(), 1, row.size(), ctx.Out) == row.size() &&
                       (!live || std::fflush(ctx.Out) == 0);
             ++rows;
