@@ -20,6 +20,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvException.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -68,6 +69,13 @@ QAction* FindEntry(const QList<QAction*>& actions, const QString& caption) {
     }
     return nullptr;
 }
+
+// The change journal is the program's own record, not a function of the switch: it has no entry in the
+// management menu's tree and joins the Help menu here.
+constexpr TvMenuNode kChangeJournalEntry{.Caption = "Change Journal",
+                                         .Name = "ChangeJournal1",
+                                         .Kind = TvMenuKind::Window,
+                                         .Target = "TChangeJournalForm"};
 
 QLabel* HiddenHolder(QWidget* parent, const char* name, int left, int top) {
     auto* label = new QLabel(parent);
@@ -133,6 +141,13 @@ TfrmMain::TfrmMain(QWidget* parent)
     menu_ = new TvMainMenu(this, &TfrmMain::EntryLanded,
                            [this](const TvMenuNode& node) { MenuEntryClick(node); });
     QuickFind = new TvMenuQuickFind(*menu_, this);
+    if (auto* help = menuBar()->findChild<QMenu*>("Help1")) {
+        auto* journal = new QAction(QString::fromLatin1(kChangeJournalEntry.Caption), help);
+        journal->setObjectName(kChangeJournalEntry.Name);
+        journal->setEnabled(EntryLanded(kChangeJournalEntry));
+        help->insertAction(menu_->Entry("About1"), journal);
+        connect(journal, &QAction::triggered, this, [this] { MenuEntryClick(kChangeJournalEntry); });
+    }
     InstallBusyPointer();
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_K), QKeySequence(Qt::Key_Slash)})
         connect(new QShortcut(keys, this), &QShortcut::activated, QuickFind, &TvMenuQuickFind::Open);
