@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -86,6 +87,9 @@ TvJournalReader::Result TvJournalReader::Parse(const std::vector<std::string>& l
         if (!e.UndoOf.empty() && e.Outcome == TvJournalEntry::Result::Ok)
             if (const auto it = byId.find(e.UndoOf); it != byId.end())
                 result.Entries[it->second].UndoneBy = e.Id;
+    // Programs that wrote at the same time appended in their own order.
+    std::stable_sort(result.Entries.begin(), result.Entries.end(),
+                     [](const TvJournalEntry& a, const TvJournalEntry& b) { return a.UtcMs < b.UtcMs; });
     return result;
 }
 

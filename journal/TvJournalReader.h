@@ -9,7 +9,7 @@
 class TvJournalReader {
 public:
     struct Result {
-        std::vector<TvJournalEntry> Entries; // oldest first
+        std::vector<TvJournalEntry> Entries; // oldest first, by the time each was sent
         int Damaged = 0;                     // lines that are no entry (a line cut short by a crash)
     };
 

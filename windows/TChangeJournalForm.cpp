@@ -183,8 +183,11 @@ void TChangeJournalForm::BT_RefreshClick() {
     model_->SetEntries(journal.Entries);
     FillChoices();
     ApplyFilter();
-    for (int c = 0; c < TvJournalModel::colCount; ++c)
+    // As wide as the texts, but a long value does not push the other columns out of sight.
+    for (int c = 0; c < TvJournalModel::colCount; ++c) {
         LV_Journal->resizeColumnToContents(c);
+        LV_Journal->setColumnWidth(c, std::min(LV_Journal->columnWidth(c), 280));
+    }
     QString where = QStringLiteral("Journal: ") + folder_;
     if (journal.Damaged > 0)
         where += QStringLiteral("  (%1 damaged line(s) skipped)").arg(journal.Damaged);

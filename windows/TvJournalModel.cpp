@@ -10,6 +10,9 @@ void TvJournalModel::SetEntries(std::vector<TvJournalEntry> entries) {
     beginResetModel();
     entries_ = std::move(entries);
     lines_.clear();
+    times_.clear();
+    for (const TvJournalEntry& e : entries_)
+        times_[e.Id] = e.UtcMs;
     for (int e = static_cast<int>(entries_.size()) - 1; e >= 0; --e) {
         const int vars = static_cast<int>(entries_[static_cast<size_t>(e)].Vars.size());
         if (vars == 0)
@@ -39,11 +42,13 @@ QString TvJournalModel::TimeText(std::int64_t utcMs) {
         QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-QString TvJournalModel::SourceText(const TvJournalEntry& entry) {
+QString TvJournalModel::SourceText(const TvJournalEntry& entry) const {
     QString text = FromBytes(entry.Source);
-    if (!entry.UndoOf.empty())
-        text += QStringLiteral(" (undo of ") + FromBytes(entry.UndoOf) + QLatin1Char(')');
-    return text;
+    if (entry.UndoOf.empty())
+        return text;
+    const auto it = times_.find(entry.UndoOf);
+    return text + QStringLiteral(" (undo of the write at ") +
+           (it != times_.end() ? TimeText(it->second) : FromBytes(entry.UndoOf)) + QLatin1Char(')');
 }
 
 QVariant TvJournalModel::data(const QModelIndex& index, int role) const {

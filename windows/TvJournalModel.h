@@ -4,6 +4,9 @@
 
 #include <QAbstractTableModel>
 
+#include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
 // The change journal as a table: one line per variable written, the newest write first.
@@ -32,8 +35,8 @@ public:
 
     // The time a line shows: the reader's local time.
     static QString TimeText(std::int64_t utcMs);
-    // The window or command, with the write it undoes.
-    static QString SourceText(const TvJournalEntry& entry);
+    // The window or command, with the time of the write it undoes.
+    QString SourceText(const TvJournalEntry& entry) const;
 
 private:
     struct Line {
@@ -41,5 +44,6 @@ private:
         int Var; // -1: a write of no variables
     };
     std::vector<TvJournalEntry> entries_;
+    std::map<std::string, std::int64_t> times_; // of each entry by its id
     std::vector<Line> lines_;
 };

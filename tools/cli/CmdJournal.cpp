@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <map>
 #include <optional>
 #include <strings.h>
 
@@ -95,10 +96,18 @@ int CmdJournal(const CliContext& ctx) {
     };
     bool ok = !csv || CliWrite(ctx.Out, line({"time", "switch", "window or command", "OID", "label", "before",
                                               "sent", "outcome"}));
+    std::map<std::string, std::int64_t> times;
+    for (const TvJournalEntry& e : journal.Entries)
+        times[e.Id] = e.UtcMs;
     for (const TvJournalEntry& e : journal.Entries) {
         if ((only && !only->Matches(e)) || (since && e.UtcMs < *since))
             continue;
-        const std::string source = e.UndoOf.empty() ? e.Source : e.Source + " (undo of " + e.UndoOf + ")";
+        std::string source = e.Source;
+        if (!e.UndoOf.empty()) {
+            const auto it = times.find(e.UndoOf);
+            source +=
+                " (undo of the write at " + (it != times.end() ? LocalTime(it->second) : e.UndoOf) + ")";
+        }
         std::vector<TvJournalEntry::Var> vars = e.Vars;
         if (vars.empty())
             vars.emplace_back(); // a write of nothing still went out
