@@ -70,12 +70,13 @@ QAction* FindEntry(const QList<QAction*>& actions, const QString& caption) {
     return nullptr;
 }
 
-// The change journal is the program's own record, not a function of the switch: it has no entry in the
-// management menu's tree and joins the Help menu here.
-constexpr TvMenuNode kChangeJournalEntry{.Caption = "Change Journal",
-                                         .Name = "ChangeJournal1",
-                                         .Kind = TvMenuKind::Window,
-                                         .Target = "TChangeJournalForm"};
+// The change journal is the program's own record of its writes.
+constexpr TvMenuNode kOwnEntries[] = {
+    {.Caption = "Change Journal",
+     .Name = "ChangeJournal1",
+     .Kind = TvMenuKind::Window,
+     .Target = "TChangeJournalForm"},
+};
 
 QLabel* HiddenHolder(QWidget* parent, const char* name, int left, int top) {
     auto* label = new QLabel(parent);
@@ -141,13 +142,14 @@ TfrmMain::TfrmMain(QWidget* parent)
     menu_ = new TvMainMenu(this, &TfrmMain::EntryLanded,
                            [this](const TvMenuNode& node) { MenuEntryClick(node); });
     QuickFind = new TvMenuQuickFind(*menu_, this);
-    if (auto* help = menuBar()->findChild<QMenu*>("Help1")) {
-        auto* journal = new QAction(QString::fromLatin1(kChangeJournalEntry.Caption), help);
-        journal->setObjectName(kChangeJournalEntry.Name);
-        journal->setEnabled(EntryLanded(kChangeJournalEntry));
-        help->insertAction(menu_->Entry("About1"), journal);
-        connect(journal, &QAction::triggered, this, [this] { MenuEntryClick(kChangeJournalEntry); });
-    }
+    if (auto* help = menuBar()->findChild<QMenu*>("Help1"))
+        for (const TvMenuNode& node : OwnEntries()) {
+            auto* action = new QAction(QString::fromLatin1(node.Caption), help);
+            action->setObjectName(node.Name);
+            action->setEnabled(EntryLanded(node));
+            help->insertAction(menu_->Entry("About1"), action);
+            connect(action, &QAction::triggered, this, [this, &node] { MenuEntryClick(node); });
+        }
     InstallBusyPointer();
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_K), QKeySequence(Qt::Key_Slash)})
         connect(new QShortcut(keys, this), &QShortcut::activated, QuickFind, &TvMenuQuickFind::Open);
@@ -186,6 +188,10 @@ void TfrmMain::BuildFrontPanel() {
     }
     leds.SetStatusTarget(StatusPanel0);
     NameLeds();
+}
+
+std::span<const TvMenuNode> TfrmMain::OwnEntries() {
+    return kOwnEntries;
 }
 
 QRect TfrmMain::PlaceOnScreen(QSize size, const QRect& room) {
