@@ -20,21 +20,35 @@ QMessageBox::StandardButton TvMessageBox::Show(QWidget* parent, Kind kind, const
     const QString caption = title.isEmpty() ? QCoreApplication::applicationName() : title;
     if (AnswerHook())
         return AnswerHook()(kind, caption, text);
+    QMessageBox::Icon icon = QMessageBox::Question;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton preset = QMessageBox::Ok;
     switch (kind) {
     case Kind::Information:
-        return QMessageBox::information(parent, caption, text);
+        icon = QMessageBox::Information;
+        break;
     case Kind::Error:
-        return QMessageBox::critical(parent, caption, text);
+        icon = QMessageBox::Critical;
+        break;
     case Kind::Warning:
-        return QMessageBox::warning(parent, caption, text);
+        icon = QMessageBox::Warning;
+        break;
     case Kind::YesNo:
-        return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::No);
+        buttons = QMessageBox::Yes | QMessageBox::No;
+        preset = QMessageBox::No;
+        break;
     case Kind::OkCancel:
-        return QMessageBox::question(parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
-                                     QMessageBox::Cancel);
+        buttons = QMessageBox::Ok | QMessageBox::Cancel;
+        preset = QMessageBox::Cancel;
+        break;
     }
-    return QMessageBox::NoButton;
+    // Texts quote the switch's values: they are shown as they are, never read as markup.
+    QMessageBox box(icon, caption, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(preset);
+    const int answer = box.exec();
+    return box.clickedButton() ? box.standardButton(box.clickedButton())
+                               : static_cast<QMessageBox::StandardButton>(answer);
 }
 
 void TvMessageBox::Information(QWidget* parent, const QString& text, const QString& title) {

@@ -10,6 +10,7 @@
 class QWidget;
 
 // The one way the program shows a message box. Tests install a hook that answers instead of a person.
+// Texts are shown as plain text: what they quote of the switch is never read as markup.
 class TvMessageBox {
 public:
     enum class Kind { Information, Error, Warning, YesNo, OkCancel };

@@ -439,6 +439,28 @@ private slots:
         form.close();
     }
 
+    // The undo question quotes values of the switch: a value that looks like markup shows as it is.
+    void QuestionsShowValuesAsText() {
+        TvMessageBox::SetHook({});
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->text();
+            format = box->textFormat();
+            box->button(QMessageBox::No)->click();
+        });
+        const bool yes = TvMessageBox::YesNo(nullptr, "Location := <b>Rack</b>", "Undo");
+        TvMessageBox::SetHook([this](TvMessageBox::Kind, const QString& title, const QString& text) {
+            boxes_ << title + ": " + text;
+            return answer_;
+        });
+        QVERIFY(!yes);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shown, QString("Location := <b>Rack</b>"));
+    }
+
     // An undo is offered only where writing the values before back restores what was there.
     void UndoIsRefusedWhereItCannotRestore_data() {
         QTest::addColumn<int>("outcome");
