@@ -5,6 +5,7 @@
 #include "app/TvRecentSwitches.h"
 #include "app/TvSingleInstance.h"
 #include "guibase/TvMessageBox.h"
+#include "journal/TvChangeJournal.h"
 #include "profile/CommandLine.h"
 #include "snmp/TvException.h"
 #include "values/TvSecret.h"
@@ -68,6 +69,8 @@ int RunApplication(int argc, char** argv) {
     if (!title.isEmpty() && !instance.Listen() && TvSingleInstance::ActivateRunning(title))
         return 0;
 
+    // Every write of this program is kept in the user's change journal.
+    TvChangeJournal::StartDefault();
     TfrmMain window;
     try {
         const bool started = window.FormCreate(params);

@@ -23,6 +23,7 @@
 #include "snmp/TvBootCounter.h"
 #include "snmp/TvException.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -71,6 +72,14 @@ QAction* FindEntry(const QList<QAction*>& actions, const QString& caption) {
     }
     return nullptr;
 }
+
+// The change journal is the program's own record of its writes.
+constexpr TvMenuNode kOwnEntries[] = {
+    {.Caption = "Change Journal",
+     .Name = "ChangeJournal1",
+     .Kind = TvMenuKind::Window,
+     .Target = "TChangeJournalForm"},
+};
 
 QLabel* HiddenHolder(QWidget* parent, const char* name, int left, int top) {
     auto* label = TvPlainText::NewLabel(QString(), parent);
@@ -136,6 +145,14 @@ TfrmMain::TfrmMain(QWidget* parent)
     menu_ = new TvMainMenu(this, &TfrmMain::EntryLanded,
                            [this](const TvMenuNode& node) { MenuEntryClick(node); });
     QuickFind = new TvMenuQuickFind(*menu_, this);
+    if (auto* help = menuBar()->findChild<QMenu*>("Help1"))
+        for (const TvMenuNode& node : OwnEntries()) {
+            auto* action = new QAction(QString::fromLatin1(node.Caption), help);
+            action->setObjectName(node.Name);
+            action->setEnabled(EntryLanded(node));
+            help->insertAction(menu_->Entry("About1"), action);
+            connect(action, &QAction::triggered, this, [this, &node] { MenuEntryClick(node); });
+        }
     // The open windows, before Help as desktop programs have it.
     windowMenu_ = new QMenu("&Window", this);
     windowMenu_->setObjectName("WindowMenu");
@@ -184,6 +201,10 @@ void TfrmMain::BuildFrontPanel() {
     }
     leds.SetStatusTarget(StatusPanel0);
     NameLeds();
+}
+
+std::span<const TvMenuNode> TfrmMain::OwnEntries() {
+    return kOwnEntries;
 }
 
 QRect TfrmMain::PlaceOnScreen(QSize size, const QRect& room) {

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,9 @@ protected:
     void OpenRecipeWindow(const TvWindowRecipe& recipe);
 
 public:
+    // Entries the main window adds to the Help menu, before "About": the program's own functions, not the
+    // switch's, which the management menu's tree does not hold. They open as the tree's windows do.
+    static std::span<const TvMenuNode> OwnEntries();
     // Called with every generic window just before it is shown (tests drive it from here).
     std::function<void(TConfigForm& form)> RecipeWindowShown;
 

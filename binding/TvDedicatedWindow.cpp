@@ -21,6 +21,11 @@ void TvDedicatedWindow::ShowFor(TvWindowHost& host, const TvMenuNode& entry) {
     if (const QString caption = host.EntryCaption(entry); !caption.isEmpty())
         setWindowTitle(caption);
     placement_ = EntryKey(entry);
+    // The change journal names the window's writes after its menu entry.
+    if (const std::string name = QString::fromLatin1(entry.Caption).simplified().toLatin1().toStdString();
+        !name.empty())
+        for (TvSNMPRequest2Controls* b : watched_)
+            b->Request.Source = name;
     TvWindowPlacement::Restore(*this, placement_);
     // Modeless: the main window, its front panel and the other windows stay live.
     setWindowModality(Qt::NonModal);

@@ -110,6 +110,7 @@ void TvSNMPRequest2Controls::Get() {
                     ++ReceivedCount;
                 }
             }
+            RememberRead();
             AfterGet();
         } catch (...) {
             SetBusy(false);
@@ -184,6 +185,22 @@ void TvSNMPRequest2Controls::StopAtRowLimit(TvSNMPError& reply) {
         OnGetDone(*this, reply);
 }
 
+void TvSNMPRequest2Controls::RememberRead() {
+    if (IsTable())
+        return;
+    known_.clear();
+    for (int i = 0; i < Request.VarList.Count(); ++i)
+        known_.push_back(Request.VarList.Item(i).Value);
+}
+
+void TvSNMPRequest2Controls::Written() {
+    if (IsTable())
+        return;
+    for (const auto& [i, value] : sent_)
+        if (static_cast<size_t>(i) < known_.size())
+            known_[static_cast<size_t>(i)] = value;
+}
+
 std::vector<int> TvSNMPRequest2Controls::Differing(const std::vector<int>& items) const {
     std::vector<int> changed;
     for (int i : items) {
@@ -195,11 +212,7 @@ std::vector<int> TvSNMPRequest2Controls::Differing(const std::vector<int>& items
 }
 
 void TvSNMPRequest2Controls::FinishGet(TvSNMPError& reply) {
-    if (!IsTable()) {
-        known_.clear();
-        for (int i = 0; i < Request.VarList.Count(); ++i)
-            known_.push_back(Request.VarList.Item(i).Value);
-    }
+    RememberRead();
     AfterGet();
     SetBusy(false);
     if (statusTarget_) {
@@ -215,7 +228,7 @@ void TvSNMPRequest2Controls::Set(bool refreshAfter, bool collect) {
 }
 
 void TvSNMPRequest2Controls::Set(bool refreshAfter, bool collect, const std::vector<int>& items,
-                                 const std::vector<std::string>& values) {
+                                 const std::vector<std::string>& values, const std::string& undoOf) {
     LastOperation = opSet;
     RefreshAfterSet = refreshAfter;
     BeforeSet();
@@ -232,11 +245,29 @@ void TvSNMPRequest2Controls::Set(bool refreshAfter, bool collect, const std::vec
     std::string include;
     for (int i : items)
         include += (include.empty() ? "" : ",") + std::to_string(i);
-    sent_ = items;
+    // What the switch will have once it takes the write.
+    sent_.clear();
+    const TvSNMPVarList& list = Request.VarList;
+    for (int i = 0; i < list.Count(); ++i) {
+        const auto at = std::find(items.begin(), items.end(), i);
+        if (items.empty() ? list.IsWritable(i) : at != items.end()) {
+            const auto k = static_cast<size_t>(at - items.begin());
+            sent_.emplace_back(i, !items.empty() && k < values.size() ? values[k] : list.Item(i).Value);
+        }
+    }
+    if (Request.Source.empty() && Owner) {
+        const QWidget* window = Owner->window();
+        Request.Source =
+            ToBytes(!window->windowTitle().isEmpty() ? window->windowTitle() : window->objectName());
+    }
+    TvWriteContext context;
+    context.Known = KnownValues();
+    context.UndoOf = undoOf;
     SetBusy(true);
     if (!Asynchronous) {
         try {
-            Request.Set(include, values);
+            Request.Set(include, values, context);
+            Written();
             AfterSet();
         } catch (...) {
             SetBusy(false);
@@ -254,7 +285,7 @@ void TvSNMPRequest2Controls::Set(bool refreshAfter, bool collect, const std::vec
         return;
     }
     try {
-        Request.SetAsync(Guarded(&TvSNMPRequest2Controls::WriteReply), include, values);
+        Request.SetAsync(Guarded(&TvSNMPRequest2Controls::WriteReply), include, values, context);
     } catch (...) {
         SetBusy(false);
         throw;
@@ -275,12 +306,7 @@ void TvSNMPRequest2Controls::WriteReply(TvSNMPError& reply) {
         ProcessingFailed(opSet, e.what());
         return;
     }
-    // The switch has these now.
-    if (!IsTable() && !known_.empty())
-        for (int i = 0; i < Request.VarList.Count() && static_cast<size_t>(i) < known_.size(); ++i)
-            if (Request.VarList.IsWritable(i) &&
-                (sent_.empty() || std::find(sent_.begin(), sent_.end(), i) != sent_.end()))
-                known_[static_cast<size_t>(i)] = Request.VarList.Item(i).Value;
+    Written();
     SetBusy(false);
     LastOperation = opSet;
     if (statusTarget_)

@@ -60,13 +60,18 @@ public:
     void Set(bool refreshAfter, bool collect);
     // Writes the items named in `items` (indexes into the list) and nothing else: only their controls
     // are collected, only they are sent. `values`, when not empty, gives the value of the item at the
-    // same position.
+    // same position. The change journal keeps the write with the values it replaces (KnownValues) and,
+    // for an undo, the entry `undoOf` it takes back. Request.Source names the window there; when it is
+    // empty, the owner window's title does.
     void Set(bool refreshAfter, bool collect, const std::vector<int>& items,
-             const std::vector<std::string>& values = {});
+             const std::vector<std::string>& values = {}, const std::string& undoOf = {});
     // Of `items`, those whose value in the list now differs from what the switch had at the last read
     // of this scalar group (or took at the last write): a group write sends what the operator changed
     // only. Every item counts as changed before the first read.
     std::vector<int> Differing(const std::vector<int>& items) const;
+    // Every item's value as the switch had it when this window last read it (or took it at a write),
+    // by item index; empty when unknown (before the first read of a scalar group).
+    virtual std::vector<std::string> KnownValues() const { return known_; }
     // Gives up the exchange in flight at once: nothing more is sent for it and none of its replies
     // reaches the controls.
     void Cancel();
@@ -102,6 +107,9 @@ protected:
 
 private:
     void SetBusy(bool busy);
+    // The switch took the write in flight: its values are what the switch has now.
+    void Written();
+    void RememberRead();
     bool IsTable() const;
     void ReadReply(TvSNMPError& reply);
     void WriteReply(TvSNMPError& reply);
@@ -113,8 +121,8 @@ private:
     TvSNMPRequest::Callback Guarded(void (TvSNMPRequest2Controls::*handler)(TvSNMPError&));
 
     QPointer<QWidget> statusTarget_;
-    const std::vector<int>* writing_ = nullptr; // the items of the write being prepared, if it names them
-    std::vector<int> sent_;                     // the items of the write in flight (empty: all writable)
-    std::vector<std::string> known_;            // the values the switch has, as last read or written
+    const std::vector<int>* writing_ = nullptr;     // the items of the write being prepared, if it names them
+    std::vector<std::pair<int, std::string>> sent_; // the items of the write in flight and their values
+    std::vector<std::string> known_;                // the values the switch has, as last read or written
     std::shared_ptr<int> alive_ = std::make_shared<int>(0); // replies reach the binding only while it lives
 };

@@ -725,6 +725,16 @@ void TvSNMPRequest2Edits::AfterGet() {
         SetControlsEnabled(false);
 }
 
+std::vector<std::string> TvSNMPRequest2Edits::KnownValues() const {
+    if (!model_)
+        return TvSNMPRequest2Controls::KnownValues();
+    std::vector<std::string> known;
+    if (const int row = SelectedRow(); row >= 0)
+        for (int i = 0; i < Request.VarList.Count(); ++i)
+            known.push_back(ToBytes(model_->Cell(row, i)));
+    return known;
+}
+
 int TvSNMPRequest2Edits::SelectedRow() const {
     if (!ListView || !model_ || !ListView->selectionModel())
         return -1;

@@ -82,6 +82,8 @@ public:
     // The selected line of the list view, or -1.
     int SelectedRow() const;
 
+    // For a table: the selected line as read; no line selected, nothing is known.
+    std::vector<std::string> KnownValues() const override;
     void BeforeGet() override;
     void ReceiveOne() override;
     void ControlsToValues() override;

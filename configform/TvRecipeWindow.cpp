@@ -57,6 +57,13 @@ void TvRecipeWindow::Build(TConfigForm& form, const TvWindowRecipe& recipe) {
     for (const TvPanelRecipe& p : recipe.Panels) {
         auto binding = std::make_unique<TvSNMPRequest2Edits>(&form);
         binding->Request.VarList.Assign(TvSNMPVarList(p.Table, p.ItemType, p.KeyCount));
+        // The change journal names the writes after the window and, in a paged one, the page.
+        QString name = QString::fromLatin1(recipe.CaptionTitle).simplified();
+        while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' ')))
+            name.chop(1);
+        binding->Request.Source = name.toLatin1().toStdString();
+        if (paged && p.PageTitle)
+            binding->Request.Source += " / " + std::string(p.PageTitle);
         // 64-bit counters cannot be read with SNMPv1.
         if (p.Has(pnlVersionFloor) && binding->Request.Version == 0)
             binding->Request.Version = 1;

@@ -111,6 +111,10 @@ TvSNMPRequest::~TvSNMPRequest() {
 }
 
 void TvSNMPRequest::CancelAll() {
+    // A write given up may still have reached the switch: the journal says that no answer was awaited.
+    for (const auto& [exchange, entry] : journal_)
+        JournalEnd(entry, TvWriteOutcome{TvWriteOutcome::NoReply, 0, "given up before the answer came"});
+    journal_.clear();
     if (TvSNMPEngine* engine = TvSNMPEngine::Instance()) {
         for (long id : pending_)
             engine->Cancel(id);
@@ -214,7 +218,7 @@ std::vector<TvVarBind> TvSNMPRequest::FillRead(bool first, TvPduKind& kind) {
     return vbs;
 }
 
-std::vector<TvVarBind> TvSNMPRequest::FillWrite() {
+std::vector<TvVarBind> TvSNMPRequest::FillWrite(std::vector<int>* items) {
     if (VarList.ItemType > 3)
         RaiseError(errBadItemType);
     std::vector<TvVarBind> vbs;
@@ -225,6 +229,8 @@ std::vector<TvVarBind> TvSNMPRequest::FillWrite() {
         vb.Oid = VarList.WriteOid(i);
         vb.Value = MakeVarbind(i);
         vbs.push_back(std::move(vb));
+        if (items)
+            items->push_back(i);
     }
     return vbs;
 }
@@ -845,7 +851,7 @@ void TvSNMPRequest::DeliverRows(const Callback& callback, const std::vector<TvVa
         delivering_ = false;
 }
 
-void TvSNMPRequest::SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, Callback callback, bool read) {
+long TvSNMPRequest::SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, Callback callback, bool read) {
     TvSNMPEngine& engine = Engine();
     auto sent = std::make_shared<std::vector<TvVarBind>>(varbinds);
     std::weak_ptr<TvSNMPRequest*> guard = self_;
@@ -860,19 +866,28 @@ void TvSNMPRequest::SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, C
             request->pending_.erase(*id);
             if (read && kind == TvPduKind::GetNext)
                 request->StartNextAhead(*sent, status, reply, false);
-            request->HandleReply(callback, kind, *sent, read, status, reply);
+            request->HandleReply(callback, kind, *sent, read, status, reply, *id);
         });
     pending_.insert(*id);
     ++Outstanding;
+    return *id;
 }
 
 void TvSNMPRequest::HandleReply(const Callback& callback, TvPduKind kind, const std::vector<TvVarBind>& sent,
-                                bool read, int status, const TvSNMPReply& reply) {
+                                bool read, int status, const TvSNMPReply& reply, long exchange) {
+    std::string entry;
+    if (const auto it = journal_.find(exchange); exchange != 0 && it != journal_.end()) {
+        entry = std::move(it->second);
+        journal_.erase(it);
+    }
     if (status == -8) {
+        JournalEnd(entry,
+                   TvWriteOutcome{TvWriteOutcome::NoReply, 0, "the session closed before the answer came"});
         --Outstanding;
         return;
     }
     TvSNMPError error = AcceptReply(kind, sent, status, reply, read);
+    JournalEnd(entry, error);
     callback(error, VarList);
     --Outstanding;
 }
@@ -953,13 +968,18 @@ void TvSNMPRequest::PrepareWrite(const std::string& include, const std::vector<s
 }
 
 std::vector<TvVarBind> TvSNMPRequest::WriteVarbinds(const std::string& include,
-                                                    const std::vector<std::string>& values) {
+                                                    const std::vector<std::string>& values,
+                                                    const TvWriteContext* context,
+                                                    std::vector<TvWrittenVar>* written) {
     // Exclusions and given values last for this one write, also when building it fails.
     const TvSNMPVarList saved = CopyOf(VarList);
     std::vector<TvVarBind> vbs;
     try {
         PrepareWrite(include, values);
-        vbs = FillWrite();
+        std::vector<int> items;
+        vbs = FillWrite(&items);
+        if (written)
+            *written = Describe(vbs, items, saved, context ? *context : TvWriteContext{});
     } catch (...) {
         VarList.Assign(saved);
         throw;
@@ -968,22 +988,124 @@ std::vector<TvVarBind> TvSNMPRequest::WriteVarbinds(const std::string& include,
     return vbs;
 }
 
-void TvSNMPRequest::Set(const std::string& include, const std::vector<std::string>& values) {
+std::vector<TvWrittenVar> TvSNMPRequest::Describe(const std::vector<TvVarBind>& vbs,
+                                                  const std::vector<int>& items, const TvSNMPVarList& read,
+                                                  const TvWriteContext& context) const {
+    // The list as the window last read it: where an item's OID is the same there, the value read is the
+    // value this write replaces.
+    std::optional<TvSNMPVarList> known;
+    if (!context.Known.empty() && context.Known.size() == static_cast<size_t>(read.Count())) {
+        known = CopyOf(read);
+        for (int i = 0; i < known->Count(); ++i)
+            known->Item(i).Value = context.Known[static_cast<size_t>(i)];
+    }
+    std::vector<TvWrittenVar> vars;
+    for (size_t k = 0; k < vbs.size() && k < items.size(); ++k) {
+        const int i = items[k];
+        const TvSNMPVarItem& item = VarList.Item(i);
+        TvWrittenVar w;
+        w.Oid = vbs[k].Oid;
+        w.Label = item.Label;
+        w.Syntax = item.Syntax;
+        w.Sent = item.Value;
+        try {
+            if (known && known->WriteOid(i) == w.Oid) {
+                w.BeforeKnown = true;
+                w.Before = context.Known[static_cast<size_t>(i)];
+                // Written back as a plain value of the syntax, which must give the very varbind the
+                // value read gives; a computed value is not restored.
+                const TvSnmpValue value = known->MakeVarbind(i);
+                if (item.SetExpr.empty() && value.Type != TvValueType::Null) {
+                    TvSNMPVarList probe;
+                    probe.ItemType = TvSNMPVarList::itInstance;
+                    probe.AddItem(w.Oid, "", item.Syntax, accReadWrite);
+                    probe.Item(0).Value = TvSNMPVarList::ValueText(item.Syntax, value);
+                    if (probe.MakeVarbind(0) == value) {
+                        w.Restore = probe.Item(0).Value;
+                        w.Restorable = true;
+                    }
+                }
+            }
+        } catch (const TvException&) {
+            // A value read that does not make a varbind is kept as read, without a way back.
+        }
+        vars.push_back(std::move(w));
+    }
+    return vars;
+}
+
+std::string TvSNMPRequest::JournalBegin(std::vector<TvWrittenVar> vars, const TvWriteContext& context) const {
+    TvWriteJournal* journal = TvWriteJournal::Installed();
+    if (!journal)
+        return {};
+    TvWriteRecord record;
+    record.Source = Source;
+    record.UndoOf = context.UndoOf;
+    record.Address = Address;
+    record.Port = Port;
+    record.Version = Version;
+    if (Version == 3)
+        record.SecurityName = SecurityName;
+    record.Vars = std::move(vars);
+    record.Secrets = {ReadCommunity, WriteCommunity, AuthPassword, PrivPassword};
+    return journal->Begin(record);
+}
+
+void TvSNMPRequest::JournalEnd(const std::string& entry, const TvWriteOutcome& outcome) {
+    if (TvWriteJournal* journal = TvWriteJournal::Installed(); journal && !entry.empty())
+        journal->End(entry, outcome);
+}
+
+void TvSNMPRequest::JournalEnd(const std::string& entry, const TvSNMPError& outcome) {
+    TvWriteOutcome o;
+    o.Code = outcome.Code;
+    if (outcome.Code == errTimeout) {
+        o.What = TvWriteOutcome::NoReply;
+    } else if (outcome.Code != 0) {
+        o.What = TvWriteOutcome::Error;
+        o.Text = outcome.Message;
+    }
+    JournalEnd(entry, o);
+}
+
+void TvSNMPRequest::Set(const std::string& include, const std::vector<std::string>& values,
+                        const TvWriteContext& context) {
     if (!Enabled)
         return;
-    const std::vector<TvVarBind> vbs = WriteVarbinds(include, values);
+    TvSNMPEngine& engine = Engine();
+    std::vector<TvWrittenVar> written;
+    const std::vector<TvVarBind> vbs = WriteVarbinds(include, values, &context, &written);
+    const std::string entry = JournalBegin(std::move(written), context);
     TvSNMPReply reply;
-    const int status = Engine().Exchange(MakeTarget(), TvPduKind::Set, vbs, reply);
+    int status = 0;
+    try {
+        status = engine.Exchange(MakeTarget(), TvPduKind::Set, vbs, reply);
+    } catch (const TvException& e) {
+        JournalEnd(entry, TvWriteOutcome{TvWriteOutcome::Error, e.Code(), e.Message()});
+        throw;
+    }
     const TvSNMPError outcome = AcceptReply(TvPduKind::Set, vbs, status, reply, false);
+    JournalEnd(entry, outcome);
     if (outcome.Code != 0)
         throw TvException(outcome.Message, outcome.Code);
 }
 
 void TvSNMPRequest::SetAsync(Callback callback, const std::string& include,
-                             const std::vector<std::string>& values) {
+                             const std::vector<std::string>& values, const TvWriteContext& context) {
     if (!Enabled)
         return;
-    SendAsync(TvPduKind::Set, WriteVarbinds(include, values), std::move(callback), false);
+    Engine();
+    std::vector<TvWrittenVar> written;
+    std::vector<TvVarBind> vbs = WriteVarbinds(include, values, &context, &written);
+    const std::string entry = JournalBegin(std::move(written), context);
+    try {
+        const long exchange = SendAsync(TvPduKind::Set, std::move(vbs), std::move(callback), false);
+        if (!entry.empty())
+            journal_[exchange] = entry;
+    } catch (const TvException& e) {
+        JournalEnd(entry, TvWriteOutcome{TvWriteOutcome::Error, e.Code(), e.Message()});
+        throw;
+    }
 }
 
 std::string TvSNMPRequest::ExpandExpression(const std::string& expression, const std::string& marker,

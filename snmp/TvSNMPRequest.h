@@ -5,15 +5,26 @@
 #include "snmp/TvSNMPTarget.h"
 #include "snmp/TvSNMPVarList.h"
 #include "snmp/TvSnmpValue.h"
+#include "snmp/TvWriteJournal.h"
 
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
+
+// What the change journal keeps of a write beyond its varbinds.
+struct TvWriteContext {
+    // Every item's value (by item index) as the switch had it when the window last read it; empty when
+    // not known. A value counts for a variable only when the item's OID built from these values is the
+    // OID written (a table row is the row that was read).
+    std::vector<std::string> Known;
+    std::string UndoOf; // the journal entry this write takes back
+};
 
 // Performs the SNMP exchanges of one variable list: reads of a scalar group, row-by-row table walks and
 // writes of chosen items, blocking or asynchronous. Works on a copy of the connection settings taken at
@@ -37,9 +48,12 @@ public:
     void GetAsync(Callback callback, bool first);
     // Writes the writable items; `include` lists item indexes separated by "," (empty: every writable
     // item); `values`, when not empty, gives the value of the item at the same position of `include`.
-    void Set(const std::string& include = "", const std::vector<std::string>& values = {});
+    // Every write is kept in the installed change journal (TvWriteJournal) before it leaves, and its
+    // outcome when it comes.
+    void Set(const std::string& include = "", const std::vector<std::string>& values = {},
+             const TvWriteContext& context = {});
     void SetAsync(Callback callback, const std::string& include = "",
-                  const std::vector<std::string>& values = {});
+                  const std::vector<std::string>& values = {}, const TvWriteContext& context = {});
 
     bool AcceptRowFilter() { return AcceptRow(RowFilter); }
     // Gives up every exchange in flight at once: nothing more of them is sent and no callback of theirs
@@ -87,6 +101,8 @@ public:
     std::string RowFilter;
     bool Enabled = true;
     std::int32_t Outstanding = 0;
+    // The window or command whose writes these are, as the change journal names them.
+    std::string Source;
 
 private:
     enum class Stored { Row, Ended, Scalar };
@@ -97,18 +113,27 @@ private:
     static TvSNMPEngine& Engine();
     TvSNMPTarget MakeTarget() const;
     std::vector<TvVarBind> FillRead(bool first, TvPduKind& kind);
-    std::vector<TvVarBind> FillWrite();
+    std::vector<TvVarBind> FillWrite(std::vector<int>* items = nullptr);
     void PrepareWrite(const std::string& include, const std::vector<std::string>& values);
-    std::vector<TvVarBind> WriteVarbinds(const std::string& include, const std::vector<std::string>& values);
+    // The varbinds of a write; with `written`, also what the journal keeps of them.
+    std::vector<TvVarBind> WriteVarbinds(const std::string& include, const std::vector<std::string>& values,
+                                         const TvWriteContext* context = nullptr,
+                                         std::vector<TvWrittenVar>* written = nullptr);
+    std::vector<TvWrittenVar> Describe(const std::vector<TvVarBind>& vbs, const std::vector<int>& items,
+                                       const TvSNMPVarList& read, const TvWriteContext& context) const;
+    std::string JournalBegin(std::vector<TvWrittenVar> vars, const TvWriteContext& context) const;
+    static void JournalEnd(const std::string& entry, const TvWriteOutcome& outcome);
+    static void JournalEnd(const std::string& entry, const TvSNMPError& outcome);
     Stored StoreReply(int& code, TvPduKind kind, const std::vector<TvVarBind>& sent,
                       const std::vector<TvVarBind>& received);
     void CheckAnswer(TvPduKind kind, const std::vector<TvVarBind>& sent,
                      const std::vector<TvVarBind>& received) const;
     void CheckType(int index, const TvVarBind& varbind) const;
     bool Ended(int index) const;
+    // `exchange`: the engine's id of the exchange answered, when it may be a journaled write.
     void HandleReply(const Callback& callback, TvPduKind kind, const std::vector<TvVarBind>& sent, bool read,
-                     int status, const TvSNMPReply& reply);
-    void SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, Callback callback, bool read);
+                     int status, const TvSNMPReply& reply, long exchange = 0);
+    long SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, Callback callback, bool read);
 
     // GETBULK: each column's varbinds of the last bulk reply, read from in order, and how many rows to
     // ask for next.
@@ -177,5 +202,6 @@ private:
 
     std::vector<bool> ended_;              // table columns that have left their column in this walk
     std::set<long> pending_;               // asynchronous exchanges not yet answered
+    std::map<long, std::string> journal_;  // asynchronous writes not yet answered: their journal entries
     std::shared_ptr<TvSNMPRequest*> self_; // replies reach the request only while this lives
 };

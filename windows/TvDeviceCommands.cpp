@@ -42,6 +42,7 @@ void TvDeviceCommands::Run(TvWindowHost& host, const TvDeviceCommandRow& command
     TvSNMPRequest request; // copies the session settings now
     request.VarList.AddItem(command.Oid, "", synInteger, accReadWrite);
     request.VarList.Name = command.ListName;
+    request.Source = command.ListName;
     request.VarList.Item(0).Value = command.Value;
     // It concerns the whole switch: its questions hold every window.
     const TvMessageBox::ProgramModal wholeProgram;

@@ -3,6 +3,7 @@
 #include "binding/TvStatusPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
+#include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/WindowTest.h"
@@ -29,6 +30,8 @@ class TestCommandOutcome : public QObject {
 
     QTemporaryDir root_;
     std::unique_ptr<SimSwitch> sim_;
+    // Every write of these tests is held against what the switch received.
+    std::unique_ptr<JournalWitness> witness_;
     std::unique_ptr<TfrmMain> main_;
     QStringList boxes_;
     QMessageBox::StandardButton answer_ = QMessageBox::Yes;
@@ -54,6 +57,7 @@ class TestCommandOutcome : public QObject {
 
 private slots:
     void initTestCase() {
+        witness_ = std::make_unique<JournalWitness>();
         QVERIFY(root_.isValid());
         QVERIFY(QDir().mkpath(Folder()));
         QVERIFY(QDir::setCurrent(root_.path()));
@@ -78,6 +82,10 @@ private slots:
     void init() {
         boxes_.clear();
         answer_ = QMessageBox::Yes;
+    }
+    void cleanup() {
+        const std::string faults = sim_ ? witness_->Compare(*sim_) : std::string();
+        QVERIFY2(faults.empty(), faults.c_str());
     }
     void cleanupTestCase() {
         main_.reset();

@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -65,8 +66,17 @@ QString WithoutMnemonic(const QString& text) {
     return out;
 }
 
+bool OwnEntry(const QAction* a) {
+    const auto own = TfrmMain::OwnEntries();
+    return std::any_of(own.begin(), own.end(),
+                       [a](const TvMenuNode& n) { return a->objectName() == n.Name; });
+}
+
+// The menu bar as the tree makes it: the main window's own entries are left out.
 void Shape(const QList<QAction*>& actions, int depth, QStringList& out) {
     for (QAction* a : actions) {
+        if (OwnEntry(a))
+            continue;
         if (a->isSeparator()) {
             out << QString::number(depth) + "\t-";
             continue;
@@ -215,6 +225,8 @@ private slots:
             if (!TvWindowRegistry::Find(node.Target))
                 missing << QString::fromLatin1(node.Target);
         });
+        for (const TvMenuNode& node : TfrmMain::OwnEntries())
+            targets.insert(node.Target);
         for (const std::string& t : TvWindowRegistry::Targets())
             QVERIFY2(targets.count(t), t.c_str());
         missing.removeDuplicates();
@@ -222,35 +234,50 @@ private slots:
     }
 
     // An opener registered for a target enables its entry and receives the click with the main window
-    // as host; without one the entry stays disabled.
+    // as host; without one the entry stays disabled. The main window's own entries (the change journal)
+    // open the same way, from the Help menu before About.
+    void registeredOpenerOpensItsEntry_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("tree") << "TAboutForm"
+                              << "About1";
+        QTest::newRow("own") << "TChangeJournalForm"
+                             << "ChangeJournal1";
+    }
     void registeredOpenerOpensItsEntry() {
-        const std::string target = "TAboutForm";
+        QFETCH(QString, target);
+        QFETCH(QString, name);
+        const std::string key = target.toStdString();
         const auto saved =
-            TvWindowRegistry::Find(target) ? *TvWindowRegistry::Find(target) : TvWindowRegistry::Opener{};
-        TvWindowRegistry::Unregister(target);
+            TvWindowRegistry::Find(key) ? *TvWindowRegistry::Find(key) : TvWindowRegistry::Opener{};
+        TvWindowRegistry::Unregister(key);
         {
             ProbeMain w;
-            QVERIFY(!w.MainMenu().Entry("About1")->isEnabled());
+            QVERIFY(!w.findChild<QAction*>(name)->isEnabled());
         }
         QStringList opened;
         TvWindowHost* host = nullptr;
-        TvWindowRegistry::Register(target, [&](TvWindowHost& h, const TvMenuNode& entry) {
+        TvWindowRegistry::Register(key, [&](TvWindowHost& h, const TvMenuNode& entry) {
             host = &h;
             opened << entry.Name;
         });
         {
             auto w = MakeWindow({"/I127.0.0.1", "/v1"});
             QVERIFY(w);
-            QAction* about = w->MainMenu().Entry("About1");
-            QVERIFY(about->isEnabled());
-            about->trigger();
-            QCOMPARE(opened, QStringList{"About1"});
+            QAction* entry = w->findChild<QAction*>(name);
+            QVERIFY(entry->isEnabled());
+            QStringList help;
+            for (const QAction* a : w->menuBar()->findChild<QMenu*>("Help1")->actions())
+                help << a->objectName();
+            QCOMPARE(help, (QStringList{"H1", "ChangeJournal1", "About1"}));
+            entry->trigger();
+            QCOMPARE(opened, QStringList{name});
             QCOMPARE(host, static_cast<TvWindowHost*>(w.get()));
             QCOMPARE(host->Connection().AgentIP, std::string("127.0.0.1"));
         }
-        TvWindowRegistry::Unregister(target);
+        TvWindowRegistry::Unregister(key);
         if (saved)
-            TvWindowRegistry::Register(target, saved);
+            TvWindowRegistry::Register(key, saved);
     }
 
     void siblingLaunchesWithTheConnectionSettings_data() {

@@ -15,6 +15,7 @@
 #include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvSNMPVarDef.h"
+#include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/RecipeWindowRun.h"
 #include "support/SimSwitch.h"
@@ -99,6 +100,8 @@ class TestOperatorSafety : public QObject {
 
     QTemporaryDir root_;
     std::unique_ptr<SimSwitch> sim_;
+    // Every write of these tests is held against what the switch received.
+    std::unique_ptr<JournalWitness> witness_;
     std::unique_ptr<ProbeMain> main_;
     QStringList boxes_;
     QMessageBox::StandardButton answer_ = QMessageBox::Yes;
@@ -159,6 +162,7 @@ class TestOperatorSafety : public QObject {
 
 private slots:
     void initTestCase() {
+        witness_ = std::make_unique<JournalWitness>();
         QVERIFY(root_.isValid());
         QVERIFY(QDir().mkpath(root_.path() + "/suite"));
         QVERIFY(QDir::setCurrent(root_.path()));
@@ -178,6 +182,10 @@ private slots:
         gSNMPTimeout = 100;
         boxes_.clear();
         answer_ = QMessageBox::Yes;
+    }
+    void cleanup() {
+        const std::string faults = sim_ ? witness_->Compare(*sim_) : std::string();
+        QVERIFY2(faults.empty(), faults.c_str());
     }
     void cleanupTestCase() {
         main_.reset();

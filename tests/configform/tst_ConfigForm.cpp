@@ -12,6 +12,7 @@
 #include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvException.h"
+#include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/SimTables.h"
@@ -119,6 +120,8 @@ class TestConfigForm : public QObject {
 
     QTemporaryDir dir;
     std::unique_ptr<SimSwitch> sim;
+    // Every write of these tests is held against what the switch received.
+    std::unique_ptr<JournalWitness> witness_;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Yes;
 
@@ -129,6 +132,7 @@ class TestConfigForm : public QObject {
 
 private slots:
     void initTestCase() {
+        witness_ = std::make_unique<JournalWitness>();
         InitSNMPSession(dir.path().toStdString());
         sim = std::make_unique<SimSwitch>();
         QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
@@ -141,6 +145,10 @@ private slots:
         WindowTest::UseSimulator(sim->Port());
         boxes.clear();
         answer = QMessageBox::Yes;
+    }
+    void cleanup() {
+        const std::string faults = sim ? witness_->Compare(*sim) : std::string();
+        QVERIFY2(faults.empty(), faults.c_str());
     }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }
 

@@ -64,6 +64,7 @@ bool SimSwitch::Start(const std::vector<std::string>& options) {
 
 bool SimSwitch::Launch(const std::vector<std::string>& options) {
     const std::string log = dir_ + "/sim.log";
+    earlier_ = Log(); // the new run starts its log afresh
     std::vector<std::string> args = {std::string(QTR_BIN_DIR) + "/qtr5190mx-sim"};
     args.insert(args.end(), options.begin(), options.end());
     args.push_back("127.0.0.1:" + std::to_string(port_));
@@ -125,6 +126,6 @@ bool SimSwitch::AwaitMarker(const std::string& community, int timeoutMs) {
 std::string SimSwitch::Log() const {
     std::ifstream in(dir_ + "/sim.log");
     std::stringstream text;
-    text << in.rdbuf();
+    text << earlier_ << in.rdbuf();
     return text.str();
 }

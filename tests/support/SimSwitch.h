@@ -25,7 +25,7 @@ public:
     bool Restart(const std::vector<std::string>& options);
 
     std::uint16_t Port() const { return port_; }
-    // What the agent printed so far (with "--log": one line per request and variable).
+    // What the agent printed so far, over restarts too (with "--log": one line per request and variable).
     std::string Log() const;
     const std::string& Error() const { return error_; }
     // Proves that the agent has taken every request sent before this call: sends a read of a marker
@@ -39,6 +39,7 @@ private:
     std::vector<std::string> options_;
     std::string dir_;
     std::string error_;
+    std::string earlier_; // what the agent printed before its last restart
     std::uint16_t port_ = 0;
     pid_t pid_ = -1;
 };

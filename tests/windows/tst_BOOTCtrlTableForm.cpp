@@ -2,6 +2,7 @@
 #include "catalog/CatalogIPWindows.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
+#include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/SlowLink.h"
@@ -39,6 +40,8 @@ class TestBOOTCtrlTableForm : public QObject {
 
     QTemporaryDir dir;
     std::unique_ptr<SimSwitch> sim;
+    // Every write of these tests is held against what the switch received.
+    std::unique_ptr<JournalWitness> witness_;
     std::unique_ptr<TBOOTCtrlTableForm> form;
     QStringList boxes;     // every box but the questions
     QStringList questions; // Yes/No questions, answered with `answer`
@@ -63,6 +66,7 @@ class TestBOOTCtrlTableForm : public QObject {
 
 private slots:
     void initTestCase() {
+        witness_ = std::make_unique<JournalWitness>();
         InitSNMPSession(dir.path().toStdString());
         sim = std::make_unique<SimSwitch>();
         QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
@@ -83,6 +87,10 @@ private slots:
         boxes.clear();
         questions.clear();
         answer = QMessageBox::Yes;
+    }
+    void cleanup() {
+        const std::string faults = sim ? witness_->Compare(*sim) : std::string();
+        QVERIFY2(faults.empty(), faults.c_str());
     }
     void cleanupTestCase() {
         form.reset();

@@ -2,6 +2,7 @@
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
+#include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/WindowTest.h"
@@ -49,6 +50,8 @@ class TestCurrentTimeForm : public QObject {
     QTemporaryDir dir;
     // A switch whose capacity the test may change and whose clock stands still.
     std::unique_ptr<SimSwitch> sim;
+    // Every write of these tests is held against what the switch received.
+    std::unique_ptr<JournalWitness> witness_;
     QStringList boxes;
 
     static bool ReadDone(TCurrentTimeForm& form) {
@@ -64,6 +67,7 @@ class TestCurrentTimeForm : public QObject {
 
 private slots:
     void initTestCase() {
+        witness_ = std::make_unique<JournalWitness>();
         InitSNMPSession(dir.path().toStdString());
         const QString data = dir.filePath("time.data");
         std::ofstream out(data.toStdString());
@@ -83,6 +87,10 @@ private slots:
     void init() {
         WindowTest::UseSimulator(sim->Port());
         boxes.clear();
+    }
+    void cleanup() {
+        const std::string faults = sim ? witness_->Compare(*sim) : std::string();
+        QVERIFY2(faults.empty(), faults.c_str());
     }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }
 

@@ -7,6 +7,7 @@
 #include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvSNMPRequest.h"
+#include "support/JournalWitness.h"
 #include "support/SimSwitch.h"
 #include "support/SnmpdAgent.h"
 #include "support/WindowTest.h"
@@ -58,6 +59,8 @@ class TestDeviceCommands : public QObject {
 
     QTemporaryDir dir_;
     std::unique_ptr<SimSwitch> sim_;
+    // Every write of these tests is held against what the switch received.
+    std::unique_ptr<JournalWitness> witness_;
     QStringList boxes_;
     QList<Qt::WindowModality> modalities_; // of each box, as it would hold a window with a parent
     QWidget probe_;
@@ -82,6 +85,7 @@ class TestDeviceCommands : public QObject {
 
 private slots:
     void initTestCase() {
+        witness_ = std::make_unique<JournalWitness>();
         QVERIFY(dir_.isValid());
         InitSNMPSession(dir_.path().toStdString());
         sim_ = std::make_unique<SimSwitch>();
@@ -102,6 +106,10 @@ private slots:
         opened_.clear();
         answer_ = QMessageBox::Yes;
         openResult_ = true;
+    }
+    void cleanup() {
+        const std::string faults = sim_ ? witness_->Compare(*sim_) : std::string();
+        QVERIFY2(faults.empty(), faults.c_str());
     }
     void cleanupTestCase() {
         TvMessageBox::SetHook({});

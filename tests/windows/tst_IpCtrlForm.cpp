@@ -3,6 +3,7 @@
 #include "catalog/CatalogIPWindows.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
+#include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/SlowLink.h"
@@ -57,6 +58,8 @@ class TestIpCtrlForm : public QObject {
 
     QTemporaryDir dir;
     std::unique_ptr<SimSwitch> sim;
+    // Every write of these tests is held against what the switch received.
+    std::unique_ptr<JournalWitness> witness_;
     std::unique_ptr<TIpCtrlForm> form;
     QStringList boxes;     // every box but the questions
     QStringList questions; // Yes/No questions, answered with `answer`
@@ -78,6 +81,7 @@ class TestIpCtrlForm : public QObject {
 
 private slots:
     void initTestCase() {
+        witness_ = std::make_unique<JournalWitness>();
         InitSNMPSession(dir.path().toStdString());
         sim = std::make_unique<SimSwitch>();
         QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
@@ -98,6 +102,10 @@ private slots:
         boxes.clear();
         questions.clear();
         answer = QMessageBox::Yes;
+    }
+    void cleanup() {
+        const std::string faults = sim ? witness_->Compare(*sim) : std::string();
+        QVERIFY2(faults.empty(), faults.c_str());
     }
     void cleanupTestCase() {
         form.reset();

@@ -3,6 +3,7 @@
 #include "catalog/TvMemberSwitchData.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
+#include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/WindowTest.h"
@@ -28,6 +29,8 @@ class TestMemberSwitch : public QObject {
 
     QTemporaryDir dir_;
     std::unique_ptr<SimSwitch> sim_;
+    // Every write of these tests is held against what the switch received.
+    std::unique_ptr<JournalWitness> witness_;
     QStringList boxes_;
     QMessageBox::StandardButton answer_ = QMessageBox::Yes; // to every question
 
@@ -59,6 +62,7 @@ class TestMemberSwitch : public QObject {
 
 private slots:
     void initTestCase() {
+        witness_ = std::make_unique<JournalWitness>();
         QVERIFY(dir_.isValid());
         InitSNMPSession(dir_.path().toStdString());
         sim_ = std::make_unique<SimSwitch>();
@@ -72,6 +76,10 @@ private slots:
         WindowTest::UseSimulator(sim_->Port());
         boxes_.clear();
         answer_ = QMessageBox::Yes;
+    }
+    void cleanup() {
+        const std::string faults = sim_ ? witness_->Compare(*sim_) : std::string();
+        QVERIFY2(faults.empty(), faults.c_str());
     }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }
 

@@ -7,6 +7,7 @@
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
+#include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/SlowLink.h"
@@ -76,6 +77,8 @@ class TestRoutingWindows : public QObject {
 
     QTemporaryDir dir;
     std::unique_ptr<SimSwitch> sim;
+    // Every write of these tests is held against what the switch received.
+    std::unique_ptr<JournalWitness> witness_;
     QStringList boxes;     // every box but the questions
     QStringList questions; // Yes/No questions, answered with `answer`
     QMessageBox::StandardButton answer = QMessageBox::Yes;
@@ -89,6 +92,7 @@ class TestRoutingWindows : public QObject {
 
 private slots:
     void initTestCase() {
+        witness_ = std::make_unique<JournalWitness>();
         InitSNMPSession(dir.path().toStdString());
         sim = std::make_unique<SimSwitch>();
         QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
@@ -106,6 +110,10 @@ private slots:
         boxes.clear();
         questions.clear();
         answer = QMessageBox::Yes;
+    }
+    void cleanup() {
+        const std::string faults = sim ? witness_->Compare(*sim) : std::string();
+        QVERIFY2(faults.empty(), faults.c_str());
     }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }
 

@@ -9,6 +9,7 @@
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvException.h"
+#include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/WindowTest.h"
@@ -98,6 +99,8 @@ class TestSTP_Info : public QObject {
 
     QTemporaryDir dir;
     std::unique_ptr<SimSwitch> sim;
+    // Every write of these tests is held against what the switch received.
+    std::unique_ptr<JournalWitness> witness_;
     QStringList questions; // Yes/No questions, answered with `answer`
     QMessageBox::StandardButton answer = QMessageBox::Yes;
     QLabel running;
@@ -146,6 +149,7 @@ class TestSTP_Info : public QObject {
 
 private slots:
     void initTestCase() {
+        witness_ = std::make_unique<JournalWitness>();
         InitSNMPSession(dir.path().toStdString());
         sim = std::make_unique<SimSwitch>();
         QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
@@ -155,6 +159,10 @@ private slots:
         WindowTest::UseSimulator(sim->Port());
         questions.clear();
         answer = QMessageBox::Yes;
+    }
+    void cleanup() {
+        const std::string faults = sim ? witness_->Compare(*sim) : std::string();
+        QVERIFY2(faults.empty(), faults.c_str());
     }
     void cleanupTestCase() { TvMessageBox::SetHook({}); }
 

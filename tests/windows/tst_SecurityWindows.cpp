@@ -6,6 +6,7 @@
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
+#include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/WindowTest.h"
@@ -138,6 +139,8 @@ class TestSecurityWindows : public QObject {
 
     QTemporaryDir dir;
     std::unique_ptr<SimSwitch> sim;
+    // Every write of these tests is held against what the switch received.
+    std::unique_ptr<JournalWitness> witness_;
     QStringList boxes;
     QStringList statusLines;                               // every line a status bar of these windows showed
     QMessageBox::StandardButton answer = QMessageBox::Yes; // to every question
@@ -166,6 +169,7 @@ class TestSecurityWindows : public QObject {
 
 private slots:
     void initTestCase() {
+        witness_ = std::make_unique<JournalWitness>();
         InitSNMPSession(dir.path().toStdString());
         sim = std::make_unique<SimSwitch>();
         QVERIFY2(sim->Start({"--log"}), sim->Error().c_str());
@@ -181,7 +185,11 @@ private slots:
             return kind == TvMessageBox::Kind::YesNo ? answer : QMessageBox::Ok;
         });
     }
-    void cleanup() { TvMessageBox::SetHook({}); }
+    void cleanup() {
+        TvMessageBox::SetHook({});
+        const std::string faults = sim ? witness_->Compare(*sim) : std::string();
+        QVERIFY2(faults.empty(), faults.c_str());
+    }
 
     void EveryWindowHasAnOpenerWithTheMenuCaption() {
         FakeHost host;
@@ -357,7 +365,8 @@ private slots:
         const QString memo = form.Memo1->toPlainText();
         QVERIFY(memo.contains("Set:"));
         QCOMPARE(boxes.size(), 2);
-        for (const QString& log : {memo, boxes.join('\n'), capture.Text()})
+        for (const QString& log :
+             {memo, boxes.join('\n'), capture.Text(), QString::fromLatin1(witness_->Bytes())})
             QVERIFY2(!log.contains(key), qPrintable(log));
 
         // Closing the dialog forgets the key; closing the window forgets every key it listed.

@@ -8,3 +8,4 @@ int CmdGet(const CliContext& ctx);
 int CmdWalk(const CliContext& ctx);
 int CmdSet(const CliContext& ctx);
 int CmdShow(const CliContext& ctx);
+int CmdJournal(const CliContext& ctx);

@@ -5,6 +5,8 @@
 
 #include "values/TvSecret.h"
 
+#include "journal/TvChangeJournal.h"
+
 namespace {
 
 // Menu of subcommands; SNMP commands against an agent are added here.
@@ -19,11 +21,17 @@ constexpr CliCommand kCommands[] = {
     {"set", true, "OID:SYNTAX=VALUE ...", "one SET of full OIDs", CmdSet},
     {"show", true, "[--no-bulk] ENTRY [PAGE]",
      "read the panel of a generic menu entry as its window would and print it", CmdShow},
+    {"journal", false, "[--switch AGENT] [--since ISO-TIME] [--csv]",
+     "the change journal, oldest first, one line per variable written: time, switch, window or command, OID, "
+     "label, before, sent, outcome (tab-separated; --csv: CSV with a header line)",
+     CmdJournal},
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // Every write is kept in the user's change journal, as the program's are.
+    TvChangeJournal::StartDefault();
     std::vector<std::string> args(argv + 1, argv + argc);
     // Passwords given on the command line leave the process's arguments at once, and none reaches a core
     // file (docs/cli.md says how to keep them off the command line altogether).
