@@ -487,12 +487,7 @@ void TfrmMain::FillWindowMenu() {
     for (QWidget* window : open) {
         // A caption is text, not a mnemonic.
         QAction* raise = windowMenu_->addAction(QString(window->windowTitle()).replace('&', "&&"));
-        connect(raise, &QAction::triggered, window, [window] {
-            if (window->isMinimized())
-                window->showNormal();
-            window->raise();
-            window->activateWindow();
-        });
+        connect(raise, &QAction::triggered, window, [window] { TvOpenWindows::Activate(window); });
     }
     if (open.empty())
         windowMenu_->addAction("No open windows")->setEnabled(false);

@@ -74,13 +74,17 @@ bool TvOpenWindows::Raise(const QString& key) {
         return false;
     for (const Tracked& t : Open())
         if (t.Key == key && t.Window && t.Window->isVisible()) {
-            if (t.Window->isMinimized())
-                t.Window->showNormal();
-            t.Window->raise();
-            t.Window->activateWindow();
+            Activate(t.Window);
             return true;
         }
     return false;
+}
+
+void TvOpenWindows::Activate(QWidget* window) {
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 
 std::vector<QWidget*> TvOpenWindows::All() {

@@ -25,6 +25,8 @@ public:
     static void Add(QDialog* window, const QString& key, Edits edits = {});
     // Raises the open window of `key`; false when there is none.
     static bool Raise(const QString& key);
+    // Brings `window` to the front, also from minimised.
+    static void Activate(QWidget* window);
     // The open windows, in the order they opened.
     static std::vector<QWidget*> All();
     // "Caption: Label, Label" for each open window holding unsent values.
