@@ -5,6 +5,7 @@
 // Usage: bench_soak [SECONDS]   (default 600; QT_QPA_PLATFORM=offscreen)
 
 #include "BenchInstall.h"
+#include "BenchProcess.h"
 #include "app/TfrmMain.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvCatalog.h"
@@ -28,9 +29,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <malloc.h>
 #include <string>
 
 namespace {
@@ -39,31 +37,6 @@ class SoakMain : public TfrmMain {
 public:
     using TfrmMain::OpenRecipeWindow;
 };
-
-long ResidentKb() {
-    std::ifstream in("/proc/self/status");
-    std::string word;
-    while (in >> word)
-        if (word == "VmRSS:") {
-            long kb = 0;
-            in >> kb;
-            return kb;
-        }
-    return -1;
-}
-
-// Bytes the program holds on the heap (allocated and not freed): flat when nothing leaks, whatever the
-// allocator keeps of the freed memory in the resident figure.
-long HeapInUseKb() {
-    return static_cast<long>(mallinfo2().uordblks / 1024);
-}
-
-long OpenFds() {
-    long n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator("/proc/self/fd"))
-        ++n;
-    return n;
-}
 
 // An asynchronous walk of the forwarding table's port column; rows read.
 int WalkForwardingTable() {
@@ -130,9 +103,9 @@ int main(int argc, char** argv) {
     }
     main->show();
     PumpUntil([] { return false; }, 3000); // the front panel's first polls
-    const long rssStart = ResidentKb(), fdsStart = OpenFds();
-    std::printf("start: resident %ld kB, heap in use %ld kB, open descriptors %ld\n", rssStart, HeapInUseKb(),
-                fdsStart);
+    const long rssStart = BenchProcess::ResidentKb(), fdsStart = BenchProcess::OpenFds();
+    std::printf("start: resident %ld kB, heap in use %ld kB, open descriptors %ld\n", rssStart,
+                BenchProcess::HeapInUseKb(), fdsStart);
     std::fflush(stdout);
 
     const char* const recipes[] = {"MIB2Information", "MIB2IFTable", "ForwardingFiltering1", "USMUserTable"};
@@ -176,11 +149,12 @@ int main(int argc, char** argv) {
             std::printf(
                 "after %ld min: resident %ld kB, heap in use %ld kB, open descriptors %ld (windows %ld, "
                 "walks %ld, restarts %ld)\n",
-                minute, ResidentKb(), HeapInUseKb(), OpenFds(), windows, walks, restarts);
+                minute, BenchProcess::ResidentKb(), BenchProcess::HeapInUseKb(), BenchProcess::OpenFds(),
+                windows, walks, restarts);
             std::fflush(stdout);
         }
     }
-    const long rssEnd = ResidentKb(), fdsEnd = OpenFds();
+    const long rssEnd = BenchProcess::ResidentKb(), fdsEnd = BenchProcess::OpenFds();
     std::printf("end after %d s: resident %ld kB, open descriptors %ld\n", seconds, rssEnd, fdsEnd);
     std::printf(
         "windows opened and closed %ld (%ld dedicated), table walks %ld (%ld rows), switch restarts %ld\n",

@@ -6,6 +6,7 @@
 // Usage: bench_windows_soak [WINDOWS] [ROUND]   (default 300 30; QT_QPA_PLATFORM=offscreen)
 
 #include "BenchInstall.h"
+#include "BenchProcess.h"
 #include "app/TfrmMain.h"
 #include "catalog/TvCatalog.h"
 #include "catalog/TvMenuTree.h"
@@ -24,9 +25,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <malloc.h>
 #include <random>
 #include <string>
 #include <vector>
@@ -38,34 +36,11 @@ public:
     using TfrmMain::OpenRecipeWindow;
 };
 
-long ResidentKb() {
-    std::ifstream in("/proc/self/status");
-    std::string word;
-    while (in >> word)
-        if (word == "VmRSS:") {
-            long kb = 0;
-            in >> kb;
-            return kb;
-        }
-    return -1;
-}
-
-long HeapInUseKb() {
-    return static_cast<long>(mallinfo2().uordblks / 1024);
-}
-
-long OpenFds() {
-    long n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator("/proc/self/fd"))
-        ++n;
-    return n;
-}
-
 void Print(const char* when, long windows) {
     std::printf("%-18s resident %6ld kB, heap in use %6ld kB, open descriptors %3ld (windows opened %ld, "
                 "exchanges outstanding %zu)\n",
-                when, ResidentKb(), HeapInUseKb(), OpenFds(), windows,
-                TvSNMPEngine::Instance() ? TvSNMPEngine::Instance()->OutstandingCount() : 0);
+                when, BenchProcess::ResidentKb(), BenchProcess::HeapInUseKb(), BenchProcess::OpenFds(),
+                windows, TvSNMPEngine::Instance() ? TvSNMPEngine::Instance()->OutstandingCount() : 0);
     std::fflush(stdout);
 }
 

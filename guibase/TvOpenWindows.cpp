@@ -66,7 +66,7 @@ void TvOpenWindows::Add(QDialog* window, const QString& key, Edits edits) {
         Closed().emplace_back(window);
         QTimer::singleShot(0, qApp, Reap);
     });
-    QObject::connect(window, &QObject::destroyed, qApp, [window] { Forget(static_cast<QDialog*>(window)); });
+    QObject::connect(window, &QObject::destroyed, qApp, [window] { Forget(window); });
 }
 
 bool TvOpenWindows::Raise(const QString& key) {

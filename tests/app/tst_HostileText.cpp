@@ -193,8 +193,8 @@ private slots:
         QVERIFY(WindowTest::SelectRow(view, kImage));
         Paint(&form, "table");
 
-        // The hint of the line, through a real tooltip event.
-        QApplication::processEvents();
+        // The hint of the line, through a real tooltip event, over the line as laid out now.
+        view->doItemsLayout();
         const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
         QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
         QApplication::sendEvent(view->viewport(), &help);

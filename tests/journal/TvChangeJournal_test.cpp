@@ -4,6 +4,7 @@
 #include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
+#include "support/CoreSession.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "values/TvOptionList.h"
@@ -21,21 +22,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QCoreApplication& App() {
-    static int argc = 1;
-    static char name[] = "test_journal";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    return app;
-}
-
-void EnsureSession() {
-    App();
-    static QTemporaryDir dir;
-    if (!TvSNMPEngine::Instance())
-        InitSNMPSession(dir.path().toStdString());
-}
 
 std::string Folder(const QTemporaryDir& dir) {
     return (dir.path() + "/journal").toStdString();
@@ -316,7 +302,7 @@ const TvSNMPVarDef kIfAdmin[] = {
 class JournalSimTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        EnsureSession();
+        EnsureCoreSession();
         sim_ = std::make_unique<SimSwitch>();
         ASSERT_TRUE(sim_->Start({"--log"})) << sim_->Error();
     }

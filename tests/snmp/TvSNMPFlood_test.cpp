@@ -6,6 +6,7 @@
 #include "snmp/SnmpEventProcessor.h"
 #include "snmp/TvBerReply.h"
 #include "snmp/TvSNMPEngine.h"
+#include "support/CoreSession.h"
 #include "support/PumpUntil.h"
 #include "support/SnmpdAgent.h"
 
@@ -29,18 +30,6 @@
 #include <string>
 
 namespace {
-
-void EnsureSession() {
-    static int argc = 1;
-    static char name[] = "test_snmp";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv); // lives until the process ends, like the application's
-    static QTemporaryDir dir;
-    if (!TvSNMPEngine::Instance())
-        InitSNMPSession(dir.path().toStdString());
-    gSnmpEventProcessor.Start();
-}
 
 // ---- BER, as much as a report needs ----
 
@@ -191,7 +180,7 @@ constexpr std::size_t kEngineBound = 8; // engine IDs whose keys and users the e
 class EngineFlood : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureSession();
+        EnsureCoreSession();
         ASSERT_TRUE(agent_.Start()) << agent_.Error();
         relay_ = std::make_unique<HostileRelay>(agent_.Port());
         target_.Address = "127.0.0.1";

@@ -4,6 +4,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "snmp/SnmpEventProcessor.h"
 #include "snmp/TvSNMPEngine.h"
+#include "support/CoreSession.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 
@@ -17,18 +18,6 @@
 #include <sstream>
 
 namespace {
-
-void EnsureSession() {
-    static int argc = 1;
-    static char name[] = "test_snmp";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv); // lives until the process ends, like the application's
-    static QTemporaryDir dir;
-    if (!TvSNMPEngine::Instance())
-        InitSNMPSession(dir.path().toStdString());
-    gSnmpEventProcessor.Start();
-}
 
 TvSNMPTarget Sim(std::uint16_t port) {
     TvSNMPTarget t;
@@ -63,7 +52,7 @@ QStringList Requests(const std::string& log) {
 class InFlightTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureSession();
+        EnsureCoreSession();
         ASSERT_TRUE(sim.Start({"--log", "--delay", "60", "--log-held"})) << sim.Error();
     }
     void TearDown() override { TvSNMPEngine::Instance()->SetMaxInFlight(TvSNMPEngine::kDefaultMaxInFlight); }
