@@ -4,10 +4,10 @@
 #include "app/TfrmMain.h"
 #include "app/TvRecentSwitches.h"
 #include "app/TvSingleInstance.h"
+#include "base/TvException.h"
 #include "guibase/TvMessageBox.h"
 #include "journal/TvChangeJournal.h"
 #include "profile/CommandLine.h"
-#include "snmp/TvException.h"
 #include "values/TvSecret.h"
 
 #include <QApplication>

@@ -3,6 +3,8 @@
 #include "app/TvMainMenu.h"
 #include "app/TvMenuQuickFind.h"
 #include "app/TvProcessLauncher.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvSNMPRequest2Leds.h"
 #include "binding/TvStatusPanel.h"
@@ -18,10 +20,8 @@
 #include "profile/CommandLine.h"
 #include "profile/DeviceProfile.h"
 #include "profile/SiblingCommandLine.h"
-#include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvBootCounter.h"
-#include "snmp/TvException.h"
 
 #include <QAction>
 #include <QApplication>
@@ -184,7 +184,7 @@ void TfrmMain::BuildFrontPanel() {
     leds.Request.VarList.Assign(TvSNMPVarList(kFrontPanelLedStatus, TvSNMPVarList::itInstance, 0));
     leds.Request.VarList.Instance = kFrontPanelInstance;
     leds.SetLedMode(lmPaired, kFrontPanelHeaderLength);
-    leds.Request.Timeout = kFrontPanelTimeout;
+    leds.Request.Target.Timeout = kFrontPanelTimeout;
     const auto rows = FrontPanelLedPanels();
     for (size_t i = 0; i < rows.size(); ++i)
         leds.AddLeds(0, rows[i].Octets, *rows[i].Map, LedPanels[i], rows[i].FirstLeft, rows[i].Gap,

@@ -1,8 +1,8 @@
 #include "binding/TvEditConstraint.h"
 
+#include "base/ErrorCatalog.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvPlainText.h"
-#include "snmp/ErrorCatalog.h"
 
 #include <QApplication>
 #include <QCoreApplication>

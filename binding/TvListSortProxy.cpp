@@ -1,6 +1,6 @@
 #include "binding/TvListSortProxy.h"
 
-#include "snmp/TvSNMPVarDef.h"
+#include "base/TvSNMPVarDef.h"
 
 #include <QRegularExpression>
 

@@ -1,9 +1,9 @@
 #include "binding/TvSNMPRequest2Controls.h"
 
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "binding/TvStatusPanel.h"
 #include "guibase/TvMessageBox.h"
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

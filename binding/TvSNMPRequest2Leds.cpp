@@ -1,6 +1,6 @@
 #include "binding/TvSNMPRequest2Leds.h"
 
-#include "snmp/TvException.h"
+#include "base/TvException.h"
 #include "values/TvNumList.h"
 #include "values/TvOptionList.h"
 #include "values/TvRawValueCodec.h"

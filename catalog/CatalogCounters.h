@@ -1,6 +1,6 @@
 #pragma once
 
-#include "snmp/TvSNMPVarDef.h"
+#include "base/TvSNMPVarDef.h"
 
 // Descriptor tables and row captions of the counter monitors. The group tables are read as one row
 // (item type 2, no key); the instance tables' index lists are walked (item type 3, one key) and their

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "snmp/TvSNMPVarDef.h"
+#include "base/TvSNMPVarDef.h"
 #include "values/TvOptionList.h"
 
 // Data of the routing, IP interface and BOOTP relay windows: their descriptor tables and option lists.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "snmp/TvSNMPVarDef.h"
+#include "base/TvSNMPVarDef.h"
 #include "values/TvOptionList.h"
 
 // Descriptor tables and option lists of the security and filter windows (MD5 keys, SSL, access-control

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "snmp/TvSNMPVarDef.h"
+#include "base/TvSNMPVarDef.h"
 #include "values/TvOptionList.h"
 
 // Equipment basic information: scalars under 1.3.6.1.4.1.59371.12.11.1, item type 0.

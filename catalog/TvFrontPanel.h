@@ -1,6 +1,6 @@
 #pragma once
 
-#include "snmp/TvSNMPVarDef.h"
+#include "base/TvSNMPVarDef.h"
 #include "values/TvSNMPLedColorMapList.h"
 
 #include <span>

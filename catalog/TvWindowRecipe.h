@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "snmp/TvSNMPVarDef.h"
+#include "base/TvSNMPVarDef.h"
 
 // What a click on a generic menu entry builds: one scalar panel, one table panel, or tabbed pages.
 enum class TvRecipeKind : unsigned char { Scalar, Table, Pages };

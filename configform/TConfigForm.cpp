@@ -1,12 +1,12 @@
 #include "configform/TConfigForm.h"
 
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TEditsPanel.h"
 #include "configform/TSNMPEditorPanel.h"
 #include "configform/TSNMPListViewPanel.h"
 #include "guibase/TvMessageBox.h"
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
 
 #include <QCoreApplication>
 #include <QTabBar>

@@ -1,5 +1,7 @@
 #include "configform/TEditsPanel.h"
 
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "binding/TvDedicatedWindow.h"
 #include "binding/TvEditConstraint.h"
 #include "binding/TvSNMPRequest2Edits.h"
@@ -8,8 +10,6 @@
 #include "configform/TCtrlBtnPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvPlainText.h"
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
 #include "values/TvValueCheck.h"
 
 #include <QApplication>

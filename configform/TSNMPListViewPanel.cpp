@@ -1,5 +1,7 @@
 #include "configform/TSNMPListViewPanel.h"
 
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "binding/TvDedicatedWindow.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TConfigForm.h"
@@ -9,8 +11,6 @@
 #include "configform/TMsgPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvPlainText.h"
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 #include "configform/TSNMPPanel.h"
 
+#include "base/TvException.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "configform/TCtrlBtnPanel.h"
 #include "configform/TEditsPanel.h"
 #include "configform/TMsgPanel.h"
 #include "configform/TSNMPEditorPanel.h"
 #include "guibase/TvMessageBox.h"
-#include "snmp/TvException.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

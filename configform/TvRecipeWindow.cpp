@@ -65,8 +65,8 @@ void TvRecipeWindow::Build(TConfigForm& form, const TvWindowRecipe& recipe) {
         if (paged && p.PageTitle)
             binding->Request.Source += " / " + std::string(p.PageTitle);
         // 64-bit counters cannot be read with SNMPv1.
-        if (p.Has(pnlVersionFloor) && binding->Request.Version == 0)
-            binding->Request.Version = 1;
+        if (p.Has(pnlVersionFloor) && binding->Request.Target.Version == 0)
+            binding->Request.Target.Version = 1;
         if (p.Has(pnlSynchronous))
             binding->Asynchronous = false;
         const QString title = p.PageTitle ? QString::fromLatin1(p.PageTitle) : QString();

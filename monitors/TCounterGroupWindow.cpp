@@ -1,5 +1,6 @@
 #include "monitors/TCounterGroupWindow.h"
 
+#include "base/TvException.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvStatusPanel.h"
 #include "catalog/CatalogCounters.h"
@@ -7,7 +8,6 @@
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
-#include "snmp/TvException.h"
 
 #include <QPushButton>
 #include <QTreeView>

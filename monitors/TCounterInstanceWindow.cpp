@@ -1,13 +1,13 @@
 #include "monitors/TCounterInstanceWindow.h"
 #include "guibase/TvTableExport.h"
 
+#include "base/TvException.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvStatusPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "snmp/SNMPGlobals.h"
-#include "snmp/TvException.h"
 
 #include <QComboBox>
 #include <QGridLayout>

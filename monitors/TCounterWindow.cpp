@@ -1,14 +1,14 @@
 #include "monitors/TCounterWindow.h"
 #include "guibase/TvTableExport.h"
 
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvStatusPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvPlainText.h"
 #include "guibase/TvText.h"
 #include "monitors/TvCounterClock.h"
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
 #include "values/TvValueText.h"
 
 #include <QComboBox>

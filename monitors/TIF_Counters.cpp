@@ -143,7 +143,7 @@ void TIF_Counters::ReadInstance(const std::string& instance, ReadDone done) {
             done(reply);
         });
     };
-    if (request.Version == 0) {
+    if (request.Target.Version == 0) {
         narrow(kName32v1);
         return;
     }

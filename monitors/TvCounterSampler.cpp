@@ -1,7 +1,7 @@
 #include "monitors/TvCounterSampler.h"
 
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 
 #include <cmath>
 

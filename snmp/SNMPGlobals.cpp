@@ -1,6 +1,6 @@
 #include "snmp/SNMPGlobals.h"
 
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
 #include "snmp/SnmpEventProcessor.h"
 #include "snmp/TvBootCounter.h"
 #include "snmp/TvSNMPEngine.h"
@@ -40,6 +40,26 @@ void InitSNMPSession(const std::string& directory, bool countBoots) {
     gSNMPUseGetBulk = true;
 
     gSnmpEventProcessor.Start();
+}
+
+TvSNMPTarget SettingsTarget() {
+    TvSNMPTarget t;
+    t.Address = gSNMPDevice.Address;
+    t.Port = gSNMPDevice.Port;
+    t.Version = gSNMPSecurity.Version;
+    t.ReadCommunity = gSNMPSecurity.ReadCommunity;
+    t.WriteCommunity = gSNMPSecurity.WriteCommunity;
+    t.SecurityModel = gSNMPSecurity.SecurityModel;
+    t.SecurityLevel = gSNMPSecurity.SecurityLevel;
+    t.SecurityName = gSNMPSecurity.SecurityName;
+    t.AuthPassword = gSNMPSecurity.AuthPassword;
+    t.PrivPassword = gSNMPSecurity.PrivPassword;
+    t.AuthProtocol = gSNMPSecurity.AuthProtocol;
+    t.PrivProtocol = gSNMPSecurity.PrivProtocol;
+    t.ContextEngineID = gSNMPScope.ContextEngineID;
+    t.ContextName = gSNMPScope.ContextName;
+    t.Timeout = gSNMPTimeout;
+    return t;
 }
 
 void CountEngineBoots(const std::string& directory) {

@@ -3,6 +3,7 @@
 #include "snmp/TvSNMPDevice.h"
 #include "snmp/TvSNMPScope.h"
 #include "snmp/TvSNMPSecurity.h"
+#include "snmp/TvSNMPTarget.h"
 
 #include <cstdint>
 #include <string>
@@ -19,6 +20,9 @@ extern std::int32_t gSNMPTimeout;
 // Table walks under SNMPv2c and SNMPv3 read many rows per exchange with GETBULK; the command line
 // ("/B0") and the device profile ("GetBulk=0") turn it off. On after session initialisation.
 extern bool gSNMPUseGetBulk;
+
+// The target record of the settings above: what a new request starts from, with the default timeout.
+TvSNMPTarget SettingsTarget();
 
 // Opens the one SNMP session, loads and raises the engine boots counter kept in `directory`
 // (empty: the current folder) and sets the defaults of the globals. Raises -506, -507 or -508.

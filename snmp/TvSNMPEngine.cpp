@@ -1,10 +1,10 @@
 #include "snmp/TvSNMPEngine.h"
 
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "snmp/RuntimeFolder.h"
 #include "snmp/TvBerReply.h"
 #include "snmp/TvBlockingWait.h"
-#include "snmp/TvException.h"
 
 // net-snmp wants its configuration header first and its main header before the library ones.
 #include <net-snmp/net-snmp-config.h>

@@ -1,12 +1,11 @@
 #include "snmp/TvSNMPRequest.h"
 
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "snmp/SNMPGlobals.h"
-#include "snmp/TvException.h"
+#include "snmp/TvExpression.h"
 #include "snmp/TvSNMPEngine.h"
-#include "values/TvExpression.h"
 #include "values/TvNumList.h"
-#include "values/TvSecret.h"
 #include "values/TvValueText.h"
 
 #include <algorithm>
@@ -99,15 +98,12 @@ TvSNMPVarList CopyOf(const TvSNMPVarList& list) {
 
 } // namespace
 
-TvSNMPRequest::TvSNMPRequest() : Timeout(gSNMPTimeout), self_(std::make_shared<TvSNMPRequest*>(this)) {
-    LoadSettings();
-}
+TvSNMPRequest::TvSNMPRequest()
+    : UseGetBulk(gSNMPUseGetBulk), Target(SettingsTarget()), self_(std::make_shared<TvSNMPRequest*>(this)) {}
 
 TvSNMPRequest::~TvSNMPRequest() {
     Enabled = false;
     CancelAll();
-    for (std::string* secret : {&ReadCommunity, &WriteCommunity, &AuthPassword, &PrivPassword})
-        TvSecret::Wipe(*secret);
 }
 
 void TvSNMPRequest::CancelAll() {
@@ -131,21 +127,11 @@ void TvSNMPRequest::CancelAll() {
 }
 
 void TvSNMPRequest::LoadSettings() {
-    Address = gSNMPDevice.Address;
-    Port = gSNMPDevice.Port;
-    ContextEngineID = gSNMPScope.ContextEngineID;
-    ContextName = gSNMPScope.ContextName;
-    Version = gSNMPSecurity.Version;
+    TvSNMPTarget settings = SettingsTarget();
+    settings.Timeout = Target.Timeout;
+    settings.Retries = Target.Retries;
+    Target = std::move(settings);
     UseGetBulk = gSNMPUseGetBulk;
-    ReadCommunity = gSNMPSecurity.ReadCommunity;
-    WriteCommunity = gSNMPSecurity.WriteCommunity;
-    SecurityModel = gSNMPSecurity.SecurityModel;
-    SecurityLevel = gSNMPSecurity.SecurityLevel;
-    SecurityName = gSNMPSecurity.SecurityName;
-    AuthPassword = gSNMPSecurity.AuthPassword;
-    PrivPassword = gSNMPSecurity.PrivPassword;
-    AuthProtocol = gSNMPSecurity.AuthProtocol;
-    PrivProtocol = gSNMPSecurity.PrivProtocol;
 }
 
 TvSNMPEngine& TvSNMPRequest::Engine() {
@@ -153,27 +139,6 @@ TvSNMPEngine& TvSNMPRequest::Engine() {
     if (!engine)
         RaiseError(errCreateSession);
     return *engine;
-}
-
-TvSNMPTarget TvSNMPRequest::MakeTarget() const {
-    TvSNMPTarget t;
-    t.Address = Address;
-    t.Port = Port;
-    t.Version = Version;
-    t.ReadCommunity = ReadCommunity;
-    t.WriteCommunity = WriteCommunity;
-    t.SecurityModel = SecurityModel;
-    t.SecurityLevel = SecurityLevel;
-    t.SecurityName = SecurityName;
-    t.AuthPassword = AuthPassword;
-    t.PrivPassword = PrivPassword;
-    t.AuthProtocol = AuthProtocol;
-    t.PrivProtocol = PrivProtocol;
-    t.ContextEngineID = ContextEngineID;
-    t.ContextName = ContextName;
-    t.Timeout = Timeout;
-    t.Retries = Retries;
-    return t;
 }
 
 std::string TvSNMPRequest::BaseOid(int index) const {
@@ -247,7 +212,7 @@ void TvSNMPRequest::CheckAnswer(TvPduKind kind, const std::vector<TvVarBind>& se
 
 void TvSNMPRequest::CheckType(int index, const TvVarBind& varbind) const {
     const TvSNMPVarItem& item = VarList.Item(index);
-    const bool counter64UnderV1 = Version == 0 && varbind.Value.Type == TvValueType::Counter64;
+    const bool counter64UnderV1 = Target.Version == 0 && varbind.Value.Type == TvValueType::Counter64;
     if (!counter64UnderV1 && TvSNMPVarList::AcceptsType(item.Syntax, varbind.Value))
         return;
     const std::string name =
@@ -448,7 +413,7 @@ bool TvSNMPRequest::GetStep(bool first) {
         status = Engine().Await(id, reply);
     } else {
         DropReadAhead();
-        status = Engine().Exchange(MakeTarget(), kind, vbs, reply);
+        status = Engine().Exchange(Target, kind, vbs, reply);
     }
     StartNextAhead(vbs, status, reply, true);
     const TvSNMPError outcome = AcceptReply(kind, vbs, status, reply, true);
@@ -458,15 +423,15 @@ bool TvSNMPRequest::GetStep(bool first) {
 }
 
 bool TvSNMPRequest::BulkUsable() const {
-    return IsTable() && UseGetBulk && Version != 0 && !BulkRefusers().count(AgentKey());
+    return IsTable() && UseGetBulk && Target.Version != 0 && !BulkRefusers().count(AgentKey());
 }
 
 std::string TvSNMPRequest::AgentKey() const {
-    return Address + ":" + std::to_string(Port);
+    return Target.Address + ":" + std::to_string(Target.Port);
 }
 
 TvSNMPTarget TvSNMPRequest::BulkTarget() const {
-    TvSNMPTarget t = MakeTarget();
+    TvSNMPTarget t = Target;
     std::int32_t rows = maxRepetitions_;
     if (BulkRowLimit > 0)
         rows = std::min(rows, BulkRowLimit);
@@ -542,8 +507,8 @@ std::optional<TvSNMPReply> TvSNMPRequest::FromBulk(const std::vector<TvVarBind>&
         return std::nullopt;
     TvSNMPReply reply;
     reply.FromAgent = true;
-    reply.AgentAddress = Address;
-    reply.AgentPort = Port;
+    reply.AgentAddress = Target.Address;
+    reply.AgentPort = Target.Port;
     std::vector<size_t> taken;
     for (size_t j = 0; j < sent.size(); ++j) {
         const BulkColumn& column = bulk_[static_cast<size_t>(asked[j])];
@@ -706,11 +671,11 @@ void TvSNMPRequest::StartNextAhead(const std::vector<TvVarBind>& sent, int statu
     }
     try {
         if (blocking) {
-            next.Id = Engine().Send(MakeTarget(), TvPduKind::GetNext, next.Sent);
+            next.Id = Engine().Send(Target, TvPduKind::GetNext, next.Sent);
         } else {
             std::weak_ptr<TvSNMPRequest*> guard = self_;
             auto id = std::make_shared<long>(0);
-            *id = Engine().ExchangeAsync(MakeTarget(), TvPduKind::GetNext, next.Sent,
+            *id = Engine().ExchangeAsync(Target, TvPduKind::GetNext, next.Sent,
                                          [guard, id](int got, TvSNMPReply& answer) {
                                              const auto self = guard.lock();
                                              if (self && *self && (*self)->KeepReadAhead(*id, got, answer))
@@ -857,7 +822,7 @@ long TvSNMPRequest::SendAsync(TvPduKind kind, std::vector<TvVarBind> varbinds, C
     std::weak_ptr<TvSNMPRequest*> guard = self_;
     auto id = std::make_shared<long>(0);
     *id = engine.ExchangeAsync(
-        MakeTarget(), kind, varbinds,
+        Target, kind, varbinds,
         [guard, id, sent, kind, read, callback = std::move(callback)](int status, TvSNMPReply& reply) {
             const auto self = guard.lock();
             if (!self || !*self)
@@ -901,8 +866,8 @@ void TvSNMPRequest::GetAsync(Callback callback, bool first) {
         // Every column has ended: the walk is over without another exchange.
         TvSNMPError done;
         done.Message = CatalogText(0);
-        done.AgentAddress = Address;
-        done.AgentPort = Port;
+        done.AgentAddress = Target.Address;
+        done.AgentPort = Target.Port;
         ++Outstanding;
         callback(done, VarList);
         --Outstanding;
@@ -1041,13 +1006,13 @@ std::string TvSNMPRequest::JournalBegin(std::vector<TvWrittenVar> vars, const Tv
     TvWriteRecord record;
     record.Source = Source;
     record.UndoOf = context.UndoOf;
-    record.Address = Address;
-    record.Port = Port;
-    record.Version = Version;
-    if (Version == 3)
-        record.SecurityName = SecurityName;
+    record.Address = Target.Address;
+    record.Port = Target.Port;
+    record.Version = Target.Version;
+    if (Target.Version == 3)
+        record.SecurityName = Target.SecurityName;
     record.Vars = std::move(vars);
-    record.Secrets = {ReadCommunity, WriteCommunity, AuthPassword, PrivPassword};
+    record.Secrets = {Target.ReadCommunity, Target.WriteCommunity, Target.AuthPassword, Target.PrivPassword};
     return journal->Begin(record);
 }
 
@@ -1079,7 +1044,7 @@ void TvSNMPRequest::Set(const std::string& include, const std::vector<std::strin
     TvSNMPReply reply;
     int status = 0;
     try {
-        status = engine.Exchange(MakeTarget(), TvPduKind::Set, vbs, reply);
+        status = engine.Exchange(Target, TvPduKind::Set, vbs, reply);
     } catch (const TvException& e) {
         JournalEnd(entry, TvWriteOutcome{TvWriteOutcome::Error, e.Code(), e.Message()});
         throw;

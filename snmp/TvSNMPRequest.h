@@ -27,8 +27,8 @@ struct TvWriteContext {
 };
 
 // Performs the SNMP exchanges of one variable list: reads of a scalar group, row-by-row table walks and
-// writes of chosen items, blocking or asynchronous. Works on a copy of the connection settings taken at
-// construction or by LoadSettings.
+// writes of chosen items, blocking or asynchronous. Works on its own target record, taken from the
+// program's settings at construction or by LoadSettings.
 class TvSNMPRequest {
 public:
     // Completion of an asynchronous exchange. The record lives only during the call.
@@ -39,7 +39,7 @@ public:
     TvSNMPRequest(const TvSNMPRequest&) = delete;
     TvSNMPRequest& operator=(const TvSNMPRequest&) = delete;
 
-    // Copies the connection settings from the globals.
+    // Takes the connection settings from the program's settings again, keeping the timeout and retries.
     void LoadSettings();
 
     // One blocking read (first) or walk continuation. True when a table row arrived and the walk may go on.
@@ -81,22 +81,9 @@ public:
     bool UseGetBulk = true;
     // Rows the owner can still use (0: no limit); a GETBULK never asks for more.
     std::int32_t BulkRowLimit = 0;
-    std::int32_t Timeout;
-    std::int32_t Retries = 1;
-    std::string Address;
-    std::uint16_t Port = 0;
-    std::string ContextEngineID;
-    std::string ContextName;
-    std::int8_t Version = 0;
-    std::string ReadCommunity;
-    std::string WriteCommunity;
-    std::int32_t SecurityModel = 0;
-    std::int32_t SecurityLevel = 0;
-    std::string SecurityName;
-    std::string AuthPassword;
-    std::string PrivPassword;
-    std::int32_t AuthProtocol = 0;
-    std::int32_t PrivProtocol = 0;
+    // Where and how every exchange of this request goes: built from the program's settings by
+    // LoadSettings; its timeout and retries are the request's own.
+    TvSNMPTarget Target;
     TvSNMPVarList VarList;
     std::string RowFilter;
     bool Enabled = true;
@@ -111,7 +98,6 @@ private:
     std::string BaseOid(int index) const;
     std::string RowIndex();
     static TvSNMPEngine& Engine();
-    TvSNMPTarget MakeTarget() const;
     std::vector<TvVarBind> FillRead(bool first, TvPduKind& kind);
     std::vector<TvVarBind> FillWrite(std::vector<int>* items = nullptr);
     void PrepareWrite(const std::string& include, const std::vector<std::string>& values);

@@ -1,6 +1,6 @@
 #include "snmp/TvSNMPVarList.h"
 
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
 #include "values/TvDateTime.h"
 #include "values/TvOptionList.h"
 #include "values/TvValueText.h"

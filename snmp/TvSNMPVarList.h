@@ -1,6 +1,6 @@
 #pragma once
 
-#include "snmp/TvSNMPVarDef.h"
+#include "base/TvSNMPVarDef.h"
 #include "snmp/TvSNMPVarItem.h"
 #include "snmp/TvSnmpValue.h"
 

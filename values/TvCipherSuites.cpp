@@ -1,27 +1,18 @@
 #include "values/TvCipherSuites.h"
 
+#include "base/TvHexDigit.h"
+
 namespace {
 
 constexpr int kBits[TvCipherSuites::Count] = {8, 4, 2, 1};
 constexpr char kHex[] = "0123456789ABCDEF";
-
-// The value of a hexadecimal digit; -1 for any other character.
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 } // namespace
 
 std::optional<TvCipherSuites::Flags> TvCipherSuites::Decode(std::string_view text) {
     if (text.size() != 2)
         return std::nullopt;
-    const int digit = HexDigit(text[0]);
+    const int digit = TvHexDigit(text[0]);
     if (digit < 0)
         return std::nullopt;
     Flags enabled{};
@@ -35,6 +26,6 @@ std::string TvCipherSuites::Encode(const Flags& enabled, std::string_view read) 
     for (int i = 0; i < Count; ++i)
         if (enabled[static_cast<size_t>(i)])
             digit += kBits[i];
-    const int kept = read.size() == 2 && Decode(read) ? HexDigit(read[1]) : 0;
+    const int kept = read.size() == 2 && Decode(read) ? TvHexDigit(read[1]) : 0;
     return std::string(1, kHex[digit]) + kHex[kept >= 0 ? kept : 0];
 }

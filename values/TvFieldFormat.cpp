@@ -1,7 +1,8 @@
 #include "values/TvFieldFormat.h"
 
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
+#include "base/TvHexDigit.h"
 #include "values/TvNumList.h"
 
 #include <cerrno>
@@ -17,7 +18,7 @@ bool IsDigit(char c) {
 }
 
 bool IsHexDigit(char c) {
-    return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+    return TvHexDigit(c) >= 0;
 }
 
 bool IsPlaceholder(std::string_view text) {

@@ -1,6 +1,6 @@
 #include "values/TvLedOctets.h"
 
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "values/TvRawValueCodec.h"
 
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
-#include "snmp/TvSNMPVarDef.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
+#include "base/TvSNMPVarDef.h"
 #include "values/TvDateTime.h"
 #include "values/TvValueText.h"
 

@@ -1,8 +1,13 @@
 #include "values/TvValueCheck.h"
 
-#include "snmp/TvSNMPVarDef.h"
+#include "base/TvHexDigit.h"
+#include "base/TvSNMPVarDef.h"
+#include "values/TvDateTime.h"
 
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <strings.h>
 #include <vector>
 
 namespace {
@@ -20,7 +25,7 @@ bool IsDigit(char c) {
 }
 
 bool IsHex(char c) {
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    return TvHexDigit(c) >= 0;
 }
 
 // A run of decimal digits no larger than `max`; an optional leading "-" when `min` is negative.
@@ -132,6 +137,53 @@ bool DateAndTime(std::string_view t) {
     return true;
 }
 
+// A run of digits at `from` (exactly `width` of them when given) read into `value`; `from` moves past it.
+bool Digits(std::string_view t, size_t& from, std::uint64_t& value, size_t width = 0) {
+    const size_t start = from;
+    value = 0;
+    while (from < t.size() && IsDigit(t[from]) && from - start < 10)
+        value = value * 10 + static_cast<std::uint64_t>(t[from++] - '0');
+    const size_t n = from - start;
+    return n > 0 && (width == 0 || n == width) && !(from < t.size() && IsDigit(t[from]));
+}
+
+bool Literal(std::string_view t, size_t& from, std::string_view word) {
+    if (t.substr(from, word.size()) != word)
+        return false;
+    from += word.size();
+    return true;
+}
+
+// Time ticks as the program shows them: "H:MM:SS.hh", "1 day H:MM:SS.hh" or "N days, H:MM:SS.hh", within
+// 32 bits of hundredths.
+bool Ticks(std::string_view t) {
+    t = Trim(t);
+    size_t at = 0;
+    std::uint64_t days = 0, hours = 0, minutes = 0, seconds = 0, hundredths = 0;
+    if (t.find(" day") != std::string_view::npos) {
+        if (!Digits(t, at, days) || !Literal(t, at, " day"))
+            return false;
+        Literal(t, at, "s");
+        Literal(t, at, ",");
+        if (!Literal(t, at, " "))
+            return false;
+    }
+    if (!Digits(t, at, hours) || !Literal(t, at, ":") || !Digits(t, at, minutes, 2) || !Literal(t, at, ":") ||
+        !Digits(t, at, seconds, 2) || !Literal(t, at, ".") || !Digits(t, at, hundredths, 2) || at != t.size())
+        return false;
+    if (hours > 23 || minutes > 59 || seconds > 59)
+        return false;
+    return days * 8640000 + hours * 360000 + minutes * 6000 + seconds * 100 + hundredths <= 4294967295u;
+}
+
+// A finite number strtod reads to its end.
+bool Real(std::string_view t) {
+    const std::string s(Trim(t));
+    char* end = nullptr;
+    const double v = std::strtod(s.c_str(), &end);
+    return !s.empty() && end == s.c_str() + s.size() && std::isfinite(v);
+}
+
 } // namespace
 
 std::optional<std::string> TvValueCheck::Broken(std::string_view text, int syntax) {
@@ -178,6 +230,23 @@ std::optional<std::string> TvValueCheck::Broken(std::string_view text, int synta
     case synDateAndTime:
         if (!DateAndTime(text))
             return "a date and time such as 2026-12-10,13:45:00.0 or 2026-12-10,13:45:00.0,+1:0";
+        break;
+    case synTruthValue:
+        if (strcasecmp(std::string(Trim(text)).c_str(), "true") != 0 &&
+            strcasecmp(std::string(Trim(text)).c_str(), "false") != 0)
+            return "true or false";
+        break;
+    case synTimeTicks:
+        if (!Ticks(text))
+            return "a time such as 3:07:09.05, 1 day 0:00:00.00 or 2 days, 0:00:00.04";
+        break;
+    case synReal:
+        if (!Real(text))
+            return "a number such as 2.5 or -1e-3";
+        break;
+    case synDateTimeReal:
+        if (!TvDateTime::TextToDays(text))
+            return "a date and time such as 2008/01/23 12:00:00 pm";
         break;
     default:
         break;

@@ -1,5 +1,7 @@
 #include "values/TvValueText.h"
 
+#include "base/TvHexDigit.h"
+
 #include <algorithm>
 #include <bit>
 #include <cctype>
@@ -17,14 +19,10 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
+// Any other character than a hex digit counts as 0: the reading is total.
+int Nibble(char c) {
+    const int digit = TvHexDigit(c);
+    return digit < 0 ? 0 : digit;
 }
 
 // Reads the next sub-identifier of a dotted OID from `pos`; false at the end. Values past 2^32 are held at
@@ -84,11 +82,11 @@ std::string TvValueText::HexToOctets(std::string_view text) {
     std::string out;
     size_t i = 0;
     if (digits.size() % 2 == 1) {
-        out += static_cast<char>(HexDigit(digits[0]));
+        out += static_cast<char>(Nibble(digits[0]));
         i = 1;
     }
     for (; i + 1 < digits.size(); i += 2)
-        out += static_cast<char>(HexDigit(digits[i]) * 16 + HexDigit(digits[i + 1]));
+        out += static_cast<char>(Nibble(digits[i]) * 16 + Nibble(digits[i + 1]));
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "windows/TChangeJournalForm.h"
 
+#include "base/ErrorCatalog.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvMenuTree.h"
 #include "guibase/TvFormRows.h"
@@ -11,7 +12,6 @@
 #include "guibase/TvWindowRegistry.h"
 #include "journal/TvChangeJournal.h"
 #include "journal/TvJournalReader.h"
-#include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "windows/TvJournalFilter.h"
 #include "windows/TvJournalModel.h"

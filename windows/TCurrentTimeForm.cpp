@@ -1,5 +1,7 @@
 #include "windows/TCurrentTimeForm.h"
 
+#include "base/TvException.h"
+#include "base/TvHexDigit.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvTimeSettings.h"
 #include "guibase/TvMessageBox.h"
@@ -7,7 +9,6 @@
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
-#include "snmp/TvException.h"
 #include "values/TvDateTime.h"
 
 #include <QComboBox>
@@ -20,17 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-int HexDigit(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
 
 const bool TCurrentTimeFormRegistered =
     TvWindowRegistry::Register("TCurrentTimeForm", [](TvWindowHost& host, const TvMenuNode& entry) {
@@ -134,7 +124,7 @@ QString TCurrentTimeForm::DecodeCapacity(const QString& hex) {
     // The value is held as compact hex: the first octet is its first two digits.
     int n = 0;
     for (int k = 0; k < hex.size() && k < 2; ++k) {
-        const int digit = HexDigit(hex[k]);
+        const int digit = TvHexDigit(hex[k].unicode());
         if (digit < 0)
             break;
         n = n * 16 + digit;

@@ -76,7 +76,7 @@ TMSInformationForm::TMSInformationForm(QWidget* owner) : TvDedicatedWindow(owner
 
     listing_ = std::make_unique<TvSNMPRequest2Edits>(this);
     listing_->Request.VarList.Assign(TvSNMPVarList(kMemberSwitchTable, TvSNMPVarList::itTableRows, 1));
-    listing_->Request.Timeout = kMemberSwitchTimeout;
+    listing_->Request.Target.Timeout = kMemberSwitchTimeout;
     listing_->BindListView(ListView1, false);
     listing_->SetStatusTarget(Memo1);
     listing_->ListViewSelectHandler = [this](QTreeView*, int, bool) {

@@ -1,6 +1,7 @@
 #include "windows/TSTP_Info.h"
 #include "guibase/TvFormRows.h"
 
+#include "base/TvException.h"
 #include "binding/TvEditConstraint.h"
 #include "binding/TvListViewModel.h"
 #include "binding/TvSNMPRequest2Edits.h"
@@ -11,7 +12,6 @@
 #include "guibase/TvText.h"
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
-#include "snmp/TvException.h"
 #include "values/TvValueText.h"
 
 #include <QApplication>
@@ -119,10 +119,10 @@ void TSTP_Info::FormCreate() {
     // Both requests exist before the first read, so a window whose first read failed still refreshes
     // and writes.
     mstp_ = std::make_unique<TvSNMPRequest2Edits>(this);
-    mstp_->Request.Timeout = kStpTimeout;
+    mstp_->Request.Target.Timeout = kStpTimeout;
     mstp_->Request.VarList.Assign(TvSNMPVarList(kStpMstpParameters, TvSNMPVarList::itScalars, 0));
     full_ = std::make_unique<TvSNMPRequest2Edits>(this);
-    full_->Request.Timeout = kStpTimeout;
+    full_->Request.Target.Timeout = kStpTimeout;
     full_->Request.VarList.Assign(TvSNMPVarList(kStpParameters, TvSNMPVarList::itScalars, 0));
     for (TvSNMPRequest2Edits* request : {mstp_.get(), full_.get()}) {
         request->OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { ReadDone(reply); };

@@ -127,7 +127,7 @@ TSummerTimeForm::TSummerTimeForm(QWidget* parent, const QString& agentIP)
     statusRead_->OnGetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { StatusRead(reply); };
     ruleRead_ = std::make_unique<PartRead>(this, *binding_);
     for (PartRead* read : {statusRead_.get(), ruleRead_.get()}) {
-        read->Request.Timeout = binding_->Request.Timeout;
+        read->Request.Target.Timeout = binding_->Request.Target.Timeout;
         read->SetStatusTarget(memo);
     }
     binding_->OnSetDone = [this](TvSNMPRequest2Controls&, TvSNMPError& reply) { StageWritten(reply); };

@@ -1,5 +1,7 @@
 #include "windows/TvDeviceCommands.h"
 
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "binding/TvSNMPRequest2Controls.h"
 #include "catalog/TvDeviceCommandData.h"
 #include "guibase/TvMessageBox.h"
@@ -8,8 +10,6 @@
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
 #include "profile/OperatingMode.h"
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "app/TfrmConnect.h"
 #include "app/TvRecentSwitches.h"
+#include "base/TvException.h"
 #include "binding/TvRadioGroup.h"
 #include "guibase/TvMessageBox.h"
 #include "profile/CommandLine.h"
 #include "snmp/SNMPGlobals.h"
-#include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
 #include "support/SimSwitch.h"
 

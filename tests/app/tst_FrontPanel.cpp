@@ -1,9 +1,9 @@
 #include "app/TfrmMain.h"
 #include "app/TvMainMenu.h"
+#include "base/ErrorCatalog.h"
 #include "binding/TvSNMPRequest2Leds.h"
 #include "binding/TvStatusPanel.h"
 #include "guibase/TvMessageBox.h"
-#include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "support/LedSwitch.h"
 #include "support/PumpUntil.h"
@@ -161,7 +161,7 @@ private slots:
             QCOMPARE(panel->frameShape(), QFrame::NoFrame);
         QVERIFY(w->FrontPanel()->Polling());
         QCOMPARE(w->FrontPanel()->PollInterval(), 3000);
-        QCOMPARE(w->FrontPanel()->Request.Timeout, 300);
+        QCOMPARE(w->FrontPanel()->Request.Target.Timeout, 300);
         QVERIFY(PumpUntil([&] { return !w->FrontPanel()->Busy; }));
     }
 

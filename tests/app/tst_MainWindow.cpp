@@ -1,8 +1,8 @@
 #include "app/TfrmMain.h"
 #include "app/TvMainMenu.h"
+#include "base/ErrorCatalog.h"
 #include "binding/TvStatusPanel.h"
 #include "guibase/TvMessageBox.h"
-#include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 
 #include <QDir>

@@ -1,5 +1,6 @@
 #include "app/TfrmMain.h"
 #include "app/TvMainMenu.h"
+#include "base/TvSNMPVarDef.h"
 #include "binding/TvDedicatedWindow.h"
 #include "binding/TvLedShape.h"
 #include "binding/TvListSortProxy.h"
@@ -14,7 +15,6 @@
 #include "configform/TSNMPListViewPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
-#include "snmp/TvSNMPVarDef.h"
 #include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/RecipeWindowRun.h"
@@ -342,9 +342,9 @@ private slots:
         Open("SNTP1", [&](TConfigForm& form) {
             TSNMPEditorPanel* panel = Editor(form);
             TvSNMPRequest2Edits* binding = form.Binding(0);
-            binding->Request.Port = silent.Port();
-            binding->Request.Timeout = 40; // 0.4 s, two tries
-            binding->Request.Retries = 1;
+            binding->Request.Target.Port = silent.Port();
+            binding->Request.Target.Timeout = 40; // 0.4 s, two tries
+            binding->Request.Target.Retries = 1;
             panel->EditsPanel->Row(4).Check->click();
             panel->EditsPanel->SetRowValue(4, "60");
             panel->Buttons->SetCheckedButton->click();

@@ -148,7 +148,7 @@ private slots:
         int requestVersion = -1;
         Open("AuthenticationSessionStatistics1", [&](TConfigForm& form) {
             PumpUntil([&] { return FirstReadDone(form); });
-            requestVersion = form.Binding(0)->Request.Version;
+            requestVersion = form.Binding(0)->Request.Target.Version;
         });
         QCOMPARE(
             boxes_,
@@ -167,7 +167,7 @@ private slots:
         gSNMPSecurity.Version = 0;
         QString line;
         Open("IFXTable1", [&](TConfigForm& form) {
-            QCOMPARE(int(form.Binding(0)->Request.Version), 1);
+            QCOMPARE(int(form.Binding(0)->Request.Target.Version), 1);
             PumpUntil([&] { return FirstReadDone(form); });
             line = LastLine(FirstPanel(form));
         });

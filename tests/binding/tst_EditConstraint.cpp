@@ -1,7 +1,7 @@
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "binding/TvEditConstraint.h"
 #include "guibase/TvMessageBox.h"
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
 
 #include <QFrame>
 #include <QLabel>

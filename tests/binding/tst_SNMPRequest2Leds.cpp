@@ -1,8 +1,8 @@
+#include "base/ErrorCatalog.h"
 #include "binding/TvSNMPRequest2Leds.h"
 #include "binding/TvStatusPanel.h"
 #include "catalog/TvFrontPanel.h"
 #include "guibase/TvMessageBox.h"
-#include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "support/LedSwitch.h"
 #include "support/PumpUntil.h"
@@ -213,7 +213,7 @@ private slots:
     void failedPollsDarkenAndPollingRecovers() {
         switch_->SetLeds(Octets({0, 0x02}));
         auto b = MakeBinding(PortLedColors, 1);
-        b->Request.Timeout = 15;
+        b->Request.Target.Timeout = 15;
         b->Start(30);
         QVERIFY(b->Polling());
         QCOMPARE(b->PollInterval(), 300);

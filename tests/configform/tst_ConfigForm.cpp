@@ -1,3 +1,4 @@
+#include "base/TvException.h"
 #include "binding/TvDedicatedWindow.h"
 #include "binding/TvListViewModel.h"
 #include "binding/TvSNMPRequest2Edits.h"
@@ -11,7 +12,6 @@
 #include "configform/TSNMPListViewPanel.h"
 #include "guibase/TvMessageBox.h"
 #include "snmp/SNMPGlobals.h"
-#include "snmp/TvException.h"
 #include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"

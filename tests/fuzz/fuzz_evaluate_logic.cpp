@@ -1,6 +1,6 @@
-#include "snmp/TvException.h"
+#include "base/TvException.h"
+#include "snmp/TvExpression.h"
 #include "snmp/TvSNMPVarList.h"
-#include "values/TvExpression.h"
 
 #include <cstdint>
 #include <string>

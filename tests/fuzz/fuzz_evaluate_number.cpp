@@ -1,4 +1,4 @@
-#include "values/TvExpression.h"
+#include "snmp/TvExpression.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "snmp/TvException.h"
+#include "base/TvException.h"
 #include "snmp/TvSNMPVarList.h"
 #include "values/TvValueText.h"
 

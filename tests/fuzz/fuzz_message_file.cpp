@@ -1,4 +1,4 @@
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
 
 #include <cstdint>
 #include <cstdio>

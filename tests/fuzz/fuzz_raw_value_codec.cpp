@@ -1,4 +1,4 @@
-#include "snmp/TvException.h"
+#include "base/TvException.h"
 #include "values/TvRawValueCodec.h"
 
 #include <cstdint>

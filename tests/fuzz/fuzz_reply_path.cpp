@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     };
     for (const Case& c : cases) {
         TvSNMPRequest request;
-        request.Version = static_cast<std::int8_t>(ber.Version);
+        request.Target.Version = static_cast<std::int8_t>(ber.Version);
         request.VarList.Assign(TvSNMPVarList(c.table, c.itemType, c.itemType == 2 ? 1 : 0));
         const TvSNMPError e = request.AcceptReply(c.kind, c.sent, status, reply, true);
         if (e.Message.empty())

@@ -1,7 +1,7 @@
+#include "base/TvException.h"
 #include "journal/TvChangeJournal.h"
 #include "journal/TvJournalReader.h"
 #include "snmp/SNMPGlobals.h"
-#include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
 #include "support/CoreSession.h"

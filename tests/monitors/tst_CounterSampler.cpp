@@ -1,6 +1,6 @@
+#include "base/TvException.h"
 #include "monitors/TvCounterHistory.h"
 #include "monitors/TvCounterSampler.h"
-#include "snmp/TvException.h"
 
 #include <QTest>
 

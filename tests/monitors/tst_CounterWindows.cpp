@@ -130,7 +130,7 @@ public:
 // Writes a counter of the switch (a Counter32, or a Counter64 when `wide`) over SNMPv2c.
 void SetCounter(const std::string& oid, const std::string& value, bool wide = false) {
     TvSNMPRequest request;
-    request.Version = 1; // SNMPv1 carries no Counter64
+    request.Target.Version = 1; // SNMPv1 carries no Counter64
     request.VarList.ItemType = TvSNMPVarList::itInstance;
     request.VarList.AddItem(oid, "counter", wide ? synCounter64 : synCounter32, accReadWrite);
     request.VarList.Item(0).Value = value;

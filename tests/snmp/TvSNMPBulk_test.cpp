@@ -2,10 +2,10 @@
 // the same ends of columns, the same outcomes; against the simulated switch, net-snmp's snmpd and an
 // agent that answers GETBULK wrongly.
 
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/SnmpEventProcessor.h"
-#include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
 #include "support/AsyncWalk.h"

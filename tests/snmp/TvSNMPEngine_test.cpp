@@ -1,8 +1,8 @@
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/SnmpEventProcessor.h"
 #include "snmp/TvBootCounter.h"
-#include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "support/SnmpdAgent.h"
 

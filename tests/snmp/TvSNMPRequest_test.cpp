@@ -1,6 +1,6 @@
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "snmp/SNMPGlobals.h"
-#include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
 #include "support/AsyncWalk.h"

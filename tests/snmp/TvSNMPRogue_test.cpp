@@ -2,10 +2,10 @@
 // in one way per run, and every outcome is an error naming what went wrong, never a value shown as
 // right.
 
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/SnmpEventProcessor.h"
-#include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
 #include "support/PumpUntil.h"
@@ -77,7 +77,7 @@ Outcome Blocking(const TvSNMPVarList& list) {
     Outcome out;
     out.Message = CatalogText(0);
     TvSNMPRequest request;
-    request.Retries = 0;
+    request.Target.Retries = 0;
     request.VarList.Assign(list);
     try {
         if (list.ItemType < 2) {
@@ -99,7 +99,7 @@ Outcome Blocking(const TvSNMPVarList& list) {
 Outcome Async(const TvSNMPVarList& list) {
     Outcome out;
     TvSNMPRequest request;
-    request.Retries = 0;
+    request.Target.Retries = 0;
     request.VarList.Assign(list);
     QEventLoop loop;
     bool done = false;
@@ -330,7 +330,7 @@ TEST_F(RogueTest, UndefinedErrorStatusFailsAWrite) {
         for (const bool async : {false, true}) {
             ASSERT_TRUE(Use("error-status", {"--error-status", status, "--error-index", "1"}));
             TvSNMPRequest request;
-            request.Retries = 0;
+            request.Target.Retries = 0;
             request.VarList.ItemType = TvSNMPVarList::itInstance;
             request.VarList.AddItem("1.3.6.1.4.1.59371.99.1.1.0", "Answer", synInteger, accReadWrite);
             request.VarList.Item(0).Value = "43";

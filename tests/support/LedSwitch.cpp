@@ -22,12 +22,12 @@ std::string HexDigits(const std::string& octets) {
 
 void Write(std::uint16_t port, const std::string& oid, int syntax, int itemType, const std::string& value) {
     TvSNMPRequest r;
-    r.Address = "127.0.0.1";
-    r.Port = port;
-    r.Version = 1;
-    r.ReadCommunity = "rdcomm";
-    r.WriteCommunity = "wrtcomm";
-    r.Timeout = 100;
+    r.Target.Address = "127.0.0.1";
+    r.Target.Port = port;
+    r.Target.Version = 1;
+    r.Target.ReadCommunity = "rdcomm";
+    r.Target.WriteCommunity = "wrtcomm";
+    r.Target.Timeout = 100;
     r.VarList.ItemType = static_cast<std::uint8_t>(itemType);
     if (itemType == TvSNMPVarList::itInstance)
         r.VarList.Instance = "1";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "snmp/TvSNMPVarDef.h"
+#include "base/TvSNMPVarDef.h"
 
 // Descriptor tables of the simulated switch's default data that several GUI tests bind.
 

@@ -1,7 +1,7 @@
 #include "values/TvFieldFormat.h"
 
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "base/TvException.h"
 #include "catalog/TvFrontPanel.h"
-#include "snmp/TvException.h"
 #include "values/TvLedOctets.h"
 
 #include <gtest/gtest.h>

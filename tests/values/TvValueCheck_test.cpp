@@ -1,6 +1,6 @@
 #include "values/TvValueCheck.h"
 
-#include "snmp/TvSNMPVarDef.h"
+#include "base/TvSNMPVarDef.h"
 
 #include <gtest/gtest.h>
 

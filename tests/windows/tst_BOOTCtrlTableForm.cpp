@@ -260,11 +260,11 @@ private slots:
 
     void ARefusedWriteIsAnError() {
         TvSNMPRequest& request = form->Binding()->Request;
-        request.WriteCommunity = "rdcomm"; // read-only
+        request.Target.WriteCommunity = "rdcomm"; // read-only
         const int rows = Column(form->ListView1, 0).size();
         QCOMPARE(Add("mgmt", "10.90.90.11"), QStringList{});
         QVERIFY(Settled());
-        request.WriteCommunity = "wrtcomm";
+        request.Target.WriteCommunity = "wrtcomm";
         const QString last = MemoLines().last();
         QVERIFY2(last.startsWith("Set: ") && !last.contains("Ok!"), qPrintable(last));
         QCOMPARE(Column(form->ListView1, 0).size(), rows);

@@ -193,7 +193,7 @@ private slots:
         QVERIFY(ReadDone(form));
         QCOMPARE(form.timecapacityEdit->text(), QString(" systemTime,SummerTime"));
         // A switch that does not answer: the timeout is a line of its own; the fields stay.
-        form.Binding()->Request.Port = 1;
+        form.Binding()->Request.Target.Port = 1;
         form.GetButton->click();
         QVERIFY(ReadDone(form));
         QVERIFY2(LastLine(form.Memo1).startsWith("Get: ") && !LastLine(form.Memo1).contains("Ok!"),

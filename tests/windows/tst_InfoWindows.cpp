@@ -82,7 +82,7 @@ private slots:
         QVERIFY(form.Memo1->toPlainText().startsWith("Get: (TvSNMP++) Ok!"));
 
         sim_->Stop();
-        b->Request.Timeout = 20;
+        b->Request.Target.Timeout = 20;
         form.BitBtn1->click();
         QVERIFY(PumpUntil([&] { return !b->Busy && form.Memo1->toPlainText().contains("timed out"); }));
         QCOMPARE(form.Edit1->text(), QString("Redundant Power")); // the last answer stays

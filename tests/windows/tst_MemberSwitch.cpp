@@ -87,7 +87,7 @@ private slots:
         TMSInformationForm form(nullptr);
         QVERIFY(Lists(form, {"1", "2"}));
         QCOMPARE(form.StaticText1->text(), QString("2"));
-        QCOMPARE(form.Listing()->Request.Timeout, 500);
+        QCOMPARE(form.Listing()->Request.Target.Timeout, 500);
         QVERIFY(form.Listing()->Asynchronous);
         QCOMPARE(form.Listing()->ListModel()->Cell(1, 1), QString("QTR-5120"));
         QVERIFY(form.Memo1->toPlainText().startsWith("Get: (TvSNMP++) Ok!"));
@@ -261,7 +261,7 @@ private slots:
         TMSInformationForm form(nullptr);
         QVERIFY(Lists(form, {}));
         sim_->Stop();
-        form.Listing()->Request.Timeout = 20;
+        form.Listing()->Request.Target.Timeout = 20;
         form.GetButton->click();
         QVERIFY(PumpUntil([&] { return form.Memo1->toPlainText().contains("timed out"); }));
         QVERIFY(boxes_.isEmpty());

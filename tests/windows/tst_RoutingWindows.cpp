@@ -463,11 +463,11 @@ private slots:
             QCOMPARE(form.Binding()->Request.VarList.Item(i).Access & accExcluded, 0);
 
         // A refused write shows in the status bar and keeps the rows ticked for another try.
-        form.Binding()->Request.WriteCommunity = "rdcomm";
+        form.Binding()->Request.Target.WriteCommunity = "rdcomm";
         form.CheckBox3->setChecked(true);
         form.SetButton->click();
         QVERIFY(Settled(form.Binding()));
-        form.Binding()->Request.WriteCommunity = "wrtcomm";
+        form.Binding()->Request.Target.WriteCommunity = "wrtcomm";
         const QString status = form.StatusBar1->currentMessage();
         QVERIFY2(status.startsWith("Set: ") && !status.contains("Ok!"), qPrintable(status));
         QVERIFY(form.CheckBox3->isChecked());

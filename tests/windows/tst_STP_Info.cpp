@@ -1,3 +1,4 @@
+#include "base/TvException.h"
 #include "binding/TvListViewModel.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "binding/TvStatusPanel.h"
@@ -8,7 +9,6 @@
 #include "guibase/TvWindowHost.h"
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
-#include "snmp/TvException.h"
 #include "support/JournalWitness.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
@@ -403,8 +403,8 @@ private slots:
         TSTP_Info w(nullptr, &running, "127.0.0.1");
         QVERIFY(Settled(w));
         // The switch refuses every write of a read-only community.
-        w.FullRequest()->Request.WriteCommunity = "rdcomm";
-        w.MstpRequest()->Request.WriteCommunity = "rdcomm";
+        w.FullRequest()->Request.Target.WriteCommunity = "rdcomm";
+        w.MstpRequest()->Request.Target.WriteCommunity = "rdcomm";
         Fill(w, chosen, "2000", "250", "1500", "15");
         // The agent counts the refused request among its packets, not among its SETs: one packet from the
         // window between the two readings of the counter (the second reading is a packet too).
@@ -418,8 +418,8 @@ private slots:
         QCOMPARE(ReadSwitch(kStp + "2"), std::string(runs == "stp" ? "0" : "1"));
         QCOMPARE(ReadSwitch(kStp + "6"), std::string("20"));
         // The next Set, with the switch taking writes again, still sends the version first.
-        w.FullRequest()->Request.WriteCommunity = "wrtcomm";
-        w.MstpRequest()->Request.WriteCommunity = "wrtcomm";
+        w.FullRequest()->Request.Target.WriteCommunity = "wrtcomm";
+        w.MstpRequest()->Request.Target.WriteCommunity = "wrtcomm";
         const size_t from = sim->Log().size();
         w.BT_Set->click();
         QVERIFY(Settled(w));

@@ -384,7 +384,7 @@ private slots:
         form.Panel->Buttons->SetCheckedButton->click();
         // The status is on its way; the offset will go with a community the switch refuses to write.
         QVERIFY(form.Waiting());
-        form.Binding()->Request.WriteCommunity = "rdcomm";
+        form.Binding()->Request.Target.WriteCommunity = "rdcomm";
         QVERIFY(Settled(form));
         QCOMPARE(boxes, QStringList{});
         // The agent logs no SET of a community that may not write: the status alone is seen.

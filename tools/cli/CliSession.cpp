@@ -1,14 +1,14 @@
 #include "CliSession.h"
 
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
+#include "base/TvSNMPVarDef.h"
 #include "profile/TvIni.h"
-#include "snmp/ErrorCatalog.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/SnmpEventProcessor.h"
 #include "snmp/TvBootCounter.h"
-#include "snmp/TvException.h"
 #include "snmp/TvSNMPEngine.h"
 #include "snmp/TvSNMPRequest.h"
-#include "snmp/TvSNMPVarDef.h"
 #include "values/TvSecret.h"
 
 #include <QCoreApplication>
@@ -337,8 +337,8 @@ bool CliSession::ParseAgent(const std::string& agent) {
 }
 
 void CliSession::Configure(TvSNMPRequest& request) const {
-    request.Timeout = timeout_;
-    request.Retries = retries_;
+    request.Target.Timeout = timeout_;
+    request.Target.Retries = retries_;
 }
 
 void CliSession::WalkRows(TvSNMPRequest& request, bool async,

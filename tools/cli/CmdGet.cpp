@@ -2,7 +2,7 @@
 #include "CliSession.h"
 #include "CliTerminalText.h"
 
-#include "snmp/TvException.h"
+#include "base/TvException.h"
 #include "snmp/TvSNMPRequest.h"
 
 // One GET of full OIDs: a list of item type 1 whose items are addressed by their own OIDs.

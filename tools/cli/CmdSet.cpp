@@ -1,8 +1,8 @@
 #include "CliCommands.h"
 #include "CliSession.h"
 
+#include "base/TvException.h"
 #include "journal/TvChangeJournal.h"
-#include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
 
 namespace {

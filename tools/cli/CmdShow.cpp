@@ -2,8 +2,8 @@
 #include "CliSession.h"
 #include "CliTerminalText.h"
 
+#include "base/TvException.h"
 #include "catalog/TvCatalog.h"
-#include "snmp/TvException.h"
 #include "snmp/TvSNMPRequest.h"
 
 #include <cstdlib>
@@ -51,8 +51,8 @@ int CmdShow(const CliContext& context) {
     session.Configure(request);
     request.VarList.Assign(TvSNMPVarList(panel.Table, panel.ItemType, panel.KeyCount));
     request.UseGetBulk = bulk;
-    if (panel.Has(pnlVersionFloor) && request.Version == 0)
-        request.Version = 1;
+    if (panel.Has(pnlVersionFloor) && request.Target.Version == 0)
+        request.Target.Version = 1;
     const TvSNMPVarList& list = request.VarList;
     const CliTerminalText shown(ctx.Out);
     std::string out;

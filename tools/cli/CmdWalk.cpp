@@ -2,8 +2,8 @@
 #include "CliSession.h"
 #include "CliTerminalText.h"
 
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 #include "snmp/TvSNMPRequest.h"
 #include "values/TvCsv.h"
 

@@ -1,8 +1,8 @@
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
+#include "snmp/TvExpression.h"
 #include "snmp/TvSNMPVarList.h"
 #include "values/TvDateTime.h"
-#include "values/TvExpression.h"
 #include "values/TvOptionList.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "snmp/TvMessageTable.h"
+#include "base/TvMessageTable.h"
 
 TvMessageTable::TvMessageTable(const char* fileName, std::span<const char* const> builtin)
     : fileName_(fileName), builtin_(builtin) {}

@@ -1,6 +1,6 @@
-#include "values/TvExpression.h"
+#include "snmp/TvExpression.h"
 
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
 #include "snmp/TvSNMPVarList.h"
 #include "values/TvDateTime.h"
 #include "values/TvOptionList.h"

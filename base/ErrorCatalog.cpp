@@ -1,6 +1,6 @@
-#include "snmp/ErrorCatalog.h"
+#include "base/ErrorCatalog.h"
 
-#include "snmp/TvException.h"
+#include "base/TvException.h"
 
 #include <array>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "snmp/TvMessageTable.h"
+#include "base/TvMessageTable.h"
 
 #include <string>
 #include <utility>

@@ -1,5 +1,5 @@
-#include "snmp/ErrorCatalog.h"
-#include "snmp/TvException.h"
+#include "base/ErrorCatalog.h"
+#include "base/TvException.h"
 
 #include <gtest/gtest.h>
 
