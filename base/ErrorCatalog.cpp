@@ -132,6 +132,7 @@ constexpr const char* kTvSnmp[] = {
     "(TvSNMP++) Error-index [INDEX] of the reply is outside the request!",
     "(TvSNMP++) Walk stopped at the row limit of [LIMIT] rows!",
     "(TvSNMP++) Another request is already waiting for its reply; this one was not sent!",
+    "(TvSNMP++) [VARIABLE] is not [RULE]; nothing was sent!",
 };
 
 constexpr const char* kSnmpMsg[] = {
@@ -222,7 +223,7 @@ std::string CatalogText(int code) {
         return gSnmpUsmTable.Text(-code - 301);
     if (code <= -401 && code >= -423)
         return gSnmpClassTable.Text(-code - 401);
-    if (code <= -501 && code >= -536)
+    if (code <= -501 && code >= -537)
         return gTvSnmpTable.Text(-code - 500);
     if (code == -1 || code == -2)
         return gCommonTable.Text(-code);

@@ -17,7 +17,7 @@ extern TvMessageTable gSnmpErrorStatusTable; // "snmp.err",      codes -101 .. -
 extern TvMessageTable gSnmpV3Table;          // "snmpv3.err",    codes -201 .. -217
 extern TvMessageTable gSnmpUsmTable;         // "snmpusm.err",   codes -301 .. -314
 extern TvMessageTable gSnmpClassTable;       // "snmpclass.err", codes -401 .. -423
-extern TvMessageTable gTvSnmpTable;          // "tvsnmp.err",    codes 0 and -501 .. -536
+extern TvMessageTable gTvSnmpTable;          // "tvsnmp.err",    codes 0 and -501 .. -537
 extern TvMessageTable gSnmpMsgTable;         // "snmp.msg",      status templates
 extern TvMessageTable gCommonTable;          // "common.err",    0, -1, -2 and the input messages
 
@@ -69,6 +69,7 @@ enum TvErrorCode {
     errBadErrorIndex = -534,
     errRowLimit = -535,
     errWaitInProgress = -536,
+    errBadValue = -537,
     errBadLogicOperand = -1,
     errBadFormatSpecifier = -2,
 };

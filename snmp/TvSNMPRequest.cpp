@@ -6,6 +6,8 @@
 #include "snmp/TvExpression.h"
 #include "snmp/TvSNMPEngine.h"
 #include "values/TvNumList.h"
+#include "values/TvOptionList.h"
+#include "values/TvValueCheck.h"
 #include "values/TvValueText.h"
 
 #include <algorithm>
@@ -190,6 +192,7 @@ std::vector<TvVarBind> TvSNMPRequest::FillWrite(std::vector<int>* items) {
     for (int i = 0; i < VarList.Count(); ++i) {
         if (!VarList.IsWritable(i) || (IsTable() && i < VarList.KeyCount))
             continue;
+        CheckValue(i);
         TvVarBind vb;
         vb.Oid = VarList.WriteOid(i);
         vb.Value = MakeVarbind(i);
@@ -198,6 +201,17 @@ std::vector<TvVarBind> TvSNMPRequest::FillWrite(std::vector<int>* items) {
             items->push_back(i);
     }
     return vbs;
+}
+
+void TvSNMPRequest::CheckValue(int index) const {
+    // Every write passes the one check of its syntax here, whichever window or command typed it: a text
+    // that is not a value of the syntax would go out cut, wrapped or as 0. The text itself stays out of the
+    // message, as it may be a key.
+    const TvSNMPVarItem& item = VarList.Item(index);
+    const std::string text = item.Options ? item.Options->TextToValue(item.Value) : item.Value;
+    if (const auto rule = TvValueCheck::Broken(text, item.Syntax))
+        RaiseError(errBadValue, {{"VARIABLE", "\"" + (item.Label.empty() ? item.Oid : item.Label) + "\""},
+                                 {"RULE", *rule}});
 }
 
 bool TvSNMPRequest::Ended(int index) const {

@@ -115,6 +115,8 @@ private:
     void CheckAnswer(TvPduKind kind, const std::vector<TvVarBind>& sent,
                      const std::vector<TvVarBind>& received) const;
     void CheckType(int index, const TvVarBind& varbind) const;
+    // Refuses (-537) a value to be written that is not a value of its item's syntax.
+    void CheckValue(int index) const;
     bool Ended(int index) const;
     // `exchange`: the engine's id of the exchange answered, when it may be a journaled write.
     void HandleReply(const Callback& callback, TvPduKind kind, const std::vector<TvVarBind>& sent, bool read,

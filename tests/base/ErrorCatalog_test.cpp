@@ -71,7 +71,8 @@ TEST(CatalogText, CodesOutsideTheMappingRanges) {
         {-1, "Bad logic operand!"},
         {-2, "Bad format specifier of edit's constraint!"},
         {-119, "(TvSNMP++) Unknown error code!"},
-        {-537, "(TvSNMP++) Unknown error code!"},
+        {-537, "(TvSNMP++) [VARIABLE] is not [RULE]; nothing was sent!"},
+        {-538, "(TvSNMP++) Unknown error code!"},
         {5, "(TvSNMP++) Unknown error code!"},
     };
     for (const auto& c : cases)

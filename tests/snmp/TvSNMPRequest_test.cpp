@@ -7,6 +7,7 @@
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
 #include "support/SnmpdAgent.h"
+#include "values/TvOptionList.h"
 
 #include <gtest/gtest.h>
 
@@ -369,5 +370,55 @@ TEST(RequestOids, WritesGoWhereTheListSaysForEveryItemTypeInstanceAndRowIndex) {
                     log.find(at + " refused") != std::string::npos)
             << int(c.itemType) << " '" << c.instance << "' '" << (c.rowIndex ? c.rowIndex : "-") << "':\n"
             << log;
+    }
+}
+
+// A text that is not a value of its item's syntax is refused before the write is built, whichever caller
+// gave it, blocking or not, with or without an option list: nothing reaches the switch, and the message
+// names the item and the rule but not the text (it may be a key).
+TEST(RequestValueCheck, AValueNotOfItsSyntaxIsRefusedAndNothingIsSent) {
+    EnsureSession();
+    SimSwitch sim;
+    ASSERT_TRUE(sim.Start({"--log"})) << sim.Error();
+    UseAgent(sim.Port(), 1, "rdcomm", "wrtcomm");
+    static const TvOptionList kOnOff(TvOptionList::kIntegers, {{1, "on"}, {2, "off"}});
+    const struct {
+        int syntax;
+        const TvOptionList* options;
+        const char* text;
+        const char* rule;
+    } cases[] = {
+        {synInteger, nullptr, "4294967295", "a whole number from -2147483648 to 2147483647"},
+        {synGauge32, nullptr, "-1", "a whole number from 0 to 4294967295"},
+        {synTimeTicks, nullptr, "12345", "a time such as"},
+        {synIpAddress, nullptr, "300.1.1.1", "an IP address"},
+        {synMacAddress, nullptr, "0A0B0C0D0E", "a MAC address"},
+        {synTruthValue, nullptr, "yes", "true or false"},
+        {synReal, nullptr, "2.5x", "a number"},
+        {synInteger, &kOnOff, "maybe", "a whole number"},
+    };
+    for (const auto& c : cases) {
+        for (const bool async : {false, true}) {
+            SCOPED_TRACE(testing::Message() << c.text << (async ? " async" : " blocking"));
+            TvSNMPRequest request;
+            request.VarList.AddItem("1.3.6.1.2.1.1.6", "Location", c.syntax, accReadWrite, c.options);
+            const size_t before = sim.Log().size();
+            try {
+                if (async)
+                    request.SetAsync([](TvSNMPError&, TvSNMPVarList&) { ADD_FAILURE() << "answered"; }, "0",
+                                     {c.text});
+                else
+                    request.Set("0", {c.text});
+                ADD_FAILURE() << "not refused";
+            } catch (const TvException& e) {
+                EXPECT_EQ(e.Code(), errBadValue);
+                EXPECT_NE(e.Message().find("\"Location\" is not " + std::string(c.rule)), std::string::npos)
+                    << e.Message();
+                EXPECT_EQ(e.Message().find(c.text), std::string::npos) << e.Message();
+            }
+            EXPECT_EQ(request.VarList.Item(0).Value, "");
+            ASSERT_TRUE(sim.AwaitMarker());
+            EXPECT_EQ(sim.Log().substr(before).find("SET"), std::string::npos) << sim.Log().substr(before);
+        }
     }
 }
