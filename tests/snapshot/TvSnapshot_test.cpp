@@ -6,6 +6,7 @@
 #include "snapshot/TvSnapshotDiff.h"
 #include "snapshot/TvSnapshotFile.h"
 #include "snapshot/TvSnapshotPlan.h"
+#include "snapshot/TvSnapshotRestore.h"
 #include "snapshot/TvSnapshotTaker.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvSNMPRequest.h"
@@ -226,6 +227,58 @@ TEST(SnapshotCompare, Rules) {
             EXPECT_EQ(cmp.Summary().rfind("Nothing to compare", 0), 0u) << c.Name;
         }
     }
+}
+
+// What may be written back, what is named as disruptive, and what the write sends.
+TEST(SnapshotRestore, WritesOnlyWritableValuesOfExistingRows) {
+    const auto diff = [](const char* key, const char* oid, const char* row, const char* old, const char* now,
+                         TvSnapshotDifference::Kind kind = TvSnapshotDifference::Changed) {
+        TvSnapshotDifference d;
+        d.What = kind;
+        d.EntryKey = key;
+        d.Entry = key;
+        d.Oid = oid;
+        d.Label = oid;
+        d.Row = row;
+        d.Old = old;
+        d.New = now;
+        return d;
+    };
+    const struct {
+        TvSnapshotDifference Diff;
+        const char* Refusal; // empty: restorable
+    } cases[] = {
+        {diff("BasicConfig2#0", kTrapState, "0", "enabled", "disabled"), ""},
+        {diff("BasicConfig2#0", "1.3.6.1.4.1.59371.12.1.2.3", "0", "warm-start", "no-reset"), ""},
+        {diff("BasicInformation2#0", "1.3.6.1.4.1.59371.12.1.1.12", "0", "a", "b"), "not writable"},
+        {diff("TrustHostTable1#0", "1.3.6.1.4.1.59371.12.1.2.13.1.1.1", "2", "2", "3"), "not writable"},
+        {diff("TrustHostTable1#0", kTrustHostStatus, "2", "", "", TvSnapshotDifference::RowRemoved), "rows"},
+        {diff("TrustHostTable1#0", "1.3.6.1.4.1.59371.12.1.2.13.1.1.2", "2", "(absent)", "10.0.0.1"), "both"},
+        {diff("NoSuchEntry#0", kTrapState, "0", "enabled", "disabled"), "catalog"},
+    };
+    std::vector<TvSnapshotDifference> all;
+    for (const auto& c : cases) {
+        const std::string refusal = TvSnapshotRestore::Refusal(c.Diff);
+        if (*c.Refusal == '\0')
+            EXPECT_EQ(refusal, "") << c.Diff.Oid;
+        else
+            EXPECT_NE(refusal.find(c.Refusal), std::string::npos) << c.Diff.Oid << ": " << refusal;
+        all.push_back(c.Diff);
+    }
+    // Only the two restorable values go out, at their full OIDs, with the catalog's options.
+    const TvSNMPVarList list = TvSnapshotRestore::Writes(all);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Item(0).Oid, std::string(kTrapState) + ".0");
+    EXPECT_EQ(list.MakeVarbind(0).Int, 1);
+    EXPECT_EQ(list.Item(1).Oid, "1.3.6.1.4.1.59371.12.1.2.3.0");
+    EXPECT_EQ(list.MakeVarbind(1).Int, 3);
+    // The restart is named; writing the harmless value back is not.
+    const auto disruptive = TvSnapshotRestore::Disruptive(all);
+    ASSERT_EQ(disruptive.size(), 1u);
+    EXPECT_NE(disruptive[0].find("restarts the switch"), std::string::npos) << disruptive[0];
+    EXPECT_TRUE(TvSnapshotRestore::Disruptive(
+                    {diff("BasicConfig2#0", "1.3.6.1.4.1.59371.12.1.2.3", "0", "no-reset", "warm-start")})
+                    .empty());
 }
 
 TEST(SnapshotFile, RefusesWhatIsNoSnapshot) {
