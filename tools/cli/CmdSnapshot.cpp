@@ -116,17 +116,18 @@ int CmdSnapshot(const CliContext& ctx) {
 
 int CmdDiff(const CliContext& ctx) {
     bool live = false;
+    bool unknown = false;
     std::vector<std::string> files;
     for (const std::string& a : ctx.Args) {
         if (a == "--live")
             live = true;
         else if (a.size() > 1 && a[0] == '-')
-            files.clear(), files.resize(3); // an unknown option: refused below
+            unknown = true;
         else
             files.push_back(a);
     }
     const size_t wanted = ctx.Agent.empty() ? 2 : 1;
-    if (files.size() != wanted) {
+    if (unknown || files.size() != wanted) {
         std::fprintf(ctx.Err, "usage: qtr5190mx-cli diff [--live] OLD.json NEW.json\n"
                               "       qtr5190mx-cli [OPTIONS] AGENT diff [--live] OLD.json\n");
         return kExitUsage;
