@@ -31,16 +31,26 @@ bool TvSnapshotDiff::IsLive(const TvSnapshotValue& value) {
 std::string TvSnapshotComparison::Summary() const {
     if (NothingToCompare())
         return "Nothing to compare: no table or group was read in both snapshots.";
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on a literal + a temporary string.
     std::string text;
-    if (Differences.empty())
-        text = "No differences in " + std::to_string(Compared) + " tables and groups.";
-    else
-        text = std::to_string(Differences.size()) + " difference(s) in " + std::to_string(Compared) +
-               " tables and groups.";
-    if (LiveLeftOut > 0)
-        text += " " + std::to_string(LiveLeftOut) + " change(s) of values that move by themselves left out.";
-    if (!Skipped.empty())
-        text += " " + std::to_string(Skipped.size()) + " not compared (read in one snapshot only).";
+    if (Differences.empty()) {
+        text = "No differences in ";
+    } else {
+        text = std::to_string(Differences.size());
+        text += " difference(s) in ";
+    }
+    text += std::to_string(Compared);
+    text += " tables and groups.";
+    if (LiveLeftOut > 0) {
+        text += ' ';
+        text += std::to_string(LiveLeftOut);
+        text += " change(s) of values that move by themselves left out.";
+    }
+    if (!Skipped.empty()) {
+        text += ' ';
+        text += std::to_string(Skipped.size());
+        text += " not compared (read in one snapshot only).";
+    }
     return text;
 }
 

@@ -105,6 +105,7 @@ void TvSnapshotTaker::Start() {
         e.Table = s.IsTable();
         snapshot_.Entries.push_back(std::move(e));
     }
+    ended_.assign(plan_.size(), false);
     running_ = true;
     next_ = 0;
     done_ = 0;
@@ -136,6 +137,8 @@ void TvSnapshotTaker::ReadSystem() {
         }
         systemDone_ = true;
         retired_.push_back(std::move(system_));
+        if (e.Code == errTimeout)
+            GiveUp(e.Message);
         FinishIfDone();
     };
     try {
@@ -143,6 +146,24 @@ void TvSnapshotTaker::ReadSystem() {
     } catch (const TvException&) {
         systemDone_ = true;
     }
+}
+
+void TvSnapshotTaker::GiveUp(const std::string& error) {
+    // A switch that does not answer at all would cost every table its own timeout: the tables and groups
+    // not read yet fail with the system group's error at once. Called from the system group's callback:
+    // the tables' requests are not on the stack and go at once.
+    jobs_.clear();
+    for (std::size_t k = 0; k < snapshot_.Entries.size(); ++k) {
+        if (ended_[k])
+            continue;
+        ended_[k] = true;
+        snapshot_.Entries[k].Failed = true;
+        snapshot_.Entries[k].Error = error;
+        snapshot_.Entries[k].Rows.clear();
+    }
+    next_ = plan_.size();
+    done_ = Total();
+    PostProgress();
 }
 
 void TvSnapshotTaker::StartNext() {
@@ -197,6 +218,7 @@ void TvSnapshotTaker::Step(Job* job, bool first) {
 
 void TvSnapshotTaker::EntryDone(Job* job, const std::string& error) {
     TvSnapshotEntry& entry = snapshot_.Entries[job->Entry];
+    ended_[job->Entry] = true;
     if (!error.empty()) {
         entry.Failed = true;
         entry.Error = error;

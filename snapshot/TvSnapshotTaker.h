@@ -15,7 +15,8 @@ class TvSNMPVarList;
 
 // Reads every scalar group and table of a plan from the switch through the event pump, several at once
 // (each table still read in order, row after row), and hands over the snapshot when the last one has
-// ended. A table that fails or times out is kept with its error and does not hold up the others.
+// ended. A table that fails or times out is kept with its error and does not hold up the others; when
+// the switch does not answer at all (the system group times out), every table not read yet fails at once.
 // The owner's callbacks run from the event loop, never from inside an exchange, so they may cancel or
 // delete the taker.
 class TvSnapshotTaker {
@@ -63,6 +64,7 @@ private:
     void Launch(std::size_t entry);
     void Step(Job* job, bool first);
     void EntryDone(Job* job, const std::string& error);
+    void GiveUp(const std::string& error);
     void Retire(Job* job);
     void Post(std::function<void()> call);
     void PostProgress();
@@ -74,6 +76,7 @@ private:
     std::vector<std::unique_ptr<TvSNMPRequest>> retired_; // ended inside their own callbacks; freed later
     std::unique_ptr<TvSNMPRequest> system_;
     std::unique_ptr<QObject> context_; // posted calls die with the taker
+    std::vector<bool> ended_;          // entries read or failed
     std::size_t next_ = 0;
     int done_ = 0;
     bool running_ = false;

@@ -170,6 +170,24 @@ TEST(SnapshotOfSwitch, CancelHandsNothingOver) {
     EXPECT_LT(taker.Done(), taker.Total());
 }
 
+// A switch that does not answer: every table fails with the timeout at once, not each after its own.
+TEST(SnapshotOfSwitch, SilentSwitchFailsEveryEntryOnce) {
+    UseSim();
+    SimSwitch silent;
+    ASSERT_TRUE(silent.Start()) << silent.Error();
+    gSNMPDevice.Port = silent.Port();
+    silent.Stop();
+    const std::int32_t timeout = gSNMPTimeout;
+    gSNMPTimeout = 5; // the silence is all this waits for
+    const std::optional<TvSnapshot> s = Take();
+    gSNMPTimeout = timeout;
+    ASSERT_TRUE(s);
+    ASSERT_EQ(s->FailedEntries().size(), s->Entries.size());
+    for (const TvSnapshotEntry& e : s->Entries)
+        EXPECT_NE(e.Error.find("timed out"), std::string::npos) << e.Title() << ": " << e.Error;
+    EXPECT_TRUE(s->SysName.empty());
+}
+
 // Snapshots by hand: one entry of one table with the given rows ("index=text" per row, one column).
 TvSnapshot Made(std::initializer_list<std::pair<const char*, const char*>> rows, int syntax = 0x02,
                 bool failed = false) {

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <unistd.h>
@@ -107,6 +108,13 @@ int CmdSnapshot(const CliContext& ctx) {
         return kExitFailure;
     }
     const auto failed = snapshot.FailedEntries();
+    if (!failed.empty() && failed.size() == snapshot.Entries.size() &&
+        std::all_of(failed.begin(), failed.end(),
+                    [&](const auto* e) { return e->Error == failed[0]->Error; })) {
+        std::fprintf(ctx.Err, "qtr5190mx-cli: no table or group could be read: %s\n",
+                     CliTerminalText::Escape(failed[0]->Error).c_str());
+        return kExitFailure;
+    }
     for (const TvSnapshotEntry* e : failed)
         std::fprintf(ctx.Err, "qtr5190mx-cli: not read: %s (%s): %s\n",
                      CliTerminalText::Escape(e->Title()).c_str(), e->Name.c_str(),
