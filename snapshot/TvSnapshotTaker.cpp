@@ -118,6 +118,7 @@ void TvSnapshotTaker::Start() {
 
 void TvSnapshotTaker::Cancel() {
     running_ = false;
+    finishing_ = false;
     // The owner's callbacks never run inside an exchange, so nothing of these is executing now.
     jobs_.clear();
     retired_.clear();
@@ -257,10 +258,13 @@ void TvSnapshotTaker::PostProgress() {
 }
 
 void TvSnapshotTaker::FinishIfDone() {
-    if (!running_ || done_ < Total() || !systemDone_)
+    if (!running_ || finishing_ || done_ < Total() || !systemDone_)
         return;
-    running_ = false;
+    // Running until the owner has the snapshot: a wait for the end sees it handed over.
+    finishing_ = true;
     Post([this] {
+        running_ = false;
+        finishing_ = false;
         retired_.clear();
         if (OnFinished)
             OnFinished(snapshot_);

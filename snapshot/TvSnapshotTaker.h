@@ -43,6 +43,7 @@ public:
     // Stops at once: nothing more is sent, no reply is taken and OnFinished never runs.
     void Cancel();
 
+    // True from Start until OnFinished has run (or Cancel).
     bool Running() const { return running_; }
     int Done() const { return done_; }
     int Total() const { return static_cast<int>(plan_.size()); }
@@ -80,6 +81,7 @@ private:
     std::size_t next_ = 0;
     int done_ = 0;
     bool running_ = false;
+    bool finishing_ = false; // the snapshot is complete and on its way to the owner
     bool systemDone_ = false;
     bool progressPosted_ = false;
 };
