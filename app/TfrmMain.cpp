@@ -81,6 +81,22 @@ constexpr TvMenuNode kOwnEntries[] = {
      .Target = "TChangeJournalForm"},
 };
 
+// The Snapshot menu: the whole switch saved, compared and written back, the program's own functions too.
+constexpr TvMenuNode kSnapshotEntries[] = {
+    {.Caption = "Save Snapshot...",
+     .Name = "SaveSnapshot1",
+     .Kind = TvMenuKind::Window,
+     .Target = "TSnapshotSave"},
+    {.Caption = "Compare With Snapshot...",
+     .Name = "CompareWithSnapshot1",
+     .Kind = TvMenuKind::Window,
+     .Target = "TSnapshotCompareLive"},
+    {.Caption = "Compare Two Snapshots...",
+     .Name = "CompareTwoSnapshots1",
+     .Kind = TvMenuKind::Window,
+     .Target = "TSnapshotCompareFiles"},
+};
+
 QLabel* HiddenHolder(QWidget* parent, const char* name, int left, int top) {
     auto* label = TvPlainText::NewLabel(QString(), parent);
     label->setObjectName(name);
@@ -153,6 +169,17 @@ TfrmMain::TfrmMain(QWidget* parent)
             help->insertAction(menu_->Entry("About1"), action);
             connect(action, &QAction::triggered, this, [this, &node] { MenuEntryClick(node); });
         }
+    // Snapshots, after the management menu.
+    auto* snapshots = new QMenu("Sna&pshot", this);
+    snapshots->setObjectName("SnapshotMenu");
+    for (const TvMenuNode& node : SnapshotEntries()) {
+        QAction* action = snapshots->addAction(QString::fromLatin1(node.Caption));
+        action->setObjectName(node.Name);
+        action->setEnabled(EntryLanded(node));
+        connect(action, &QAction::triggered, this, [this, &node] { MenuEntryClick(node); });
+    }
+    if (const QList<QAction*> actions = menuBar()->actions(); !actions.isEmpty())
+        menuBar()->insertMenu(actions.last(), snapshots);
     // The open windows, before Help as desktop programs have it.
     windowMenu_ = new QMenu("&Window", this);
     windowMenu_->setObjectName("WindowMenu");
@@ -205,6 +232,10 @@ void TfrmMain::BuildFrontPanel() {
 
 std::span<const TvMenuNode> TfrmMain::OwnEntries() {
     return kOwnEntries;
+}
+
+std::span<const TvMenuNode> TfrmMain::SnapshotEntries() {
+    return kSnapshotEntries;
 }
 
 QRect TfrmMain::PlaceOnScreen(QSize size, const QRect& room) {

@@ -107,6 +107,8 @@ public:
     // Entries the main window adds to the Help menu, before "About": the program's own functions, not the
     // switch's, which the management menu's tree does not hold. They open as the tree's windows do.
     static std::span<const TvMenuNode> OwnEntries();
+    // The entries of the Snapshot menu, between the management menu and the Window menu.
+    static std::span<const TvMenuNode> SnapshotEntries();
     // Called with every generic window just before it is shown (tests drive it from here).
     std::function<void(TConfigForm& form)> RecipeWindowShown;
 

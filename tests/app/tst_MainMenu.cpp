@@ -160,6 +160,14 @@ private slots:
         QCOMPARE(bar[bar.size() - 2]->menu()->objectName(), QString("WindowMenu"));
         QCOMPARE(bar[bar.size() - 2]->text(), QString("&Window"));
         bar.removeAt(bar.size() - 2);
+        // So does the Snapshot menu, the program's own.
+        QVERIFY(bar.size() >= 2 && bar[bar.size() - 2]->menu());
+        QCOMPARE(bar[bar.size() - 2]->menu()->objectName(), QString("SnapshotMenu"));
+        QStringList snapshots;
+        for (const QAction* a : bar[bar.size() - 2]->menu()->actions())
+            snapshots << a->objectName();
+        QCOMPARE(snapshots, (QStringList{"SaveSnapshot1", "CompareWithSnapshot1", "CompareTwoSnapshots1"}));
+        bar.removeAt(bar.size() - 2);
         Shape(bar, 0, shape);
         const QStringList expected = ReferenceShape();
         QVERIFY(!expected.isEmpty());
@@ -181,7 +189,7 @@ private slots:
             }
         QCOMPARE(shown, (QStringList{"Basic Configuration", "Single IP Configuration", "Bridge", "VLAN",
                                      "RMON", "SNMP V3", "Security ", "Layer2 Management",
-                                     "Layer 3 Management", "Window", "Help"}));
+                                     "Layer 3 Management", "Snapshot", "Window", "Help"}));
     }
 
     // An entry can be clicked exactly when what it opens exists: a recipe for the generic entries, the
@@ -226,6 +234,8 @@ private slots:
                 missing << QString::fromLatin1(node.Target);
         });
         for (const TvMenuNode& node : TfrmMain::OwnEntries())
+            targets.insert(node.Target);
+        for (const TvMenuNode& node : TfrmMain::SnapshotEntries())
             targets.insert(node.Target);
         for (const std::string& t : TvWindowRegistry::Targets())
             QVERIFY2(targets.count(t), t.c_str());

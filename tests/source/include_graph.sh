@@ -5,7 +5,7 @@
 set -eu
 root=${1:?usage: include_graph.sh SOURCE_DIR}
 cd "$root"
-core="base snmp values profile catalog journal"
+core="base snmp values profile catalog journal snapshot"
 gui="guibase binding configform monitors windows app"
 status=0
 

@@ -9,3 +9,5 @@ int CmdWalk(const CliContext& ctx);
 int CmdSet(const CliContext& ctx);
 int CmdShow(const CliContext& ctx);
 int CmdJournal(const CliContext& ctx);
+int CmdSnapshot(const CliContext& ctx);
+int CmdDiff(const CliContext& ctx);

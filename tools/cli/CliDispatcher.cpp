@@ -15,8 +15,11 @@ void CliDispatcher::PrintUsage(std::FILE* to) const {
                      "       qtr5190mx-cli --help | --version\n"
                      "commands:\n");
     for (const CliCommand& c : commands_)
-        std::fprintf(to, "  %s%s%s%s\n      %s\n", c.NeedsAgent ? "AGENT " : "", c.Name, *c.Usage ? " " : "",
-                     c.Usage, c.Summary);
+        std::fprintf(to, "  %s%s%s%s\n      %s\n",
+                     c.NeedsAgent      ? "AGENT "
+                     : c.AgentOptional ? "[AGENT] "
+                                       : "",
+                     c.Name, *c.Usage ? " " : "", c.Usage, c.Summary);
 }
 
 int CliDispatcher::Run(const std::vector<std::string>& argv, std::FILE* out, std::FILE* err) const {
@@ -63,7 +66,7 @@ int CliDispatcher::Run(const std::vector<std::string>& argv, std::FILE* out, std
             PrintUsage(err);
             return kExitUsage;
         }
-        if (!cmd->NeedsAgent) {
+        if (!cmd->NeedsAgent && !cmd->AgentOptional) {
             std::fprintf(err, "qtr5190mx-cli: %s takes no agent\n", cmd->Name);
             return kExitUsage;
         }

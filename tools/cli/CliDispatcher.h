@@ -22,6 +22,8 @@ struct CliCommand {
     const char* Usage; // arguments after the command name
     const char* Summary;
     int (*Run)(const CliContext& ctx);
+    // Runs with or without an agent (NeedsAgent false): "COMMAND ARGS" and "AGENT COMMAND ARGS".
+    bool AgentOptional = false;
 };
 
 // Options that take a value, as net-snmp's tools spell them ("-v 2c" or "-v2c").

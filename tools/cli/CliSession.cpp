@@ -341,6 +341,16 @@ void CliSession::Configure(TvSNMPRequest& request) const {
     request.Target.Retries = retries_;
 }
 
+void CliSession::StartEventLoop() {
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "qtr5190mx-cli";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    gSnmpEventProcessor.Start();
+}
+
 void CliSession::WalkRows(TvSNMPRequest& request, bool async,
                           const std::function<bool(const TvSNMPVarList&)>& row) {
     if (!async) {
@@ -351,13 +361,7 @@ void CliSession::WalkRows(TvSNMPRequest& request, bool async,
     }
     // Only an asynchronous walk needs the event loop, so only it brings up the application object and
     // the pump on the session's socket.
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "qtr5190mx-cli";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    gSnmpEventProcessor.Start();
+    StartEventLoop();
     // The tool's own and only message loop, run until the walk ends.
     int code = 0;
     TvSNMPRequest::Callback step = [&](TvSNMPError& e, TvSNMPVarList& list) {

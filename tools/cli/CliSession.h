@@ -28,6 +28,9 @@ public:
     // Walks a table list to its end, calling `row` for each row, which returns false to stop the walk
     // there; through the event pump when `async`. Raises the error exception of a failed exchange.
     void WalkRows(TvSNMPRequest& request, bool async, const std::function<bool(const TvSNMPVarList&)>& row);
+    // Brings up the application object and the event pump, for commands that run exchanges through it
+    // (then QCoreApplication::exec until they end).
+    void StartEventLoop();
 
     // The options and the agent taken as construction takes them (into the session globals), without
     // opening anything: false with the message construction would give.

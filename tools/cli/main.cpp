@@ -25,6 +25,14 @@ constexpr CliCommand kCommands[] = {
      "the change journal, oldest first, one line per variable written: time, switch, window or command, OID, "
      "label, before, sent, outcome (tab-separated; --csv: CSV with a header line)",
      CmdJournal},
+    {"snapshot", true, "[--jobs N] [-o FILE]",
+     "read every table and group of the catalog into one JSON snapshot (to FILE, or standard output); "
+     "exit 1 when any could not be read, naming them on standard error",
+     CmdSnapshot},
+    {"diff", false, "[--live] OLD.json [NEW.json]",
+     "compare two snapshots, or (with AGENT) a snapshot with the switch now: one line per difference, entry, "
+     "row, label, old, new (tab-separated); exit 0 equal, 1 different, 2 usage or file error",
+     CmdDiff, true},
 };
 
 } // namespace
