@@ -8,12 +8,12 @@
 #include "guibase/TvOpenWindows.h"
 #include "guibase/TvWindowRegistry.h"
 #include "snmp/SNMPGlobals.h"
+#include "snmp/TvSNMPEngine.h"
 #include "support/PumpUntil.h"
 #include "support/SlowLink.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,15 +96,18 @@ private slots:
         };
         const bool sawWaiting = PumpUntil(waiting);
         (void)sim_->AwaitMarker();
-        QElapsedTimer clock;
-        clock.start();
+        // Closing gives the read up rather than waiting for it: no message loop runs inside close (a zero
+        // timer does not fire) and nothing is left in flight once it returns.
+        bool loopRan = false;
+        QTimer::singleShot(0, &main, [&] { loopRan = true; });
         const bool closedInside = main.close();
+        QVERIFY(!loopRan);
+        QCOMPARE(TvSNMPEngine::Instance()->OutstandingCount(), size_t(0));
         QVERIFY(!window || !window->isVisible());
         QVERIFY(sim_->AwaitMarker());
         const size_t mark = sim_->Log().size();
         QVERIFY(sawWaiting);
         QVERIFY(closedInside);
-        QVERIFY(clock.elapsed() < 1000);
         QVERIFY(!main.isVisible());
         QCOMPARE(boxes_, QStringList{"Exit: Are you sure to exit?"});
         QVERIFY(SlowLink::NothingAfter(*sim_, mark));
