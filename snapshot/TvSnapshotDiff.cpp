@@ -92,48 +92,37 @@ TvSnapshotComparison TvSnapshotDiff::Compare(const TvSnapshot& before, const TvS
             std::map<std::string, const TvSnapshotValue*> newValues;
             for (const TvSnapshotValue& v : n.Values)
                 newValues.emplace(ColumnKey(v), &v);
+            // One column whose text differs; live values only when asked for.
+            const auto changed = [&](const TvSnapshotValue& v, const std::string& oldText,
+                                     const std::string& newText) {
+                const bool live = IsLive(v);
+                if (live && !includeLive) {
+                    ++out.LiveLeftOut;
+                    return;
+                }
+                TvSnapshotDifference d = base(TvSnapshotDifference::Changed, r.Index);
+                d.Label = v.Label;
+                d.Oid = v.Oid;
+                d.Syntax = v.Syntax;
+                d.Access = v.Access;
+                d.Old = oldText;
+                d.New = newText;
+                d.Live = live;
+                out.Differences.push_back(std::move(d));
+            };
             for (const TvSnapshotValue& v : r.Values) {
                 const auto nv = newValues.find(ColumnKey(v));
                 const std::string newText =
                     nv == newValues.end() ? std::string("(absent)") : nv->second->Text;
                 if (nv != newValues.end())
                     newValues.erase(nv);
-                if (newText == v.Text)
-                    continue;
-                const bool live = IsLive(v);
-                if (live && !includeLive) {
-                    ++out.LiveLeftOut;
-                    continue;
-                }
-                TvSnapshotDifference d = base(TvSnapshotDifference::Changed, r.Index);
-                d.Label = v.Label;
-                d.Oid = v.Oid;
-                d.Syntax = v.Syntax;
-                d.Access = v.Access;
-                d.Old = v.Text;
-                d.New = newText;
-                d.Live = live;
-                out.Differences.push_back(std::move(d));
+                if (newText != v.Text)
+                    changed(v, v.Text, newText);
             }
             // Columns the newer snapshot has and the older one has not.
-            for (const TvSnapshotValue& v : n.Values) {
-                if (newValues.find(ColumnKey(v)) == newValues.end())
-                    continue;
-                const bool live = IsLive(v);
-                if (live && !includeLive) {
-                    ++out.LiveLeftOut;
-                    continue;
-                }
-                TvSnapshotDifference d = base(TvSnapshotDifference::Changed, r.Index);
-                d.Label = v.Label;
-                d.Oid = v.Oid;
-                d.Syntax = v.Syntax;
-                d.Access = v.Access;
-                d.Old = "(absent)";
-                d.New = v.Text;
-                d.Live = live;
-                out.Differences.push_back(std::move(d));
-            }
+            for (const TvSnapshotValue& v : n.Values)
+                if (newValues.find(ColumnKey(v)) != newValues.end())
+                    changed(v, "(absent)", v.Text);
         }
         // Rows only the newer snapshot has, in its order.
         for (const TvSnapshotRow& r : now->Rows) {
