@@ -1,5 +1,7 @@
 #include "snmp/TvNotification.h"
 
+#include "values/TvValueText.h"
+
 #include <charconv>
 #include <string_view>
 
@@ -31,4 +33,40 @@ std::uint32_t TvNotification::LinkInterface() const {
             if (const std::uint32_t n = LastArc(vb.Oid))
                 return n;
     return 0;
+}
+
+std::string TvNotification::ValueText(const TvSnmpValue& v) {
+    switch (v.Type) {
+    case TvValueType::Integer:
+        return std::to_string(static_cast<std::int32_t>(v.Int));
+    case TvValueType::Counter32:
+    case TvValueType::Gauge32:
+        return std::to_string(static_cast<std::uint32_t>(v.Int));
+    case TvValueType::TimeTicks:
+        return TvValueText::TicksToText(static_cast<std::uint32_t>(v.Int));
+    case TvValueType::Counter64:
+        return std::to_string(v.Counter64);
+    case TvValueType::ObjectId:
+        return TvValueText::OidToText(v.Oid);
+    case TvValueType::IpAddress:
+        return v.Octets.size() == 4 ? TvValueText::IpToText(v.Octets) : TvValueText::OctetsToHex(v.Octets);
+    case TvValueType::OctetString:
+    case TvValueType::Opaque: {
+        // Text with a few line breaks or tabs stays text; any other control byte makes it binary.
+        for (const unsigned char c : v.Octets)
+            if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F)
+                return TvValueText::OctetsToHex(v.Octets);
+        return v.Octets;
+    }
+    case TvValueType::NoSuchObject:
+        return "noSuchObject";
+    case TvValueType::NoSuchInstance:
+        return "noSuchInstance";
+    case TvValueType::EndOfMibView:
+        return "endOfMibView";
+    case TvValueType::Null:
+    case TvValueType::Unknown:
+        break;
+    }
+    return "";
 }

@@ -20,6 +20,11 @@ struct TvNotification {
     static constexpr const char* kLinkUp = "1.3.6.1.6.3.1.1.5.4";
 
     bool IsLinkChange() const { return Kind == kLinkDown || Kind == kLinkUp; }
+    // A varbind's value as the window, the export and the companion show it: numbers in decimal, time
+    // ticks as a duration, addresses and OIDs dotted, an octet string as its bytes when they are text
+    // and in hex otherwise.
+    static std::string ValueText(const TvSnmpValue& value);
+
     // The interface a linkDown or linkUp names (its ifIndex, or the instance of an interface column);
     // 0 for any other notification or one that names none.
     std::uint32_t LinkInterface() const;

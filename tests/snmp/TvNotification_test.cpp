@@ -8,6 +8,7 @@
 #include "snmp/TvSNMPEngine.h"
 #include "support/CoreSession.h"
 #include "support/PumpUntil.h"
+#include "support/SimSwitch.h"
 #include "support/SnmpdAgent.h"
 #include "support/TrapSender.h"
 
@@ -224,6 +225,66 @@ TEST_F(NotificationTest, APrivilegedOrTakenPortIsRefusedWithItsReason) {
     EXPECT_EQ(engine.ListenSocket(), -1);
     ASSERT_EQ(engine.Listen(SwitchTarget(1), 0, sink), 0);
     EXPECT_NE(engine.ListenPort(), 0);
+}
+
+// The simulated switch sends coldStart at start, linkDown and linkUp as a port's administrative status
+// changes, and authenticationFailure for a wrong community, with the version and user asked for.
+TEST_F(NotificationTest, TheSimulatedSwitchReportsStartLinksAndBadCommunities) {
+    struct Case {
+        const char* Name;
+        int SessionVersion;
+        std::vector<std::string> Options;
+    };
+    const Case cases[] = {
+        {"v2c traps", 1, {"--trap-version", "2c", "--trap-community", "public"}},
+        {"v1 traps", 0, {"--trap-version", "1", "--trap-community", "public"}},
+        {"v3 authPriv traps", 3, {"--trap-version", "3", "--trap-user", "shaaesuser"}},
+        {"v3 authPriv informs", 3, {"--trap-version", "3", "--trap-user", "shaaesuser", "--trap-inform"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Listen(c.SessionVersion);
+        SimSwitch sim;
+        ASSERT_TRUE(sim.Start(Cat({"--led-period", "86400", "--log", "--trap-to", To()}, c.Options)))
+            << sim.Error();
+        ASSERT_TRUE(PumpUntil([&] { return !received_.empty(); }, 4000))
+            << sim.Log() << Counts().Dropped << " " << Counts().Foreign;
+        EXPECT_EQ(received_.front().Kind, "1.3.6.1.6.3.1.1.5.1");
+        EXPECT_EQ(received_.front().Inform, std::string(c.Name).ends_with("informs"));
+
+        // Port 5 administratively down, then up again.
+        TvSNMPTarget agent;
+        agent.Address = "127.0.0.1";
+        agent.Port = sim.Port();
+        agent.Version = 1;
+        agent.WriteCommunity = "wrtcomm";
+        for (const int status : {2, 1}) {
+            TvSnmpValue v;
+            v.Type = TvValueType::Integer;
+            v.Int = status;
+            TvSNMPReply reply;
+            ASSERT_EQ(TvSNMPEngine::Instance()->Exchange(agent, TvPduKind::Set,
+                                                         {{"1.3.6.1.2.1.2.2.1.7.5", v}}, reply),
+                      0);
+            const std::size_t before = received_.size();
+            ASSERT_TRUE(PumpUntil([&] { return received_.size() > before; })) << sim.Log();
+            const TvNotification& n = received_.back();
+            EXPECT_EQ(n.Kind, status == 2 ? TvNotification::kLinkDown : TvNotification::kLinkUp);
+            EXPECT_EQ(n.LinkInterface(), 5u);
+            ASSERT_GE(n.VarBinds.size(), 3u); // the agent library may add snmpTrapEnterprise
+            EXPECT_EQ(n.VarBinds[1].Oid, "1.3.6.1.2.1.2.2.1.7.5");
+            EXPECT_EQ(n.VarBinds[1].Value.Int, status);
+        }
+
+        // A read with a community the switch does not know.
+        agent.ReadCommunity = "guess";
+        agent.Timeout = 5;
+        agent.Retries = 0;
+        TvSNMPReply reply;
+        TvSNMPEngine::Instance()->Exchange(agent, TvPduKind::Get, {{"1.3.6.1.2.1.1.1.0", {}}}, reply);
+        ASSERT_TRUE(PumpUntil([&] { return received_.back().Kind == "1.3.6.1.6.3.1.1.5.5"; })) << sim.Log();
+        EXPECT_EQ(Counts().Dropped, 0u);
+    }
 }
 
 TEST(NotificationLog, KeepsTheNewestWithinItsCapacity) {
