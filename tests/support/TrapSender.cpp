@@ -59,13 +59,13 @@ std::string ObjectId(const std::string& dotted) {
     return Tlv(0x06, out);
 }
 
-std::string V2Message(const std::string& community, const std::string& kind,
-                      const std::vector<IntBind>& binds, std::int32_t requestId, std::uint8_t pduTag) {
+std::string V2Message(const std::string& community, const std::string& kind, const std::vector<Bind>& binds,
+                      std::int32_t requestId, std::uint8_t pduTag) {
     std::string vbs = Tlv(0x30, ObjectId("1.3.6.1.2.1.1.3.0") + Tlv(0x43, std::string("\x01\x00", 2)));
     if (!kind.empty())
         vbs += Tlv(0x30, ObjectId("1.3.6.1.6.3.1.1.4.1.0") + ObjectId(kind));
-    for (const IntBind& b : binds)
-        vbs += Tlv(0x30, ObjectId(b.Oid) + Integer(b.Value));
+    for (const Bind& b : binds)
+        vbs += Tlv(0x30, ObjectId(b.Oid) + (b.Text ? Tlv(0x04, *b.Text) : Integer(b.Value)));
     const std::string pdu = Tlv(pduTag, Integer(requestId) + Integer(0) + Integer(0) + Tlv(0x30, vbs));
     return Tlv(0x30, Integer(1) + Tlv(0x04, community) + pdu);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Notifications for tests of the receiver: encoded here (SNMPv2c, small integers only) so that a test can
@@ -9,9 +11,13 @@
 // child processes for the real thing.
 namespace TrapSender {
 
-struct IntBind {
+// An INTEGER varbind, or an OCTET STRING one.
+struct Bind {
+    Bind(std::string oid, std::int32_t value) : Oid(std::move(oid)), Value(value) {}
+    Bind(std::string oid, std::string text) : Oid(std::move(oid)), Text(std::move(text)) {}
     std::string Oid;
     std::int32_t Value = 0;
+    std::optional<std::string> Text;
 };
 
 // A BER type-length-value.
@@ -20,9 +26,8 @@ std::string Integer(std::int64_t v);
 std::string ObjectId(const std::string& dotted);
 // An SNMPv2c message; `pduTag` 0xA7 is a trap, 0xA6 an inform, 0xA0 a get. With `kind` empty the
 // snmpTrapOID.0 varbind is left out (a malformed notification).
-std::string V2Message(const std::string& community, const std::string& kind,
-                      const std::vector<IntBind>& binds, std::int32_t requestId = 1,
-                      std::uint8_t pduTag = 0xA7);
+std::string V2Message(const std::string& community, const std::string& kind, const std::vector<Bind>& binds,
+                      std::int32_t requestId = 1, std::uint8_t pduTag = 0xA7);
 
 // A UDP socket bound to `fromAddress` (port chosen by the system) that sends datagrams to 127.0.0.1.
 class Socket {
