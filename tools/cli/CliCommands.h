@@ -9,3 +9,4 @@ int CmdWalk(const CliContext& ctx);
 int CmdSet(const CliContext& ctx);
 int CmdShow(const CliContext& ctx);
 int CmdJournal(const CliContext& ctx);
+int CmdListen(const CliContext& ctx);
