@@ -115,9 +115,15 @@ void SnmpEventProcessor::Receive() {
         }
         return;
     }
+    TvSNMPEngine* engine = TvSNMPEngine::Instance();
+    if (!engine || !listener_ || engine->ListenSocket() != listener_->socket()) {
+        // The socket it watched was closed without a word (the session went): it must not keep waking.
+        if (listener_)
+            listener_->setEnabled(false);
+        return;
+    }
     busy_ = true;
-    if (TvSNMPEngine* engine = TvSNMPEngine::Instance())
-        engine->ReceiveNotifications();
+    engine->ReceiveNotifications();
     busy_ = false;
     Rearm();
 }

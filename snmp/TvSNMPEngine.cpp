@@ -547,7 +547,7 @@ struct TvSNMPEngine::Impl {
     TvSNMPEngine::NotificationSink NoteSink;
     TvSNMPEngine::NotificationCounts NoteCounts;
     std::deque<TvNotification> NoteReady; // accepted while the library reads, handed on afterwards
-    std::set<std::string> NoteEngines;    // engine IDs the switch's user is registered for here
+    std::set<std::string> NoteEngines;    // engine IDs the switch's user was registered for since Listen
     bool NoteTaken = false;               // the datagram being read was an accepted notification
 
     static int OnNotification(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic);
@@ -1544,8 +1544,6 @@ namespace {
 // Datagrams read for each wake of the listening socket's notifier: a flood leaves the event loop a turn
 // between batches.
 constexpr int kNotificationBatch = 64;
-// Engine IDs remembered as registered for the switch's user before the set starts afresh.
-constexpr std::size_t kMaxNotificationEngines = 16;
 
 const oid kSysUpTime0[] = {1, 3, 6, 1, 2, 1, 1, 3, 0};
 const oid kSnmpTrapOid0[] = {1, 3, 6, 1, 6, 3, 1, 1, 4, 1, 0};
@@ -1680,24 +1678,31 @@ void TvSNMPEngine::Impl::ReadNotification(netsnmp_transport* t, int length) {
         // This engine is the authority of an inform (and of that question); a trap's is its sender.
         u_char local[SNMP_MAXBUF_SMALL];
         const std::size_t localLen = snmpv3_get_engineID(local, sizeof local);
-        if (discovery || (localLen == header.EngineId.size() &&
-                          std::memcmp(local, header.EngineId.data(), localLen) == 0)) {
+        const bool authority = discovery || (localLen == header.EngineId.size() &&
+                                             std::memcmp(local, header.EngineId.data(), localLen) == 0);
+        if (authority)
             session->isAuthoritative = SNMP_SESS_AUTHORITATIVE;
-            // The library knows an engine by its record of boots and time, this one's included (its ID
-            // is set after the library starts).
-            set_enginetime(local, localLen, snmpv3_local_snmpEngineBoots(), snmpv3_local_snmpEngineTime(),
-                           TRUE);
-        }
-        if (admit && !discovery && !NoteEngines.count(header.EngineId)) {
-            // A trap is authenticated with keys localized to its sender's engine ID, an inform with
-            // keys localized to this engine's: the switch's user is registered for the one it names.
+        // A trap is authenticated with keys localized to its sender's engine ID, an inform with keys
+        // localized to this engine's: the switch's user is registered for the one it names, once for
+        // each listening, and again when the library no longer has it (the users of only a few engine
+        // IDs are kept, so a spoofed flood naming many pushes out the real one).
+        if (admit && !discovery &&
+            (!NoteEngines.count(header.EngineId) ||
+             !usm_get_user(reinterpret_cast<const u_char*>(header.EngineId.data()), header.EngineId.size(),
+                           NoteFrom.SecurityName.c_str()))) {
             admit = RegisterUser(NoteFrom, header.EngineId) == 0;
             if (admit) {
-                if (NoteEngines.size() >= kMaxNotificationEngines)
+                if (NoteEngines.size() >= kMaxEngines)
                     NoteEngines.clear();
                 NoteEngines.insert(header.EngineId);
             }
         }
+        // The library knows an engine by its record of boots and time, this one's included (its ID is
+        // set after the library starts). Set last: forgetting another engine's record (above, when the
+        // user is registered) drops every record of its hash bucket, this one's among them at times.
+        if (authority)
+            set_enginetime(local, localLen, snmpv3_local_snmpEngineBoots(), snmpv3_local_snmpEngineTime(),
+                           TRUE);
     }
     if (!admit) {
         ++NoteCounts.Dropped;

@@ -114,6 +114,7 @@ private slots:
         QVERIFY2(led->toolTip().contains("Last notification: linkDown at "), qPrintable(led->toolTip()));
         QVERIFY(!w->NewNotifications->isHidden());
         QCOMPARE(w->NewNotifications->text(), QString("1 new notification"));
+        QVERIFY(w->grab().save(QCoreApplication::applicationDirPath() + "/main_window_notification.png"));
 
         // The mark opens the window and goes.
         w->NewNotifications->click();

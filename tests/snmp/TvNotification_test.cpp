@@ -187,6 +187,30 @@ TEST_F(NotificationTest, OtherSendersAndCredentialsAreCountedNotShown) {
     }
 }
 
+// Only a few engine IDs' users are kept: traps naming many (a spoofer can do it from the switch's
+// address) push the others out, and the receiver registers the user again when one comes back.
+TEST_F(NotificationTest, ManyEngineIdsDoNotLockOutTheSwitch) {
+    constexpr std::size_t kTraps = 12; // more than the engine IDs kept, so that some go and come back
+    Listen(3);
+    auto trap = [&](const std::string& engineId) {
+        return TrapSender::RunTool(
+            Cat(Cat({"snmptrap", "-e", engineId}, kV3AuthPriv), {To(), "", TvNotification::kLinkUp}), true);
+    };
+    for (std::size_t i = 0; i < kTraps; ++i)
+        ASSERT_EQ(trap("0x80001F8804" + std::to_string(10 + i) + "0102030405"), 0);
+    ASSERT_TRUE(PumpUntil([&] { return received_.size() == kTraps; }));
+    ASSERT_EQ(trap("0x80001F8804100102030405"), 0); // the first again
+    ASSERT_TRUE(PumpUntil([&] { return received_.size() == kTraps + 1; }));
+    const int pid = TrapSender::RunTool(
+        Cat(Cat({"snmpinform", "-r", "0", "-t", "5"}, kV3AuthPriv), {To(), "", "1.3.6.1.6.3.1.1.5.1"}),
+        false);
+    int status = -1;
+    ASSERT_TRUE(PumpUntil([&] { return status >= 0 || (status = TrapSender::Reap(pid)) >= 0; }));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(Counts().Dropped, 0u);
+    EXPECT_LE(TvSNMPEngine::Instance()->Security().Engines, 8u);
+}
+
 TEST_F(NotificationTest, MalformedDatagramsAreDropped) {
     using TrapSender::V2Message;
     const std::string good = V2Message("public", TvNotification::kLinkUp, {{"1.3.6.1.2.1.2.2.1.1.2", 2}});
