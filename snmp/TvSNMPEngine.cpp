@@ -5,6 +5,7 @@
 #include "snmp/TvBerReply.h"
 #include "snmp/TvBlockingWait.h"
 #include "snmp/TvException.h"
+#include "snmp/TvSnmpLibrary.h"
 
 // net-snmp wants its configuration header first and its main header before the library ones.
 #include <net-snmp/net-snmp-config.h>
@@ -1805,4 +1806,9 @@ bool TvSNMPEngine::Impl::Decode(const netsnmp_pdu* pdu, TvNotification& out) con
                          std::chrono::system_clock::now().time_since_epoch())
                          .count();
     return true;
+}
+
+std::string SnmpLibraryVersion() {
+    const char* version = netsnmp_get_version();
+    return version ? version : "";
 }
