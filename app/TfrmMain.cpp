@@ -44,6 +44,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 
 // Each front-panel read, for diagnosis: QT_LOGGING_RULES="qtr.frontpanel.info=true".
@@ -161,6 +162,18 @@ TfrmMain::TfrmMain(QWidget* parent)
     NewNotifications->hide();
     statusBar()->addPermanentWidget(NewNotifications);
     connect(NewNotifications, &QToolButton::clicked, this, [this] { MenuEntryClick(kNotificationsEntry); });
+    // Redrawn a few times a second at most, however fast they come.
+    markTimer_ = new QTimer(this);
+    markTimer_->setSingleShot(true);
+    markTimer_->setInterval(200);
+    connect(markTimer_, &QTimer::timeout, this, [this] {
+        if (unseenNotifications_ == 0)
+            return;
+        NewNotifications->setText(QString("%1 new notification%2")
+                                      .arg(unseenNotifications_)
+                                      .arg(unseenNotifications_ == 1 ? "" : "s"));
+        NewNotifications->show();
+    });
     connect(&TvNotificationLog::Instance(), &TvNotificationLog::Added, this, &TfrmMain::NotificationArrived);
 
     menu_ = new TvMainMenu(this, &TfrmMain::EntryLanded,
@@ -302,9 +315,8 @@ void TfrmMain::StartNotifications() {
 
 void TfrmMain::NotificationArrived(const TvNotification& n) {
     ++unseenNotifications_;
-    NewNotifications->setText(
-        QString("%1 new notification%2").arg(unseenNotifications_).arg(unseenNotifications_ == 1 ? "" : "s"));
-    NewNotifications->show();
+    if (!markTimer_->isActive())
+        markTimer_->start();
     // A port that went down or up is read at once, and its LED names what came.
     const std::uint32_t port = n.LinkInterface();
     if (!frontPanel_ || port == 0)

@@ -19,6 +19,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QScrollArea;
+class QTimer;
 class QToolButton;
 struct TvNotification;
 class TvMainMenu;
@@ -136,8 +137,9 @@ private:
     ConnectionTexts connection_;
     bool released_ = false;
     int unseenNotifications_ = 0;
-    bool listening_ = false; // this window started the notification receiver
-    bool exiting_ = false;   // the operator chose to exit: the windows close for good
+    QTimer* markTimer_ = nullptr; // coalesces the mark's updates
+    bool listening_ = false;      // this window started the notification receiver
+    bool exiting_ = false;        // the operator chose to exit: the windows close for good
     std::unique_ptr<TvSNMPRequest2Leds> frontPanel_;
     std::unique_ptr<TvSNMPRequest2Edits> rmonState_;
     std::unique_ptr<TvSNMPRequest2Edits> stpVersion_;

@@ -112,7 +112,7 @@ private slots:
         const TvLedShape* led = w->FrontPanel()->Leds()[6].Shape; // port 5, after power and console
         QVERIFY2(led->toolTip().contains("Port 5: dark"), qPrintable(led->toolTip()));
         QVERIFY2(led->toolTip().contains("Last notification: linkDown at "), qPrintable(led->toolTip()));
-        QVERIFY(!w->NewNotifications->isHidden());
+        QVERIFY(PumpUntil([&] { return !w->NewNotifications->isHidden(); }));
         QCOMPARE(w->NewNotifications->text(), QString("1 new notification"));
         QVERIFY(w->grab().save(QCoreApplication::applicationDirPath() + "/main_window_notification.png"));
 
