@@ -9,6 +9,7 @@
 #include "binding/TvSNMPRequest2Leds.h"
 #include "binding/TvStatusPanel.h"
 #include "catalog/TvFrontPanel.h"
+#include "catalog/TvNotificationNames.h"
 #include "configform/TConfigForm.h"
 #include "configform/TvRecipeWindow.h"
 #include "guibase/TvBusyPointer.h"
@@ -22,11 +23,14 @@
 #include "profile/SiblingCommandLine.h"
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvBootCounter.h"
+#include "snmp/TvNotificationLog.h"
+#include "snmp/TvNotificationReceiver.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QFile>
 #include <QFrame>
@@ -40,6 +44,8 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
 
 // Each front-panel read, for diagnosis: QT_LOGGING_RULES="qtr.frontpanel.info=true".
 Q_LOGGING_CATEGORY(lcFrontPanel, "qtr.frontpanel", QtWarningMsg)
@@ -73,13 +79,19 @@ QAction* FindEntry(const QList<QAction*>& actions, const QString& caption) {
     return nullptr;
 }
 
-// The change journal is the program's own record of its writes.
+// The change journal is the program's own record of its writes; the notifications, of what the switch
+// reported by itself.
 constexpr TvMenuNode kOwnEntries[] = {
     {.Caption = "Change Journal",
      .Name = "ChangeJournal1",
      .Kind = TvMenuKind::Window,
      .Target = "TChangeJournalForm"},
+    {.Caption = "Notifications",
+     .Name = "NotificationLog1",
+     .Kind = TvMenuKind::Window,
+     .Target = "TNotificationsForm"},
 };
+constexpr const TvMenuNode& kNotificationsEntry = kOwnEntries[1];
 
 // The Snapshot menu: the whole switch saved, compared and written back, the program's own functions too.
 constexpr TvMenuNode kSnapshotEntries[] = {
@@ -157,6 +169,28 @@ TfrmMain::TfrmMain(QWidget* parent)
     StatusPanel1 = new TvStatusPanel(statusBar(), 0); // as wide as its line; the poll's panel gives way
     StatusPanel1->setObjectName("StatusBar1Panel1");
     StatusPanel1->setMinimumWidth(50);
+    // Shown once a notification came that the Notifications window has not shown yet; a click opens it.
+    NewNotifications = new QToolButton(statusBar());
+    NewNotifications->setObjectName("NewNotifications");
+    NewNotifications->setAutoRaise(true);
+    NewNotifications->setToolTip(
+        TvPlainText::ToolTip("New notifications from the switch: click to show them"));
+    NewNotifications->hide();
+    statusBar()->addPermanentWidget(NewNotifications);
+    connect(NewNotifications, &QToolButton::clicked, this, [this] { MenuEntryClick(kNotificationsEntry); });
+    // Redrawn a few times a second at most, however fast they come.
+    markTimer_ = new QTimer(this);
+    markTimer_->setSingleShot(true);
+    markTimer_->setInterval(200);
+    connect(markTimer_, &QTimer::timeout, this, [this] {
+        if (unseenNotifications_ == 0)
+            return;
+        NewNotifications->setText(QString("%1 new notification%2")
+                                      .arg(unseenNotifications_)
+                                      .arg(unseenNotifications_ == 1 ? "" : "s"));
+        NewNotifications->show();
+    });
+    connect(&TvNotificationLog::Instance(), &TvNotificationLog::Added, this, &TfrmMain::NotificationArrived);
 
     menu_ = new TvMainMenu(this, &TfrmMain::EntryLanded,
                            [this](const TvMenuNode& node) { MenuEntryClick(node); });
@@ -203,6 +237,8 @@ TfrmMain::~TfrmMain() {
         released_ = true;
         TfrmMain::ReleaseFrontPanel();
     }
+    if (listening_)
+        TvNotificationReceiver::Stop();
 }
 
 void TfrmMain::BuildFrontPanel() {
@@ -298,6 +334,33 @@ void TfrmMain::ReadStpVersion() {
     }
 }
 
+void TfrmMain::StartNotifications() {
+    if (gNotificationPort < 0)
+        return;
+    const std::string failure =
+        TvNotificationReceiver::Start(gNotificationPort, TvNotificationLog::Instance(), programFile_);
+    listening_ = failure.empty();
+    if (!failure.empty())
+        TvMessageBox::Warning(this, FromBytes(failure));
+}
+
+void TfrmMain::NotificationArrived(const TvNotification& n) {
+    ++unseenNotifications_;
+    if (!markTimer_->isActive())
+        markTimer_->start();
+    // A port that went down or up is read at once, and its LED names what came.
+    const std::uint32_t port = n.LinkInterface();
+    if (!frontPanel_ || port == 0)
+        return;
+    const auto& leds = frontPanel_->Leds();
+    const std::size_t led = port + 1; // after power and console
+    if (led < leds.size() && leds[led].Shape)
+        leds[led].Shape->SetNote(
+            "Last notification: " + FromBytes(TvNotificationNames::KindText(n.Kind)) + " at " +
+            QDateTime::fromMSecsSinceEpoch(n.ReceivedMs).toString("yyyy-MM-dd HH:mm:ss"));
+    frontPanel_->ReadNow();
+}
+
 void TfrmMain::ReleaseFrontPanel() {
     if (!frontPanel_)
         return;
@@ -344,6 +407,10 @@ bool TfrmMain::EntryLanded(const TvMenuNode& node) {
 void TfrmMain::MenuEntryClick(const TvMenuNode& node) {
     // A command's outcome stands until the operator turns to something else.
     StatusPanel1->clear();
+    if (&node == &kNotificationsEntry) {
+        unseenNotifications_ = 0;
+        NewNotifications->hide();
+    }
     if (const TvWindowRecipe* recipe = TvMenuTree::Recipe(node)) {
         OpenRecipeWindow(*recipe);
         return;
@@ -460,6 +527,7 @@ bool TfrmMain::FormCreate(const std::vector<std::string>& params) {
 
     // 10.
     BuildFrontPanel();
+    StartNotifications();
 
     // 11.
     setWindowTitle(windowTitle() + " : " + FromBytes(gSNMPDevice.Address));

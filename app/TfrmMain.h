@@ -19,6 +19,9 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QScrollArea;
+class QTimer;
+class QToolButton;
+struct TvNotification;
 class TvMainMenu;
 class TvMenuQuickFind;
 class TConfigForm;
@@ -73,10 +76,11 @@ public:
     QFrame* Panel1 = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     QLabel* Image1 = nullptr;
-    QLabel* ST_RmonState = nullptr;        // value holder of the RMON state read
-    QLabel* stSTP = nullptr;               // value holder of the running spanning tree version
-    TvStatusPanel* StatusPanel0 = nullptr; // status bar panel 0: LED poll lines, RMON and STP read errors
-    TvStatusPanel* StatusPanel1 = nullptr; // status bar panel 1: the last device command's outcome
+    QLabel* ST_RmonState = nullptr;          // value holder of the RMON state read
+    QLabel* stSTP = nullptr;                 // value holder of the running spanning tree version
+    TvStatusPanel* StatusPanel0 = nullptr;   // status bar panel 0: LED poll lines, RMON and STP read errors
+    TvStatusPanel* StatusPanel1 = nullptr;   // status bar panel 1: the last device command's outcome
+    QToolButton* NewNotifications = nullptr; // the status bar's mark of notifications not seen yet
     // The LED panels on the picture, in the order of the front-panel table (power, console, ports).
     std::vector<QFrame*> LedPanels;
 
@@ -89,6 +93,11 @@ public:
 protected:
     // Builds the LED shapes and starts the LED poll.
     virtual void BuildFrontPanel();
+    // Receives the switch's notifications when a port is given (command line or profile); says why not
+    // when the port cannot be had.
+    void StartNotifications();
+    // A notification came: the status bar marks it, a link change reads the LEDs at once.
+    void NotificationArrived(const TvNotification& n);
     // Reads the switch's RMON state into ST_RmonState and sets the RMON entries from it.
     virtual void ReadRmonState();
     // Stops the LED poll, waits for its outstanding read and releases the binding.
@@ -129,7 +138,10 @@ private:
     OperatingMode mode_ = OperatingMode::Suite;
     ConnectionTexts connection_;
     bool released_ = false;
-    bool exiting_ = false; // the operator chose to exit: the windows close for good
+    int unseenNotifications_ = 0;
+    QTimer* markTimer_ = nullptr; // coalesces the mark's updates
+    bool listening_ = false;      // this window started the notification receiver
+    bool exiting_ = false;        // the operator chose to exit: the windows close for good
     std::unique_ptr<TvSNMPRequest2Leds> frontPanel_;
     std::unique_ptr<TvSNMPRequest2Edits> rmonState_;
     std::unique_ptr<TvSNMPRequest2Edits> stpVersion_;

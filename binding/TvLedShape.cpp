@@ -39,8 +39,14 @@ void TvLedShape::Describe(TvLedColor color, bool blinking) {
     if (state == state_)
         return;
     state_ = state;
-    setToolTip(TvPlainText::ToolTip(state));
+    setToolTip(TvPlainText::ToolTip(state + (note_.isEmpty() ? QString() : QLatin1Char('\n') + note_)));
     setAccessibleName(state);
+}
+
+void TvLedShape::SetNote(const QString& note) {
+    note_ = note;
+    if (!state_.isEmpty())
+        setToolTip(TvPlainText::ToolTip(state_ + (note_.isEmpty() ? QString() : QLatin1Char('\n') + note_)));
 }
 
 void TvLedShape::SetColor(TvLedColor color) {

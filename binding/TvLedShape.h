@@ -28,6 +28,9 @@ public:
     void SetName(const QString& name);
     QString Name() const { return name_; }
     void Describe(TvLedColor color, bool blinking);
+    // A line the tooltip adds below the state (the last notification about the port); empty for none.
+    void SetNote(const QString& note);
+    QString Note() const { return note_; }
     // "dark" for black, "green", "orange", otherwise the colour's #rrggbb.
     static QString ColorName(TvLedColor color);
 
@@ -40,4 +43,5 @@ private:
     int repaints_ = 0;
     QString name_;
     QString state_;
+    QString note_;
 };

@@ -103,7 +103,29 @@ void TvSNMPRequest2Leds::RefreshTimerTick() {
     }
 }
 
+void TvSNMPRequest2Leds::ReadNow() {
+    if (stopped_)
+        return;
+    if (Busy) {
+        readAgain_ = true;
+        return;
+    }
+    if (refreshTimer_->isActive())
+        refreshTimer_->start();
+    ++ImmediateReads;
+    RefreshTimerTick();
+}
+
+void TvSNMPRequest2Leds::ReadAgainIfAsked() {
+    if (!readAgain_)
+        return;
+    readAgain_ = false;
+    // After the reply's handling is over and the binding is free again.
+    QTimer::singleShot(0, refreshTimer_.get(), [this] { ReadNow(); });
+}
+
 void TvSNMPRequest2Leds::ReceiveOne() {
+    ReadAgainIfAsked();
     if (stopped_)
         return;
     BlinkTicks = 0;
@@ -116,6 +138,7 @@ void TvSNMPRequest2Leds::ReceiveOne() {
 }
 
 void TvSNMPRequest2Leds::GetFailed(TvSNMPError& reply) {
+    ReadAgainIfAsked();
     LastOperation = opGet;
     ResetLeds();
     ShowStatus(reply.Message); // a poll never opens a message box

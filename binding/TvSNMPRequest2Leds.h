@@ -53,6 +53,11 @@ public:
     void Stop();
     // Every LED stops blinking and shows its off colour.
     void ResetLeds();
+    // Reads at once instead of at the next tick (a notification said that a port changed); the next tick
+    // comes a whole interval later. While a read is in flight one more follows its reply, however many
+    // are asked for meanwhile, so a flood of notifications costs one read per round trip.
+    void ReadNow();
+    int ImmediateReads = 0; // reads ReadNow started
 
     const std::vector<LedBinding>& Leds() const { return leds_; }
     bool Polling() const { return refreshTimer_->isActive(); }
@@ -74,4 +79,6 @@ private:
     std::unique_ptr<QTimer> refreshTimer_;
     std::unique_ptr<QTimer> blinkTimer_;
     bool stopped_ = false;
+    bool readAgain_ = false; // ReadNow was asked while a read was in flight
+    void ReadAgainIfAsked();
 };

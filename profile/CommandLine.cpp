@@ -42,11 +42,12 @@ struct Switch {
 
 // Tried in this order; the first one present in a parameter is the one taken.
 constexpr Switch kSwitches[] = {
-    {"/I", Kind::Host, false},  {"/v", Kind::Number, false}, {"/R", Kind::Text, false},
-    {"/W", Kind::Text, false},  {"/t", Kind::Number, true},  {"/c", Kind::Text, true},
-    {"/d", Kind::Text, true},   {"/m", Kind::Number, true},  {"/l", Kind::Number, true},
-    {"/n", Kind::Text, true},   {"/A", Kind::Text, true},    {"/P", Kind::Text, true},
-    {"/a", Kind::Number, true}, {"/p", Kind::Number, true},  {"/B", Kind::Number, false},
+    {"/I", Kind::Host, false},   {"/v", Kind::Number, false}, {"/R", Kind::Text, false},
+    {"/W", Kind::Text, false},   {"/t", Kind::Number, true},  {"/c", Kind::Text, true},
+    {"/d", Kind::Text, true},    {"/m", Kind::Number, true},  {"/l", Kind::Number, true},
+    {"/n", Kind::Text, true},    {"/A", Kind::Text, true},    {"/P", Kind::Text, true},
+    {"/a", Kind::Number, true},  {"/p", Kind::Number, true},  {"/B", Kind::Number, false},
+    {"/L", Kind::Number, false},
 };
 
 const Switch* SwitchNamed(const std::string& name) {
@@ -85,6 +86,8 @@ void Apply(const std::string& name, const std::string& value, int number) {
         gSNMPSecurity.PrivProtocol = number;
     else if (name == "/B")
         gSNMPUseGetBulk = number != 0;
+    else if (name == "/L")
+        gNotificationPort = number >= 0 && number <= 65535 ? number : -1; // "/L-1": none
 }
 
 } // namespace

@@ -30,7 +30,7 @@ CommandLineResult ScanCommandLine(const std::vector<std::string>& params,
                                   const HostResolver& resolve = ResolveIPv4);
 
 // The switch the scan takes from one parameter and where it starts: the first switch of the table
-// "/I /v /R /W /t /c /d /m /l /n /A /P /a /p /B" found anywhere in it, except that a password or
+// "/I /v /R /W /t /c /d /m /l /n /A /P /a /p /B /L" found anywhere in it, except that a password or
 // community switch found earlier in the parameter keeps everything after it: "/Amy/vx" is the password
 // "my/vx", never a version. Empty name when the parameter holds no switch.
 struct SwitchAt {

@@ -119,6 +119,9 @@ ProfileRead ReadProfileFile(const std::string& path, ConnectionTexts& texts) {
     // Absent in profiles of the original layout, which read as before: GETBULK stays as it is.
     if (const auto bulk = ParseWholeNumber(TvIni(path).ReadString(kProfileSection, "GetBulk", "")))
         gSNMPUseGetBulk = *bulk != 0;
+    // Absent: notifications are not received (unless the command line asks). Out of range: neither.
+    if (const auto port = ParseWholeNumber(TvIni(path).ReadString(kProfileSection, "NotificationPort", "")))
+        gNotificationPort = *port >= 0 && *port <= 65535 ? *port : -1;
     return ProfileRead::Read;
 }
 
@@ -168,6 +171,8 @@ std::string ProfileBytes(const TvProfileSettings& s) {
     out += "\r\nSecurityModel=3";
     if (!s.GetBulk.empty())
         out += "\r\nGetBulk=" + s.GetBulk;
+    if (!s.NotificationPort.empty())
+        out += "\r\nNotificationPort=" + s.NotificationPort;
     return out;
 }
 

@@ -67,6 +67,8 @@ struct TvProfileSettings {
     // The GETBULK key ("0" or "1"), written last and only when set: a profile without it keeps the suite's
     // layout byte for byte, and one that has it keeps it when the dialog rewrites the file.
     std::string GetBulk;
+    // The notification port key, likewise: written after it and only when set.
+    std::string NotificationPort;
 
     // Sets UpdateDate and UpdateTime to now in the system's short date and long time formats.
     void StampNow();

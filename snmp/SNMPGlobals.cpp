@@ -12,6 +12,7 @@ TvSNMPScope gSNMPScope;
 TvSNMPSecurity gSNMPSecurity;
 std::int32_t gSNMPTimeout = 0;
 bool gSNMPUseGetBulk = true;
+int gNotificationPort = -1;
 
 namespace {
 const std::string kLocalEngineId = "TvSNMP_PP_Application";
@@ -38,6 +39,7 @@ void InitSNMPSession(const std::string& directory, bool countBoots) {
     gSNMPSecurity.PrivProtocol = 1;
     gSNMPTimeout = 100;
     gSNMPUseGetBulk = true;
+    gNotificationPort = -1;
 
     gSnmpEventProcessor.Start();
 }

@@ -24,6 +24,10 @@ extern bool gSNMPUseGetBulk;
 // The target record of the settings above: what a new request starts from, with the default timeout.
 TvSNMPTarget SettingsTarget();
 
+// The UDP port on which notifications (traps and informs) from the switch are received; -1 (the default)
+// receives none. The command line ("/L162") and the device profile ("NotificationPort=162") set it.
+extern int gNotificationPort;
+
 // Opens the one SNMP session, loads and raises the engine boots counter kept in `directory`
 // (empty: the current folder) and sets the defaults of the globals. Raises -506, -507 or -508.
 // Without `countBoots` the counter is left for CountEngineBoots, called once SNMPv3 is known to be used.

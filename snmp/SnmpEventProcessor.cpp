@@ -8,6 +8,7 @@
 SnmpEventProcessor::~SnmpEventProcessor() {
     delete timer_.data();
     delete notifier_.data();
+    delete listener_.data();
 }
 
 void SnmpEventProcessor::Start() {
@@ -57,6 +58,10 @@ void SnmpEventProcessor::Rearm() {
         notifier_->setEnabled(true);
         muted_ = false;
     }
+    if (listenerMuted_ && listener_ && TvBlockingWait::Depth() == 0) {
+        listener_->setEnabled(true);
+        listenerMuted_ = false;
+    }
     const TvSNMPEngine* engine = TvSNMPEngine::Instance();
     const int ms = engine ? engine->NextWakeMs() : -1;
     // A timer due no later than the next deadline is kept: firing early only re-aims it, whereas
@@ -84,6 +89,41 @@ void SnmpEventProcessor::Tick() {
     busy_ = true;
     if (TvSNMPEngine* engine = TvSNMPEngine::Instance())
         engine->ProcessPendingEvents();
+    busy_ = false;
+    Rearm();
+}
+
+void SnmpEventProcessor::WatchNotifications() {
+    QCoreApplication* app = QCoreApplication::instance();
+    const TvSNMPEngine* engine = TvSNMPEngine::Instance();
+    const int fd = engine ? engine->ListenSocket() : -1;
+    // Made afresh each time: a new socket may have the number of the old one.
+    delete listener_.data();
+    listenerMuted_ = false;
+    if (fd < 0 || !app)
+        return;
+    listener_ = new QSocketNotifier(fd, QSocketNotifier::Read, app);
+    QObject::connect(listener_.data(), &QSocketNotifier::activated, listener_.data(), [this] { Receive(); });
+}
+
+void SnmpEventProcessor::Receive() {
+    // Notifications are handed on as replies are: never inside a callback or a blocking exchange.
+    if (busy_ || TvBlockingWait::Depth() > 0) {
+        if (listener_) {
+            listener_->setEnabled(false);
+            listenerMuted_ = true;
+        }
+        return;
+    }
+    TvSNMPEngine* engine = TvSNMPEngine::Instance();
+    if (!engine || !listener_ || engine->ListenSocket() != listener_->socket()) {
+        // The socket it watched was closed without a word (the session went): it must not keep waking.
+        if (listener_)
+            listener_->setEnabled(false);
+        return;
+    }
+    busy_ = true;
+    engine->ReceiveNotifications();
     busy_ = false;
     Rearm();
 }

@@ -21,18 +21,23 @@ public:
     bool IsRunning() const { return running_; }
     // Whether the timer is waiting for a deadline (false while nothing is outstanding).
     bool IsArmed() const;
+    // Follows the engine's listening socket: call after the engine starts or stops listening.
+    void WatchNotifications();
 
 private:
     void Tick();
+    void Receive();
     // Aims the timer at the engine's next deadline, or stops it when nothing is outstanding.
     void Rearm();
 
     // Owned by the application object, so they go before it does, even at process exit.
     QPointer<QTimer> timer_;
     QPointer<QSocketNotifier> notifier_;
+    QPointer<QSocketNotifier> listener_; // on the socket that receives notifications
     bool running_ = false;
     bool busy_ = false;
     bool muted_ = false; // the notifier is off while the loop runs inside a callback or blocking wait
+    bool listenerMuted_ = false;
 };
 
 extern SnmpEventProcessor gSnmpEventProcessor;

@@ -5,6 +5,7 @@
 #include "snmp/RuntimeFolder.h"
 #include "snmp/TvBerReply.h"
 #include "snmp/TvBlockingWait.h"
+#include "snmp/TvSnmpLibrary.h"
 
 // net-snmp wants its configuration header first and its main header before the library ones.
 #include <net-snmp/net-snmp-config.h>
@@ -433,16 +434,18 @@ struct HeldDatagram {
     }
 };
 
-HeldDatagram gHeld;
+HeldDatagram gHeld;             // of the session that sends requests
+HeldDatagram gHeldNotification; // of the socket that receives notifications
 
-int HandOverDatagram(netsnmp_transport* t, void* buf, int size, void** opaque, int* olength) {
-    if (gHeld.Length < 0)
-        return gHeld.Receive(t, buf, size, opaque, olength);
-    const int n = std::min(gHeld.Length, size);
-    std::memcpy(buf, gHeld.Data, static_cast<std::size_t>(n));
-    *opaque = std::exchange(gHeld.Addresses, nullptr);
+template <HeldDatagram* Held>
+int HandOver(netsnmp_transport* t, void* buf, int size, void** opaque, int* olength) {
+    if (Held->Length < 0)
+        return Held->Receive(t, buf, size, opaque, olength);
+    const int n = std::min(Held->Length, size);
+    std::memcpy(buf, Held->Data, static_cast<std::size_t>(n));
+    *opaque = std::exchange(Held->Addresses, nullptr);
     *olength = sizeof(netsnmp_indexed_addr_pair);
-    gHeld.Length = -1;
+    Held->Length = -1;
     return n;
 }
 
@@ -537,11 +540,27 @@ struct TvSNMPEngine::Impl {
     void LaunchWaiting();
     void Deliver();
     void ForgetLibraryEngineId();
+
+    // The notification receiver: its own session on the listening socket.
+    void* NoteSession = nullptr;
+    TvSNMPTarget NoteFrom;
+    in_addr NoteAddress{};
+    TvSNMPEngine::NotificationSink NoteSink;
+    TvSNMPEngine::NotificationCounts NoteCounts;
+    std::deque<TvNotification> NoteReady; // accepted while the library reads, handed on afterwards
+    std::set<std::string> NoteEngines;    // engine IDs the switch's user was registered for since Listen
+    bool NoteTaken = false;               // the datagram being read was an accepted notification
+
+    static int OnNotification(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic);
+    bool Decode(const netsnmp_pdu* pdu, TvNotification& out) const;
+    void ReadNotification(netsnmp_transport* t, int length);
+    void CloseListener();
 };
 
 TvSNMPEngine::TvSNMPEngine() : d_(std::make_unique<Impl>()) {}
 
 TvSNMPEngine::~TvSNMPEngine() {
+    d_->CloseListener();
     gHeld.Drop();
     // Only our copies of the keys: this may run at exit, after the library's cryptography is gone.
     for (auto& engine : d_->Engines)
@@ -646,10 +665,10 @@ TvSNMPEngine& TvSNMPEngine::Create() {
     // from the message, as the engine's reading of SNMPv3 headers ahead of it assumes (a session of
     // SNMPv3 would read any message as SNMPv3, whatever its version field says).
     engine->d_->Ss->version = SNMP_DEFAULT_VERSION;
-    if (netsnmp_transport* t = snmp_sess_transport(engine->d_->Session); t && t->f_recv != HandOverDatagram) {
+    if (netsnmp_transport* t = snmp_sess_transport(engine->d_->Session); t && t->f_recv != HandOver<&gHeld>) {
         gHeld.Receive = t->f_recv;
         gHeld.LocalKnown = false;
-        t->f_recv = HandOverDatagram;
+        t->f_recv = HandOver<&gHeld>;
     }
     gEngine = std::move(engine);
     return *gEngine;
@@ -1516,4 +1535,280 @@ void TvSNMPEngine::Impl::Deliver() {
         if (ex->Done)
             ex->Done(ex->Status, ex->Reply);
     }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Notifications
+
+namespace {
+
+// Datagrams read for each wake of the listening socket's notifier: a flood leaves the event loop a turn
+// between batches.
+constexpr int kNotificationBatch = 64;
+
+const oid kSysUpTime0[] = {1, 3, 6, 1, 2, 1, 1, 3, 0};
+const oid kSnmpTrapOid0[] = {1, 3, 6, 1, 6, 3, 1, 1, 4, 1, 0};
+
+bool NameIs(const netsnmp_variable_list* v, const oid* name, std::size_t len) {
+    return v && v->name_length == len && std::equal(name, name + len, v->name);
+}
+
+} // namespace
+
+int TvSNMPEngine::Listen(const TvSNMPTarget& from, std::uint16_t port, NotificationSink sink) {
+    sockaddr_in peer{};
+    if (!Resolve(from.Address, from.Port, peer))
+        return -18;
+    StopListening();
+    // The port is tried first with a socket of our own: the library's transport does not say why a
+    // bind failed, and the operator needs to know (a privileged port, or one in use).
+    const int probe = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (probe < 0)
+        return errno;
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    local.sin_port = htons(port);
+    if (bind(probe, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
+        const int err = errno;
+        close(probe);
+        return err;
+    }
+    socklen_t len = sizeof local;
+    getsockname(probe, reinterpret_cast<sockaddr*>(&local), &len);
+    close(probe);
+    const std::string spec = "udp:0.0.0.0:" + std::to_string(ntohs(local.sin_port));
+    netsnmp_transport* t = netsnmp_transport_open_server("qtr5190mx", spec.c_str());
+    if (!t)
+        return EADDRINUSE;
+    netsnmp_session s;
+    snmp_sess_init(&s);
+    s.callback = &Impl::OnNotification;
+    s.retries = 0;
+    void* session = snmp_sess_add(&s, t, nullptr, nullptr);
+    if (!session)
+        return EADDRINUSE; // the library has closed the transport
+    // Each message's own version is read, as on the request session.
+    snmp_sess_session(session)->version = SNMP_DEFAULT_VERSION;
+    gHeldNotification.Drop();
+    gHeldNotification.Receive = t->f_recv;
+    gHeldNotification.LocalKnown = false;
+    t->f_recv = HandOver<&gHeldNotification>;
+    Impl& d = *d_;
+    d.NoteSession = session;
+    d.NoteFrom = from;
+    d.NoteAddress = peer.sin_addr;
+    d.NoteSink = std::move(sink);
+    d.NoteCounts = {};
+    return 0;
+}
+
+void TvSNMPEngine::Impl::CloseListener() {
+    if (NoteSession)
+        snmp_sess_close(NoteSession);
+    NoteSession = nullptr;
+    gHeldNotification.Drop();
+    NoteReady.clear();
+    NoteEngines.clear();
+    NoteFrom = {};
+}
+
+void TvSNMPEngine::StopListening() {
+    d_->CloseListener();
+    d_->NoteSink = {};
+}
+
+int TvSNMPEngine::ListenSocket() const {
+    netsnmp_transport* t = d_->NoteSession ? snmp_sess_transport(d_->NoteSession) : nullptr;
+    return t ? t->sock : -1;
+}
+
+std::uint16_t TvSNMPEngine::ListenPort() const {
+    const int fd = ListenSocket();
+    sockaddr_in local{};
+    socklen_t len = sizeof local;
+    if (fd < 0 || getsockname(fd, reinterpret_cast<sockaddr*>(&local), &len) != 0)
+        return 0;
+    return ntohs(local.sin_port);
+}
+
+TvSNMPEngine::NotificationCounts TvSNMPEngine::Notifications() const {
+    return d_->NoteCounts;
+}
+
+void TvSNMPEngine::ReceiveNotifications() {
+    Impl& d = *d_;
+    for (int i = 0; i < kNotificationBatch && d.NoteSession; ++i) {
+        netsnmp_transport* t = snmp_sess_transport(d.NoteSession);
+        if (!t)
+            break;
+        const int n = gHeldNotification.Read(t->sock);
+        if (n < 0)
+            break;
+        d.ReadNotification(t, n);
+    }
+    // Handed on only now, outside the library: the sink may start exchanges or stop listening.
+    std::deque<TvNotification> ready = std::move(d.NoteReady);
+    d.NoteReady.clear();
+    const NotificationSink sink = d.NoteSink;
+    if (sink)
+        for (TvNotification& n : ready)
+            sink(std::move(n));
+}
+
+void TvSNMPEngine::Impl::ReadNotification(netsnmp_transport* t, int length) {
+    const sockaddr_in from = gHeldNotification.Addresses->remote_addr.sin;
+    // Only the switch's own address is heard; the rest is counted and never reaches the library.
+    if (from.sin_family != AF_INET || from.sin_addr.s_addr != NoteAddress.s_addr) {
+        ++NoteCounts.Foreign;
+        gHeldNotification.Drop();
+        return;
+    }
+    const std::string_view datagram(gHeldNotification.Data, static_cast<std::size_t>(length));
+    const int version = TvBerReply::MessageVersion(datagram);
+    const bool wantV3 = NoteFrom.Version == 3;
+    bool discovery = false;
+    bool admit = version >= 0 && (version == 3) == wantV3;
+    netsnmp_session* session = snmp_sess_session(NoteSession);
+    session->isAuthoritative = SNMP_SESS_UNKNOWNAUTH;
+    if (admit && version == 3) {
+        TvBerReply::V3Header header;
+        admit = TvBerReply::ReadV3Header(datagram, header);
+        // An inform's sender first asks for this engine's ID with an empty one: the library answers.
+        discovery = admit && header.EngineId.empty();
+        // This engine is the authority of an inform (and of that question); a trap's is its sender.
+        u_char local[SNMP_MAXBUF_SMALL];
+        const std::size_t localLen = snmpv3_get_engineID(local, sizeof local);
+        const bool authority = discovery || (localLen == header.EngineId.size() &&
+                                             std::memcmp(local, header.EngineId.data(), localLen) == 0);
+        if (authority)
+            session->isAuthoritative = SNMP_SESS_AUTHORITATIVE;
+        // A trap is authenticated with keys localized to its sender's engine ID, an inform with keys
+        // localized to this engine's: the switch's user is registered for the one it names, once for
+        // each listening, and again when the library no longer has it (the users of only a few engine
+        // IDs are kept, so a spoofed flood naming many pushes out the real one).
+        if (admit && !discovery &&
+            (!NoteEngines.count(header.EngineId) ||
+             !usm_get_user(reinterpret_cast<const u_char*>(header.EngineId.data()), header.EngineId.size(),
+                           NoteFrom.SecurityName.c_str()))) {
+            admit = RegisterUser(NoteFrom, header.EngineId) == 0;
+            if (admit) {
+                if (NoteEngines.size() >= kMaxEngines)
+                    NoteEngines.clear();
+                NoteEngines.insert(header.EngineId);
+            }
+        }
+        // The library knows an engine by its record of boots and time, this one's included (its ID is
+        // set after the library starts). Set last: forgetting another engine's record (above, when the
+        // user is registered) drops every record of its hash bucket, this one's among them at times.
+        if (authority)
+            set_enginetime(local, localLen, snmpv3_local_snmpEngineBoots(), snmpv3_local_snmpEngineTime(),
+                           TRUE);
+    }
+    if (!admit) {
+        ++NoteCounts.Dropped;
+        gHeldNotification.Drop();
+        return;
+    }
+    NoteTaken = false;
+    fd_set fds;
+    FD_ZERO(&fds);
+    FD_SET(t->sock, &fds);
+    snmp_sess_read(NoteSession, &fds);
+    gHeldNotification.Drop();
+    if (!NoteTaken && !discovery)
+        ++NoteCounts.Dropped;
+}
+
+int TvSNMPEngine::Impl::OnNotification(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void*) {
+    // The library also calls here with a message that failed authentication, its error in the session.
+    if (!gEngine || op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !pdu ||
+        (session && session->s_snmp_errno == SNMPERR_USM_AUTHENTICATIONFAILURE))
+        return 1;
+    Impl& d = *gEngine->d_;
+    TvNotification n;
+    if (!d.NoteSession || !d.Decode(pdu, n))
+        return 1;
+    if (pdu->command == SNMP_MSG_INFORM) {
+        // Acknowledged with the inform's own contents and security, to the address it came from.
+        netsnmp_pdu* reply = snmp_clone_pdu(pdu);
+        if (!reply)
+            return 1;
+        reply->command = SNMP_MSG_RESPONSE;
+        reply->errstat = 0;
+        reply->errindex = 0;
+        if (snmp_sess_send(d.NoteSession, reply) == 0) {
+            snmp_free_pdu(reply);
+            return 1;
+        }
+    }
+    d.NoteTaken = true;
+    ++d.NoteCounts.Accepted;
+    d.NoteReady.push_back(std::move(n));
+    return 1;
+}
+
+bool TvSNMPEngine::Impl::Decode(const netsnmp_pdu* pdu, TvNotification& out) const {
+    const int command = pdu->command;
+    if (command != SNMP_MSG_TRAP && command != SNMP_MSG_TRAP2 && command != SNMP_MSG_INFORM)
+        return false;
+    // Accepted with the session's own credentials only.
+    if (NoteFrom.Version == 3) {
+        if (pdu->version != SNMP_VERSION_3 || pdu->securityModel != SNMP_SEC_MODEL_USM ||
+            pdu->securityLevel < NoteFrom.SecurityLevel || !pdu->securityName ||
+            std::string_view(pdu->securityName, pdu->securityNameLen) != NoteFrom.SecurityName)
+            return false;
+        out.Version = 3;
+    } else {
+        if ((pdu->version != SNMP_VERSION_1 && pdu->version != SNMP_VERSION_2c) || !pdu->community ||
+            std::string_view(reinterpret_cast<const char*>(pdu->community), pdu->community_len) !=
+                NoteFrom.ReadCommunity)
+            return false;
+        out.Version = pdu->version == SNMP_VERSION_1 ? 0 : 1;
+    }
+    const netsnmp_variable_list* v = pdu->variables;
+    if (command == SNMP_MSG_TRAP) {
+        // An SNMPv1 trap in the form of the later versions (generic traps under snmpTraps, enterprise
+        // ones as enterprise.0.specific).
+        out.Uptime = static_cast<std::uint32_t>(pdu->time);
+        if (pdu->trap_type == SNMP_TRAP_ENTERPRISESPECIFIC) {
+            if (!pdu->enterprise || pdu->enterprise_length == 0)
+                return false;
+            out.Kind = OidText(pdu->enterprise, pdu->enterprise_length) + ".0." +
+                       std::to_string(static_cast<unsigned long>(pdu->specific_type));
+        } else if (pdu->trap_type >= 0 && pdu->trap_type < SNMP_TRAP_ENTERPRISESPECIFIC) {
+            out.Kind = "1.3.6.1.6.3.1.1.5." + std::to_string(pdu->trap_type + 1);
+        } else {
+            return false;
+        }
+    } else {
+        // sysUpTime.0 and snmpTrapOID.0 come first, or it is no notification.
+        if (!NameIs(v, kSysUpTime0, OID_LENGTH(kSysUpTime0)) || v->type != ASN_TIMETICKS || !v->val.integer)
+            return false;
+        out.Uptime = static_cast<std::uint32_t>(*v->val.integer);
+        v = v->next_variable;
+        if (!NameIs(v, kSnmpTrapOid0, OID_LENGTH(kSnmpTrapOid0)) || v->type != ASN_OBJECT_ID ||
+            v->val_len < 2 * sizeof(oid))
+            return false;
+        out.Kind = OidText(v->val.objid, v->val_len / sizeof(oid));
+        v = v->next_variable;
+    }
+    for (; v; v = v->next_variable)
+        out.VarBinds.push_back({OidText(v->name, v->name_length), ValueOf(v)});
+    out.Inform = command == SNMP_MSG_INFORM;
+    if (pdu->transport_data && pdu->transport_data_length >= static_cast<int>(sizeof(sockaddr_in))) {
+        sockaddr_in from;
+        std::memcpy(&from, pdu->transport_data, sizeof from);
+        if (from.sin_family == AF_INET)
+            out.Source = PeerKey(from);
+    }
+    out.ReceivedMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                         std::chrono::system_clock::now().time_since_epoch())
+                         .count();
+    return true;
+}
+
+std::string SnmpLibraryVersion() {
+    const char* version = netsnmp_get_version();
+    return version ? version : "";
 }

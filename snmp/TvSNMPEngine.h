@@ -1,5 +1,6 @@
 #pragma once
 
+#include "snmp/TvNotification.h"
 #include "snmp/TvSNMPTarget.h"
 #include "snmp/TvSnmpValue.h"
 
@@ -115,6 +116,27 @@ public:
         std::size_t Refused = 0;        // SNMPv3 messages dropped unread: another engine ID, no request
     };
     SecurityCounts Security() const;
+
+    // Receiving notifications: traps and informs from one switch, on a UDP port of every local address.
+    using NotificationSink = std::function<void(TvNotification&&)>;
+    struct NotificationCounts {
+        std::size_t Accepted = 0; // handed to the sink (informs acknowledged)
+        std::size_t Foreign = 0;  // from another address than the switch's
+        std::size_t Dropped = 0;  // malformed, unauthenticated, wrong community or version, no notification
+    };
+    // Listens on `port` (0: any free one) for notifications from `from`'s address, accepted with its
+    // version (SNMPv1 and SNMPv2c alike, with its read community; SNMPv3 with its user, keys and at
+    // least its security level). Returns 0, or the errno of the failed bind (EACCES for a port below
+    // 1024 without the privilege, EADDRINUSE); -18 for an address that does not resolve. Listening
+    // again replaces the earlier port; the counts start again.
+    int Listen(const TvSNMPTarget& from, std::uint16_t port, NotificationSink sink);
+    void StopListening();
+    int ListenSocket() const;         // -1 while not listening
+    std::uint16_t ListenPort() const; // the port bound, 0 while not listening
+    // Reads the datagrams waiting on the listening socket, at most a batch of them so that a flood
+    // leaves the event loop its turn, and hands the accepted notifications to the sink.
+    void ReceiveNotifications();
+    NotificationCounts Notifications() const;
 
     struct Impl;
 

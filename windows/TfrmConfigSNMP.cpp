@@ -475,6 +475,7 @@ void TfrmConfigSNMP::btnOkClick() {
     s.SetCommStr = Bytes(edtCommunity);
     // The dialog does not show the GETBULK key; one the operator put in the profile stays.
     s.GetBulk = TvIni(profileFile_).ReadString(kProfileSection, "GetBulk", "");
+    s.NotificationPort = TvIni(profileFile_).ReadString(kProfileSection, "NotificationPort", "");
     s.StampNow();
 
     std::string reason = "not a valid file name";

@@ -244,8 +244,8 @@ private slots:
     }
 
     // An opener registered for a target enables its entry and receives the click with the main window
-    // as host; without one the entry stays disabled. The main window's own entries (the change journal)
-    // open the same way, from the Help menu before About.
+    // as host; without one the entry stays disabled. The main window's own entries (the change journal
+    // and the notifications) open the same way, from the Help menu before About.
     void registeredOpenerOpensItsEntry_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("name");
@@ -253,6 +253,8 @@ private slots:
                               << "About1";
         QTest::newRow("own") << "TChangeJournalForm"
                              << "ChangeJournal1";
+        QTest::newRow("own notifications") << "TNotificationsForm"
+                                           << "NotificationLog1";
     }
     void registeredOpenerOpensItsEntry() {
         QFETCH(QString, target);
@@ -279,7 +281,7 @@ private slots:
             QStringList help;
             for (const QAction* a : w->menuBar()->findChild<QMenu*>("Help1")->actions())
                 help << a->objectName();
-            QCOMPARE(help, (QStringList{"H1", "ChangeJournal1", "About1"}));
+            QCOMPARE(help, (QStringList{"H1", "ChangeJournal1", "NotificationLog1", "About1"}));
             entry->trigger();
             QCOMPARE(opened, QStringList{name});
             QCOMPARE(host, static_cast<TvWindowHost*>(w.get()));

@@ -291,3 +291,29 @@ TEST(ScanGetBulk, SwitchTurnsItOff) {
     gSNMPUseGetBulk = true;
     EXPECT_FALSE(ScanCommandLine({"/Bx"}, FakeResolve).Ok);
 }
+
+// "/L162" receives notifications on port 162, under any version; without it none are received, and a
+// number that is no port turns it off.
+TEST(ScanNotificationPort, SwitchSetsThePort) {
+    const struct {
+        std::vector<std::string> params;
+        int port;
+    } cases[] = {
+        {{"/I127.0.0.1", "/v1"}, -1},
+        {{"/I127.0.0.1", "/v1", "/L162"}, 162},
+        {{"/L16162", "/v3"}, 16162},
+        {{"/L162", "/L-1"}, -1},
+        {{"/L65536"}, -1},
+        {{"/L0"}, 0},
+        {{"/Apass/L162"}, -1}, // part of a password, as ever
+    };
+    for (const auto& c : cases) {
+        SetSessionDefaults();
+        gNotificationPort = -1;
+        EXPECT_TRUE(ScanCommandLine(c.params, FakeResolve).Ok);
+        EXPECT_EQ(gNotificationPort, c.port) << c.params.back();
+    }
+    SetSessionDefaults();
+    EXPECT_FALSE(ScanCommandLine({"/Lx"}, FakeResolve).Ok);
+    gNotificationPort = -1;
+}

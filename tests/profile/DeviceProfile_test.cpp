@@ -90,6 +90,34 @@ TEST_F(ProfileTest, GetBulkKeyTurnsItOffAndItsAbsenceChangesNothing) {
     gSNMPUseGetBulk = true;
 }
 
+// "NotificationPort=162" receives notifications there; without the key the command line's choice stands,
+// and a value that is no port receives none. The settings dialog keeps the key when it rewrites the file.
+TEST_F(ProfileTest, NotificationPortKey) {
+    const struct {
+        const char* bytes;
+        int before, after;
+    } cases[] = {
+        {"[Program Information]\r\nVersion=1\r\n", -1, -1},
+        {"[Program Information]\r\nVersion=1\r\n", 1162, 1162},
+        {"[Program Information]\r\nNotificationPort=162\r\n", -1, 162},
+        {"[Program Information]\r\nNotificationPort=-1\r\n", 162, -1},
+        {"[Program Information]\r\nNotificationPort=99999\r\n", 162, -1},
+        {"[Program Information]\r\nNotificationPort=\r\n", 162, 162},
+    };
+    for (const auto& c : cases) {
+        Write(c.bytes);
+        gNotificationPort = c.before;
+        ASSERT_EQ(ReadProfileFile(Path(), texts_), ProfileRead::Read);
+        EXPECT_EQ(gNotificationPort, c.after) << c.bytes;
+    }
+    gNotificationPort = -1;
+    TvProfileSettings s;
+    EXPECT_EQ(ProfileBytes(s).find("NotificationPort"), std::string::npos);
+    s.GetBulk = "1";
+    s.NotificationPort = "162";
+    EXPECT_TRUE(ProfileBytes(s).ends_with("\r\nGetBulk=1\r\nNotificationPort=162"));
+}
+
 TEST_F(ProfileTest, ListPositionsBecomeSessionCodes) {
     struct Case {
         const char* line;

@@ -9,5 +9,6 @@ int CmdWalk(const CliContext& ctx);
 int CmdSet(const CliContext& ctx);
 int CmdShow(const CliContext& ctx);
 int CmdJournal(const CliContext& ctx);
+int CmdListen(const CliContext& ctx);
 int CmdSnapshot(const CliContext& ctx);
 int CmdDiff(const CliContext& ctx);

@@ -25,6 +25,11 @@ constexpr CliCommand kCommands[] = {
      "the change journal, oldest first, one line per variable written: time, switch, window or command, OID, "
      "label, before, sent, outcome (tab-separated; --csv: CSV with a header line)",
      CmdJournal},
+    {"listen", true, "[--port N] [--count N] [--timeout S]",
+     "receive AGENT's notifications (traps and informs, with the options' version and community or user) on "
+     "UDP port N (default 162); one line each: time, source, name or OID, then OID=value per variable, "
+     "tab-separated; exit 0 after N notifications, 1 when S seconds pass first",
+     CmdListen},
     {"snapshot", true, "[--jobs N] [-o FILE]",
      "read every table and group of the catalog into one JSON snapshot (to FILE, or standard output); "
      "exit 1 when any could not be read, naming them on standard error",

@@ -261,6 +261,90 @@ int handle(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnmp_agen
     return SNMP_ERR_NOERROR;
 }
 
+// ---- notifications ----
+
+constexpr int kPorts = 28;
+bool g_linkKnown = false;
+bool g_link[kPorts + 1] = {};
+
+void Notify(const char* name, const std::vector<oid>& kind, netsnmp_variable_list* vars) {
+    static const oid snmpTrapOid[] = {1, 3, 6, 1, 6, 3, 1, 1, 4, 1, 0};
+    netsnmp_variable_list* list = nullptr;
+    snmp_varlist_add_variable(&list, snmpTrapOid, OID_LENGTH(snmpTrapOid), ASN_OBJECT_ID,
+                              reinterpret_cast<const u_char*>(kind.data()), kind.size() * sizeof(oid));
+    list->next_variable = vars;
+    send_v2trap(list);
+    snmp_free_varbind(list);
+    if (g_log) {
+        std::printf("TRAP    %s\n", name);
+        std::fflush(stdout);
+    }
+}
+
+// linkDown or linkUp for each port whose link changed since the last look, with the port's ifIndex,
+// ifAdminStatus and ifOperStatus.
+void CheckLinks() {
+    for (int p = 1; p <= kPorts; ++p) {
+        const bool up = g_store->portUp(p);
+        if (g_linkKnown && up == g_link[p])
+            continue;
+        const bool report = g_linkKnown;
+        g_link[p] = up;
+        if (!report)
+            continue;
+        netsnmp_variable_list* vars = nullptr;
+        const long index = p;
+        SimValue admin;
+        g_store->get({1, 3, 6, 1, 2, 1, 2, 2, 1, 7, static_cast<std::uint32_t>(p)}, admin);
+        const long adminStatus = static_cast<long>(admin.num);
+        const long operStatus = up ? 1 : 2;
+        for (auto [column, value] :
+             {std::pair{1u, index}, std::pair{7u, adminStatus}, std::pair{8u, operStatus}}) {
+            const oid name[] = {1, 3, 6, 1, 2, 1, 2, 2, 1, column, static_cast<oid>(p)};
+            snmp_varlist_add_variable(&vars, name, OID_LENGTH(name), ASN_INTEGER,
+                                      reinterpret_cast<const u_char*>(&value), sizeof value);
+        }
+        const std::string name = std::string(up ? "linkUp " : "linkDown ") + std::to_string(p);
+        Notify(name.c_str(), {1, 3, 6, 1, 6, 3, 1, 1, 5, up ? 4u : 3u}, vars);
+    }
+    g_linkKnown = true;
+}
+
+void CheckLinksAlarm(unsigned int, void*) {
+    CheckLinks();
+}
+
+// The trapsess line of a destination: snmpcmd options, then the address.
+bool TrapSession(const SimOptions& o, const std::vector<SimUser>& users, const std::string& to,
+                 std::string& line, std::string& error) {
+    line = "trapsess";
+    if (o.trapInform)
+        line += " -Ci";
+    if (o.trapVersion == "1" || o.trapVersion == "2c") {
+        line += " -v " + o.trapVersion + " -c " + o.trapCommunity;
+    } else if (o.trapVersion == "3") {
+        const auto user =
+            std::find_if(users.begin(), users.end(), [&](const SimUser& u) { return u.name == o.trapUser; });
+        if (user == users.end()) {
+            error = "--trap-user: no user named \"" + o.trapUser + "\" (give one of the agent's users)";
+            return false;
+        }
+        line += " -v 3 -u " + user->name + " -l " +
+                (user->auth.empty()   ? "noAuthNoPriv"
+                 : user->priv.empty() ? "authNoPriv"
+                                      : "authPriv");
+        if (!user->auth.empty())
+            line += " -a " + user->auth + " -A " + user->authPass;
+        if (!user->priv.empty())
+            line += " -x " + user->priv + " -X " + user->privPass;
+    } else {
+        error = "--trap-version: 1, 2c or 3";
+        return false;
+    }
+    line += " udp:" + to;
+    return true;
+}
+
 } // namespace
 
 SimAgent::~SimAgent() {
@@ -338,6 +422,18 @@ bool SimAgent::start(const SimOptions& options, std::string& error) {
         addUser(u);
     for (auto& u : options.users)
         addUser(u);
+    if (!options.trapTo.empty()) {
+        std::vector<SimUser> users = m_store.users();
+        users.insert(users.end(), options.users.begin(), options.users.end());
+        for (const std::string& to : options.trapTo) {
+            std::string line;
+            if (!TrapSession(options, users, to, line, error))
+                return false;
+            lines.push_back(line);
+        }
+        lines.push_back("authtrapenable 1"); // a request with a wrong community is reported
+        m_notify = true;
+    }
     for (auto& l : lines)
         netsnmp_config_remember(const_cast<char*>(l.c_str()));
 
@@ -380,6 +476,13 @@ bool SimAgent::start(const SimOptions& options, std::string& error) {
 }
 
 void SimAgent::run(const volatile int& stop) {
+    // Sent once the agent has said that it listens: an SNMPv3 inform first asks the receiver for its
+    // engine ID and waits for the answer.
+    if (m_notify) {
+        Notify("coldStart", {1, 3, 6, 1, 6, 3, 1, 1, 5, 1}, nullptr);
+        CheckLinks(); // the links as they are now; changes from here on are reported
+        snmp_alarm_register_hr({0, 250000}, SA_REPEAT, CheckLinksAlarm, nullptr);
+    }
     while (!stop) {
         if (m_delayMs > 0) {
             // Wait for a request, a timer of the agent or the next held reply, whichever comes first.
@@ -406,10 +509,14 @@ void SimAgent::run(const volatile int& stop) {
         } else {
             agent_check_and_process(1);
         }
+        if (m_notify)
+            CheckLinks(); // a write of ifAdminStatus is reported before the next request is read
         if (m_store.rebootRequested()) {
             std::printf("reboot: configuration restored to the last save, counters and uptime restarted\n");
             std::fflush(stdout);
             m_store.reboot();
+            if (m_notify)
+                Notify("coldStart", {1, 3, 6, 1, 6, 3, 1, 1, 5, 1}, nullptr);
         }
     }
 }

@@ -16,6 +16,13 @@ struct SimOptions {
     int delayMs = 0;          // every reply held back this long
     bool logHeld = false;     // with a delay: "HELD count ms" for each reply held back
     bool allowRemote = false; // listening on an address other hosts can reach
+    // Notifications: sent to each destination ("host:port") with this version ("1", "2c", "3"), the
+    // community (v1, v2c) or the user (v3, one of the agent's), as informs when asked.
+    std::vector<std::string> trapTo;
+    std::string trapVersion = "2c";
+    std::string trapCommunity = "rdcomm";
+    std::string trapUser;
+    bool trapInform = false;
 };
 
 class SimAgent {
@@ -35,4 +42,5 @@ private:
     std::string m_stateDir;
     bool m_started = false;
     int m_delayMs = 0;
+    bool m_notify = false;
 };

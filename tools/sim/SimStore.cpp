@@ -634,6 +634,10 @@ bool SimStore::portUp(int port) const {
     bool up = (port <= 20) || port == 25 || port == 26;
     if (static_cast<std::uint64_t>(port) == epoch % 28 + 1)
         up = !up;
+    // A port set administratively down (ifAdminStatus 2) or testing (3) has no link.
+    const SimOid admin = {1, 3, 6, 1, 2, 1, 2, 2, 1, 7, static_cast<std::uint32_t>(port)};
+    if (const auto it = m_cells.find(admin); it != m_cells.end() && it->second.value.num != 1)
+        up = false;
     return up;
 }
 

@@ -112,6 +112,7 @@ public:
     // Worth in seconds at the nominal rate of `t` seconds of bursty traffic on `port`.
     static double burstSeconds(double t, std::uint32_t port);
     std::string ledStatus() const;
+    // The link of a port (1 to 28): flapping now and then, and down while ifAdminStatus is not up (1).
     bool portUp(int port) const;
 
     void setLedPeriod(double seconds) { m_ledPeriod = seconds > 0.05 ? seconds : 0.05; }

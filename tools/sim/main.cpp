@@ -36,6 +36,13 @@ const char* const kUsage =
     "  --log                    print each request\n"
     "  --delay MS               hold every reply back MS milliseconds (a slow link or a busy CPU)\n"
     "  --log-held               with --delay: print how many replies are held at each request\n"
+    "  --trap-to HOST:PORT      send notifications there (repeatable): coldStart at start,\n"
+    "                           linkDown/linkUp when a port's link changes, authenticationFailure\n"
+    "                           on a wrong community\n"
+    "  --trap-version V         1, 2c (default) or 3\n"
+    "  --trap-community NAME    community of SNMPv1 and SNMPv2c notifications (default rdcomm)\n"
+    "  --trap-user NAME         SNMPv3 user of the notifications, one of the agent's users\n"
+    "  --trap-inform            send informs (acknowledged, resent) instead of traps\n"
     "  --allow-remote           listen on an ADDRESS other than loopback (127.x.x.x, localhost):\n"
     "                           other hosts can then read and write with the published\n"
     "                           communities and users\n"
@@ -122,6 +129,30 @@ bool parseArgs(int argc, char** argv, SimOptions& o, bool& help, bool& version) 
             o.logHeld = true;
         } else if (a == "--allow-remote") {
             o.allowRemote = true;
+        } else if (a == "--trap-inform") {
+            o.trapInform = true;
+        } else if (a == "--trap-to") {
+            if (!value(v))
+                return false;
+            const auto colon = v.rfind(':');
+            char* end = nullptr;
+            const long port = colon == std::string::npos ? 0 : std::strtol(v.c_str() + colon + 1, &end, 10);
+            if (colon == std::string::npos || colon == 0 || !end || *end || port < 1 || port > 65535)
+                return fail("--trap-to wants HOST:PORT, e.g. 127.0.0.1:16162");
+            o.trapTo.push_back(v);
+        } else if (a == "--trap-version") {
+            if (!value(o.trapVersion))
+                return false;
+            if (o.trapVersion != "1" && o.trapVersion != "2c" && o.trapVersion != "3")
+                return fail("--trap-version wants 1, 2c or 3");
+        } else if (a == "--trap-community") {
+            if (!value(o.trapCommunity))
+                return false;
+            if (o.trapCommunity.empty() || o.trapCommunity.find_first_of(" \t") != std::string::npos)
+                return fail("--trap-community wants a name without blanks");
+        } else if (a == "--trap-user") {
+            if (!value(o.trapUser))
+                return false;
         } else if (a == "--data") {
             if (!value(o.dataFile))
                 return false;
@@ -170,6 +201,8 @@ bool parseArgs(int argc, char** argv, SimOptions& o, bool& help, bool& version) 
             o.address = a;
         }
     }
+    if (o.trapVersion == "3" && !o.trapTo.empty() && o.trapUser.empty())
+        return fail("--trap-version 3 needs --trap-user");
     // The built-in communities and users are published: only this host may reach them unless asked.
     const std::string host = o.address.substr(0, o.address.rfind(':'));
     if (!o.allowRemote && !isLoopback(host))
