@@ -8,6 +8,7 @@
 #include "guibase/TvMessageBox.h"
 #include "journal/TvChangeJournal.h"
 #include "profile/CommandLine.h"
+#include "profile/TvSettingsFile.h"
 #include "values/TvSecret.h"
 
 #include <QApplication>
@@ -51,6 +52,14 @@ int RunApplication(int argc, char** argv) {
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QString(":/icons/%1x%1.png").arg(size));
     QApplication::setWindowIcon(icon);
+    // A damaged settings file would end the program at its first read of a window place: set aside, said.
+    if (const QString settings = TvSettingsFile::ProgramSettingsPath();
+        TvSettingsFile::SetAsideIfDamaged(settings))
+        TvMessageBox::Warning(nullptr,
+                              QStringLiteral("The settings file %1 held a damaged value and was set aside as "
+                                             "%1.damaged: window places and the switches used before "
+                                             "start afresh.")
+                                  .arg(settings));
     // Parameters as bytes, exactly as given: communities and passwords are not reinterpreted. Once
     // copied, they leave the process's arguments, which every local user can read.
     std::vector<std::string> params(argv + 1, argv + argc);

@@ -1,5 +1,7 @@
 #include "app/TvRecentSwitches.h"
 
+#include "profile/TvSettingsFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,6 +47,9 @@ bool TvRecentSwitch::SameSwitch(const TvRecentSwitch& other) const {
 
 QList<TvRecentSwitch> TvRecentSwitches::Load() const {
     QList<TvRecentSwitch> list;
+    // A damaged file offers nothing; the next switch remembered writes the list anew.
+    if (TvSettingsFile::HoldsStreamedValues(settings_.fileName()))
+        return list;
     const int count = settings_.beginReadArray(kGroup);
     for (int i = 0; i < count && list.size() < MaxCount; ++i) {
         settings_.setArrayIndex(i);
@@ -69,6 +74,9 @@ QList<TvRecentSwitch> TvRecentSwitches::Load() const {
 }
 
 void TvRecentSwitches::Remember(const TvRecentSwitch& used) {
+    // Any write reads the whole file again first: a damaged one is left as it is.
+    if (TvSettingsFile::HoldsStreamedValues(settings_.fileName()))
+        return;
     QList<TvRecentSwitch> list = Load();
     list.removeIf([&](const TvRecentSwitch& s) { return s.SameSwitch(used); });
     list.prepend(used);

@@ -3,6 +3,7 @@
 #include "profile/CommandLine.h"
 
 #include "profile/TvIni.h"
+#include "profile/TvSettingsFile.h"
 #include "snmp/SNMPGlobals.h"
 #include "values/TvSecret.h"
 
@@ -50,7 +51,8 @@ std::optional<std::string> SuiteInstallPath() {
     // A format error is not a reliable refusal: Qt reports it only for the read that parsed the file, and
     // a second read of the unchanged file (the profile is looked up for reading, then for saving) would
     // take what parsed. So what parsed is taken every time.
-    if (!QFileInfo::exists(settings.fileName()) || settings.status() == QSettings::AccessError)
+    if (!QFileInfo::exists(settings.fileName()) || settings.status() == QSettings::AccessError ||
+        TvSettingsFile::HoldsStreamedValues(settings.fileName()))
         return std::nullopt;
     return QFile::encodeName(settings.value("ExePath/Path").toString()).toStdString();
 }

@@ -13,6 +13,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "support/TestPaths.h"
 #include "support/WindowTest.h"
 
 #include <QApplication>
@@ -45,7 +46,7 @@ const QString kBig = QStringLiteral("<b><font size=6>big</font></b>");
 // The simulated switch's own data with those texts in an interface description, the system name and
 // location, and a community row named by them.
 QByteArray HostileData() {
-    QFile file(QStringLiteral(QTR_BIN_DIR "/qtr5190mx-sim.data"));
+    QFile file(QString::fromStdString(BinDir() + "/qtr5190mx-sim.data"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QByteArray data = file.readAll();

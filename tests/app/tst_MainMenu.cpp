@@ -4,6 +4,7 @@
 #include "app/TvProcessLauncher.h"
 #include "guibase/TvMessageBox.h"
 #include "guibase/TvWindowRegistry.h"
+#include "support/TestPaths.h"
 
 #include <QAction>
 #include <QDir>
@@ -39,7 +40,7 @@ struct Start {
 // One line of the reviewed menu reference, as far as the menu bar shows it: depth, quoted caption,
 // name and whether it is hidden; separators as depth and "-".
 QStringList ReferenceShape() {
-    QFile f(QTR_SOURCE_DIR "/tests/catalog/menu_tree.tsv");
+    QFile f(QString::fromStdString(SourceDir() + "/tests/catalog/menu_tree.tsv"));
     if (!f.open(QIODevice::ReadOnly))
         return {};
     QStringList lines;

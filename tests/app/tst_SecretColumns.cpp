@@ -15,6 +15,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "support/TestPaths.h"
 #include "support/WindowTest.h"
 
 #include <QAction>
@@ -54,7 +55,7 @@ const QString kPublic = QStringLiteral("Publ1c-ro");
 const QString kOspfKey = QStringLiteral("0spfKey1");
 
 QByteArray DataWithSecrets() {
-    QFile file(QStringLiteral(QTR_BIN_DIR "/qtr5190mx-sim.data"));
+    QFile file(QString::fromStdString(BinDir() + "/qtr5190mx-sim.data"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QByteArray data = file.readAll();

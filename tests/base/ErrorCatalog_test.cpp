@@ -1,5 +1,6 @@
 #include "base/ErrorCatalog.h"
 #include "base/TvException.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -182,7 +183,7 @@ TEST_F(MessageFileTest, StartupLoadsAllSevenFilesFromTheFolder) {
 
 // The message files shipped beside the program say exactly what the built-in tables say.
 TEST(ShippedMessageFiles, MatchBuiltinTexts) {
-    const std::string folder = std::string(QTR_SOURCE_DIR) + "/assets/errMSg/";
+    const std::string folder = SourceDir() + "/assets/errMSg/";
     for (TvMessageTable* t : {&gSnmpClassTable, &gSnmpErrorStatusTable, &gSnmpMsgTable, &gTvSnmpTable,
                               &gSnmpV3Table, &gSnmpUsmTable, &gCommonTable}) {
         t->Reset();

@@ -13,6 +13,7 @@
 #include "catalog/TvCatalogListing.h"
 #include "catalog/TvDisruptiveWrites.h"
 #include "catalog/TvSecretVars.h"
+#include "support/TestPaths.h"
 #include "values/TvOptionList.h"
 
 namespace {
@@ -125,7 +126,7 @@ std::string RecipeLine(const TvWindowRecipe& r) {
 
 // The listing the command-line tool prints is the reviewed reference, row for row.
 TEST(CatalogListing, MatchesReviewedReference) {
-    ExpectSameLines(ReadLines(QTR_SOURCE_DIR "/tests/catalog/catalog_listing.tsv"),
+    ExpectSameLines(ReadLines(SourceDir() + "/tests/catalog/catalog_listing.tsv"),
                     SplitLines(TvCatalogListing::Text()));
 }
 
@@ -133,7 +134,7 @@ TEST(CatalogRecipes, MatchReviewedReferenceInMenuOrder) {
     std::vector<std::string> actual;
     for (const TvWindowRecipe* r : TvCatalog::Recipes())
         actual.push_back(RecipeLine(*r));
-    ExpectSameLines(ReadLines(QTR_SOURCE_DIR "/tests/catalog/recipes.tsv"), actual);
+    ExpectSameLines(ReadLines(SourceDir() + "/tests/catalog/recipes.tsv"), actual);
 }
 
 TEST(CatalogListing, OptionsText) {

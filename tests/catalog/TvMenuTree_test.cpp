@@ -9,6 +9,7 @@
 #include "catalog/TvCatalog.h"
 #include "catalog/TvMenuTree.h"
 #include "profile/SiblingCommandLine.h"
+#include "support/TestPaths.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ std::vector<std::string> ReadLines(const std::string& path) {
 
 // Captions, names, order, separators, kinds and hidden entries, entry by entry.
 TEST(MenuTree, MatchesReviewedReference) {
-    const std::vector<std::string> expected = ReadLines(QTR_SOURCE_DIR "/tests/catalog/menu_tree.tsv");
+    const std::vector<std::string> expected = ReadLines(SourceDir() + "/tests/catalog/menu_tree.tsv");
     const std::vector<std::string> actual = Listing();
     const size_t n = std::min(expected.size(), actual.size());
     for (size_t i = 0; i < n; ++i)

@@ -309,6 +309,13 @@ TEST(ProfileLocation, FollowsTheOperatingMode) {
         EXPECT_EQ(ProfilePath(OperatingMode::Suite, program, "10.0.0.5"),
                   "/opt/suite/bin/../Conf/MBF/10.0.0.5.cfg")
             << "lookup " << lookup;
+    // A value Qt would rebuild from a data stream, whose length asks for 48 GB: the file is damaged, and
+    // taken as no settings file rather than read.
+    {
+        std::ofstream(etc.path().toStdString() + "/Tarvo/Nimbro5.1.conf")
+            << "[ExePath]\nPath=@Variant(\\0\\0\\0\\vx2\\0\\2\\x4\\x89)\n";
+    }
+    EXPECT_EQ(ProfilePath(OperatingMode::Suite, program, "10.0.0.5"), std::nullopt) << "streamed value";
 }
 
 TEST(ProfileLocation, StandaloneOnlyDirectlyInsideTarvoEms) {

@@ -2,6 +2,7 @@
 
 #include "support/ChildProcess.h"
 #include "support/SnmpdAgent.h"
+#include "support/TestPaths.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -29,7 +30,7 @@ bool RogueAgent::Start(const std::string& mode, const std::vector<std::string>& 
     }
     for (int attempt = 0; attempt < 5; ++attempt) {
         port_ = SnmpdAgent::ClosedPort();
-        std::vector<std::string> args = {std::string(QTR_BIN_DIR) + "/qtr5190mx-rogue", "--mode", mode};
+        std::vector<std::string> args = {BinDir() + "/qtr5190mx-rogue", "--mode", mode};
         args.insert(args.end(), options.begin(), options.end());
         args.push_back("127.0.0.1:" + std::to_string(port_));
         std::string printed;

@@ -3,6 +3,7 @@
 #include "support/ChildProcess.h"
 
 #include "support/SnmpdAgent.h"
+#include "support/TestPaths.h"
 
 #include <arpa/inet.h>
 #include <chrono>
@@ -65,7 +66,7 @@ bool SimSwitch::Start(const std::vector<std::string>& options) {
 bool SimSwitch::Launch(const std::vector<std::string>& options) {
     const std::string log = dir_ + "/sim.log";
     earlier_ = Log(); // the new run starts its log afresh
-    std::vector<std::string> args = {std::string(QTR_BIN_DIR) + "/qtr5190mx-sim"};
+    std::vector<std::string> args = {BinDir() + "/qtr5190mx-sim"};
     args.insert(args.end(), options.begin(), options.end());
     args.push_back("127.0.0.1:" + std::to_string(port_));
     std::string printed;

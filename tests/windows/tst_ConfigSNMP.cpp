@@ -5,6 +5,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "snmp/TvSNMPRequest.h"
 #include "support/SimSwitch.h"
+#include "support/TestPaths.h"
 #include "windows/TfrmConfigSNMP.h"
 
 #include <QComboBox>
@@ -614,7 +615,7 @@ private slots:
         TfrmConfigSNMP d(nullptr, RunningV2c(), Program());
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        const QString png = QString(QTR_SOURCE_DIR) + "/docs/snmp-settings.png";
+        const QString png = QString::fromStdString(SourceDir()) + "/docs/snmp-settings.png";
         QVERIFY(d.grab().save(png));
     }
 };

@@ -10,6 +10,7 @@
 #include "support/JournalWitness.h"
 #include "support/SimSwitch.h"
 #include "support/SnmpdAgent.h"
+#include "support/TestPaths.h"
 #include "support/WindowTest.h"
 #include "windows/TvDeviceCommands.h"
 
@@ -235,7 +236,7 @@ private slots:
     }
 
     void builtPageLiesBesideTheBuiltProgram() {
-        const QString page = QString(QTR_BIN_DIR) + "/QTR-5190 r4-5 JUN 08 Rnimbro-v9.html";
+        const QString page = QString::fromStdString(BinDir()) + "/QTR-5190 r4-5 JUN 08 Rnimbro-v9.html";
         QFile f(page);
         QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(page));
         const QByteArray html = f.readAll();

@@ -4,6 +4,7 @@
 #include "snmp/SNMPGlobals.h"
 #include "support/PumpUntil.h"
 #include "support/SimSwitch.h"
+#include "support/TestPaths.h"
 #include "windows/TAboutForm.h"
 #include "windows/TEquipmentBasicInfoForm.h"
 
@@ -62,7 +63,7 @@ private slots:
         QCOMPARE(about.BT_Ok->text(), QString("Ok"));
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QVERIFY(about.grab().save(QString(QTR_SOURCE_DIR) + "/docs/about.png"));
+        QVERIFY(about.grab().save(QString::fromStdString(SourceDir()) + "/docs/about.png"));
         about.BT_Ok->click();
         QVERIFY(!about.isVisible());
     }

@@ -2,6 +2,7 @@
 #include "CliTerminalText.h"
 
 #include "support/SimSwitch.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +70,7 @@ const std::string kHostile = "evil\x1b]0;owned\x07\x1b[2J\x9b"
 const std::string kHostileShown = "evil\\033]0;owned\\a\\033[2J\\23331mred\\\\n";
 
 std::string DataFileWithHostileDescription(const std::string& folder) {
-    std::ifstream in(std::string(QTR_BIN_DIR) + "/qtr5190mx-sim.data", std::ios::binary);
+    std::ifstream in(BinDir() + "/qtr5190mx-sim.data", std::ios::binary);
     std::stringstream all;
     all << in.rdbuf();
     std::string data = all.str();
@@ -93,7 +94,7 @@ std::string DataFileWithHostileDescription(const std::string& folder) {
 // or on a pipe; returns what it printed and sets `status` to its exit status.
 std::string RunCompanion(const std::vector<std::string>& args, bool terminal, int& status) {
     std::vector<char*> argv;
-    std::vector<std::string> all = {QTR_CLI};
+    std::vector<std::string> all = {BinDir() + "/qtr5190mx-cli"};
     all.insert(all.end(), args.begin(), args.end());
     for (std::string& a : all)
         argv.push_back(a.data());
