@@ -6,6 +6,7 @@
 
 #include "BenchInstall.h"
 #include "BenchProcess.h"
+#include "SoakMain.h"
 #include "app/TfrmMain.h"
 #include "binding/TvSNMPRequest2Edits.h"
 #include "catalog/TvCatalog.h"
@@ -32,11 +33,6 @@
 #include <string>
 
 namespace {
-
-class SoakMain : public TfrmMain {
-public:
-    using TfrmMain::OpenRecipeWindow;
-};
 
 // An asynchronous walk of the forwarding table's port column; rows read.
 int WalkForwardingTable() {
@@ -91,18 +87,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "soak: %s\n", sim.Error().c_str());
         return 1;
     }
-    const QString program = MakeStandaloneInstall(root.path(), sim.Port());
-    if (program.isEmpty())
+    auto main = SoakMain::Start(root.path(), sim.Port(), "soak", 3000);
+    if (!main)
         return 1;
-
-    auto main = std::make_unique<SoakMain>();
-    main->SetProgramFile(program.toStdString());
-    if (!main->FormCreate({"/I127.0.0.1", "/v1", "/Rrdcomm", "/Wwrtcomm"})) {
-        std::fprintf(stderr, "soak: the main window did not start\n");
-        return 1;
-    }
-    main->show();
-    PumpUntil([] { return false; }, 3000); // the front panel's first polls
     const long rssStart = BenchProcess::ResidentKb(), fdsStart = BenchProcess::OpenFds();
     std::printf("start: resident %ld kB, heap in use %ld kB, open descriptors %ld\n", rssStart,
                 BenchProcess::HeapInUseKb(), fdsStart);

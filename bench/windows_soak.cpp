@@ -7,6 +7,7 @@
 
 #include "BenchInstall.h"
 #include "BenchProcess.h"
+#include "SoakMain.h"
 #include "app/TfrmMain.h"
 #include "catalog/TvCatalog.h"
 #include "catalog/TvMenuTree.h"
@@ -30,11 +31,6 @@
 #include <vector>
 
 namespace {
-
-class SoakMain : public TfrmMain {
-public:
-    using TfrmMain::OpenRecipeWindow;
-};
 
 void Print(const char* when, long windows) {
     std::printf("%-18s resident %6ld kB, heap in use %6ld kB, open descriptors %3ld (windows opened %ld, "
@@ -74,17 +70,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "windows soak: %s\n", sim.Error().c_str());
         return 1;
     }
-    const QString program = MakeStandaloneInstall(root.path(), sim.Port());
-    if (program.isEmpty())
+    auto main = SoakMain::Start(root.path(), sim.Port(), "windows soak", 2000);
+    if (!main)
         return 1;
-    auto main = std::make_unique<SoakMain>();
-    main->SetProgramFile(program.toStdString());
-    if (!main->FormCreate({"/I127.0.0.1", "/v1", "/Rrdcomm", "/Wwrtcomm"})) {
-        std::fprintf(stderr, "windows soak: the main window did not start\n");
-        return 1;
-    }
-    main->show();
-    PumpUntil([] { return false; }, 2000);
     Print("start:", 0);
 
     std::mt19937 random(5190);
